@@ -1,0 +1,219 @@
+#include "i18n/catalogue.h"
+
+namespace wagecourt {
+
+namespace {
+
+// Stored exactly as the game spells them, Polish without diacritics included.
+constexpr LanguageEntry kCatalogue[kLanguageCount] = {
+    {
+        u"English",
+        {
+            u"atrocious", u"pitiful", u"awful", u"inept", u"mediocre",
+            u"average", u"respectable", u"strong", u"proficient", u"prominent",
+            u"prolific", u"sensational", u"tremendous", u"wondrous", u"marvelous",
+            u"prodigious", u"stupendous", u"phenomenal", u"colossal", u"legendary",
+        },
+        {
+            u"Point Guard", u"Shooting Guard", u"Small Forward", u"Power Forward", u"Center",
+        },
+        {
+            u"Jump Shot:", u"Jump Range:", u"Outside Def.:", u"Handling:",
+            u"Driving:", u"Passing:", u"Inside Shot:", u"Inside Def.:",
+            u"Rebounding:", u"Shot Blocking:", u"Stamina:", u"Free Throw:",
+            u"Experience:",
+        },
+        u"Calculate Salary",
+        u"Weekly Salary:",
+        u"Always on Top",
+    },
+    {
+        u"Türkçe",
+        {
+            u"korkunç", u"değersiz", u"berbat", u"işe yaramaz", u"zayıf",
+            u"vasat", u"iyi", u"güçlü", u"becerikli", u"üstün",
+            u"verimli", u"sansasyonel", u"heybetli", u"harikulade", u"olağanüstü",
+            u"muazzam", u"görkemli", u"dünya dışı", u"devasa", u"efsanevi",
+        },
+        {
+            u"Oyunkurucu", u"Şutör Gard", u"Kısa Forvet", u"Uzun Forvet", u"Pivot",
+        },
+        {
+            u"Uzaktan Şut:", u"Şut Menzili:", u"Dışarıdan Def.:", u"Top Tutma:",
+            u"Top Sürme:", u"Pas Verme:", u"İçeriden Şut:", u"İçeriden Def.:",
+            u"Ribaunt Alma:", u"Blok Yapma:", u"Kondisyon:", u"Serbest Atış:",
+            u"Tecrübe:",
+        },
+        u"Maaşı Hesapla",
+        u"Haftalık Maaş:",
+        u"Her Zaman Üstte",
+    },
+    {
+        u"Español",
+        {
+            u"pésimo", u"ridículo", u"horrible", u"inepto", u"mediocre",
+            u"regular", u"respetable", u"fuerte", u"excelente", u"destacado",
+            u"prolífico", u"sensacional", u"tremendo", u"asombroso", u"maravilloso",
+            u"prodigioso", u"estupendo", u"fenomenal", u"colosal", u"legendario",
+        },
+        {
+            u"Base", u"Escolta", u"Alero", u"Ala-pívot", u"Pívot",
+        },
+        {
+            u"Tiro:", u"Alcance de tiro:", u"Def. exterior:", u"Manejo:",
+            u"Penetración:", u"Pases:", u"Tiro interior:", u"Def. interior:",
+            u"Rebotes:", u"Tapones:", u"Resistencia:", u"Tiros libres:",
+            u"Experiencia:",
+        },
+        u"Calcular Sueldo",
+        u"Sueldo semanal:",
+        u"Siempre en la Cima",
+    },
+    {
+        u"Italiano",
+        {
+            u"atroce", u"pietoso", u"scarso", u"inadeguato", u"mediocre",
+            u"sufficiente", u"rispettabile", u"forte", u"valido", u"notevole",
+            u"eccezionale", u"sensazionale", u"clamoroso", u"spettacolare", u"meraviglioso",
+            u"prodigioso", u"geniale", u"fenomenale", u"colossale", u"leggendario",
+        },
+        {
+            u"Playmaker", u"Guardia", u"Ala piccola", u"Ala grande", u"Centro",
+        },
+        {
+            u"Tiro in sosp.:", u"Distanza di tiro:", u"Dif. perimetrale:", u"Palleggio:",
+            u"Penetrazione:", u"Passaggio:", u"Tiro da sotto:", u"Difesa in area:",
+            u"Rimbalzo:", u"Stoppata:", u"Resistenza:", u"Tiri liberi:",
+            u"Esperienza:",
+        },
+        u"Calcolare Stipendio",
+        u"Stipendio settimanale:",
+        u"Sempre in Primo Piano",
+    },
+    {
+        u"Français",
+        {
+            u"atroce", u"pitoyable", u"horrible", u"mauvais", u"médiocre",
+            u"moyen", u"respectable", u"fort", u"compétent", u"proéminent",
+            u"prolifique", u"sensationnel", u"énorme", u"merveilleux", u"magnifique",
+            u"prodigieux", u"stupéfiant", u"phénoménal", u"colossal", u"légendaire",
+        },
+        {
+            u"Meneur", u"Arrière", u"Ailier shooteur", u"Ailier fort", u"Pivot",
+        },
+        {
+            u"Jump shot:", u"Portée shoot:", u"Def. extérieure:", u"Agilité:",
+            u"Dribble:", u"Passe:", u"Shoot intérieur:", u"Déf. intérieure:",
+            u"Rebond:", u"Contre:", u"Endurance:", u"Lancer franc:",
+            u"Experience:",
+        },
+        u"Calcule Salaire",
+        u"Salaire:",
+        u"Toujours en Haut",
+    },
+    {
+        u"Deutsch",
+        {
+            u"miserabel", u"kläglich", u"furchtbar", u"unbeholfen", u"mittelmäßig",
+            u"akzeptabel", u"beachtlich", u"überzeugend", u"ausgezeichnet", u"herausragend",
+            u"erstklassig", u"sensationell", u"überwältigend", u"atemberaubend", u"fabelhaft",
+            u"außergewöhnlich", u"ruhmreich", u"phänomenal", u"kolossal", u"legendär",
+        },
+        {
+            u"Point Guard", u"Shooting Guard", u"Small Forward", u"Power Forward", u"Center",
+        },
+        {
+            u"Sprungwurf:", u"Reichweite:", u"Aussenvert:", u"Dribbling:",
+            u"Zug zum Korb:", u"Passspiel:", u"Zonenwurf:", u"Innenvert:",
+            u"Rebounds:", u"Blocking:", u"Kondition:", u"Freiwurf:",
+            u"Erfahrung:",
+        },
+        u"Berechn Gehalt",
+        u"Gehalt:",
+        u"Immer im Vordergrund",
+    },
+    {
+        u"Polski",
+        {
+            u"okropny", u"zalosny", u"tragiczny", u"niezdarny", u"slaby",
+            u"przecietny", u"porzadny", u"silny", u"sprawny", u"znaczacy",
+            u"wybitny", u"rewelacyjny", u"swietny", u"cudowny", u"wspanialy",
+            u"zdumiewajacy", u"niesamowity", u"fenomenalny", u"kolosalny", u"legendarny",
+        },
+        {
+            u"Point Guard", u"Shooting Guard", u"Small Forward", u"Power Forward", u"Center",
+        },
+        {
+            u"Rzut z wyskoku:", u"Zasieg rzutu:", u"Obr. na dystansie:", u"Kozlowanie:",
+            u"Wejscie pod kosz:", u"Podania:", u"Rzut z bliska:", u"Obr. pod koszem:",
+            u"Zbieranie:", u"Blokowanie:", u"Kondycja:", u"Rzuty osobiste:",
+            u"Doswiadczenie:",
+        },
+        u"Obliczac Pensja",
+        u"Pensja (tygodniowo):",
+        u"Zawsze na Wierzchu",
+    },
+    {
+        u"Português",
+        {
+            u"ridículo", u"horrível", u"tenebroso", u"desajeitado", u"medíocre",
+            u"comum", u"respeitável", u"forte", u"impressionante", u"admirável",
+            u"excepcional", u"sensacional", u"extraordinário", u"fantástico", u"maravilhoso",
+            u"incrível", u"estupendo", u"fenomenal", u"colossal", u"lendário",
+        },
+        {
+            u"Base Principal", u"Base Lançador", u"Extremo", u"Extremo-Poste", u"Poste",
+        },
+        {
+            u"Lançamento:", u"Dist. de Lanç.:", u"Def. Exterior:", u"Drible:",
+            u"Penetração:", u"Passe:", u"Lanç. Interior:", u"Def. Interior:",
+            u"Ressalto:", u"Desarme Lanç.:", u"Resistência:", u"Lance Livre:",
+            u"Experiência:",
+        },
+        u"Calcular Salário",
+        u"Ordenado semanal:",
+        u"Sempre em Cima",
+    },
+};
+
+} // namespace
+
+LevelNames LanguageEntry::levelNameTable() const
+{
+    LevelNames table;
+    for (int level = 1; level <= kLevelCount; ++level)
+        table[level] = levelName(level);
+    return table;
+}
+
+PositionNames LanguageEntry::positionNameTable() const
+{
+    PositionNames table;
+    for (int position = 1; position <= kPositionCount; ++position)
+        table[position] = positionName(position);
+    return table;
+}
+
+std::span<const LanguageEntry, kLanguageCount> languages()
+{
+    return std::span<const LanguageEntry, kLanguageCount>(kCatalogue);
+}
+
+const LanguageEntry *findLanguage(QStringView name)
+{
+    for (const LanguageEntry &entry : kCatalogue)
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+QStringList languageNames()
+{
+    QStringList names;
+    names.reserve(kLanguageCount);
+    for (const LanguageEntry &entry : kCatalogue)
+        names << entry.name.toString();
+    return names;
+}
+
+} // namespace wagecourt

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/playerstate.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <span>
+
+namespace wagecourt {
+
+// Every text that changes with the game language. The level names and the
+// Jump Shot caption are what the game's own pages show, because the import
+// recognises a pasted list by them.
+struct LanguageEntry
+{
+    QStringView name; // as listed in the language drop-down
+    std::array<QStringView, kLevelCount> levelNames;
+    std::array<QStringView, kPositionCount> positionNames;
+    std::array<QStringView, kSkillCaptionCount> skillCaptions; // Jump Shot .. Experience
+    QStringView calculateCaption;
+    QStringView salaryCaption;
+    QStringView alwaysOnTopCaption;
+
+    // Numbered from 1, like the game's levels, positions and skills.
+    QString levelName(int level) const { return levelNames[std::size_t(level - 1)].toString(); }
+    QString positionName(int position) const { return positionNames[std::size_t(position - 1)].toString(); }
+    QString skillCaption(int skill) const { return skillCaptions[std::size_t(skill - 1)].toString(); }
+
+    LevelNames levelNameTable() const;
+    PositionNames positionNameTable() const;
+};
+
+inline constexpr int kLanguageCount = 8;
+
+// The eight entries in list order; the first is applied at start.
+std::span<const LanguageEntry, kLanguageCount> languages();
+
+// Exact, character by character, letter case and accents significant.
+const LanguageEntry *findLanguage(QStringView name);
+
+QStringList languageNames();
+
+} // namespace wagecourt

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/playerstate.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace wagecourt {
+
+// What the user sees when a pasted text is not a skill list in the chosen
+// language. Deliberately the same in every language.
+inline constexpr QStringView kImportErrorTitle = u"ERROR";
+inline constexpr QStringView kImportErrorText =
+        u"Please copy your player's skills again and make sure that you chose the correct "
+        u"language from the drop-down menu..";
+
+inline constexpr int kFewestColons = 10;
+inline constexpr int kMostColons = 13; // Jump Shot through Experience
+inline constexpr int kComparedBeginning = 5;
+
+enum class ImportOutcome {
+    Accepted,
+    CheckFailed,     // wrong number of colons, or not the Jump Shot caption's beginning
+    LevelUnreadable, // passed the check, but one of the ten levels is not a level
+};
+
+struct SkillListImport
+{
+    ImportOutcome outcome = ImportOutcome::CheckFailed;
+
+    // The check.
+    qsizetype colonCount = 0;
+    bool beginningMatches = false;
+
+    // When a level could not be read: which skill (1 .. 10), and the number
+    // found there, or -1 when no digit stood there at all.
+    int failedSkill = 0;
+    int numberRead = -1;
+
+    SkillLevels levels;   // all ten, only when accepted
+    QString replacedText; // level names replaced by numbers, once the check has passed
+
+    bool accepted() const { return outcome == ImportOutcome::Accepted; }
+};
+
+// The two signs that a text is a skill list in the current language: 10 to 13
+// colons, and after any leading U+0020 spaces the same first five characters
+// as the Jump Shot caption, letter case significant.
+qsizetype countColons(QStringView text);
+bool beginsLikeCaption(QStringView text, QStringView jumpShotCaption);
+
+// Every level name, level 1 to 20 in turn, replaced by a space and its number,
+// case-insensitively (simple Unicode case folding), left to right without
+// overlap; what one level's pass puts in is never matched again. One case
+// folding of the text and one scan per level name: linear in the text.
+QString replaceLevelNames(QStringView text, const LevelNames &names);
+
+// The level behind the colon at index colon (0-based) of a text whose names are
+// already replaced: skip the one character after the colon, then white space,
+// then read one or two ASCII digits. -1 when no digit stands there.
+int readLevelAfterColon(QStringView text, qsizetype colon);
+
+// The whole import of one pasted text. Changes nothing itself; a rejected text
+// comes back with no levels, so a caller can never store part of a list.
+SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, const LevelNames &names);
+
+} // namespace wagecourt

@@ -1,0 +1,372 @@
+#include "i18n/catalogue.h"
+#include "import/skilllist.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace wagecourt;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const LanguageEntry &language(QStringView name)
+{
+    return *findLanguage(name);
+}
+
+const LanguageEntry &english()
+{
+    return language(u"English");
+}
+
+// A list as the game's page gives it: one skill a line, caption, one space, level name.
+QString skillList(const LanguageEntry &entry, const QList<int> &levels, int skills = kSkillCaptionCount,
+                  const QString &afterColon = u" "_s)
+{
+    QStringList lines;
+    for (int skill = 1; skill <= skills; ++skill) {
+        const int level = skill <= levels.size() ? levels[skill - 1] : 1;
+        lines << entry.skillCaption(skill) + afterColon + entry.levelName(level);
+    }
+    return lines.join(u'\n');
+}
+
+const QList<int> kSample{20, 3, 10, 1, 8, 6, 5, 14, 2, 19, 4, 9, 7};
+
+SkillListImport importAs(const LanguageEntry &entry, const QString &text)
+{
+    return importSkillList(text, entry.skillCaption(1), entry.levelNameTable());
+}
+
+QList<int> levelsOf(const SkillListImport &import)
+{
+    return QList<int>(import.levels.begin(), import.levels.end());
+}
+
+// Level 1's names replaced in the whole text, then level 2's in the result, and so on.
+QString replaceOneLevelAtATime(QString text, const LevelNames &names)
+{
+    for (int level = 1; level <= kLevelCount; ++level)
+        text.replace(names[level], u' ' + QString::number(level), Qt::CaseInsensitive);
+    return text;
+}
+
+} // namespace
+
+class ImportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theCheck_data();
+    void theCheck();
+    void everyLanguageReadsItsOwnList_data();
+    void everyLanguageReadsItsOwnList();
+    void levelReading_data();
+    void levelReading();
+    void trailingSkillsChangeNoLevel();
+    void replacedTextKeepsEverythingButTheNames();
+    void levelNamesMatchInAnyLetterCase_data();
+    void levelNamesMatchInAnyLetterCase();
+    void replacementMatchesOneLevelAtATime();
+    void aListInAnotherLanguageIsRejectedWhole();
+    void misreadShapesAreReadAsWritten_data();
+    void misreadShapesAreReadAsWritten();
+    void unreadableLevelsRejectTheWholeList_data();
+    void unreadableLevelsRejectTheWholeList();
+    void longTexts();
+};
+
+void ImportTest::theCheck_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("colons");
+
+    const QString full = skillList(english(), kSample);
+    QTest::newRow("13 colons, through Experience") << u"English"_s << full << true << 13;
+    QTest::newRow("10 colons, through Shot Blocking") << u"English"_s << skillList(english(), kSample, 10) << true
+                                                      << 10;
+    QTest::newRow("9 colons") << u"English"_s << skillList(english(), kSample, 9) << false << 9;
+    QTest::newRow("14 colons") << u"English"_s << full + u"\nAge: 21"_s << false << 14;
+    QTest::newRow("leading spaces") << u"English"_s << u"   "_s + full << true << 13;
+    QTest::newRow("leading tab") << u"English"_s << u"\t"_s + full << false << 13;
+    QTest::newRow("leading line break") << u"English"_s << u"\n"_s + full << false << 13;
+    QTest::newRow("leading no-break space") << u"English"_s << u"\u00A0"_s + full << false << 13;
+    QTest::newRow("small letters") << u"English"_s << u"jump shot"_s + full.sliced(9) << false << 13;
+    QTest::newRow("empty") << u"English"_s << QString() << false << 0;
+    QTest::newRow("only colons") << u"English"_s << u"::::::::::::"_s << false << 12;
+    QTest::newRow("shorter than five") << u"English"_s << u"Jump"_s << false << 0;
+    QTest::newRow("Español needs the colon") << u"Español"_s << skillList(language(u"Español"), kSample) << true
+                                             << 13;
+    QTest::newRow("Español without colon") << u"Español"_s
+                                           << u"Tiro "_s + skillList(language(u"Español"), kSample).sliced(5)
+                                           << false << 12;
+    QTest::newRow("English list, Deutsch chosen") << u"Deutsch"_s << full << false << 13;
+}
+
+void ImportTest::theCheck()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(int, colons);
+
+    const SkillListImport import = importAs(*findLanguage(language), text);
+    QCOMPARE(import.colonCount, colons);
+    QCOMPARE(import.outcome == ImportOutcome::CheckFailed, !accepted);
+    QCOMPARE(import.accepted(), accepted);
+    if (!accepted)
+        QVERIFY(import.replacedText.isEmpty());
+}
+
+void ImportTest::everyLanguageReadsItsOwnList_data()
+{
+    QTest::addColumn<QString>("language");
+    for (QStringView name : languageNames())
+        QTest::newRow(name.toUtf8().constData()) << name.toString();
+}
+
+void ImportTest::everyLanguageReadsItsOwnList()
+{
+    QFETCH(QString, language);
+    const LanguageEntry &entry = *findLanguage(language);
+    QRandomGenerator random(quint32(qHash(language)));
+    for (int round = 0; round < 200; ++round) {
+        QList<int> levels;
+        for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
+            levels << random.bounded(1, 21);
+        const SkillListImport import = importAs(entry, skillList(entry, levels));
+        QVERIFY(import.accepted());
+        QCOMPARE(levelsOf(import), levels.first(kSalarySkillCount));
+    }
+    // Every level at least once in every skill.
+    for (int level = 1; level <= kLevelCount; ++level) {
+        const QList<int> same(kSkillCaptionCount, level);
+        QCOMPARE(levelsOf(importAs(entry, skillList(entry, same))), same.first(kSalarySkillCount));
+    }
+}
+
+void ImportTest::levelReading_data()
+{
+    QTest::addColumn<QString>("text"); // names already replaced
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("20") << u"x:  20"_s << 20;
+    QTest::newRow("10") << u"x:  10\n"_s << 10;
+    QTest::newRow("3 and tab") << u"x:  3\t"_s << 3;
+    QTest::newRow("3 and line break") << u"x:  3\n"_s << 3;
+    QTest::newRow("3 and CR LF") << u"x:  3\r\n"_s << 3;
+    QTest::newRow("3 and space") << u"x:  3 "_s << 3;
+    QTest::newRow("3 and end") << u"x:  3"_s << 3;
+    QTest::newRow("tab after colon") << u"x:\t 7"_s << 7;
+    QTest::newRow("digit right behind colon is skipped") << u"x:7"_s << -1;
+    QTest::newRow("three digits read as two") << u"x:  205"_s << 20;
+    QTest::newRow("colon at end") << u"x:"_s << -1;
+    QTest::newRow("one character after colon") << u"x: "_s << -1;
+    QTest::newRow("word") << u"x:  great"_s << -1;
+    QTest::newRow("no-break spaces") << u"x:\u00A0\u00A012"_s << 12;
+    QTest::newRow("full-width digit") << u"x:  \uFF15"_s << -1;
+}
+
+void ImportTest::levelReading()
+{
+    QFETCH(QString, text);
+    QFETCH(int, level);
+    QCOMPARE(readLevelAfterColon(text, text.indexOf(u':')), level);
+}
+
+void ImportTest::trailingSkillsChangeNoLevel()
+{
+    const SkillListImport ten = importAs(english(), skillList(english(), kSample, 10));
+    QList<int> otherTail = kSample;
+    otherTail[10] = 20;
+    otherTail[11] = 20;
+    otherTail[12] = 20;
+    const SkillListImport thirteen = importAs(english(), skillList(english(), otherTail, 13));
+    QVERIFY(ten.accepted() && thirteen.accepted());
+    QCOMPARE(levelsOf(ten), levelsOf(thirteen));
+}
+
+void ImportTest::replacedTextKeepsEverythingButTheNames()
+{
+    const SkillListImport import = importAs(english(), u"Jump Shot: legendary\nJump Range: awful\t\n"_s
+                                                       + skillList(english(), kSample).sliced(39));
+    QVERIFY(import.accepted());
+    QVERIFY(import.replacedText.startsWith(u"Jump Shot:  20\nJump Range:  3\t\n"_s));
+    QVERIFY(import.replacedText.endsWith(u"Experience:  7"_s));
+    for (int level = 1; level <= kLevelCount; ++level)
+        QVERIFY(!import.replacedText.contains(english().levelName(level), Qt::CaseInsensitive));
+}
+
+void ImportTest::levelNamesMatchInAnyLetterCase_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("capitals") << u"English"_s << u"LEGENDARY"_s << 20;
+    QTest::newRow("capital first") << u"English"_s << u"Prominent"_s << 10;
+    QTest::newRow("mixed") << u"English"_s << u"aTrOcIoUs"_s << 1;
+    QTest::newRow("German umlaut capitals") << u"Deutsch"_s << u"ÜBERZEUGEND"_s << 8;
+    QTest::newRow("German sharp s") << u"Deutsch"_s << u"AUßERGEWÖHNLICH"_s << 16;
+    QTest::newRow("Turkish ç and ü") << u"Türkçe"_s << u"GÜÇLÜ"_s << 8;
+    QTest::newRow("Turkish ğ") << u"Türkçe"_s << u"OLAĞANÜSTÜ"_s << 15;
+    QTest::newRow("Turkish blank") << u"Türkçe"_s << u"Dünya Dışı"_s << 18;
+    QTest::newRow("French accents") << u"Français"_s << u"PHÉNOMÉNAL"_s << 18;
+    QTest::newRow("Portuguese tilde") << u"Português"_s << u"LENDÁRIO"_s << 20;
+    QTest::newRow("Spanish accent") << u"Español"_s << u"PÉSIMO"_s << 1;
+}
+
+void ImportTest::levelNamesMatchInAnyLetterCase()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(int, level);
+    const LanguageEntry &entry = *findLanguage(language);
+    QString text = skillList(entry, kSample);
+    const qsizetype start = text.indexOf(u':') + 2;
+    text.replace(start, entry.levelName(kSample[0]).size(), name);
+
+    const SkillListImport import = importAs(entry, text);
+    QVERIFY(import.accepted());
+    QCOMPARE(import.levels[1], level);
+    QCOMPARE(levelsOf(import).sliced(1), kSample.sliced(1, 9));
+}
+
+// The replacement works on the original text once instead of twenty times; it
+// must give exactly what replacing one level after the other gives, also for
+// names that overlap, sit inside other words or next to surrogate pairs.
+void ImportTest::replacementMatchesOneLevelAtATime()
+{
+    QRandomGenerator random(35817);
+    const QStringList extras{u" "_s, u":"_s, u"\n"_s, u"x"_s, u"É"_s, u"ß"_s, u"İ"_s, u"ı"_s,
+                             u"\U0001F3C0"_s, u"\U00010400"_s, QString(QChar(0xD800)), u"12"_s};
+    for (const LanguageEntry &entry : languages()) {
+        const LevelNames names = entry.levelNameTable();
+        for (int round = 0; round < 400; ++round) {
+            QString text;
+            const int pieces = random.bounded(1, 40);
+            for (int i = 0; i < pieces; ++i) {
+                QString piece;
+                switch (random.bounded(4)) {
+                case 0:
+                    piece = extras[random.bounded(extras.size())];
+                    break;
+                case 1:
+                    piece = names[random.bounded(1, 21)].toUpper();
+                    break;
+                default: {
+                    // A whole name, or a piece of one, so names overlap and touch.
+                    const QString &name = names[random.bounded(1, 21)];
+                    const qsizetype from = random.bounded(name.size());
+                    piece = random.bounded(2) ? name : name.sliced(from);
+                }
+                }
+                text += piece;
+            }
+            QCOMPARE(replaceLevelNames(text, names), replaceOneLevelAtATime(text, names));
+        }
+    }
+}
+
+void ImportTest::aListInAnotherLanguageIsRejectedWhole()
+{
+    // English and Français share "Jump ": the check passes, the levels cannot be read.
+    const SkillListImport import = importAs(language(u"Français"), skillList(english(), kSample));
+    QCOMPARE(import.outcome, ImportOutcome::LevelUnreadable);
+    QCOMPARE(import.failedSkill, 1);
+    QCOMPARE(import.levels, SkillLevels());
+
+    // Only the names both languages spell alike were replaced.
+    QList<int> shared(kSkillCaptionCount, 7);
+    shared[1] = 19;
+    const SkillListImport alike = importAs(language(u"Français"), skillList(english(), shared));
+    QVERIFY(alike.accepted());
+    QCOMPARE(alike.levels[2], 19);
+}
+
+void ImportTest::misreadShapesAreReadAsWritten_data()
+{
+    QTest::addColumn<QString>("afterColon");
+    QTest::newRow("two spaces") << u"  "_s;
+    QTest::newRow("nothing") << QString();
+    QTest::newRow("tab and space") << u"\t "_s;
+    QTest::newRow("line break") << u"\n"_s;
+    QTest::newRow("no-break space and spaces") << u"\u00A0   "_s;
+}
+
+void ImportTest::misreadShapesAreReadAsWritten()
+{
+    QFETCH(QString, afterColon);
+    const SkillListImport import = importAs(english(), skillList(english(), kSample, 13, afterColon));
+    QVERIFY(import.accepted());
+    QCOMPARE(levelsOf(import), kSample.first(kSalarySkillCount));
+}
+
+void ImportTest::unreadableLevelsRejectTheWholeList_data()
+{
+    QTest::addColumn<QString>("level"); // written behind the colon of skill 6
+    QTest::addColumn<int>("numberRead");
+
+    QTest::newRow("unknown name") << u"superb"_s << -1;
+    QTest::newRow("misspelt name") << u"averge"_s << -1;
+    QTest::newRow("0") << u"0"_s << 0;
+    QTest::newRow("21") << u"21"_s << 21;
+    QTest::newRow("99") << u"99"_s << 99;
+    QTest::newRow("negative") << u"-5"_s << -1;
+    QTest::newRow("nothing") << QString() << -1;
+}
+
+void ImportTest::unreadableLevelsRejectTheWholeList()
+{
+    QFETCH(QString, level);
+    QFETCH(int, numberRead);
+    QString text = skillList(english(), kSample);
+    const QString passing = english().skillCaption(6) + u' ' + english().levelName(kSample[5]);
+    QVERIFY(text.contains(passing));
+    text.replace(passing, english().skillCaption(6) + u' ' + level);
+
+    const SkillListImport import = importAs(english(), text);
+    QCOMPARE(import.outcome, ImportOutcome::LevelUnreadable);
+    QCOMPARE(import.failedSkill, 6);
+    QCOMPARE(import.numberRead, numberRead);
+    QCOMPARE(import.levels, SkillLevels()); // nothing of the first five comes back
+}
+
+void ImportTest::longTexts()
+{
+    // Positions past 32,767 characters: a list of about 40,000 characters.
+    const QString padding(40000, u' ');
+    QString spaced = skillList(english(), kSample, 13, u" "_s + padding);
+    QVERIFY(spaced.size() > 40000 * 13);
+    SkillListImport import = importAs(english(), spaced);
+    QVERIFY(import.accepted());
+    QCOMPARE(levelsOf(import), kSample.first(kSalarySkillCount));
+
+    QString notes = skillList(english(), kSample) + u'\n';
+    while (notes.size() < 40000)
+        notes += u"A strong, prolific shooter; legendary range. "_s;
+    import = importAs(english(), notes);
+    QVERIFY(import.accepted());
+    QCOMPARE(levelsOf(import), kSample.first(kSalarySkillCount));
+    QVERIFY(import.replacedText.contains(u"A  8,  11 shooter;  20 range."_s));
+
+    // Ten megabytes: accepted when it is a list with a long tail, rejected when
+    // it is anything else, and never quadratic.
+    QString huge = skillList(english(), kSample) + u'\n';
+    const QString filler = u"prominent mediocre awful "_s;
+    huge.reserve(5 * 1024 * 1024 + filler.size());
+    while (huge.size() < 5 * 1024 * 1024) // 5 Mi UTF-16 units, 10 MB
+        huge += filler;
+    import = importAs(english(), huge);
+    QVERIFY(import.accepted());
+    QCOMPARE(levelsOf(import), kSample.first(kSalarySkillCount));
+
+    huge[0] = u'X';
+    QCOMPARE(importAs(english(), huge).outcome, ImportOutcome::CheckFailed);
+}
+
+QTEST_APPLESS_MAIN(ImportTest)
+#include "tst_import.moc"

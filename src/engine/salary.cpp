@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 // The power function must not be folded at compile time: the compiler's exact
@@ -36,17 +37,22 @@ WAGECOURT_OPAQUE double powerFactor(double coefficient, int level)
     return std::pow(coefficient, static_cast<double>(level));
 }
 
-// Every factor a level within 1 to 20 can need, [position][skill][level].
+// Every factor a level within 0 to 20 can need. For one skill and level the
+// five positions' factors lie side by side (padded to eight with ones), so a
+// calculation is ten rows multiplied lane by lane: the same multiplications
+// in the same order as position by position, just several at once.
+constexpr int kLanes = 8;
+
 struct PowerTable
 {
-    double factor[kPositionCount][kSalarySkillCount][kHighestLevel + 1];
+    alignas(64) double row[kSalarySkillCount][kHighestLevel + 1][kLanes];
 
     PowerTable()
     {
-        for (int p = 0; p < kPositionCount; ++p)
-            for (int k = 0; k < kSalarySkillCount; ++k)
-                for (int level = 0; level <= kHighestLevel; ++level)
-                    factor[p][k][level] = powerFactor(SkillCoefficient[p][k], level);
+        for (int k = 0; k < kSalarySkillCount; ++k)
+            for (int level = 0; level <= kHighestLevel; ++level)
+                for (int p = 0; p < kLanes; ++p)
+                    row[k][level][p] = p < kPositionCount ? powerFactor(SkillCoefficient[p][k], level) : 1.0;
     }
 };
 
@@ -108,13 +114,18 @@ std::optional<SalaryResult> finish(const double (&v)[kPositionCount])
 
 double roundHalfEven(double value)
 {
-    const double down = std::floor(value);
-    const double fraction = value - down; // exact for every double
+    // From 2^52 up every double is whole already (and NaN and infinity stay as they are).
+    if (!(std::fabs(value) < 0x1p52))
+        return value;
+    // Truncating through a 64-bit integer is exact here and much cheaper than floor().
+    const double truncated = static_cast<double>(static_cast<std::int64_t>(value));
+    const double down = truncated > value ? truncated - 1.0 : truncated;
+    const double fraction = value - down; // exact
     if (fraction > 0.5)
         return down + 1.0;
     if (fraction < 0.5)
         return down;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+    return (static_cast<std::int64_t>(down) & 1) == 0 ? down : down + 1.0;
 }
 
 int choosePosition(double v1, double v2, double v3, double v4, double r5)
@@ -140,14 +151,25 @@ qint32 SalaryResult::roundedValue(int p) const
 
 std::optional<SalaryResult> computeSalary(const SkillLevels &levels)
 {
-    double v[kPositionCount];
     bool inTable = true;
     for (qint16 level : levels)
         inTable = inTable && level >= 0 && level <= kHighestLevel;
 
+    double v[kPositionCount];
     if (inTable) {
         const PowerTable &table = powerTable();
-        positionValues(v, [&](int p, int k) { return table.factor[p][k][levels[k + 1]]; });
+        double lanes[kLanes];
+        const double *first = table.row[0][levels[1]];
+        const double *second = table.row[1][levels[2]];
+        for (int p = 0; p < kLanes; ++p)
+            lanes[p] = first[p] * second[p];
+        for (int k = 2; k < kSalarySkillCount; ++k) {
+            const double *factor = table.row[k][levels[k + 1]];
+            for (int p = 0; p < kLanes; ++p)
+                lanes[p] *= factor[p];
+        }
+        for (int p = 0; p < kPositionCount; ++p)
+            v[p] = lanes[p] * PositionMultiplier[p];
     } else {
         positionValues(v, [&](int p, int k) { return powerFactor(SkillCoefficient[p][k], levels[k + 1]); });
     }

@@ -1,0 +1,226 @@
+// The core's speed: the salary calculation against its plain power form, the
+// import of a typical list and of a megabyte of text, and a million-line batch.
+// Every figure is the median of repeated runs; ratios and goals are printed at
+// the end, from this run only.
+#include "batch.h"
+#include "engine/salary.h"
+#include "i18n/catalogue.h"
+#include "import/skilllist.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace wagecourt;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRepetitions = 9;
+
+std::vector<SkillLevels> randomPlayers(std::size_t count)
+{
+    QRandomGenerator random(4009568);
+    std::vector<SkillLevels> players(count);
+    for (SkillLevels &levels : players)
+        for (qint16 &level : levels)
+            level = qint16(random.bounded(kLowestLevel, kHighestLevel + 1));
+    return players;
+}
+
+const std::vector<SkillLevels> &players()
+{
+    static const std::vector<SkillLevels> all = randomPlayers(1024);
+    return all;
+}
+
+const LanguageEntry &english()
+{
+    return *findLanguage(u"English");
+}
+
+QString typicalList()
+{
+    QStringList lines;
+    const int levels[kSkillCaptionCount] = {14, 9, 11, 6, 7, 5, 4, 8, 10, 3, 12, 9, 13};
+    for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
+        lines << english().skillCaption(skill) + u' ' + english().levelName(levels[skill - 1]);
+    return lines.join(u'\n');
+}
+
+// A list followed by a page's worth of prose, level names scattered through it.
+QString megabyteText()
+{
+    QString text = typicalList() + u'\n';
+    const QString prose = u"The guard was strong on defence and a prolific passer, with an average jump shot "
+                          u"and legendary court vision. Scouts called his handling awful last season. "_s;
+    while (text.size() < (1 << 20))
+        text += prose;
+    text.truncate(1 << 20);
+    return text;
+}
+
+void CalcSalaryTable(benchmark::State &state)
+{
+    const auto &all = players();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto result = computeSalary(all[i++ & 1023]);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void CalcSalaryPower(benchmark::State &state)
+{
+    const auto &all = players();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto result = computeSalaryByPower(all[i++ & 1023]);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void ImportTypicalList(benchmark::State &state)
+{
+    const QString text = typicalList();
+    const QString caption = english().skillCaption(1);
+    const LevelNames names = english().levelNameTable();
+    for (auto _ : state) {
+        auto result = importSkillList(text, caption, names);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void ImportMegabyte(benchmark::State &state)
+{
+    const QString text = megabyteText();
+    const QString caption = english().skillCaption(1);
+    const LevelNames names = english().levelNameTable();
+    for (auto _ : state) {
+        auto result = importSkillList(text, caption, names);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+class NullDevice : public QIODevice
+{
+public:
+    NullDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override { return size; }
+};
+
+constexpr int kBatchLines = 1'000'000;
+
+void BatchMillionLines(benchmark::State &state)
+{
+    QByteArray input;
+    input.reserve(kBatchLines * 30);
+    for (int line = 0; line < kBatchLines; ++line) {
+        const SkillLevels &levels = players()[std::size_t(line) & 1023];
+        for (int k = 1; k <= kSalarySkillCount; ++k) {
+            input += QByteArray::number(levels[k]);
+            input += k < kSalarySkillCount ? ' ' : '\n';
+        }
+    }
+    for (auto _ : state) {
+        QBuffer in(&input);
+        in.open(QIODevice::ReadOnly);
+        NullDevice out, err;
+        benchmark::DoNotOptimize(cli::runBatch(in, out, err, english(), cli::OutputFormat::Text));
+    }
+    state.counters["lines/s"] = benchmark::Counter(double(kBatchLines) * double(state.iterations()),
+                                                   benchmark::Counter::kIsRate);
+}
+
+// Console output as usual, plus the medians kept for the summary.
+class MedianReporter : public benchmark::ConsoleReporter
+{
+public:
+    std::map<std::string, double> medianSeconds;
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medianSeconds[run.run_name.function_name] = run.GetAdjustedRealTime()
+                        / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void goal(const char *what, bool met, const std::string &figure)
+{
+    std::printf("  %-52s %-24s %s\n", what, figure.c_str(), met ? "met" : "MISSED");
+}
+
+std::string format(const char *pattern, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+bool formsAgree()
+{
+    for (const SkillLevels &levels : players()) {
+        const auto fast = computeSalary(levels);
+        const auto plain = computeSalaryByPower(levels);
+        if (!fast || !plain || std::memcmp(&fast->values, &plain->values, sizeof fast->values) != 0
+            || fast->salary != plain->salary || fast->position != plain->position)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+BENCHMARK(CalcSalaryTable)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(CalcSalaryPower)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(ImportTypicalList)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ImportMegabyte)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BatchMillionLines)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    auto median = [&](const char *name) {
+        const auto found = reporter.medianSeconds.find(name);
+        return found == reporter.medianSeconds.end() ? -1.0 : found->second;
+    };
+    const double table = median("CalcSalaryTable"), power = median("CalcSalaryPower");
+    const double typical = median("ImportTypicalList"), megabyte = median("ImportMegabyte");
+    const double batch = median("BatchMillionLines");
+
+    std::printf("\nMedians against the goals (this run):\n");
+    if (table > 0) {
+        goal("CalcSalary, median <= 25 ns", table <= 25e-9, format("%.1f ns", table * 1e9));
+        goal("bit-identical to the power form (1024 players)", formsAgree(), "");
+    }
+    if (table > 0 && power > 0)
+        goal("CalcSalary >= 20x faster than the power form", power / table >= 20, format("%.1fx", power / table));
+    if (typical > 0)
+        goal("import of a 13-line list <= 20 us", typical <= 20e-6, format("%.2f us", typical * 1e6));
+    if (megabyte > 0)
+        goal("import of 1 Mi characters <= 20 ms", megabyte <= 20e-3, format("%.2f ms", megabyte * 1e3));
+    if (batch > 0)
+        goal("batch >= 1,000,000 lines/s", kBatchLines / batch >= 1e6, format("%.0f lines/s", kBatchLines / batch));
+    benchmark::Shutdown();
+    return 0;
+}

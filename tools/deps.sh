@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Wagecourt need, but
+# only those that are missing, so a ready machine is not touched.
+#   tools/deps.sh          install what is missing (uses sudo when not root)
+#   tools/deps.sh --list   print the package names and change nothing
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config qt6-base-dev
+    # benchmarks
+    libbenchmark-dev
+)
+
+if [[ "${1:-}" == "--list" ]]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}" >&2
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,156 @@
+#include "controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace wagecourt::ui {
+
+int buttonNumber(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+QColor toQColor(ColorValue value)
+{
+    return QColor(colorRed(value), colorGreen(value), colorBlue(value));
+}
+
+Caption::Caption(QWidget *parent, bool autoSize) : QLabel(parent), m_autoSize(autoSize)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+    setTextFormat(Qt::PlainText);
+}
+
+void Caption::setCaption(const QString &caption)
+{
+    setText(caption);
+    if (m_autoSize)
+        resize(sizeHint());
+}
+
+void Caption::setTextColor(ColorValue color)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    setPalette(palette);
+}
+
+LevelLabel::LevelLabel(QWidget *parent, int index) : Caption(parent, true), m_index(index)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LevelLabel::setCaption(const QString &caption)
+{
+    QFont spaced = font();
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    setFont(spaced);
+    Caption::setCaption(caption);
+    keepInsideParent();
+}
+
+void LevelLabel::moveLeftEdge(int x)
+{
+    move(x, y());
+    keepInsideParent();
+}
+
+// The longest level names beside the longest captions of the right column can
+// reach a pixel or two past the window's edge. Rather than lose the end of the
+// name, its letters close up by the fraction of a pixel that makes it fit.
+void LevelLabel::keepInsideParent()
+{
+    const QWidget *window = parentWidget();
+    const int overflow = window ? x() + width() - window->width() : 0;
+    if (overflow <= 0 || text().size() < 2)
+        return;
+    QFont tighter = font();
+    tighter.setLetterSpacing(QFont::AbsoluteSpacing, -qreal(overflow) / qreal(text().size() - 1));
+    setFont(tighter);
+    resize(sizeHint());
+}
+
+void LevelLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseDown(m_index, buttonNumber(event->button()));
+}
+
+Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+    const QPixmap pixmap(resource);
+    setPixmap(pixmap);
+    resize(pixmap.size());
+}
+
+WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+
+void WrappingButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+LanguageList::LanguageList(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setAttribute(Qt::WA_NoMousePropagation);
+    connect(this, &QComboBox::activated, this, &LanguageList::clicked);
+}
+
+void LanguageList::select(int index)
+{
+    setCurrentIndex(index);
+    emit clicked();
+}
+
+ValueCheckBox::ValueCheckBox(QWidget *parent) : QCheckBox(parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+    connect(this, &QCheckBox::stateChanged, this, &ValueCheckBox::clickEvent);
+}
+
+int ValueCheckBox::value() const
+{
+    switch (checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+void ValueCheckBox::setValue(int value)
+{
+    setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
+}
+
+bool ValueCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+} // namespace wagecourt::ui

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "engine/playerstate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace wagecourt::ui {
+
+// Mouse buttons as the handlers number them: 1 left, 2 right, 4 middle, 0 any other.
+int buttonNumber(Qt::MouseButton button);
+
+QColor toQColor(ColorValue value);
+
+// A label of the window. An auto-size label takes its caption's width and one
+// line's height each time the caption changes, keeping its left edge, so its
+// width can be read right after. Presses on a label never reach the window.
+class Caption : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Caption(QWidget *parent, bool autoSize);
+
+    QString caption() const { return text(); }
+    virtual void setCaption(const QString &caption);
+    void setTextColor(ColorValue color);
+
+private:
+    bool m_autoSize;
+};
+
+// One member of the level label array; reports a press with its index and button.
+class LevelLabel : public Caption
+{
+    Q_OBJECT
+
+public:
+    LevelLabel(QWidget *parent, int index);
+
+    int index() const { return m_index; }
+
+    void setCaption(const QString &caption) override;
+    void moveLeftEdge(int x);
+
+signals:
+    void mouseDown(int index, int button);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void keepInsideParent();
+
+    int m_index;
+};
+
+// A push button whose caption wraps onto a second line when it is too long
+// for one, as long captions in some languages are.
+class WrappingButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    WrappingButton(const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A JPEG shown at its natural size, behind the labels.
+class Picture : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Picture(QWidget *parent, const QString &resource);
+};
+
+// The language list. Its click event follows every pick: the user's (even of
+// the entry already selected) and the program's, at once and nested.
+class LanguageList : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit LanguageList(QWidget *parent);
+
+    void select(int index);
+
+signals:
+    void clicked();
+};
+
+// The check box as the handlers see it: value 0 clear, 1 ticked, 2 greyed. Its
+// whole area is the button, and its click event also follows a value written
+// by the program, at once and nested.
+class ValueCheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    explicit ValueCheckBox(QWidget *parent);
+
+    int value() const;
+    void setValue(int value);
+
+signals:
+    void clickEvent();
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+};
+
+} // namespace wagecourt::ui

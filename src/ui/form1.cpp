@@ -1,0 +1,201 @@
+#include "form1.h"
+
+#include "engine/salary.h"
+#include "engine/salarytext.h"
+#include "i18n/catalogue.h"
+#include "import/skilllist.h"
+#include "platform/platform.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace wagecourt::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kPauseMilliseconds = 100;
+const QString kShowInfo = u"Show Info"_s;
+const QString kHideInfo = u"Hide Info"_s;
+
+qreal screenDpi(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+} // namespace
+
+Form1::Form1(Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_platform(platform),
+      m_twips(screenDpi(this))
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Wagecourt v1.0 - by Tarvel (58203)"_s);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFixedSize(m_twips(kClientWidth), m_twips(kCompactClientHeight));
+
+    createControls();
+    Form_Load();
+}
+
+void Form1::setClientHeight(int twips)
+{
+    // A fixed border: the user cannot drag it, only the info toggle changes it.
+    setFixedSize(width(), m_twips(twips));
+}
+
+void Form1::Form_Load()
+{
+    m_platform.setTopMost(this, true);
+    m_state.resetLevelsAndPosition();
+    ui.Combo1->select(0); // runs the language switch before the next step
+    m_state.fillLevelColors();
+}
+
+void Form1::Combo1_Click()
+{
+    if (const LanguageEntry *language = findLanguage(ui.Combo1->currentText())) {
+        m_state.LevelName = language->levelNameTable();
+        m_state.PositionName = language->positionNameTable();
+        for (int i = 1; i <= kSkillCaptionCount; ++i)
+            ui.SkillCaption[i]->setCaption(language->skillCaption(i));
+        ui.Command1->setText(language->calculateCaption.toString());
+        ui.Label_Salary->setCaption(language->salaryCaption.toString());
+        ui.Check1->setText(language->alwaysOnTopCaption.toString());
+    }
+
+    // Each level label stands just right of its caption, whose width the new text set.
+    const int gap = m_twips(kLevelLabelGap);
+    for (int i = 1; i <= kSkillCaptionCount; ++i) {
+        const Caption *caption = ui.SkillCaption[i];
+        LevelLabel *level = ui.LevelText[i];
+        level->moveLeftEdge(caption->x() + caption->width() + gap);
+    }
+    for (int i = 1; i <= kSalarySkillCount; ++i)
+        ui.LevelText[i]->setCaption(m_state.LevelName[m_state.SkillLevel[i]]);
+    for (int i = kSalarySkillCount + 1; i <= kSkillCaptionCount; ++i)
+        ui.LevelText[i]->setCaption(m_state.LevelName[kLowestLevel]);
+    ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+}
+
+void Form1::Command1_Click()
+{
+    m_platform.pause(kPauseMilliseconds);
+    QString text = m_platform.clipboardText();
+    m_state.PastedText = text;
+    m_platform.pause(kPauseMilliseconds);
+
+    // An oversized text is no skill list; it is turned away before any work on it.
+    SkillListImport import;
+    if (text.size() <= kMaxClipboardCharacters)
+        import = importSkillList(m_state.PastedText, ui.SkillCaption[1]->caption(), m_state.LevelName);
+    if (!import.replacedText.isNull())
+        m_state.PastedText = import.replacedText;
+
+    // A list is taken whole or not at all: no level changes unless all ten were read.
+    if (!import.accepted()) {
+        m_platform.showMessage(kImportErrorTitle.toString(), kImportErrorText.toString());
+        return;
+    }
+    m_state.SkillLevel = import.levels;
+    CalcSalary(m_state); // levels within 1 to 20 always give a salary
+    ShowImportResult();
+}
+
+void Form1::Command2_Click()
+{
+    const QString caption = ui.Command2->text();
+    if (caption == kShowInfo) {
+        setClientHeight(kExpandedClientHeight);
+        ui.Command2->setText(kHideInfo);
+    } else if (caption == kHideInfo) {
+        setClientHeight(kCompactClientHeight);
+        ui.Command2->setText(kShowInfo);
+    }
+}
+
+void Form1::Check1_Click()
+{
+    switch (ui.Check1->value()) {
+    case 1:
+        m_platform.setTopMost(this, true);
+        break;
+    case 0:
+        m_platform.setTopMost(this, false);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Form_MouseDown(int button)
+{
+    if (button != 1)
+        return;
+    switch (ui.Check1->value()) {
+    case 0:
+        m_platform.setTopMost(this, true);
+        ui.Check1->setValue(1); // runs Check1_Click, nested
+        break;
+    case 1:
+        m_platform.setTopMost(this, false);
+        ui.Check1->setValue(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::LevelText_MouseDown(int index, int button)
+{
+    if (index > kSalarySkillCount)
+        return; // Stamina, Free Throw and Experience hold no level
+    qint16 &level = m_state.SkillLevel[index];
+    if (button == 2 && level != kLowestLevel)
+        --level;
+    if (button == 1 && level != kHighestLevel)
+        ++level;
+    CalcSalary(m_state);
+    ShowClickResult(index);
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    // Only presses on the bare surface arrive here: labels, pictures and the
+    // other controls keep theirs.
+    Form_MouseDown(buttonNumber(event->button()));
+    QWidget::mousePressEvent(event);
+}
+
+void Form1::ShowLevel(int k)
+{
+    const int level = m_state.SkillLevel[k];
+    ui.LevelText[k]->setCaption(m_state.LevelName[level]);
+    ui.LevelText[k]->setTextColor(m_state.LevelColor[level]);
+}
+
+void Form1::ShowImportResult()
+{
+    for (int k = 1; k <= kSalarySkillCount; ++k)
+        ShowLevel(k);
+    ui.SalaryText->setCaption(salaryImportText(m_state.Salary));
+    ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+}
+
+void Form1::ShowClickResult(int k)
+{
+    ShowLevel(k);
+    ui.SalaryText->setCaption(salaryClickText(m_state.Salary));
+    ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+}
+
+} // namespace wagecourt::ui

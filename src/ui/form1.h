@@ -1,0 +1,87 @@
+#pragma once
+
+#include "controls.h"
+#include "engine/playerstate.h"
+#include "twips.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace wagecourt::ui {
+
+class Platform;
+
+inline constexpr int kCompactClientHeight = 3525; // twips: control strip and player card
+inline constexpr int kExpandedClientHeight = 8850; // twips: down to the last instruction
+inline constexpr int kClientWidth = 8715;
+inline constexpr int kLevelLabelGap = 45; // twips between a skill caption and its level label
+
+// The most clipboard text a press of Calculate Salary looks at; a skill list is
+// a few hundred characters, so anything this long is not one.
+inline constexpr qsizetype kMaxClipboardCharacters = 1 << 20;
+
+// The controls, under the names the handlers use. Created in this order by
+// Form1's layout, each new one behind the ones before it.
+struct Form1Controls
+{
+    QPushButton *Command2 = nullptr;
+    LanguageList *Combo1 = nullptr;
+    ValueCheckBox *Check1 = nullptr;
+    WrappingButton *Command1 = nullptr;
+    Caption *Label6 = nullptr;
+    Caption *Label5 = nullptr;
+    Caption *Label4 = nullptr;
+    Picture *Image2 = nullptr;
+    Caption *Label3 = nullptr;
+    Caption *Label2 = nullptr;
+    Caption *Label1 = nullptr;
+    Caption *PosText = nullptr;
+    Caption *SalaryText = nullptr;
+    Caption *Label_Salary = nullptr;
+    OneBased<LevelLabel *, kSkillCaptionCount> LevelText{};
+    // Label_JS, Label_JR, Label_OD, Label_HA, Label_DR, Label_PA, Label_IS,
+    // Label_ID, Label_RB, Label_SB, Label_ST, Label_FT, Label_XP.
+    OneBased<Caption *, kSkillCaptionCount> SkillCaption{};
+    Picture *Image1 = nullptr;
+};
+
+// The one window. It shows what the core computes and keeps the player state
+// for the whole run; its handlers carry the names of their control and event.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Creates the controls and runs the load handler; the window is not shown yet.
+    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+
+    const Form1Controls &controls() const { return ui; }
+    const PlayerState &state() const { return m_state; }
+    const Twips &twips() const { return m_twips; }
+
+    void Form_Load();
+    void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Check1_Click();
+    void Form_MouseDown(int button);
+    void LevelText_MouseDown(int index, int button);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void setClientHeight(int twips);
+
+    void ShowLevel(int k);
+    void ShowImportResult();
+    void ShowClickResult(int k);
+
+    Platform &m_platform;
+    Twips m_twips;
+    Form1Controls ui;
+    PlayerState m_state;
+};
+
+} // namespace wagecourt::ui

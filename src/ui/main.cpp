@@ -1,0 +1,45 @@
+#include "fonts.h"
+#include "form1.h"
+#include "platform/platform.h"
+#include "version.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Wayland lets no application keep itself above other windows; XWayland does.
+void preferXWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qgetenv("XDG_SESSION_TYPE") == "wayland"
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Answered before any display is needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s\n", WAGECOURT_VERSION_TEXT);
+            return 0;
+        }
+    }
+
+    preferXWayland();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Wagecourt"));
+    QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
+    wagecourt::ui::loadLayoutFonts();
+    QApplication::setFont(wagecourt::ui::layoutFont(wagecourt::ui::Face::MsSansSerif, 8));
+
+    wagecourt::ui::DesktopPlatform platform;
+    wagecourt::ui::Form1 form(platform);
+    form.show();
+    return app.exec();
+}

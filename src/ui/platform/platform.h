@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace wagecourt::ui {
+
+// What the window needs of the system beyond its widgets. The desktop
+// implementation reaches the real clipboard, message box, pauses and on-top
+// state; tests put in one that records the calls and costs no time.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Holds the calling (user-interface) thread.
+    virtual void pause(int milliseconds) = 0;
+
+    // The clipboard as plain text; empty when it holds no text or cannot be read.
+    virtual QString clipboardText() = 0;
+
+    // Modal, with one OK button and no icon.
+    virtual void showMessage(const QString &title, const QString &text) = 0;
+
+    // Above all ordinary windows, or back among them, keeping place and size.
+    virtual void setTopMost(QWidget *window, bool on) = 0;
+};
+
+class DesktopPlatform : public Platform
+{
+public:
+    void pause(int milliseconds) override;
+    QString clipboardText() override;
+    void showMessage(const QString &title, const QString &text) override;
+    void setTopMost(QWidget *window, bool on) override;
+};
+
+} // namespace wagecourt::ui

@@ -58,28 +58,41 @@ void LevelLabel::setCaption(const QString &caption)
     spaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     setFont(spaced);
     Caption::setCaption(caption);
-    keepInsideParent();
+    keepWithinLimit();
 }
 
 void LevelLabel::moveLeftEdge(int x)
 {
     move(x, y());
-    keepInsideParent();
+    keepWithinLimit();
 }
 
-// The longest level names beside the longest captions of the right column can
-// reach a pixel or two past the window's edge. Rather than lose the end of the
-// name, its letters close up by the fraction of a pixel that makes it fit.
-void LevelLabel::keepInsideParent()
+void LevelLabel::setRightLimit(int x)
 {
-    const QWidget *window = parentWidget();
-    const int overflow = window ? x() + width() - window->width() : 0;
-    if (overflow <= 0 || text().size() < 2)
+    m_rightLimit = x;
+    keepWithinLimit();
+}
+
+// The longest level names beside the longest captions of some languages reach
+// past the window's edge or into the next column's captions. Rather than lose
+// the end of the name or draw over a caption, its letters close up just enough.
+void LevelLabel::keepWithinLimit()
+{
+    if (m_rightLimit <= 0 || text().size() < 2)
         return;
-    QFont tighter = font();
-    tighter.setLetterSpacing(QFont::AbsoluteSpacing, -qreal(overflow) / qreal(text().size() - 1));
-    setFont(tighter);
-    resize(sizeHint());
+    // Glyphs land on whole pixels, so a first guess may fall a pixel short.
+    const qreal gaps = qreal(text().size() - 1);
+    qreal spacing = font().letterSpacing();
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int overflow = x() + width() - m_rightLimit;
+        if (overflow <= 0)
+            return;
+        spacing -= std::max(qreal(overflow), 1.0) / gaps;
+        QFont tighter = font();
+        tighter.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        setFont(tighter);
+        resize(sizeHint());
+    }
 }
 
 void LevelLabel::mousePressEvent(QMouseEvent *event)
@@ -146,6 +159,18 @@ int ValueCheckBox::value() const
 void ValueCheckBox::setValue(int value)
 {
     setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
+}
+
+void ValueCheckBox::setLaidOutWidth(int width)
+{
+    m_laidOutWidth = width;
+    resize(width, height());
+}
+
+void ValueCheckBox::setCaption(const QString &caption)
+{
+    setText(caption);
+    resize(std::max(m_laidOutWidth, sizeHint().width()), height());
 }
 
 bool ValueCheckBox::hitButton(const QPoint &pos) const

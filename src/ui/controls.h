@@ -44,6 +44,8 @@ public:
 
     void setCaption(const QString &caption) override;
     void moveLeftEdge(int x);
+    // Where the label's text must end: the window's edge, or the next column.
+    void setRightLimit(int x);
 
 signals:
     void mouseDown(int index, int button);
@@ -52,9 +54,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void keepInsideParent();
+    void keepWithinLimit();
 
     int m_index;
+    int m_rightLimit = 0;
 };
 
 // A push button whose caption wraps onto a second line when it is too long
@@ -107,11 +110,18 @@ public:
     int value() const;
     void setValue(int value);
 
+    // Widens the box past its laid-out width when a caption would not fit it.
+    void setCaption(const QString &caption);
+    void setLaidOutWidth(int width);
+
 signals:
     void clickEvent();
 
 protected:
     bool hitButton(const QPoint &pos) const override;
+
+private:
+    int m_laidOutWidth = 0;
 };
 
 } // namespace wagecourt::ui

@@ -11,7 +11,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Free faces with the metrics of the layout's fonts (Debian: fonts-wine).
-const QStringList kFontFolders{u"/usr/share/wine/fonts"_s, u"/usr/local/share/wine/fonts"_s};
+QStringList &fontFolders()
+{
+    static QStringList folders{u"/usr/share/wine/fonts"_s, u"/usr/local/share/wine/fonts"_s};
+    return folders;
+}
 const QString kFallbackFamily = u"DejaVu Sans"_s;
 
 struct LoadedFaces
@@ -23,7 +27,7 @@ struct LoadedFaces
 
 bool addFont(const QString &fileName, const QString &family)
 {
-    for (const QString &folder : kFontFolders) {
+    for (const QString &folder : fontFolders()) {
         const QString path = folder + u'/' + fileName;
         if (QFile::exists(path)
             && QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(path)).contains(family))
@@ -45,6 +49,11 @@ const LoadedFaces &loadedFaces()
 }
 
 } // namespace
+
+void setLayoutFontFolders(const QStringList &folders)
+{
+    fontFolders() = folders;
+}
 
 void loadLayoutFonts()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace wagecourt::ui {
 
@@ -11,6 +12,10 @@ enum class Face { Tahoma, MsSansSerif };
 
 // Loads the faces once, at start, before any window exists.
 void loadLayoutFonts();
+
+// Where the free faces are looked for; only takes effect before the first
+// load. Tests point it at an empty list to see the window with the stand-in.
+void setLayoutFontFolders(const QStringList &folders);
 
 QFont layoutFont(Face face, qreal points, bool bold = false, bool underline = false);
 

@@ -70,7 +70,7 @@ void Form1::Combo1_Click()
             ui.SkillCaption[i]->setCaption(language->skillCaption(i));
         ui.Command1->setText(language->calculateCaption.toString());
         ui.Label_Salary->setCaption(language->salaryCaption.toString());
-        ui.Check1->setText(language->alwaysOnTopCaption.toString());
+        ui.Check1->setCaption(language->alwaysOnTopCaption.toString());
     }
 
     // Each level label stands just right of its caption, whose width the new text set.

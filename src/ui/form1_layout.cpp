@@ -87,9 +87,10 @@ void Form1::createControls()
 
     ui.Check1 = new ValueCheckBox(this);
     ui.Check1->setObjectName(u"Check1"_s);
-    ui.Check1->setText(u"Always on Top"_s);
     ui.Check1->setValue(1);
     place(ui.Check1, {360, 0, 2280, 375});
+    ui.Check1->setLaidOutWidth(m_twips(2280));
+    ui.Check1->setCaption(u"Always on Top"_s);
 
     ui.Command1 = new WrappingButton(u"Calculate Salary"_s, this);
     ui.Command1->setObjectName(u"Command1"_s);
@@ -153,6 +154,14 @@ void Form1::createControls()
         caption->setFont(cardFont);
         caption->setCaption(QString::fromUtf16(row.caption));
         ui.SkillCaption[i] = caption;
+    }
+
+    // A level label ends before the right column's captions on its line, or at the window's edge.
+    const int columnGap = m_twips(kLevelLabelGap);
+    for (int i = 1; i <= kSkillCaptionCount; ++i) {
+        const bool besideRightColumn = i % 2 == 1 && i + 1 <= kSkillCaptionCount;
+        ui.LevelText[i]->setRightLimit(besideRightColumn ? ui.SkillCaption[i + 1]->x() - columnGap
+                                                         : m_twips(kClientWidth));
     }
 
     ui.Image1 = new Picture(this, u":/pictures/playercard.jpg"_s);

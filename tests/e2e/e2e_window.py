@@ -1,0 +1,666 @@
+#!/usr/bin/python3
+"""Drives the real Wagecourt window on a running X server and checks what it shows.
+
+Input goes in the way a user's does: the X11 clipboard (owned by xclip) and real
+mouse and key events (xdotool). What the window shows is read from outside:
+labels and buttons through AT-SPI, size, position and on-top state through the
+X server (xwininfo, xprop). Expected salaries and positions come from
+wagecourt-cli, which computes exactly what the window must show.
+
+Run by run_e2e.sh, which provides the X server, window manager and session bus.
+Prints one PASS/FAIL line per check; exits 1 on any failure.
+"""
+
+import argparse
+import json
+import os
+import random
+import re
+import shutil
+import string
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TITLE = "Wagecourt v1.0 - by Tarvel (58203)"
+WIDTH = 581
+COMPACT_HEIGHT = 235
+EXPANDED_HEIGHT = 590
+WAIT = 5.0  # seconds any one expected change may take to show
+SCREENSHOT = "/tmp/wagecourt-e2e-failure.png"
+
+SKILLS = ["Jump Shot", "Jump Range", "Outside Defence", "Handling", "Driving", "Passing",
+          "Inside Shot", "Inside Defence", "Rebounding", "Shot Blocking", "Stamina",
+          "Free Throw", "Experience"]
+LEVEL_DESCRIPTIONS = [skill + " level" for skill in SKILLS]
+
+LEVEL_NAMES = {
+    "English": ["atrocious", "pitiful", "awful", "inept", "mediocre", "average", "respectable",
+                "strong", "proficient", "prominent", "prolific", "sensational", "tremendous",
+                "wondrous", "marvelous", "prodigious", "stupendous", "phenomenal", "colossal",
+                "legendary"],
+    "Deutsch": ["miserabel", "kläglich", "furchtbar", "unbeholfen", "mittelmäßig", "akzeptabel",
+                "beachtlich", "überzeugend", "ausgezeichnet", "herausragend", "erstklassig",
+                "sensationell", "überwältigend", "atemberaubend", "fabelhaft",
+                "außergewöhnlich", "ruhmreich", "phänomenal", "kolossal", "legendär"],
+}
+CAPTIONS = {
+    "English": ["Jump Shot:", "Jump Range:", "Outside Def.:", "Handling:", "Driving:", "Passing:",
+                "Inside Shot:", "Inside Def.:", "Rebounding:", "Shot Blocking:", "Stamina:",
+                "Free Throw:", "Experience:"],
+    "Deutsch": ["Sprungwurf:", "Reichweite:", "Aussenvert:", "Dribbling:", "Zug zum Korb:",
+                "Passspiel:", "Zonenwurf:", "Innenvert:", "Rebounds:", "Blocking:", "Kondition:",
+                "Freiwurf:", "Erfahrung:"],
+}
+LANGUAGES = ["English", "Türkçe", "Español", "Italiano", "Français", "Deutsch", "Polski",
+             "Português"]
+ERROR_TEXT = ("Please copy your player's skills again and make sure that you chose the correct "
+              "language from the drop-down menu..")
+
+JS, JR, STAMINA, FREE_THROW, EXPERIENCE = 0, 1, 10, 11, 12  # label indexes
+LEFT, RIGHT = 1, 3  # X button numbers
+
+
+class Aborted(Exception):
+    """A failure after which the remaining checks cannot run."""
+
+
+# ---------------------------------------------------------------- reporting
+
+class Report:
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+
+    def check(self, what, ok, expected, seen):
+        if ok:
+            self.passed += 1
+            print(f"PASS: {what}: {seen!r}", flush=True)
+        else:
+            self.failed += 1
+            print(f"FAIL: {what}: expected {expected!r}, seen {seen!r}", flush=True)
+        return ok
+
+    def equal(self, what, expected, seen):
+        return self.check(what, expected == seen, expected, seen)
+
+
+def poll(read, done, timeout=WAIT, interval=0.05):
+    """Calls read() until done(value) or the deadline; returns the last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = read()
+        if done(value) or time.monotonic() >= deadline:
+            return value
+        time.sleep(interval)
+
+
+# ---------------------------------------------------------------- X helpers
+
+def run(args, timeout=10, check=True):
+    result = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            stdin=subprocess.DEVNULL, timeout=timeout, text=True)
+    if check and result.returncode != 0:
+        raise Aborted(f"{' '.join(args)} failed ({result.returncode}): {result.stderr.strip()}")
+    return result
+
+
+def search_windows(pattern, pid=None):
+    args = ["xdotool", "search"]
+    if pid is not None:
+        args += ["--pid", str(pid)]
+    result = run(args + ["--name", pattern], check=False)
+    return [int(w) for w in result.stdout.split()]
+
+
+def geometry(wid):
+    """(x, y, width, height) of the client area, x and y absolute on the screen."""
+    out = run(["xwininfo", "-id", str(wid)]).stdout
+    field = lambda name: int(re.search(name + r":\s+(-?\d+)", out).group(1))
+    return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+            field("Width"), field("Height"))
+
+
+def wm_states(wid):
+    out = run(["xprop", "-id", str(wid), "_NET_WM_STATE"]).stdout
+    if "=" not in out:
+        return set()
+    return {atom.strip() for atom in out.split("=", 1)[1].split(",") if atom.strip()}
+
+
+def size_hints(wid):
+    out = run(["xprop", "-id", str(wid), "WM_NORMAL_HINTS"]).stdout
+    sizes = dict(re.findall(r"program specified (minimum|maximum) size: (\d+ by \d+)", out))
+    return sizes.get("minimum"), sizes.get("maximum")
+
+
+DOUBLE_CLICK_GAP = 0.6  # seconds; past the toolkit's double-click interval
+_last_click = (None, 0.0)
+
+
+def click(wid, x, y, button):
+    """One single click; the same click twice in a row is spaced so that it is no double click."""
+    global _last_click
+    spot = (wid, x, y, button)
+    if _last_click[0] == spot:
+        time.sleep(max(0.0, _last_click[1] + DOUBLE_CLICK_GAP - time.monotonic()))
+    run(["xdotool", "mousemove", "--window", str(wid), str(x), str(y), "click", str(button)])
+    _last_click = (spot, time.monotonic())
+
+
+def key(*keys):
+    run(["xdotool", "key", "--delay", "30", *keys])
+
+
+class Clipboard:
+    """Owns the CLIPBOARD selection through xclip, one text at a time."""
+
+    def __init__(self):
+        self.process = None
+
+    def set(self, text):
+        self.release()
+        data = text.encode("utf-8")
+        self.process = subprocess.Popen(["xclip", "-selection", "clipboard", "-i", "-quiet"],
+                                        stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.process.stdin.write(data)
+        self.process.stdin.close()
+        # Only once another client reads the text back is it really on offer.
+        seen = poll(lambda: run(["xclip", "-selection", "clipboard", "-o"], check=False).stdout,
+                    lambda out: out == text)
+        if seen != text:
+            raise Aborted(f"the clipboard does not hold the text set: {seen!r}")
+
+    def release(self):
+        if self.process is not None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=5)
+            self.process = None
+
+
+# ---------------------------------------------------------------- the oracle
+
+class Oracle:
+    def __init__(self, cli):
+        self.cli = cli
+
+    def calc(self, levels, language):
+        out = run([self.cli, "calc", *map(str, levels[:10]), "--lang", language, "--json"]).stdout
+        return json.loads(out)
+
+    def imports(self, text, language):
+        """The levels wagecourt-cli reads from a pasted text, or None when it rejects it."""
+        result = subprocess.run([self.cli, "import", "--lang", language, "--json", "-"],
+                                input=text, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                timeout=10, text=True)
+        return json.loads(result.stdout)["levels"] if result.returncode == 0 else None
+
+
+def import_text(salary):
+    """The salary as shown after an import: a space before the last three digits."""
+    return str(salary) if salary < 1000 else f"{salary // 1000} {salary % 1000:03d}"
+
+
+def click_text(salary):
+    """The salary as shown after a level click: below 1000 it keeps a leading space."""
+    return " " + str(salary) if salary < 1000 else import_text(salary)
+
+
+def skill_list(language, levels):
+    """A skill list as copied from the game's page: thirteen lines, caption and level name."""
+    names = LEVEL_NAMES[language]
+    return "".join(f"{caption} {names[level - 1]}\n"
+                   for caption, level in zip(CAPTIONS[language], levels))
+
+
+# ---------------------------------------------------------------- the window
+
+class Window:
+    def __init__(self, binary, report):
+        self.report = report
+        self.log = open(os.path.join(os.environ.get("TMPDIR", "/tmp"),
+                                     f"wagecourt-e2e-app-{os.getpid()}.log"), "w+")
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = subprocess.Popen([binary], env=env, stdin=subprocess.DEVNULL,
+                                        stdout=self.log, stderr=subprocess.STDOUT)
+        pattern = "^" + re.escape(TITLE) + "$"
+        wids = poll(lambda: search_windows(pattern, self.process.pid), bool, timeout=20, interval=0.1)
+        if not wids:
+            raise Aborted(f"no window titled {TITLE!r} appeared")
+        self.wid = wids[0]
+        # Placed and framed by the window manager once _NET_FRAME_EXTENTS is set.
+        framed = poll(lambda: run(["xprop", "-id", str(self.wid), "_NET_FRAME_EXTENTS"],
+                                  check=False).stdout,
+                      lambda out: "=" in out, timeout=10)
+        if "=" not in framed:
+            raise Aborted("the window manager never framed the window")
+        self.frame = self._find_frame()
+        self._find_controls()
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=5)
+
+    def output(self):
+        self.log.seek(0)
+        return self.log.read()
+
+    # -- AT-SPI
+
+    def _application(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        desktop.clear_cache()
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            try:
+                if app is not None and app.get_process_id() == self.process.pid:
+                    return app
+            except Exception:  # an application leaving the bus meanwhile
+                continue
+        return None
+
+    def _find_frame(self):
+        def frame():
+            app = self._application()
+            if app is None:
+                return None
+            for child in app:
+                if child is not None and child.name == TITLE:
+                    return child
+            return None
+        found = poll(frame, lambda f: f is not None, timeout=20, interval=0.2)
+        if found is None:
+            raise Aborted("the window never appeared on the AT-SPI bus")
+        return found
+
+    def _find_controls(self):
+        self.levels = [None] * len(LEVEL_DESCRIPTIONS)
+        self.salary = self.position = self.calculate = self.info = None
+        self.checkbox = self.combo = self.js_caption = None
+        for child in self.frame:
+            role, name, description = child.getRole(), child.name, child.description
+            if description in LEVEL_DESCRIPTIONS:
+                self.levels[LEVEL_DESCRIPTIONS.index(description)] = child
+            elif description == "Weekly salary":
+                self.salary = child
+            elif description == "Best position":
+                self.position = child
+            elif role == pyatspi.ROLE_PUSH_BUTTON and name == "Calculate Salary":
+                self.calculate = child
+            elif role == pyatspi.ROLE_PUSH_BUTTON and name == "Show Info":
+                self.info = child
+            elif role == pyatspi.ROLE_CHECK_BOX:
+                self.checkbox = child
+            elif role == pyatspi.ROLE_COMBO_BOX:
+                self.combo = child
+            elif name == "Jump Shot:":
+                self.js_caption = child
+        missing = [d for d, a in zip(LEVEL_DESCRIPTIONS, self.levels) if a is None]
+        for what, accessible in (("Weekly salary", self.salary), ("Best position", self.position),
+                                 ("Calculate Salary button", self.calculate),
+                                 ("Show Info button", self.info), ("check box", self.checkbox),
+                                 ("language list", self.combo), ("Jump Shot: caption", self.js_caption)):
+            if accessible is None:
+                missing.append(what)
+        self.report.check("every control is on the AT-SPI bus", not missing, [], missing)
+        if missing:
+            raise Aborted("controls missing on the AT-SPI bus")
+
+    @staticmethod
+    def name(accessible):
+        accessible.clear_cache()
+        return accessible.name
+
+    @staticmethod
+    def states(accessible):
+        accessible.clear_cache()
+        return accessible.getState()
+
+    def checked(self):
+        return self.states(self.checkbox).contains(pyatspi.STATE_CHECKED)
+
+    def snapshot(self):
+        """Everything the player card shows: the thirteen levels, salary and position."""
+        return {"levels": [self.name(a) for a in self.levels],
+                "salary": self.name(self.salary),
+                "position": self.name(self.position)}
+
+    def point_in(self, accessible):
+        """The middle of a control, in the window's own coordinates."""
+        self.frame.clear_cache()
+        accessible.clear_cache()
+        origin = self.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return box.x - origin.x + box.width // 2, box.y - origin.y + box.height // 2
+
+    def click(self, accessible, button=LEFT):
+        x, y = self.point_in(accessible)
+        click(self.wid, x, y, button)
+
+    def bare_point(self):
+        """A point on the window's own surface that no control covers."""
+        self.frame.clear_cache()
+        origin = self.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        boxes = []
+        for child in self.frame:
+            if child.getState().contains(pyatspi.STATE_SHOWING):
+                e = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                boxes.append((e.x - origin.x, e.y - origin.y, e.width, e.height))
+        x, y = 215, 12  # between the check box and the language list
+        covered = [b for b in boxes if b[0] <= x < b[0] + b[2] and b[1] <= y < b[1] + b[3]]
+        if covered:
+            raise Aborted(f"the point {x},{y} meant to be bare surface is covered by {covered}")
+        return x, y
+
+
+# ---------------------------------------------------------------- the checks
+
+class Session:
+    def __init__(self, window, oracle, clipboard, report):
+        self.w = window
+        self.oracle = oracle
+        self.clipboard = clipboard
+        self.report = report
+        self.place = None  # (x, y) the window must keep
+
+    def expect_card(self, what, expected):
+        """Waits until the card shows what is expected, then checks each part of it."""
+        seen = poll(self.w.snapshot, lambda s: s == expected)
+        for i, description in enumerate(LEVEL_DESCRIPTIONS):
+            self.report.equal(f"{what}: {description}", expected["levels"][i], seen["levels"][i])
+        self.report.equal(f"{what}: salary", expected["salary"], seen["salary"])
+        self.report.equal(f"{what}: position", expected["position"], seen["position"])
+        return seen
+
+    def expected_card(self, language, levels, salary_form):
+        result = self.oracle.calc(levels, language)
+        names = LEVEL_NAMES[language]
+        return {"levels": [names[level - 1] for level in levels[:10]] + [names[0]] * 3,
+                "salary": salary_form(result["salary"]),
+                "position": result["position_name"]}
+
+    def expect_place(self, what, height):
+        seen = poll(lambda: geometry(self.w.wid),
+                    lambda g: g == (*self.place, WIDTH, height))
+        self.report.equal(f"{what}: window position x,y", self.place, seen[:2])
+        self.report.equal(f"{what}: window width,height", (WIDTH, height), seen[2:])
+
+    # -- start
+
+    def start_state(self):
+        r, w = self.report, self.w
+        r.equal("start: title", TITLE, run(["xdotool", "getwindowname", str(w.wid)]).stdout.strip())
+        x, y, width, height = geometry(w.wid)
+        self.place = (x, y)
+        r.equal("start: window width,height", (WIDTH, COMPACT_HEIGHT), (width, height))
+        size = f"{WIDTH} by {COMPACT_HEIGHT}"
+        r.equal("start: fixed size (min, max hints)", (size, size), size_hints(w.wid))
+        r.check("start: _NET_WM_STATE_ABOVE set", "_NET_WM_STATE_ABOVE" in wm_states(w.wid),
+                "_NET_WM_STATE_ABOVE", sorted(wm_states(w.wid)))
+        r.equal("start: Always on Top ticked", True, w.checked())
+        r.equal("start: language list", "English", w.name(w.combo))
+        r.equal("start: info button", "Show Info", w.name(w.info))
+        self.expect_card("start", {"levels": ["atrocious"] * 13, "salary": " 504",
+                                   "position": "Small Forward"})
+
+    def oracle_sanity(self):
+        known = self.oracle.calc([8, 7, 9, 10, 8, 11, 3, 3, 5, 2], "English")
+        self.report.equal("oracle: 8 7 9 10 8 11 3 3 5 2",
+                          (16736, "16 736", "Point Guard"),
+                          (known["salary"], known["salary_text"], known["position_name"]))
+        self.report.equal("oracle: salary text rule agrees", known["salary_text"],
+                          import_text(known["salary"]))
+        lowest = self.oracle.calc([1] * 10, "English")
+        self.report.equal("oracle: all ten at 1", (504, "504", "Small Forward"),
+                          (lowest["salary"], lowest["salary_text"], lowest["position_name"]))
+
+    # -- level clicks
+
+    def click_level(self, index, button):
+        self.w.click(self.w.levels[index], button)
+
+    def start_clicks(self):
+        # A right click at level 1 must leave it at 1: the left click after it reaches 2.
+        self.click_level(JS, RIGHT)
+        self.click_level(JS, LEFT)
+        self.expect_card("start, Jump Shot right then left click",
+                         self.expected_card("English", [2] + [1] * 9, click_text))
+        self.click_level(JS, RIGHT)
+        self.expect_card("start, Jump Shot right click back",
+                         {"levels": ["atrocious"] * 13, "salary": " 504", "position": "Small Forward"})
+
+    # -- imports
+
+    def calculate(self):
+        self.w.click(self.w.calculate)
+
+    def paste(self, what, language, levels):
+        text = skill_list(language, levels)
+        read = self.oracle.imports(text, language)
+        if read != levels[:10]:
+            raise Aborted(f"wagecourt-cli reads {read} from the {language} list, not {levels[:10]}")
+        self.clipboard.set(text)
+        self.calculate()
+        return self.expect_card(what, self.expected_card(language, levels, import_text))
+
+    def reject(self, what, text, close_by_key):
+        before = self.w.snapshot()
+        self.clipboard.set(text)
+        self.calculate()
+        boxes = poll(lambda: search_windows("^ERROR$", self.w.process.pid), bool, interval=0.1)
+        if not self.report.check(f"{what}: ERROR box shown", bool(boxes), "a window titled ERROR", boxes):
+            raise Aborted("no ERROR box to close")
+        box = self._error_dialog()
+        labels = [c.name for c in box if c.getRole() == pyatspi.ROLE_LABEL]
+        buttons = [c for c in box if c.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+        self.report.check(f"{what}: ERROR box text", ERROR_TEXT in labels, ERROR_TEXT, labels)
+        self.report.equal(f"{what}: ERROR box buttons", ["OK"], [b.name for b in buttons])
+        if close_by_key:
+            run(["xdotool", "windowactivate", "--sync", str(boxes[0])], check=False)
+            active = poll(lambda: run(["xdotool", "getactivewindow"], check=False).stdout.strip(),
+                          lambda a: a == str(boxes[0]))
+            self.report.equal(f"{what}: ERROR box has the focus", str(boxes[0]), active)
+            key("Return")
+        else:
+            origin = box.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            ok = buttons[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            click(boxes[0], ok.x - origin.x + ok.width // 2, ok.y - origin.y + ok.height // 2, LEFT)
+        left = poll(lambda: search_windows("^ERROR$", self.w.process.pid), lambda b: not b, interval=0.1)
+        if not self.report.equal(f"{what}: ERROR box closed by {'Return' if close_by_key else 'OK'}",
+                                 [], left):
+            raise Aborted("the ERROR box stays open")
+        # The handler has returned once its box is gone; whatever it changed shows now.
+        self.expect_card(f"{what}: card unchanged", before)
+
+    def _error_dialog(self):
+        def find():
+            app = self.w._application()
+            for child in app or []:
+                if child is not None and child.name == "ERROR":
+                    return child
+            return None
+        box = poll(find, lambda b: b is not None)
+        if box is None:
+            raise Aborted("the ERROR box is not on the AT-SPI bus")
+        return box
+
+    # -- language
+
+    def choose_language(self, language):
+        w = self.w
+        w.click(w.combo)
+        opened = poll(lambda: w.states(w.combo).contains(pyatspi.STATE_EXPANDED), bool)
+        if not self.report.equal("language list opens on a click", True, opened):
+            raise Aborted("the language list did not open")
+        steps = LANGUAGES.index(language) - LANGUAGES.index(w.name(w.combo))
+        key(*(["Down"] * steps if steps > 0 else ["Up"] * -steps), "Return")
+        closed = poll(lambda: w.states(w.combo).contains(pyatspi.STATE_EXPANDED), lambda e: not e)
+        self.report.equal("language list closes on Return", False, closed)
+        self.report.equal("language list shows the choice", language,
+                          poll(lambda: w.name(w.combo), lambda n: n == language))
+
+    # -- on top
+
+    def expect_on_top(self, what, on):
+        states = poll(lambda: wm_states(self.w.wid), lambda s: ("_NET_WM_STATE_ABOVE" in s) == on)
+        self.report.check(f"{what}: _NET_WM_STATE_ABOVE {'set' if on else 'cleared'}",
+                          ("_NET_WM_STATE_ABOVE" in states) == on,
+                          "ABOVE" if on else "no ABOVE", sorted(states))
+        self.report.equal(f"{what}: Always on Top ticked", on,
+                          poll(self.w.checked, lambda c: c == on))
+        self.expect_place(what, COMPACT_HEIGHT)
+
+    def on_top(self):
+        w = self.w
+        w.click(w.checkbox)
+        self.expect_on_top("check box click", False)
+        w.click(w.checkbox)
+        self.expect_on_top("second check box click", True)
+        x, y = w.bare_point()
+        click(w.wid, x, y, LEFT)
+        self.expect_on_top("click on the bare surface", False)
+        click(w.wid, x, y, LEFT)
+        self.expect_on_top("second click on the bare surface", True)
+
+    # -- info
+
+    def info(self):
+        w = self.w
+        w.click(w.info)
+        self.expect_place("Show Info", EXPANDED_HEIGHT)
+        self.report.equal("Show Info: button caption", "Hide Info",
+                          poll(lambda: w.name(w.info), lambda n: n == "Hide Info"))
+        size = f"{WIDTH} by {EXPANDED_HEIGHT}"
+        self.report.equal("Show Info: fixed size (min, max hints)", (size, size), size_hints(w.wid))
+        w.click(w.info)
+        self.expect_place("Hide Info", COMPACT_HEIGHT)
+        self.report.equal("Hide Info: button caption", "Show Info",
+                          poll(lambda: w.name(w.info), lambda n: n == "Show Info"))
+
+    # -- the whole run
+
+    def run(self):
+        w, r = self.w, self.report
+        self.start_state()
+        self.oracle_sanity()
+        self.start_clicks()
+
+        # English, with Stamina, Free Throw and Experience not at 1: the window ignores them.
+        a = [8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 3, 20]
+        card_a = self.paste("English import", "English", a)
+        r.equal("English import: the known salary and position", ("16 736", "Point Guard"),
+                (card_a["salary"], card_a["position"]))
+
+        self.click_level(JS, LEFT)
+        self.expect_card("Jump Shot left click", self.expected_card("English", [9] + a[1:], click_text))
+        # Clicks on the last three change nothing; the right click after them shows
+        # they were handled (events come in order) and returns Jump Shot.
+        self.click_level(STAMINA, LEFT)
+        self.click_level(FREE_THROW, RIGHT)
+        self.click_level(EXPERIENCE, LEFT)
+        self.click_level(JS, RIGHT)
+        self.expect_card("Stamina/Free Throw/Experience clicks, Jump Shot right click",
+                         self.expected_card("English", a, click_text))
+
+        # A list whose levels are all readable but one is taken not at all.
+        bad = skill_list("English", [20, 19, 18, 17, 16, 1, 14, 13, 12, 11, 1, 1, 1])
+        bad = bad.replace("Passing: atrocious", "Passing: superb")
+        if self.oracle.imports(bad, "English") is not None:
+            raise Aborted("wagecourt-cli takes the list meant to be rejected")
+        self.reject("English list with one unreadable level", bad, close_by_key=False)
+        noise = "".join(random.choice(string.ascii_letters + " \n") for _ in range(120))
+        self.reject("random text", noise, close_by_key=True)
+
+        self.choose_language("Deutsch")
+        r.equal("Deutsch: Calculate Salary caption", "Berechn Gehalt",
+                poll(lambda: w.name(w.calculate), lambda n: n == "Berechn Gehalt"))
+        r.equal("Deutsch: Jump Shot caption", "Sprungwurf:",
+                poll(lambda: w.name(w.js_caption), lambda n: n == "Sprungwurf:"))
+        self.expect_card("Deutsch: same levels in the new language",
+                         self.expected_card("Deutsch", a, click_text))
+
+        english = skill_list("English", a)
+        if self.oracle.imports(english, "English") is None:
+            raise Aborted("wagecourt-cli rejects the English list")
+        self.reject("English list while Deutsch is chosen", english, close_by_key=False)
+
+        b = [20, 1, 15, 12, 6, 4, 17, 13, 2, 19, 9, 18, 14]
+        self.paste("Deutsch import", "Deutsch", b)
+        # Left click at 20 and right click at 1 must stay put: the opposite clicks
+        # after them then reach 19 and 2.
+        self.click_level(JS, LEFT)
+        self.click_level(JS, RIGHT)
+        self.expect_card("Jump Shot at 20: left then right click",
+                         self.expected_card("Deutsch", [19] + b[1:], click_text))
+        self.click_level(JR, RIGHT)
+        self.click_level(JR, LEFT)
+        self.expect_card("Jump Range at 1: right then left click",
+                         self.expected_card("Deutsch", [19, 2] + b[2:], click_text))
+
+        ones = [1] * 10 + [5, 6, 7]
+        self.paste("Deutsch import of all level 1", "Deutsch", ones)
+        self.click_level(JS, LEFT)
+        self.click_level(JS, RIGHT)
+        self.expect_card("all level 1, Jump Shot left then right click",
+                         self.expected_card("Deutsch", ones, click_text))
+
+        self.on_top()
+        self.info()
+        r.equal("the application is still running", None, w.process.poll())
+
+
+def screenshot():
+    if shutil.which("import") is None:
+        print("no screenshot: ImageMagick's import is not installed", flush=True)
+        return
+    result = subprocess.run(["import", "-window", "root", SCREENSHOT], timeout=20,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    if result.returncode == 0:
+        print(f"screenshot of the failure: {SCREENSHOT}", flush=True)
+    else:
+        print(f"no screenshot: {result.stderr.strip()}", flush=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("wagecourt")
+    parser.add_argument("wagecourt_cli")
+    args = parser.parse_args()
+
+    report = Report()
+    clipboard = Clipboard()
+    window = None
+    aborted = None
+    try:
+        window = Window(args.wagecourt, report)
+        Session(window, Oracle(args.wagecourt_cli), clipboard, report).run()
+    except (Aborted, subprocess.TimeoutExpired) as error:
+        aborted = error
+        print(f"FAIL: aborted: {error}", flush=True)
+    finally:
+        if aborted is not None or report.failed:
+            screenshot()
+        clipboard.release()
+        if window is not None:
+            window.close()
+            if aborted is not None or report.failed:
+                print("--- application output ---\n" + window.output(), flush=True)
+    failed = report.failed + (1 if aborted is not None else 0)
+    print(f"{report.passed} passed, {failed} failed", flush=True)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,109 @@
+#!/bin/bash
+# The real-window test: starts a private session bus, an Xvfb server, the AT-SPI
+# bus and openbox, then runs e2e_window.py against the real wagecourt binary.
+#
+# Usage: run_e2e.sh WAGECOURT [WAGECOURT_CLI]
+#   WAGECOURT_CLI defaults to ../cli/wagecourt-cli next to WAGECOURT's directory.
+# Exit status: 0 all checks passed, 1 a check failed, 77 a required tool is missing.
+set -u
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+if [ "${WAGECOURT_E2E_INSIDE:-}" != 1 ]; then
+    if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+        echo "usage: $0 WAGECOURT [WAGECOURT_CLI]" >&2
+        exit 2
+    fi
+    app=$(readlink -f "$1")
+    cli=$(readlink -f "${2:-$(dirname "$app")/../cli/wagecourt-cli}")
+    for binary in "$app" "$cli"; do
+        if [ ! -x "$binary" ]; then
+            echo "FAIL: $binary is not an executable; build first" >&2
+            exit 1
+        fi
+    done
+
+    missing=()
+    for tool in Xvfb xdotool xclip xprop xwininfo openbox dbus-run-session timeout; do
+        command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+    done
+    [ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(/usr/libexec/at-spi-bus-launcher)
+    # Debian's interpreter, which has pyatspi; the python3 on PATH may be another.
+    /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || missing+=("/usr/bin/python3 with pyatspi")
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "SKIP: missing ${missing[*]} (Debian: xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi imagemagick)"
+        exit 77
+    fi
+
+    # Everything below runs on its own session bus and is stopped after 150 s at most.
+    export WAGECOURT_E2E_INSIDE=1
+    exec timeout -k 5 150 dbus-run-session -- "$0" "$app" "$cli"
+fi
+
+app=$1
+cli=$2
+work=$(mktemp -d /tmp/wagecourt-e2e.XXXXXX)
+pids=()
+
+cleanup() {
+    local pid i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        pid=${pids[i]}
+        kill "$pid" 2>/dev/null || continue
+        for _ in $(seq 30); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT HUP
+
+# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds or the time is up.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+# Nothing of the caller's desktop may reach the window.
+unset WAYLAND_DISPLAY XAUTHORITY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI \
+    QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME \
+    QT_ACCESSIBILITY
+export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# -noreset: without it the server resets when its first client leaves, and a
+# client starting just then fails.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+if ! wait_for 15 test -s "$work/display"; then
+    echo "FAIL: Xvfb did not start"
+    cat "$work/xvfb.log"
+    exit 1
+fi
+export DISPLAY=:$(head -n 1 "$work/display")
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
+pids+=($!)
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+if ! wait_for 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+    echo "FAIL: openbox did not start"
+    cat "$work/openbox.log"
+    exit 1
+fi
+
+/usr/bin/python3 "$here/e2e_window.py" "$app" "$cli" </dev/null &
+pids+=($!)
+wait $!
+rc=$?
+exit $rc

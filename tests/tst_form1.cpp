@@ -21,16 +21,20 @@ class RecordingPlatform : public Platform
 {
 public:
     QString clipboard;
+    bool clipboardTooLong = false;
     QStringList calls;
     QList<bool> topMost;
     QStringList messageTitles;
     QStringList messageTexts;
 
     void pause(int milliseconds) override { calls << u"pause %1"_s.arg(milliseconds); }
-    QString clipboardText() override
+    ClipboardText clipboardText(qsizetype maxCharacters) override
     {
         calls << u"clipboard"_s;
-        return clipboard;
+        // As the desktop reader does: a text over the limit is not handed over.
+        if (clipboardTooLong || clipboard.size() > maxCharacters)
+            return {QString(), true};
+        return {clipboard, false};
     }
     void showMessage(const QString &title, const QString &text) override
     {
@@ -471,6 +475,7 @@ void Form1Test::rejectedPasteChangesNothing_data()
     outside.replace(u"Driving: strong"_s, u"Driving: 25"_s);
     QTest::newRow("number outside 1 to 20") << u"English"_s << outside << QString();
     QTest::newRow("over a megabyte") << u"English"_s << english + QString(kMaxClipboardCharacters, u'x') << QString();
+    QTest::newRow("refused by the reader") << u"English"_s << u"\x01"_s << QString();
 }
 
 void Form1Test::rejectedPasteChangesNothing()
@@ -490,6 +495,7 @@ void Form1Test::rejectedPasteChangesNothing()
     const int position = m_form->state().BestPosition;
 
     m_platform->clipboard = clipboard;
+    m_platform->clipboardTooLong = QByteArrayView(QTest::currentDataTag()) == "refused by the reader";
     m_form->Command1_Click();
     QCOMPARE(m_platform->messageTitles, QStringList{u"ERROR"_s});
     QCOMPARE(m_platform->messageTexts,

@@ -90,13 +90,13 @@ void Form1::Combo1_Click()
 void Form1::Command1_Click()
 {
     m_platform.pause(kPauseMilliseconds);
-    QString text = m_platform.clipboardText();
-    m_state.PastedText = text;
+    const ClipboardText clipboard = m_platform.clipboardText(kMaxClipboardCharacters);
+    m_state.PastedText = clipboard.text;
     m_platform.pause(kPauseMilliseconds);
 
     // An oversized text is no skill list; it is turned away before any work on it.
     SkillListImport import;
-    if (text.size() <= kMaxClipboardCharacters)
+    if (!clipboard.tooLong && clipboard.text.size() <= kMaxClipboardCharacters)
         import = importSkillList(m_state.PastedText, ui.SkillCaption[1]->caption(), m_state.LevelName);
     if (!import.replacedText.isNull())
         m_state.PastedText = import.replacedText;

@@ -9,8 +9,17 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
+#ifdef WAGECOURT_HAVE_XCB
+#include "platform/clipboard_x11.h"
+#endif
 
 namespace wagecourt::ui {
+
+namespace {
+
+constexpr int kClipboardDeadlineMilliseconds = 1000;
+
+} // namespace
 
 void DesktopPlatform::pause(int milliseconds)
 {
@@ -21,9 +30,22 @@ void DesktopPlatform::pause(int milliseconds)
 #endif
 }
 
-QString DesktopPlatform::clipboardText()
+ClipboardText DesktopPlatform::clipboardText(qsizetype maxCharacters)
 {
-    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    ClipboardText read;
+#ifdef WAGECOURT_HAVE_XCB
+    // Qt's own reader waits five seconds for an owner that does not answer.
+    // What this program owns itself it must answer itself, through Qt.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && !QGuiApplication::clipboard()->ownsClipboard())
+        read = readX11ClipboardText(kClipboardDeadlineMilliseconds, maxCharacters * 4); // UTF-8: at most 4 bytes each
+    else
+#endif
+        read.text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    if (read.text.size() > maxCharacters) {
+        read.text.clear();
+        read.tooLong = true;
+    }
+    return read;
 }
 
 void DesktopPlatform::showMessage(const QString &title, const QString &text)

@@ -6,6 +6,12 @@ class QWidget;
 
 namespace wagecourt::ui {
 
+struct ClipboardText
+{
+    QString text;         // empty when the clipboard holds no text or cannot be read
+    bool tooLong = false; // held more than the reader was asked to take
+};
+
 // What the window needs of the system beyond its widgets. The desktop
 // implementation reaches the real clipboard, message box, pauses and on-top
 // state; tests put in one that records the calls and costs no time.
@@ -17,8 +23,9 @@ public:
     // Holds the calling (user-interface) thread.
     virtual void pause(int milliseconds) = 0;
 
-    // The clipboard as plain text; empty when it holds no text or cannot be read.
-    virtual QString clipboardText() = 0;
+    // The clipboard as plain text, up to maxCharacters; empty when it holds no
+    // text or cannot be read within a second.
+    virtual ClipboardText clipboardText(qsizetype maxCharacters) = 0;
 
     // Modal, with one OK button and no icon.
     virtual void showMessage(const QString &title, const QString &text) = 0;
@@ -31,7 +38,7 @@ class DesktopPlatform : public Platform
 {
 public:
     void pause(int milliseconds) override;
-    QString clipboardText() override;
+    ClipboardText clipboardText(qsizetype maxCharacters) override;
     void showMessage(const QString &title, const QString &text) override;
     void setTopMost(QWidget *window, bool on) override;
 };

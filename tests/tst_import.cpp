@@ -1,4 +1,5 @@
 #include "i18n/catalogue.h"
+#include "engine/salary.h"
 #include "import/skilllist.h"
 
 #include <QRandomGenerator>
@@ -75,6 +76,7 @@ private slots:
     void unreadableLevelsRejectTheWholeList_data();
     void unreadableLevelsRejectTheWholeList();
     void longTexts();
+    void importIntoThePlayerState();
 };
 
 void ImportTest::theCheck_data()
@@ -366,6 +368,41 @@ void ImportTest::longTexts()
 
     huge[0] = u'X';
     QCOMPARE(importAs(english(), huge).outcome, ImportOutcome::CheckFailed);
+}
+
+void ImportTest::importIntoThePlayerState()
+{
+    PlayerState state;
+    state.LevelName = english().levelNameTable();
+    state.SkillLevel.fill(4);
+    state.Salary = 777;
+    state.BestPosition = 2;
+    const SkillLevels before = state.SkillLevel;
+
+    // Rejected by the check: the text stays as pasted, nothing else moves.
+    state.PastedText = u"hello: world"_s;
+    QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::CheckFailed);
+    QCOMPARE(state.PastedText, u"hello: world"_s);
+    QCOMPARE(state.SkillLevel, before);
+    QCOMPARE(state.Salary, 777);
+    QCOMPARE(state.BestPosition, 2);
+
+    // Rejected at the sixth level: the first five are not stored either.
+    QString text = skillList(english(), kSample);
+    text.replace(u"Passing: average"_s, u"Passing: 42"_s);
+    state.PastedText = text;
+    QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::LevelUnreadable);
+    QVERIFY(state.PastedText.startsWith(u"Jump Shot:  20\n"_s)); // the names were already replaced
+    QCOMPARE(state.SkillLevel, before);
+    QCOMPARE(state.Salary, 777);
+
+    // Accepted: all ten levels and the calculated result.
+    state.PastedText = skillList(english(), kSample);
+    QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::Accepted);
+    QCOMPARE(QList<int>(state.SkillLevel.begin(), state.SkillLevel.end()), kSample.first(kSalarySkillCount));
+    const auto expected = computeSalary(state.SkillLevel);
+    QCOMPARE(state.Salary, expected->salary);
+    QCOMPARE(state.BestPosition, expected->position);
 }
 
 QTEST_APPLESS_MAIN(ImportTest)

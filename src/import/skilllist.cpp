@@ -1,5 +1,7 @@
 #include "import/skilllist.h"
 
+#include "engine/salary.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -163,6 +165,23 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
     result.levels = levels;
     result.outcome = ImportOutcome::Accepted;
     return result;
+}
+
+ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption)
+{
+    SkillListImport import = importSkillList(state.PastedText, jumpShotCaption, state.LevelName);
+    if (!import.replacedText.isNull())
+        state.PastedText = std::move(import.replacedText);
+    if (!import.accepted())
+        return import.outcome;
+    // Levels within 1 to 20 always give a salary; should that ever fail, the
+    // list is refused before anything is stored.
+    const auto result = computeSalary(import.levels);
+    if (!result)
+        return ImportOutcome::LevelUnreadable;
+    state.SkillLevel = import.levels;
+    CalcSalary(state);
+    return ImportOutcome::Accepted;
 }
 
 } // namespace wagecourt

@@ -64,4 +64,10 @@ int readLevelAfterColon(QStringView text, qsizetype colon);
 // comes back with no levels, so a caller can never store part of a list.
 SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, const LevelNames &names);
 
+// Imports state.PastedText in the language of state.LevelName: once the check
+// passes, PastedText takes the names-replaced text; an accepted list replaces
+// all ten levels and the salary is calculated. A rejected one changes no level,
+// no salary and no position. Returns how it went.
+ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption);
+
 } // namespace wagecourt

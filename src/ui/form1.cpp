@@ -94,20 +94,12 @@ void Form1::Command1_Click()
     m_state.PastedText = clipboard.text;
     m_platform.pause(kPauseMilliseconds);
 
-    // An oversized text is no skill list; it is turned away before any work on it.
-    SkillListImport import;
-    if (!clipboard.tooLong && clipboard.text.size() <= kMaxClipboardCharacters)
-        import = importSkillList(m_state.PastedText, ui.SkillCaption[1]->caption(), m_state.LevelName);
-    if (!import.replacedText.isNull())
-        m_state.PastedText = import.replacedText;
-
-    // A list is taken whole or not at all: no level changes unless all ten were read.
-    if (!import.accepted()) {
+    // An oversized text is no skill list and is turned away before any work on
+    // it. A list is taken whole or not at all.
+    if (clipboard.tooLong || importPastedText(m_state, ui.SkillCaption[1]->caption()) != ImportOutcome::Accepted) {
         m_platform.showMessage(kImportErrorTitle.toString(), kImportErrorText.toString());
         return;
     }
-    m_state.SkillLevel = import.levels;
-    CalcSalary(m_state); // levels within 1 to 20 always give a salary
     ShowImportResult();
 }
 

@@ -21,6 +21,7 @@ import string
 import subprocess
 import sys
 import time
+import traceback
 
 import pyatspi
 
@@ -110,7 +111,7 @@ def run(args, timeout=10, check=True):
 def search_windows(pattern, pid=None):
     args = ["xdotool", "search"]
     if pid is not None:
-        args += ["--pid", str(pid)]
+        args += ["--all", "--pid", str(pid)]  # both conditions, not either
     result = run(args + ["--name", pattern], check=False)
     return [int(w) for w in result.stdout.split()]
 
@@ -221,6 +222,15 @@ def skill_list(language, levels):
 
 
 # ---------------------------------------------------------------- the window
+
+def descendants(accessible, depth=4):
+    for child in accessible:
+        if child is None:
+            continue
+        yield child
+        if depth > 1:
+            yield from descendants(child, depth - 1)
+
 
 class Window:
     def __init__(self, binary, report):
@@ -463,12 +473,18 @@ class Session:
         if not self.report.check(f"{what}: ERROR box shown", bool(boxes), "a window titled ERROR", boxes):
             raise Aborted("no ERROR box to close")
         box = self._error_dialog()
-        labels = [c.name for c in box if c.getRole() == pyatspi.ROLE_LABEL]
-        buttons = [c for c in box if c.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+        inside = list(descendants(box))
+        labels = [c.name for c in inside if c.getRole() == pyatspi.ROLE_LABEL]
+        buttons = [c for c in inside if c.getRole() == pyatspi.ROLE_PUSH_BUTTON]
         self.report.check(f"{what}: ERROR box text", ERROR_TEXT in labels, ERROR_TEXT, labels)
         self.report.equal(f"{what}: ERROR box buttons", ["OK"], [b.name for b in buttons])
+        if len(buttons) != 1:
+            raise Aborted("no single button to close the ERROR box with")
         if close_by_key:
-            run(["xdotool", "windowactivate", "--sync", str(boxes[0])], check=False)
+            try:
+                run(["xdotool", "windowactivate", "--sync", str(boxes[0])], timeout=WAIT, check=False)
+            except subprocess.TimeoutExpired:
+                pass  # the focus check below tells
             active = poll(lambda: run(["xdotool", "getactivewindow"], check=False).stdout.strip(),
                           lambda a: a == str(boxes[0]))
             self.report.equal(f"{what}: ERROR box has the focus", str(boxes[0]), active)
@@ -646,9 +662,12 @@ def main():
     try:
         window = Window(args.wagecourt, report)
         Session(window, Oracle(args.wagecourt_cli), clipboard, report).run()
-    except (Aborted, subprocess.TimeoutExpired) as error:
+    except Aborted as error:
         aborted = error
         print(f"FAIL: aborted: {error}", flush=True)
+    except Exception as error:  # a tool timing out, the window vanishing from the bus
+        aborted = error
+        print("FAIL: aborted: " + "".join(traceback.format_exception(error)).rstrip(), flush=True)
     finally:
         if aborted is not None or report.failed:
             screenshot()

@@ -37,7 +37,7 @@ if [ "${WAGECOURT_E2E_INSIDE:-}" != 1 ]; then
 
     # Everything below runs on its own session bus and is stopped after 150 s at most.
     export WAGECOURT_E2E_INSIDE=1
-    exec timeout -k 5 150 dbus-run-session -- "$0" "$app" "$cli"
+    exec timeout -k 5 150 dbus-run-session -- "$BASH" "$here/run_e2e.sh" "$app" "$cli"
 fi
 
 app=$1

@@ -59,7 +59,9 @@ void SetTopMost(QWidget *window, bool on)
 
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (platform == QLatin1String("xcb") && x11 && handle && handle->isVisible()) {
-        sendAboveState(x11->connection(), xcb_window_t(window->winId()), on);
+        // The QWindow's own id: setting its flag before the first show re-creates the
+        // native window, and QWidget::winId() may still name the old one.
+        sendAboveState(x11->connection(), xcb_window_t(handle->winId()), on);
         return;
     }
     // Not shown yet (or not X11): the state goes with the window when it is mapped.

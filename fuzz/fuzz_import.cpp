@@ -1,0 +1,79 @@
+// libFuzzer target for the skill-list import, in every game language.
+// Input: one byte choosing the language (low three bits) and the text's
+// encoding (bit 3: raw UTF-16, else UTF-8), then the text itself.
+// Checked beyond not crashing:
+//  - a rejected text leaves the ten levels, the salary and the position alone;
+//  - an accepted text gives ten levels within 1 to 20 and a salary;
+//  - the names-replaced text imports again to the same levels, unchanged;
+//  - the one-scan replacement equals replacing level after level.
+#include "engine/salary.h"
+#include "i18n/catalogue.h"
+#include "import/skilllist.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace wagecourt;
+
+namespace {
+
+void require(bool holds, const char *what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+QString oneLevelAtATime(QString text, const LevelNames &names)
+{
+    for (int level = 1; level <= kLevelCount; ++level)
+        text.replace(names[level], QLatin1Char(' ') + QString::number(level), Qt::CaseInsensitive);
+    return text;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const LanguageEntry &language = languages()[data[0] & 7];
+    const char *bytes = reinterpret_cast<const char *>(data + 1);
+    const qsizetype length = qsizetype(size - 1);
+    const QString text = (data[0] & 8)
+            ? QString(reinterpret_cast<const QChar *>(bytes), length / 2) // unpaired surrogates and all
+            : QString::fromUtf8(bytes, length);
+
+    PlayerState state;
+    state.LevelName = language.levelNameTable();
+    state.SkillLevel.fill(7);
+    state.Salary = 123456;
+    state.BestPosition = 2;
+    state.PastedText = text;
+    const SkillLevels before = state.SkillLevel;
+    const QString caption = language.skillCaption(1);
+
+    const ImportOutcome outcome = importPastedText(state, caption);
+    if (outcome != ImportOutcome::Accepted) {
+        require(state.SkillLevel == before, "a rejected text changed a level");
+        require(state.Salary == 123456 && state.BestPosition == 2, "a rejected text changed the result");
+    } else {
+        for (qint16 level : state.SkillLevel)
+            require(isValidLevel(level), "an accepted level outside 1 to 20");
+        require(state.Salary >= 504 && state.Salary <= 4009568, "a salary outside 504 to 4009568");
+        require(state.BestPosition >= 1 && state.BestPosition <= 5, "a position outside 1 to 5");
+        const auto result = computeSalary(state.SkillLevel);
+        require(result && result->salary == state.Salary, "the stored salary is not the levels' salary");
+
+        const SkillListImport again = importSkillList(state.PastedText, caption, state.LevelName);
+        require(again.accepted() && again.levels == state.SkillLevel, "the replaced text reads differently");
+        require(again.replacedText == state.PastedText, "the replaced text still held a level name");
+    }
+
+    if (text.size() <= 4096)
+        require(replaceLevelNames(text, state.LevelName) == oneLevelAtATime(text, state.LevelName),
+                "the replacement differs from replacing level after level");
+    return 0;
+}

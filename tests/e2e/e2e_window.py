@@ -241,9 +241,16 @@ class Window:
         self.process = subprocess.Popen([binary], env=env, stdin=subprocess.DEVNULL,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         pattern = "^" + re.escape(TITLE) + "$"
-        wids = poll(lambda: search_windows(pattern, self.process.pid), bool, timeout=20, interval=0.1)
+
+        def windows():
+            if self.process.poll() is not None:
+                raise Aborted(f"the application ended with status {self.process.returncode} before its "
+                              f"window appeared:\n{self.output()}")
+            return search_windows(pattern, self.process.pid)
+
+        wids = poll(windows, bool, timeout=20, interval=0.1)
         if not wids:
-            raise Aborted(f"no window titled {TITLE!r} appeared")
+            raise Aborted(f"no window titled {TITLE!r} appeared; the application said:\n{self.output()}")
         self.wid = wids[0]
         # Placed and framed by the window manager once _NET_FRAME_EXTENTS is set.
         framed = poll(lambda: run(["xprop", "-id", str(self.wid), "_NET_FRAME_EXTENTS"],

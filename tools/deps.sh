@@ -14,6 +14,8 @@ packages=(
     xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi imagemagick
     # desktop integration checks
     desktop-file-utils appstream
+    # memory checks and fuzzing
+    valgrind clang libclang-rt-14-dev
     # benchmarks
     libbenchmark-dev
 )

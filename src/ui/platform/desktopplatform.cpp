@@ -17,7 +17,8 @@ namespace wagecourt::ui {
 
 namespace {
 
-constexpr int kClipboardDeadlineMilliseconds = 1000;
+// Owners answer in milliseconds; one that has not answered by now will not.
+constexpr int kClipboardDeadlineMilliseconds = 750;
 
 } // namespace
 

@@ -24,7 +24,7 @@ public:
     virtual void pause(int milliseconds) = 0;
 
     // The clipboard as plain text, up to maxCharacters; empty when it holds no
-    // text or cannot be read within a second.
+    // text or cannot be read in well under a second.
     virtual ClipboardText clipboardText(qsizetype maxCharacters) = 0;
 
     // Modal, with one OK button and no icon.

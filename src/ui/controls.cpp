@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "warmup.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -104,7 +106,7 @@ void LevelLabel::mousePressEvent(QMouseEvent *event)
 Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
-    const QPixmap pixmap(resource);
+    const QPixmap pixmap = QPixmap::fromImage(resourcePicture(resource));
     setPixmap(pixmap);
     resize(pixmap.size());
 }

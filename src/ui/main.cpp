@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "platform/platform.h"
 #include "version.h"
+#include "warmup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -35,8 +36,10 @@ int main(int argc, char *argv[])
         measureStartUp = measureStartUp || std::strcmp(argv[i], "--quit-after-first-frame") == 0;
     }
 
+    wagecourt::ui::StartupWarmup warmup;
     preferXWayland();
     QApplication app(argc, argv);
+    warmup.finish();
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));

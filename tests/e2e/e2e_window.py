@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Drives the real Wagecourt window on a running X server and checks what it shows.
 
-Input goes in the way a user's does: the X11 clipboard (owned by xclip) and real
-mouse and key events (xdotool). What the window shows is read from outside:
+Input goes in the way a user's does: the X11 clipboard (owned by xclip, by
+silent_owner.py, which never answers, or by nobody) and real mouse and key
+events (xdotool). What the window shows is read from outside:
 labels and buttons through AT-SPI, size, position and on-top state through the
 X server (xwininfo, xprop). Expected salaries and positions come from
 wagecourt-cli, which computes exactly what the window must show.
@@ -16,6 +17,7 @@ import json
 import os
 import random
 import re
+import select
 import shutil
 import string
 import subprocess
@@ -25,12 +27,20 @@ import traceback
 
 import pyatspi
 
+sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
+from silent_owner import clipboard_owner  # noqa: E402
+
 TITLE = "Wagecourt v1.0 - by Tarvel (58203)"
 WIDTH = 581
 COMPACT_HEIGHT = 235
 EXPANDED_HEIGHT = 590
 WAIT = 5.0  # seconds any one expected change may take to show
 SCREENSHOT = "/tmp/wagecourt-e2e-failure.png"
+# The press pauses 100 ms, reads the clipboard, pauses 100 ms, and gives an owner
+# that does not answer 750 ms: the ERROR box must be up 1.2 s after the click,
+# with half a second for the X server, the window manager and xdotool.
+ERROR_BOX_LIMIT = 1.2 + 0.5
+HERE = os.path.dirname(os.path.abspath(__file__))
 
 SKILLS = ["Jump Shot", "Jump Range", "Outside Defence", "Handling", "Driving", "Passing",
           "Inside Shot", "Inside Defence", "Rebounding", "Shot Blocking", "Stamina",
@@ -87,6 +97,10 @@ class Report:
     def equal(self, what, expected, seen):
         return self.check(what, expected == seen, expected, seen)
 
+    def fail(self, what, why):
+        self.failed += 1
+        print(f"FAIL: {what}: {why}", flush=True)
+
 
 def poll(read, done, timeout=WAIT, interval=0.05):
     """Calls read() until done(value) or the deadline; returns the last value."""
@@ -108,10 +122,12 @@ def run(args, timeout=10, check=True):
     return result
 
 
-def search_windows(pattern, pid=None):
+def search_windows(pattern, pid=None, visible=False):
     args = ["xdotool", "search"]
+    if visible:
+        args += ["--onlyvisible"]  # mapped, not merely created
     if pid is not None:
-        args += ["--all", "--pid", str(pid)]  # both conditions, not either
+        args += ["--all", "--pid", str(pid)]  # all conditions, not any
     result = run(args + ["--name", pattern], check=False)
     return [int(w) for w in result.stdout.split()]
 
@@ -142,47 +158,93 @@ _last_click = (None, 0.0)
 
 
 def click(wid, x, y, button):
-    """One single click; the same click twice in a row is spaced so that it is no double click."""
+    """One single click; the same click twice in a row is spaced so that it is no double click.
+    Returns the time.monotonic() just before the click was sent."""
     global _last_click
     spot = (wid, x, y, button)
     if _last_click[0] == spot:
         time.sleep(max(0.0, _last_click[1] + DOUBLE_CLICK_GAP - time.monotonic()))
+    sent = time.monotonic()
     run(["xdotool", "mousemove", "--window", str(wid), str(x), str(y), "click", str(button)])
     _last_click = (spot, time.monotonic())
+    return sent
 
 
 def key(*keys):
     run(["xdotool", "key", "--delay", "30", *keys])
 
 
+def read_clipboard(target=None, timeout=10):
+    """(exit status, bytes) of xclip reading CLIPBOARD, as target if given."""
+    args = ["xclip", "-selection", "clipboard", "-o"] + (["-t", target] if target else [])
+    try:
+        result = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                stdin=subprocess.DEVNULL, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return None, b""
+    return result.returncode, result.stdout
+
+
+def end(process):
+    """Ends a process this test started, by its pid; returns its exit status."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait(timeout=5)
+    return process.returncode
+
+
 class Clipboard:
-    """Owns the CLIPBOARD selection through xclip, one text at a time."""
+    """Owns the CLIPBOARD selection, one content at a time: through xclip, or
+    through silent_owner.py, which never answers."""
 
     def __init__(self):
         self.process = None
 
     def set(self, text):
+        self.offer(text.encode("utf-8"))
+
+    def offer(self, data, target=None):
+        """Puts bytes on offer, as UTF8_STRING (xclip's default) or as target."""
         self.release()
-        data = text.encode("utf-8")
-        self.process = subprocess.Popen(["xclip", "-selection", "clipboard", "-i", "-quiet"],
-                                        stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+        args = ["xclip", "-selection", "clipboard", "-i", "-quiet"] + (["-t", target] if target else [])
+        self.process = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.process.stdin.write(data)
         self.process.stdin.close()
-        # Only once another client reads the text back is it really on offer.
-        seen = poll(lambda: run(["xclip", "-selection", "clipboard", "-o"], check=False).stdout,
-                    lambda out: out == text)
-        if seen != text:
-            raise Aborted(f"the clipboard does not hold the text set: {seen!r}")
+        # Only once another client reads the bytes back are they really on offer.
+        seen = poll(lambda: read_clipboard(target)[1], lambda out: out == data)
+        if seen != data:
+            raise Aborted(f"the clipboard does not hold the {len(data)} bytes set: "
+                          f"{len(seen)} bytes, beginning {seen[:60]!r}")
+
+    def silent(self, seconds):
+        """Has silent_owner.py take the selection; returns the window it owns it with."""
+        self.release()
+        self.process = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "silent_owner.py"),
+                                         str(seconds)],
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                        stderr=subprocess.STDOUT, text=True)
+        ready, _, _ = select.select([self.process.stdout], [], [], WAIT)
+        line = self.process.stdout.readline() if ready else ""
+        match = re.fullmatch(r"owning (0x[0-9a-f]+)\n", line)
+        if not match:
+            raise Aborted(f"silent_owner.py did not take the clipboard: {line!r}")
+        return int(match.group(1), 16)
+
+    def empty(self):
+        """Leaves CLIPBOARD with no owner at all."""
+        self.release()
+        return poll(clipboard_owner, lambda owner: owner == 0)
 
     def release(self):
         if self.process is not None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(timeout=5)
+            end(self.process)
+            if self.process.stdout is not None:
+                self.process.stdout.close()
             self.process = None
 
 
@@ -197,10 +259,12 @@ class Oracle:
         return json.loads(out)
 
     def imports(self, text, language):
-        """The levels wagecourt-cli reads from a pasted text, or None when it rejects it."""
+        """The levels wagecourt-cli reads from a pasted text (str, or bytes as they
+        would come off the clipboard), or None when it rejects it."""
+        data = text.encode("utf-8") if isinstance(text, str) else text
         result = subprocess.run([self.cli, "import", "--lang", language, "--json", "-"],
-                                input=text, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                                timeout=10, text=True)
+                                input=data, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                timeout=10)
         return json.loads(result.stdout)["levels"] if result.returncode == 0 else None
 
 
@@ -364,7 +428,7 @@ class Window:
 
     def click(self, accessible, button=LEFT):
         x, y = self.point_in(accessible)
-        click(self.wid, x, y, button)
+        return click(self.wid, x, y, button)
 
     def bare_point(self):
         """A point on the window's own surface that no control covers."""
@@ -391,6 +455,7 @@ class Session:
         self.clipboard = clipboard
         self.report = report
         self.place = None  # (x, y) the window must keep
+        self.box_times = []  # (what, seconds from the click until the ERROR box was up)
 
     def expect_card(self, what, expected):
         """Waits until the card shows what is expected, then checks each part of it."""
@@ -461,10 +526,12 @@ class Session:
     # -- imports
 
     def calculate(self):
-        self.w.click(self.w.calculate)
+        return self.w.click(self.w.calculate)
 
     def paste(self, what, language, levels):
-        text = skill_list(language, levels)
+        return self.paste_text(what, language, skill_list(language, levels), levels)
+
+    def paste_text(self, what, language, text, levels):
         read = self.oracle.imports(text, language)
         if read != levels[:10]:
             raise Aborted(f"wagecourt-cli reads {read} from the {language} list, not {levels[:10]}")
@@ -473,12 +540,24 @@ class Session:
         return self.expect_card(what, self.expected_card(language, levels, import_text))
 
     def reject(self, what, text, close_by_key):
+        self.refuse(what, lambda: self.clipboard.set(text), close_by_key)
+
+    def refuse(self, what, offer, close_by_key):
+        """offer() puts on the clipboard what the press must turn away. Checks that
+        the ERROR box is up in time after the click, closes it, and checks that the
+        card is as before."""
         before = self.w.snapshot()
-        self.clipboard.set(text)
-        self.calculate()
-        boxes = poll(lambda: search_windows("^ERROR$", self.w.process.pid), bool, interval=0.1)
+        offer()
+        clicked = self.calculate()
+        # Polled finely from outside the application, so that the time is its own.
+        boxes = poll(lambda: search_windows("^ERROR$", self.w.process.pid, visible=True), bool,
+                     timeout=WAIT + ERROR_BOX_LIMIT, interval=0.02)
+        shown = time.monotonic() - clicked
         if not self.report.check(f"{what}: ERROR box shown", bool(boxes), "a window titled ERROR", boxes):
             raise Aborted("no ERROR box to close")
+        self.box_times.append((what, shown))
+        self.report.check(f"{what}: ERROR box up within {ERROR_BOX_LIMIT:.1f} s of the click",
+                          shown <= ERROR_BOX_LIMIT, f"<= {ERROR_BOX_LIMIT:.3f} s", f"{shown:.3f} s")
         box = self._error_dialog()
         inside = list(descendants(box))
         labels = [c.name for c in inside if c.getRole() == pyatspi.ROLE_LABEL]
@@ -572,6 +651,120 @@ class Session:
         self.report.equal("Hide Info: button caption", "Show Info",
                           poll(lambda: w.name(w.info), lambda n: n == "Show Info"))
 
+    # -- hostile clipboards
+
+    def still_answers(self, what, language, levels):
+        """A level click still changes the card, and the opposite click undoes it."""
+        self.click_level(JS, LEFT)
+        self.expect_card(f"{what}, then a Jump Shot left click",
+                         self.expected_card(language, [levels[JS] + 1] + levels[1:], click_text))
+        self.click_level(JS, RIGHT)
+        self.expect_card(f"{what}, then a Jump Shot right click",
+                         self.expected_card(language, levels, click_text))
+
+    def offer_without_owner(self):
+        owner = self.clipboard.empty()
+        self.report.equal("no clipboard owner: XGetSelectionOwner(CLIPBOARD)", 0, owner)
+        status, out = read_clipboard(timeout=WAIT)
+        self.report.check("no clipboard owner: xclip -o fails", status not in (0, None),
+                          "a failing exit status", (status, out[:60]))
+        if owner != 0 or status in (0, None):
+            raise Aborted("the clipboard still has an owner")
+
+    def offer_silent_owner(self):
+        window = self.clipboard.silent(60)
+        owner = clipboard_owner()
+        if not self.report.equal("silent owner: XGetSelectionOwner(CLIPBOARD)", hex(window), hex(owner)):
+            raise Aborted("silent_owner.py does not own the clipboard")
+
+    def offer_picture(self, path):
+        run(["convert", "-size", "40x40", "xc:red", path])
+        with open(path, "rb") as picture:
+            data = picture.read()
+        if not data.startswith(b"\x89PNG\r\n\x1a\n"):
+            raise Aborted(f"convert made no PNG: {data[:16]!r}")
+        self.clipboard.offer(data, "image/png")
+        status, out = read_clipboard("TARGETS", timeout=WAIT)
+        targets = out.decode("ascii", "replace").split()
+        text_targets = {"UTF8_STRING", "STRING", "TEXT", "text/plain", "text/plain;charset=utf-8"}
+        if status != 0 or "image/png" not in targets or text_targets & set(targets):
+            raise Aborted(f"the clipboard offers {targets} (xclip status {status}), not a picture alone")
+
+    def hostile_clipboards(self):
+        """Clipboards that hold no skill list, or nothing to be had: each is turned
+        away with the ERROR box in time, the card stays and the window answers after."""
+        r = self.report
+        self.choose_language("English")
+        names = LEVEL_NAMES["English"]
+
+        # The big text is this list with letters behind it. With a few letters the
+        # window takes it, so that with megabytes it is the size alone that counts.
+        head_levels = [20, 5, 16, 3, 12, 9, 18, 1, 14, 7, 10, 6, 19]
+        head = skill_list("English", head_levels)
+        self.paste_text("English list with 4000 letters behind it", "English", head + "a" * 4000,
+                        head_levels)
+        big = (head + "a" * (10_000_000 - len(head))).encode("ascii")
+
+        # Invalid UTF-8 inside the level names of an otherwise good list: a UTF-16
+        # high and a low surrogate encoded on their own, an overlong '/', a byte
+        # never in UTF-8; and NULs, inside a name, on a line of their own and last.
+        odd_levels = [6, 17, 2, 19, 11, 8, 15, 4, 13, 10, 1, 1, 1]
+        lines = [f"{caption} {names[level - 1]}".encode("utf-8")
+                 for caption, level in zip(CAPTIONS["English"], odd_levels)]
+        clean = b"".join(line + b"\n" for line in lines)
+        for index, odd in ((JS, b"\xed\xa0\x80"), (3, b"\x00"), (5, b"\xed\xb0\x80"),
+                           (8, b"\xc0\xaf"), (9, b"\xff")):
+            lines[index] = lines[index][:-3] + odd + lines[index][-3:]
+        odd_text = b"".join(line + b"\n" for line in lines[:7]) + b"\x00\n" + \
+            b"".join(line + b"\n" for line in lines[7:]) + b"\x00"
+        if self.oracle.imports(clean, "English") != odd_levels[:10]:
+            raise Aborted("wagecourt-cli does not take the list the odd bytes go into")
+        if self.oracle.imports(odd_text, "English") is not None:
+            raise Aborted("wagecourt-cli takes the list with the odd bytes")
+
+        junk = random.Random(58203).randbytes(100_000)
+        if self.oracle.imports(junk, "English") is not None:
+            raise Aborted("wagecourt-cli takes the random bytes")
+
+        picture = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"wagecourt-e2e-red-{os.getpid()}.png")
+
+        # A result other than all of the above, so that taking any of them would show.
+        levels = [13, 4, 17, 6, 19, 2, 11, 8, 15, 10, 7, 14, 3]
+        self.paste("English import before the hostile clipboards", "English", levels)
+
+        cases = [
+            ("10 MB text beginning with an English list", lambda: self.clipboard.offer(big), False),
+            ("100 kB of random bytes as text", lambda: self.clipboard.offer(junk), True),
+            ("English list with surrogates, invalid UTF-8 and NULs", lambda: self.clipboard.offer(odd_text),
+             False),
+            ("clipboard without an owner", self.offer_without_owner, True),
+            ("clipboard owner that never answers", self.offer_silent_owner, False),
+            ("PNG picture only", lambda: self.offer_picture(picture), True),
+        ]
+        try:
+            for what, offer, close_by_key in cases:
+                try:
+                    self.refuse(what, offer, close_by_key)
+                    r.equal(f"{what}: the application is still running after the ERROR box", None,
+                            self.w.process.poll())
+                    # The silent owner is ended by its pid before the window is used again.
+                    self.clipboard.release()
+                    self.still_answers(what, "English", levels)
+                except Aborted as error:
+                    # One clipboard going wrong need not hide what the others do.
+                    r.fail(what, f"aborted: {error}")
+                    self.clipboard.release()
+                    if self.w.process.poll() is not None:
+                        raise Aborted(f"the application ended with status {self.w.process.returncode}")
+                    if search_windows("^ERROR$", self.w.process.pid):
+                        raise Aborted("an ERROR box is still open")
+                    self.paste(f"{what}: English import again", "English", levels)
+        finally:
+            if os.path.exists(picture):
+                os.remove(picture)
+        for what, shown in self.box_times:
+            print(f"ERROR box time: {shown:.3f} s: {what}", flush=True)
+
     # -- the whole run
 
     def run(self):
@@ -641,6 +834,7 @@ class Session:
 
         self.on_top()
         self.info()
+        self.hostile_clipboards()
         r.equal("the application is still running", None, w.process.poll())
 
 

@@ -24,7 +24,7 @@ if [ "${WAGECOURT_E2E_INSIDE:-}" != 1 ]; then
     done
 
     missing=()
-    for tool in Xvfb xdotool xclip xprop xwininfo openbox dbus-run-session timeout; do
+    for tool in Xvfb xdotool xclip xprop xwininfo openbox convert dbus-run-session timeout; do
         command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
     done
     [ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(/usr/libexec/at-spi-bus-launcher)

@@ -210,6 +210,8 @@ void CliTest::importRejectionSaysWhatFailed_data()
     bad.replace(u"Passing: prolific"_s, u"Passing: brilliant"_s);
     QTest::newRow("unknown level name") << QStringList{} << bad << u"level"_s << u"English"_s
                                         << u"Passing (skill 6)"_s;
+    QTest::newRow("over a megabyte") << QStringList{} << english + QString(1 << 20, u'x') << u"check"_s
+                                     << u"English"_s << u"1048576"_s;
     QTest::newRow("auto, nothing fits") << QStringList{u"--lang"_s, u"auto"_s} << u"hello"_s << u"check"_s
                                         << QString() << u"any of the game languages"_s;
     QTest::newRow("auto, a level unreadable") << QStringList{u"--lang"_s, u"auto"_s} << bad << u"level"_s

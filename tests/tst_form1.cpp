@@ -474,7 +474,7 @@ void Form1Test::rejectedPasteChangesNothing_data()
     QString outside = english;
     outside.replace(u"Driving: strong"_s, u"Driving: 25"_s);
     QTest::newRow("number outside 1 to 20") << u"English"_s << outside << QString();
-    QTest::newRow("over a megabyte") << u"English"_s << english + QString(kMaxClipboardCharacters, u'x') << QString();
+    QTest::newRow("over a megabyte") << u"English"_s << english + QString(kMaxPastedCharacters, u'x') << QString();
     QTest::newRow("refused by the reader") << u"English"_s << u"\x01"_s << QString();
 }
 

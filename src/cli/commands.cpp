@@ -60,6 +60,8 @@ private:
     std::optional<const LanguageEntry *> languageOption(bool allowAuto);
     int calc(const QStringList &levels);
     int importList(const QStringList &files);
+    // Reports a refused list; language is null when none applies.
+    int rejectList(const LanguageEntry *language, const QString &detail, const QString &reason);
     int batch(const QStringList &extra);
     int languages(const QStringList &extra);
     void printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
@@ -184,6 +186,10 @@ int Session::importList(const QStringList &arguments)
     }
     QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark, as editors write one
     const QString text = decoder.decode(bytes);
+    if (text.size() > kMaxPastedCharacters)
+        return rejectList(*language, u"The text holds %1 characters; a skill list is far shorter, and no more "
+                                   u"than %2 are read."_s.arg(text.size()).arg(kMaxPastedCharacters),
+                          u"check"_s);
 
     // With 'auto', the first language in list order that accepts the list; when
     // none does, the report names the first that at least passed the check.
@@ -207,16 +213,19 @@ int Session::importList(const QStringList &arguments)
     }
 
     const bool checkFailed = outcome.outcome == ImportOutcome::CheckFailed;
-    const QString detail = (*language || !checkFailed)
-            ? rejectionDetail(outcome, *reported)
-            : u"Not a skill list in any of the game languages."_s;
+    const bool named = *language || !checkFailed;
+    return rejectList(named ? reported : nullptr,
+                      named ? rejectionDetail(outcome, *reported) : u"Not a skill list in any of the game languages."_s,
+                      checkFailed ? u"check"_s : u"level"_s);
+}
+
+int Session::rejectList(const LanguageEntry *language, const QString &detail, const QString &reason)
+{
     if (m_parser.isSet(m_json)) {
-        const QJsonValue languageName = (*language || !checkFailed) ? QJsonValue(reported->name.toString())
-                                                                     : QJsonValue(QJsonValue::Null);
         m_out.write(jsonLine(QJsonObject{
                 {u"accepted"_s, false},
-                {u"language"_s, languageName},
-                {u"reason"_s, checkFailed ? u"check"_s : u"level"_s},
+                {u"language"_s, language ? QJsonValue(language->name.toString()) : QJsonValue(QJsonValue::Null)},
+                {u"reason"_s, reason},
                 {u"error"_s, kImportErrorText.toString()},
                 {u"detail"_s, detail},
         }));

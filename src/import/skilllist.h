@@ -14,6 +14,10 @@ inline constexpr QStringView kImportErrorText =
         u"Please copy your player's skills again and make sure that you chose the correct "
         u"language from the drop-down menu..";
 
+// The most pasted text the import looks at; a skill list is a few hundred
+// characters, so anything this long is not one and is refused unread.
+inline constexpr qsizetype kMaxPastedCharacters = 1 << 20;
+
 inline constexpr int kFewestColons = 10;
 inline constexpr int kMostColons = 13; // Jump Shot through Experience
 inline constexpr int kComparedBeginning = 5;

@@ -90,7 +90,7 @@ void Form1::Combo1_Click()
 void Form1::Command1_Click()
 {
     m_platform.pause(kPauseMilliseconds);
-    const ClipboardText clipboard = m_platform.clipboardText(kMaxClipboardCharacters);
+    const ClipboardText clipboard = m_platform.clipboardText(kMaxPastedCharacters);
     m_state.PastedText = clipboard.text;
     m_platform.pause(kPauseMilliseconds);
 

@@ -16,10 +16,6 @@ inline constexpr int kExpandedClientHeight = 8850; // twips: down to the last in
 inline constexpr int kClientWidth = 8715;
 inline constexpr int kLevelLabelGap = 45; // twips between a skill caption and its level label
 
-// The most clipboard text a press of Calculate Salary looks at; a skill list is
-// a few hundred characters, so anything this long is not one.
-inline constexpr qsizetype kMaxClipboardCharacters = 1 << 20;
-
 // The controls, under the names the handlers use. Created in this order by
 // Form1's layout, each new one behind the ones before it.
 struct Form1Controls

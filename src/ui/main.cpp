@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     wagecourt::ui::StartupWarmup warmup;
     preferXWayland();
     QApplication app(argc, argv);
-    warmup.finish();
+    warmup.applicationReady();
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));

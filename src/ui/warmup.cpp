@@ -3,6 +3,9 @@
 #include <QHash>
 #include <QMutex>
 
+#ifdef WAGECOURT_HAVE_DBUS
+#include <QDBusConnection>
+#endif
 #ifdef WAGECOURT_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -51,13 +54,17 @@ StartupWarmup::StartupWarmup()
 
 StartupWarmup::~StartupWarmup()
 {
-    finish();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
-void StartupWarmup::finish()
+void StartupWarmup::applicationReady()
 {
     if (m_worker.joinable())
         m_worker.join();
+#ifdef WAGECOURT_HAVE_DBUS
+    m_worker = std::thread([] { QDBusConnection::sessionBus(); });
+#endif
 }
 
 } // namespace wagecourt::ui

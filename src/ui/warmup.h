@@ -7,10 +7,12 @@
 
 namespace wagecourt::ui {
 
-// Start-up work that needs no application object: the font configuration is
-// read and the pictures decoded on a second core while QApplication connects
-// to the display. Construct it first thing in main(); call finish() once the
-// application exists, before the window is built.
+// Start-up work moved off the window's path to its first frame, onto a second
+// core. Construct it first thing in main(): while QApplication connects to the
+// display, the font configuration is read and the pictures are decoded. Call
+// applicationReady() right after QApplication exists: the session bus, which
+// the screen-reader bridge needs as soon as the first caption is set, is then
+// connected while the window is being built.
 class StartupWarmup
 {
 public:
@@ -19,7 +21,7 @@ public:
     StartupWarmup(const StartupWarmup &) = delete;
     StartupWarmup &operator=(const StartupWarmup &) = delete;
 
-    void finish();
+    void applicationReady();
 
 private:
     std::thread m_worker;

@@ -3,7 +3,6 @@
 #include "warmup.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -55,9 +55,12 @@ LevelLabel::LevelLabel(QWidget *parent, int index) : Caption(parent, true), m_in
 
 void LevelLabel::setCaption(const QString &caption)
 {
-    QFont spaced = font();
-    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    setFont(spaced);
+    // A font change costs a new text layout, so only undo a tightening that was made.
+    if (font().letterSpacing() != 0) {
+        QFont spaced = font();
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+        setFont(spaced);
+    }
     Caption::setCaption(caption);
     keepWithinLimit();
 }

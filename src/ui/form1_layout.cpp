@@ -2,6 +2,7 @@
 // colour and first text, in the order the controls are created.
 #include "fonts.h"
 #include "form1.h"
+#include "i18n/catalogue.h"
 
 #include <QScreen>
 
@@ -52,9 +53,6 @@ const QString kCreditText =
         u"     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable"
         u" formulas..   "_s;
 
-const QStringList kLanguageEntries{u"English"_s, u"Türkçe"_s, u"Español"_s, u"Italiano"_s,
-                                   u"Français"_s, u"Deutsch"_s, u"Polski"_s, u"Português"_s};
-
 // Black text on the colour of an active title bar's text: white in every usual scheme.
 const QColor kWindowBackground = Qt::white;
 
@@ -81,7 +79,7 @@ void Form1::createControls()
 
     ui.Combo1 = new LanguageList(this);
     ui.Combo1->setObjectName(u"Combo1"_s);
-    ui.Combo1->addItems(kLanguageEntries);
+    ui.Combo1->addItems(languageNames()); // the catalogue's names, in its order
     ui.Combo1->setCurrentIndex(-1);
     place(ui.Combo1, {3690, 45, 2055, 315});
 

@@ -12,7 +12,6 @@ public:
     explicit Twips(qreal logicalDpi) : m_dpi(logicalDpi) {}
 
     int operator()(int twips) const { return qRound(twips * m_dpi / 1440.0); }
-    int toTwips(int pixels) const { return qRound(pixels * 1440.0 / m_dpi); }
 
 private:
     qreal m_dpi;

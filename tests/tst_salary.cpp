@@ -1,3 +1,4 @@
+#include "engine/advice.h"
 #include "engine/salary.h"
 #include "engine/salarytext.h"
 
@@ -55,6 +56,8 @@ private slots:
     void failureKeepsThePreviousResult();
     void salaryTexts_data();
     void salaryTexts();
+    void trainingAdvice_data();
+    void trainingAdvice();
 };
 
 void SalaryTest::workedExamples_data()
@@ -275,6 +278,67 @@ void SalaryTest::salaryTexts()
     QFETCH(QString, clickForm);
     QCOMPARE(salaryImportText(salary), importForm);
     QCOMPARE(salaryClickText(salary), clickForm);
+}
+
+void SalaryTest::trainingAdvice_data()
+{
+    // Worked out from the formula in exact decimal arithmetic: one skill's step
+    // each way as {level, salary, position, change}, {} where the scale ends.
+    QTest::addColumn<SkillLevels>("levels");
+    QTest::addColumn<QList<int>>("positionSalaries");
+    QTest::addColumn<int>("skill");
+    QTest::addColumn<QList<int>>("up");
+    QTest::addColumn<QList<int>>("down");
+
+    const SkillLevels ones = levelsOf({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    const QList<int> onesSalaries{480, 479, 504, 475, 465};
+    QTest::newRow("lowest, jump shot") << ones << onesSalaries << 1 << QList<int>{2, 594, 3, 90} << QList<int>{};
+    QTest::newRow("lowest, handling moves to PG") << ones << onesSalaries << 4 << QList<int>{2, 518, 1, 14}
+                                                  << QList<int>{};
+    QTest::newRow("lowest, driving pays nothing") << ones << onesSalaries << 5 << QList<int>{2, 504, 3, 0}
+                                                  << QList<int>{};
+    const SkillLevels twenties = levelsOf({20, 20, 20, 20, 20, 20, 20, 20, 20, 20});
+    const QList<int> twentiesSalaries{1937906, 2232399, 2519960, 4009568, 2184859};
+    QTest::newRow("highest, inside def.") << twenties << twentiesSalaries << 8 << QList<int>{}
+                                          << QList<int>{19, 3589587, 4, -419981};
+    QTest::newRow("highest, handling") << twenties << twentiesSalaries << 4 << QList<int>{}
+                                       << QList<int>{19, 4005563, 4, -4005};
+    // R5 (12277) ties V1 rounded: a step down that costs nothing can still move the player.
+    const SkillLevels tie = levelsOf({3, 11, 4, 16, 12, 6, 1, 14, 9, 10});
+    const QList<int> tieSalaries{12277, 7396, 7618, 11266, 12277};
+    QTest::newRow("tie, jump shot down to center") << tie << tieSalaries << 1 << QList<int>{4, 12621, 1, 344}
+                                                   << QList<int>{2, 12277, 5, 0};
+    QTest::newRow("tie, inside shot at 1") << tie << tieSalaries << 7 << QList<int>{2, 13873, 5, 1596}
+                                           << QList<int>{};
+    QTest::newRow("tie, rebounding") << tie << tieSalaries << 9 << QList<int>{10, 13861, 5, 1584}
+                                     << QList<int>{8, 11839, 1, -438};
+}
+
+void SalaryTest::trainingAdvice()
+{
+    QFETCH(SkillLevels, levels);
+    QFETCH(QList<int>, positionSalaries);
+    QFETCH(int, skill);
+    QFETCH(QList<int>, up);
+    QFETCH(QList<int>, down);
+
+    const auto advice = adviseTraining(levels);
+    QVERIFY(advice);
+    const auto result = computeSalary(levels);
+    QCOMPARE(advice->salary, result->salary);
+    QCOMPARE(advice->position, result->position);
+    for (int p = 1; p <= kPositionCount; ++p)
+        QCOMPARE(advice->positionSalaries[p], positionSalaries[p - 1]);
+
+    auto asList = [](const std::optional<TrainingStep> &step) {
+        return step ? QList<int>{step->level, step->salary, step->position, step->change} : QList<int>{};
+    };
+    QCOMPARE(asList(advice->skills[skill].up), up);
+    QCOMPARE(asList(advice->skills[skill].down), down);
+
+    SkillLevels outside = levels;
+    outside[skill] = 21;
+    QVERIFY(!adviseTraining(outside));
 }
 
 QTEST_APPLESS_MAIN(SalaryTest)

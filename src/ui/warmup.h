@@ -28,7 +28,8 @@ private:
 };
 
 // A picture from the resources, decoded by the warm-up when it ran, else now.
-// Each picture is decoded once; later calls return the same image.
+// Each picture is decoded once; later calls return the same image. A picture
+// that could not be decoded is tried again on the next call.
 QImage resourcePicture(const QString &resource);
 
 } // namespace wagecourt::ui

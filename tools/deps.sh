@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev
+    # the check of the salary's embedded powers
+    python3
     # the window's faces and their stand-in
     fonts-wine fonts-dejavu-core
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view

@@ -1,11 +1,13 @@
 #include "i18n/catalogue.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
+#include "onelevelatatime.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace wagecourt;
+using wagecourt::testing::replaceOneLevelAtATime;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -20,14 +22,27 @@ const LanguageEntry &english()
     return language(u"English");
 }
 
+// A level name as a list may write it: as listed, in capitals (I for i and ı,
+// SS for ß), in Turkish capitals (İ for i, I for ı), or with ss for ß.
+QString written(const QString &name, QStringView form)
+{
+    if (form == u"capitals")
+        return name.toUpper();
+    if (form == u"Turkish capitals")
+        return QString(name).replace(u'i', u'\u0130').toUpper();
+    if (form == u"ss for ß")
+        return QString(name).replace(u'ß', u"ss"_s);
+    return name;
+}
+
 // A list as the game's page gives it: one skill a line, caption, one space, level name.
 QString skillList(const LanguageEntry &entry, const QList<int> &levels, int skills = kSkillCaptionCount,
-                  const QString &afterColon = u" "_s)
+                  const QString &afterColon = u" "_s, QStringView form = u"as listed")
 {
     QStringList lines;
     for (int skill = 1; skill <= skills; ++skill) {
         const int level = skill <= levels.size() ? levels[skill - 1] : 1;
-        lines << entry.skillCaption(skill) + afterColon + entry.levelName(level);
+        lines << entry.skillCaption(skill) + afterColon + written(entry.levelName(level), form);
     }
     return lines.join(u'\n');
 }
@@ -42,14 +57,6 @@ SkillListImport importAs(const LanguageEntry &entry, const QString &text)
 QList<int> levelsOf(const SkillListImport &import)
 {
     return QList<int>(import.levels.begin(), import.levels.end());
-}
-
-// Level 1's names replaced in the whole text, then level 2's in the result, and so on.
-QString replaceOneLevelAtATime(QString text, const LevelNames &names)
-{
-    for (int level = 1; level <= kLevelCount; ++level)
-        text.replace(names[level], u' ' + QString::number(level), Qt::CaseInsensitive);
-    return text;
 }
 
 } // namespace
@@ -126,27 +133,32 @@ void ImportTest::theCheck()
 void ImportTest::everyLanguageReadsItsOwnList_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("form"); // how the level names are written
     for (QStringView name : languageNames())
-        QTest::newRow(name.toUtf8().constData()) << name.toString();
+        for (QStringView form : {u"as listed", u"capitals", u"Turkish capitals"})
+            QTest::newRow((name.toString() + u", "_s + form.toString()).toUtf8().constData()) << name.toString() << form.toString();
+    QTest::newRow("Deutsch, ss for ß") << u"Deutsch"_s << u"ss for ß"_s;
 }
 
 void ImportTest::everyLanguageReadsItsOwnList()
 {
     QFETCH(QString, language);
+    QFETCH(QString, form);
     const LanguageEntry &entry = *findLanguage(language);
     QRandomGenerator random(quint32(qHash(language)));
     for (int round = 0; round < 200; ++round) {
         QList<int> levels;
         for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
             levels << random.bounded(1, 21);
-        const SkillListImport import = importAs(entry, skillList(entry, levels));
+        const SkillListImport import = importAs(entry, skillList(entry, levels, kSkillCaptionCount, u" "_s, form));
         QVERIFY(import.accepted());
         QCOMPARE(levelsOf(import), levels.first(kSalarySkillCount));
     }
     // Every level at least once in every skill.
     for (int level = 1; level <= kLevelCount; ++level) {
         const QList<int> same(kSkillCaptionCount, level);
-        QCOMPARE(levelsOf(importAs(entry, skillList(entry, same))), same.first(kSalarySkillCount));
+        QCOMPARE(levelsOf(importAs(entry, skillList(entry, same, kSkillCaptionCount, u" "_s, form))),
+                 same.first(kSalarySkillCount));
     }
 }
 
@@ -206,7 +218,7 @@ void ImportTest::levelNamesMatchInAnyLetterCase_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("level"); // -1: not a level name, so skill 1 cannot be read
 
     QTest::newRow("capitals") << u"English"_s << u"LEGENDARY"_s << 20;
     QTest::newRow("capital first") << u"English"_s << u"Prominent"_s << 10;
@@ -219,6 +231,23 @@ void ImportTest::levelNamesMatchInAnyLetterCase_data()
     QTest::newRow("French accents") << u"Français"_s << u"PHÉNOMÉNAL"_s << 18;
     QTest::newRow("Portuguese tilde") << u"Português"_s << u"LENDÁRIO"_s << 20;
     QTest::newRow("Spanish accent") << u"Español"_s << u"PÉSIMO"_s << 1;
+    QTest::newRow("Turkish İ") << u"Türkçe"_s << u"İYİ"_s << 7;
+    QTest::newRow("Turkish I for ı") << u"Türkçe"_s << u"ZAYIF"_s << 5;
+    QTest::newRow("Turkish İ and Ş") << u"Türkçe"_s << u"İŞE YARAMAZ"_s << 4;
+    QTest::newRow("Turkish I for i, English way") << u"Türkçe"_s << u"IŞE YARAMAZ"_s << 4;
+    QTest::newRow("Turkish capitals mixed with small") << u"Türkçe"_s << u"dÜnya DIşI"_s << 18;
+    QTest::newRow("English name in Turkish capitals") << u"English"_s << u"PRODİGİOUS"_s << 16;
+    QTest::newRow("German SS") << u"Deutsch"_s << u"MITTELMÄSSIG"_s << 5;
+    QTest::newRow("German ss") << u"Deutsch"_s << u"mittelmässig"_s << 5;
+    QTest::newRow("German Ss") << u"Deutsch"_s << u"AUSsergewöhnlich"_s << 16;
+    QTest::newRow("German capital sharp s") << u"Deutsch"_s << u"AU\u1E9EERGEWÖHNLICH"_s << 16;
+    QTest::newRow("German SS in Turkish capitals") << u"Deutsch"_s << u"MİTTELMÄSSİG"_s << 5;
+    // Letters the game tells apart stay apart.
+    QTest::newRow("Turkish İ for ı") << u"Türkçe"_s << u"ZAYİF"_s << -1;
+    QTest::newRow("Turkish ı for i") << u"Türkçe"_s << u"ıyı"_s << -1;
+    QTest::newRow("English ı for i") << u"English"_s << u"prolıfic"_s << -1;
+    QTest::newRow("German ß for ss") << u"Deutsch"_s << u"koloßal"_s << -1;
+    QTest::newRow("German one S for ß") << u"Deutsch"_s << u"MITTELMÄSIG"_s << -1;
 }
 
 void ImportTest::levelNamesMatchInAnyLetterCase()
@@ -232,18 +261,27 @@ void ImportTest::levelNamesMatchInAnyLetterCase()
     text.replace(start, entry.levelName(kSample[0]).size(), name);
 
     const SkillListImport import = importAs(entry, text);
+    if (level < 0) {
+        QCOMPARE(import.outcome, ImportOutcome::LevelUnreadable);
+        QCOMPARE(import.failedSkill, 1);
+        QVERIFY(import.replacedText.startsWith(entry.skillCaption(1) + u' ' + name + u'\n'));
+        return;
+    }
     QVERIFY(import.accepted());
     QCOMPARE(import.levels[1], level);
     QCOMPARE(levelsOf(import).sliced(1), kSample.sliced(1, 9));
+    // The whole name is replaced, however long it is written.
+    QVERIFY(import.replacedText.startsWith(entry.skillCaption(1) + u"  "_s + QString::number(level) + u'\n'));
 }
 
 // The replacement works on the original text once instead of twenty times; it
 // must give exactly what replacing one level after the other gives, also for
-// names that overlap, sit inside other words or next to surrogate pairs.
+// names that overlap, sit inside other words, stand in capitals of either
+// kind or next to surrogate pairs.
 void ImportTest::replacementMatchesOneLevelAtATime()
 {
     QRandomGenerator random(35817);
-    const QStringList extras{u" "_s, u":"_s, u"\n"_s, u"x"_s, u"É"_s, u"ß"_s, u"İ"_s, u"ı"_s,
+    const QStringList extras{u" "_s, u":"_s, u"\n"_s, u"x"_s, u"É"_s, u"ß"_s, u"İ"_s, u"ı"_s, u"I"_s, u"sS"_s,
                              u"\U0001F3C0"_s, u"\U00010400"_s, QString(QChar(0xD800)), u"12"_s};
     for (const LanguageEntry &entry : languages()) {
         const LevelNames names = entry.levelNameTable();
@@ -257,7 +295,7 @@ void ImportTest::replacementMatchesOneLevelAtATime()
                     piece = extras[random.bounded(extras.size())];
                     break;
                 case 1:
-                    piece = names[random.bounded(1, 21)].toUpper();
+                    piece = written(names[random.bounded(1, 21)], random.bounded(2) ? u"capitals" : u"Turkish capitals");
                     break;
                 default: {
                     // A whole name, or a piece of one, so names overlap and touch.

@@ -54,9 +54,13 @@ qsizetype countColons(QStringView text);
 bool beginsLikeCaption(QStringView text, QStringView jumpShotCaption);
 
 // Every level name, level 1 to 20 in turn, replaced by a space and its number,
-// case-insensitively (simple Unicode case folding), left to right without
-// overlap; what one level's pass puts in is never matched again. One case
-// folding of the text and one scan per level name: linear in the text.
+// left to right without overlap; what one level's pass puts in is never matched
+// again. Letter case is ignored: a character of the text matches one of the
+// name where their simple Unicode case foldings agree, or their Turkish ones
+// (İ stands for i, I for ı), and a ß of the name may stand as ss or SS, so the
+// span replaced can be longer than the name. A dotless ı never stands for i,
+// nor a ß of the text for ss. One folding of the text and one scan per level
+// name: linear in the text.
 QString replaceLevelNames(QStringView text, const LevelNames &names);
 
 // The level behind the colon at index colon (0-based) of a text whose names are

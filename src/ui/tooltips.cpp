@@ -4,6 +4,7 @@
 #include "engine/salarytext.h"
 #include "form1.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPainter>
@@ -54,8 +55,10 @@ ChartLayout chartLayout(const QFont &font, int margin, const QList<PositionBar> 
     ChartLayout layout;
     layout.pad = margin + 2;
     layout.line = plain.height() + 2;
-    layout.gap = plain.averageCharWidth() * 3 / 2;
-    layout.barWidth = plain.horizontalAdvance(u'0') * 16;
+    // Some bitmap faces report an average width far from their letters', so the digit measures.
+    const int digit = plain.horizontalAdvance(u'0');
+    layout.gap = digit * 3 / 2;
+    layout.barWidth = digit * 16;
     layout.mark = plain.height() / 2;
     for (const PositionBar &bar : bars) {
         layout.nameWidth = std::max(layout.nameWidth, bold.horizontalAdvance(bar.name));
@@ -66,6 +69,29 @@ ChartLayout chartLayout(const QFont &font, int margin, const QList<PositionBar> 
     layout.size = QSize(width, layout.rowTop(int(bars.size())) + layout.pad);
     return layout;
 }
+
+#if QT_CONFIG(accessibility)
+// Screen readers learn that the window is a tooltip, and read its text.
+class TipAccessible : public QAccessibleWidget
+{
+public:
+    explicit TipAccessible(QWidget *tip) : QAccessibleWidget(tip, QAccessible::ToolTip) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *tipAccessible(const QString &className, QObject *object)
+{
+    if (object && object->isWidgetType() && className == QLatin1String(TipWindow::staticMetaObject.className()))
+        return new TipAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+#endif
 
 } // namespace
 
@@ -83,6 +109,10 @@ TipWindow::TipWindow() : QLabel(nullptr, Qt::ToolTip | Qt::BypassGraphicsProxyWi
     setIndent(1);
     setTextFormat(Qt::PlainText);
     setWindowOpacity(style()->styleHint(QStyle::SH_ToolTipLabel_Opacity, nullptr, this) / 255.0);
+#if QT_CONFIG(accessibility)
+    static const bool accessible = (QAccessible::installFactory(tipAccessible), true);
+    Q_UNUSED(accessible);
+#endif
 }
 
 void TipWindow::showText(QWidget *owner, const QPoint &globalPos, const QString &text, bool keepOnOwnerClick)

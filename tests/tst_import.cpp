@@ -72,6 +72,7 @@ private slots:
     void everyLanguageReadsItsOwnList();
     void levelReading_data();
     void levelReading();
+    void trailingSkillsChangeNoLevel_data();
     void trailingSkillsChangeNoLevel();
     void replacedTextKeepsEverythingButTheNames();
     void levelNamesMatchInAnyLetterCase_data();
@@ -191,16 +192,60 @@ void ImportTest::levelReading()
     QCOMPARE(readLevelAfterColon(text, text.indexOf(u':')), level);
 }
 
+void ImportTest::trailingSkillsChangeNoLevel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("skills"); // lines copied, from Jump Shot on
+    QTest::addColumn<QList<int>>("tail"); // levels of Stamina, Free Throw, Experience
+    QTest::addColumn<QString>("mangle"); // written instead of the level name of this skill's line
+    QTest::addColumn<int>("mangled");
+    QTest::addColumn<QList<int>>("others"); // what the import gives them, 0 for none
+
+    QTest::newRow("through Experience") << u"English"_s << 13 << QList<int>{4, 9, 7} << QString() << 0
+                                        << QList<int>{4, 9, 7};
+    QTest::newRow("all three at 20") << u"English"_s << 13 << QList<int>{20, 20, 20} << QString() << 0
+                                     << QList<int>{20, 20, 20};
+    QTest::newRow("through Free Throw") << u"English"_s << 12 << QList<int>{1, 17, 7} << QString() << 0
+                                        << QList<int>{1, 17, 0};
+    QTest::newRow("through Stamina") << u"English"_s << 11 << QList<int>{12, 9, 7} << QString() << 0
+                                     << QList<int>{12, 0, 0};
+    QTest::newRow("through Shot Blocking") << u"English"_s << 10 << QList<int>{4, 9, 7} << QString() << 0
+                                           << QList<int>{0, 0, 0};
+    QTest::newRow("Stamina unknown name") << u"English"_s << 13 << QList<int>{4, 9, 7} << u"superb"_s << 11
+                                          << QList<int>{0, 9, 7};
+    QTest::newRow("Free Throw 25") << u"English"_s << 13 << QList<int>{4, 9, 7} << u"25"_s << 12
+                                   << QList<int>{4, 0, 7};
+    QTest::newRow("Experience 0") << u"English"_s << 13 << QList<int>{4, 9, 7} << u"0"_s << 13
+                                  << QList<int>{4, 9, 0};
+    QTest::newRow("Experience empty at the end") << u"English"_s << 13 << QList<int>{4, 9, 7} << QString() << 13
+                                                 << QList<int>{4, 9, 0};
+    QTest::newRow("Türkçe") << u"Türkçe"_s << 13 << QList<int>{18, 2, 10} << QString() << 0
+                            << QList<int>{18, 2, 10};
+    QTest::newRow("Polski through Free Throw") << u"Polski"_s << 12 << QList<int>{16, 14, 1} << QString() << 0
+                                               << QList<int>{16, 14, 0};
+}
+
+// Stamina, Free Throw and Experience are read for the window to show, never
+// into the ten levels, and a list is never refused for them.
 void ImportTest::trailingSkillsChangeNoLevel()
 {
-    const SkillListImport ten = importAs(english(), skillList(english(), kSample, 10));
-    QList<int> otherTail = kSample;
-    otherTail[10] = 20;
-    otherTail[11] = 20;
-    otherTail[12] = 20;
-    const SkillListImport thirteen = importAs(english(), skillList(english(), otherTail, 13));
-    QVERIFY(ten.accepted() && thirteen.accepted());
-    QCOMPARE(levelsOf(ten), levelsOf(thirteen));
+    QFETCH(QString, language);
+    QFETCH(int, skills);
+    QFETCH(QList<int>, tail);
+    QFETCH(QString, mangle);
+    QFETCH(int, mangled);
+    QFETCH(QList<int>, others);
+
+    const LanguageEntry &entry = *findLanguage(language);
+    const QList<int> levels = kSample.first(kSalarySkillCount) + tail;
+    QStringList lines = skillList(entry, levels, skills).split(u'\n');
+    if (mangled > 0)
+        lines[mangled - 1] = entry.skillCaption(mangled) + u' ' + mangle;
+    const SkillListImport import = importAs(entry, lines.join(u'\n'));
+    QVERIFY(import.accepted());
+    QCOMPARE(levelsOf(import), kSample.first(kSalarySkillCount));
+    const QList<int> read{import.otherLevels[11], import.otherLevels[12], import.otherLevels[13]};
+    QCOMPARE(read, others);
 }
 
 void ImportTest::replacedTextKeepsEverythingButTheNames()
@@ -417,6 +462,9 @@ void ImportTest::importIntoThePlayerState()
     state.BestPosition = 2;
     const SkillLevels before = state.SkillLevel;
 
+    state.OtherSkillLevel[12] = 5;
+    const OtherSkillLevels othersBefore = state.OtherSkillLevel;
+
     // Rejected by the check: the text stays as pasted, nothing else moves.
     state.PastedText = u"hello: world"_s;
     QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::CheckFailed);
@@ -432,15 +480,23 @@ void ImportTest::importIntoThePlayerState()
     QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::LevelUnreadable);
     QVERIFY(state.PastedText.startsWith(u"Jump Shot:  20\n"_s)); // the names were already replaced
     QCOMPARE(state.SkillLevel, before);
+    QCOMPARE(state.OtherSkillLevel, othersBefore);
     QCOMPARE(state.Salary, 777);
 
-    // Accepted: all ten levels and the calculated result.
+    // Accepted: all ten levels, the other three and the calculated result.
     state.PastedText = skillList(english(), kSample);
     QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::Accepted);
     QCOMPARE(QList<int>(state.SkillLevel.begin(), state.SkillLevel.end()), kSample.first(kSalarySkillCount));
+    QCOMPARE(state.OtherSkillLevel[11], kSample[10]);
+    QCOMPARE(state.OtherSkillLevel[13], kSample[12]);
     const auto expected = computeSalary(state.SkillLevel);
     QCOMPARE(state.Salary, expected->salary);
     QCOMPARE(state.BestPosition, expected->position);
+
+    // A list that stops at Shot Blocking leaves none of the three from before.
+    state.PastedText = skillList(english(), kSample, 10);
+    QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::Accepted);
+    QCOMPARE(state.OtherSkillLevel, OtherSkillLevels());
 }
 
 QTEST_APPLESS_MAIN(ImportTest)

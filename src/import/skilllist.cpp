@@ -210,6 +210,14 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
         }
         levels[skill] = qint16(number);
     }
+    for (int skill = kFirstOtherSkill; skill <= kSkillCaptionCount; ++skill) {
+        colon = result.replacedText.indexOf(u':', colon + 1);
+        if (colon < 0)
+            break; // the list stops before this skill
+        const int number = readLevelAfterColon(result.replacedText, colon);
+        if (isValidLevel(number))
+            result.otherLevels[skill] = qint16(number);
+    }
     result.levels = levels;
     result.outcome = ImportOutcome::Accepted;
     return result;
@@ -228,6 +236,7 @@ ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption)
     if (!result)
         return ImportOutcome::LevelUnreadable;
     state.SkillLevel = import.levels;
+    state.OtherSkillLevel = import.otherLevels;
     CalcSalary(state);
     return ImportOutcome::Accepted;
 }

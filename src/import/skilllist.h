@@ -42,6 +42,10 @@ struct SkillListImport
     int numberRead = -1;
 
     SkillLevels levels;   // all ten, only when accepted
+    // Stamina, Free Throw and Experience behind colons 11 to 13, read by the
+    // same rule, only when accepted; kUnknownLevel where the list stops first
+    // or no level from 1 to 20 stands there. They never refuse a list.
+    OtherSkillLevels otherLevels;
     QString replacedText; // level names replaced by numbers, once the check has passed
 
     bool accepted() const { return outcome == ImportOutcome::Accepted; }
@@ -74,8 +78,9 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
 
 // Imports state.PastedText in the language of state.LevelName: once the check
 // passes, PastedText takes the names-replaced text; an accepted list replaces
-// all ten levels and the salary is calculated. A rejected one changes no level,
-// no salary and no position. Returns how it went.
+// all ten levels and the other three skills' levels, and the salary is
+// calculated. A rejected one changes no level, no salary and no position.
+// Returns how it went.
 ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption);
 
 } // namespace wagecourt

@@ -50,7 +50,9 @@ void Caption::setTextColor(ColorValue color)
 
 LevelLabel::LevelLabel(QWidget *parent, int index) : Caption(parent, true), m_index(index)
 {
-    setCursor(Qt::PointingHandCursor);
+    // Only the salary skills answer a click; the last three keep the arrow.
+    if (index <= kSalarySkillCount)
+        setCursor(Qt::PointingHandCursor);
 }
 
 void LevelLabel::setCaption(const QString &caption)

@@ -5,6 +5,7 @@
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
+#include "tooltips.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -44,6 +45,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setFixedSize(m_twips(kClientWidth), m_twips(kCompactClientHeight));
 
     createControls();
+    m_tips = new Form1Tips(ui, m_state, this);
     Form_Load();
 }
 
@@ -82,9 +84,10 @@ void Form1::Combo1_Click()
     }
     for (int i = 1; i <= kSalarySkillCount; ++i)
         ui.LevelText[i]->setCaption(m_state.LevelName[m_state.SkillLevel[i]]);
-    for (int i = kSalarySkillCount + 1; i <= kSkillCaptionCount; ++i)
-        ui.LevelText[i]->setCaption(m_state.LevelName[kLowestLevel]);
+    for (int i = kFirstOtherSkill; i <= kSkillCaptionCount; ++i)
+        ui.LevelText[i]->setCaption(m_state.LevelName[otherLevelShown(i)]);
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+    m_tips->refresh();
 }
 
 void Form1::Command1_Click()
@@ -158,6 +161,7 @@ void Form1::LevelText_MouseDown(int index, int button)
         ++level;
     CalcSalary(m_state);
     ShowClickResult(index);
+    m_tips->refresh(); // a tip up for this label follows the new level
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)
@@ -175,12 +179,30 @@ void Form1::ShowLevel(int k)
     ui.LevelText[k]->setTextColor(m_state.LevelColor[level]);
 }
 
+// Stamina, Free Throw and Experience set no salary, but show what the last
+// list gave them; where it gave nothing readable, the lowest level as at start.
+int Form1::otherLevelShown(int i) const
+{
+    const int level = m_state.OtherSkillLevel[i];
+    return isValidLevel(level) ? level : kLowestLevel;
+}
+
+void Form1::ShowOtherLevel(int i)
+{
+    const int level = otherLevelShown(i);
+    ui.LevelText[i]->setCaption(m_state.LevelName[level]);
+    ui.LevelText[i]->setTextColor(m_state.LevelColor[level]);
+}
+
 void Form1::ShowImportResult()
 {
     for (int k = 1; k <= kSalarySkillCount; ++k)
         ShowLevel(k);
+    for (int i = kFirstOtherSkill; i <= kSkillCaptionCount; ++i)
+        ShowOtherLevel(i);
     ui.SalaryText->setCaption(salaryImportText(m_state.Salary));
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+    m_tips->refresh();
 }
 
 void Form1::ShowClickResult(int k)

@@ -10,6 +10,7 @@
 namespace wagecourt::ui {
 
 class Platform;
+class Form1Tips;
 
 inline constexpr int kCompactClientHeight = 3525; // twips: control strip and player card
 inline constexpr int kExpandedClientHeight = 8850; // twips: down to the last instruction
@@ -54,6 +55,7 @@ public:
     const Form1Controls &controls() const { return ui; }
     const PlayerState &state() const { return m_state; }
     const Twips &twips() const { return m_twips; }
+    const Form1Tips &tips() const { return *m_tips; }
 
     void Form_Load();
     void Combo1_Click();
@@ -71,6 +73,8 @@ private:
     void setClientHeight(int twips);
 
     void ShowLevel(int k);
+    void ShowOtherLevel(int i);
+    int otherLevelShown(int i) const;
     void ShowImportResult();
     void ShowClickResult(int k);
 
@@ -78,6 +82,7 @@ private:
     Twips m_twips;
     Form1Controls ui;
     PlayerState m_state;
+    Form1Tips *m_tips = nullptr;
 };
 
 } // namespace wagecourt::ui

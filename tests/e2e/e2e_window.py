@@ -65,6 +65,9 @@ CAPTIONS = {
                 "Passspiel:", "Zonenwurf:", "Innenvert:", "Rebounds:", "Blocking:", "Kondition:",
                 "Freiwurf:", "Erfahrung:"],
 }
+POSITION_NAMES = {
+    "English": ["Point Guard", "Shooting Guard", "Small Forward", "Power Forward", "Center"],
+}
 LANGUAGES = ["English", "Türkçe", "Español", "Italiano", "Français", "Deutsch", "Polski",
              "Português"]
 ERROR_TEXT = ("Please copy your player's skills again and make sure that you chose the correct "
@@ -467,9 +470,12 @@ class Session:
         return seen
 
     def expected_card(self, language, levels, salary_form):
+        """levels: the ten, and the last list's Stamina, Free Throw and Experience
+        when there was a list with them (else they show the lowest level)."""
         result = self.oracle.calc(levels, language)
         names = LEVEL_NAMES[language]
-        return {"levels": [names[level - 1] for level in levels[:10]] + [names[0]] * 3,
+        others = levels[10:13] if len(levels) >= 13 else [1] * 3
+        return {"levels": [names[level - 1] for level in levels[:10] + others],
                 "salary": salary_form(result["salary"]),
                 "position": result["position_name"]}
 
@@ -522,6 +528,84 @@ class Session:
         self.click_level(JS, RIGHT)
         self.expect_card("start, Jump Shot right click back",
                          {"levels": ["atrocious"] * 13, "salary": " 504", "position": "Small Forward"})
+
+    # -- tooltips
+
+    def shown_tooltip(self):
+        """The text of the application's tooltip on show, or None."""
+        app = self.w._application()
+        for child in app or []:
+            try:
+                if child is None or child.getRole() != pyatspi.ROLE_TOOL_TIP:
+                    continue
+                child.clear_cache()
+                if child.getState().contains(pyatspi.STATE_SHOWING):
+                    return child.name
+            except Exception:  # a tip closing meanwhile
+                continue
+        return None
+
+    def expected_level_tip(self, language, levels, index):
+        now = self.oracle.calc(levels, language)
+        lines = [f"{CAPTIONS[language][index].rstrip(':')}: {levels[index]} of 20, "
+                 f"{LEVEL_NAMES[language][levels[index] - 1]}"]
+        for sign, step, end in (("+", 1, 20), ("-", -1, 1)):
+            if levels[index] == end:
+                lines.append(f"{sign}1: {'highest' if end == 20 else 'lowest'} level")
+                continue
+            moved = list(levels[:10])
+            moved[index] += step
+            then = self.oracle.calc(moved, language)
+            change = then["salary"] - now["salary"]
+            changed = "±0" if change == 0 else ("+" if change > 0 else "-") + import_text(abs(change))
+            line = f"{sign}1: {import_text(then['salary'])} ({changed})"
+            if then["position"] != now["position"]:
+                line += f" as {then['position_name']}"
+            lines.append(line)
+        return "\n".join(lines)
+
+    def expected_chart(self, language, levels):
+        result = self.oracle.calc(levels, language)
+        lines = ["Weekly salary at each position"]
+        for position, value in enumerate(result["values"], start=1):
+            salary = round(value)  # half to even, as the window rounds
+            best = " (best)" if position == result["position"] else ""
+            lines.append(f"{POSITION_NAMES[language][position - 1]}: {import_text(salary)}{best}")
+        return "\n".join(lines)
+
+    def hover(self, accessible):
+        """Rests the pointer on a control, coming from the bare surface so that it moves."""
+        x, y = self.w.bare_point()
+        run(["xdotool", "mousemove", "--window", str(self.w.wid), str(x), str(y)])
+        gone = poll(self.shown_tooltip, lambda t: t is None)
+        if gone is not None:
+            raise Aborted(f"a tooltip stays up over the bare surface: {gone!r}")
+        x, y = self.w.point_in(accessible)
+        run(["xdotool", "mousemove", "--window", str(self.w.wid), str(x), str(y)])
+
+    def tooltips(self, language, levels):
+        """A level label's tip appears on a hover and follows a click on it; the
+        salary's tip is the chart of the five positions."""
+        r, w = self.report, self.w
+        self.hover(w.levels[JS])
+        expected = self.expected_level_tip(language, levels, JS)
+        r.equal("Jump Shot hover: tooltip", expected, poll(self.shown_tooltip, lambda t: t == expected))
+        self.click_level(JS, LEFT)
+        raised = [levels[JS] + 1] + levels[1:]
+        expected = self.expected_level_tip(language, raised, JS)
+        r.equal("Jump Shot hover, left click: the tooltip follows", expected,
+                poll(self.shown_tooltip, lambda t: t == expected))
+        self.expect_card("Jump Shot hover, left click", self.expected_card(language, raised, click_text))
+        self.click_level(JS, RIGHT)
+        self.expect_card("Jump Shot hover, right click", self.expected_card(language, levels, click_text))
+
+        self.hover(w.salary)
+        expected = self.expected_chart(language, levels)
+        r.equal("salary hover: chart tooltip", expected, poll(self.shown_tooltip, lambda t: t == expected))
+        x, y = w.bare_point()
+        run(["xdotool", "mousemove", "--window", str(w.wid), str(x), str(y)])
+        r.equal("pointer off the salary: the tooltip goes", None,
+                poll(self.shown_tooltip, lambda t: t is None))
 
     # -- imports
 
@@ -773,11 +857,12 @@ class Session:
         self.oracle_sanity()
         self.start_clicks()
 
-        # English, with Stamina, Free Throw and Experience not at 1: the window ignores them.
+        # English, with Stamina, Free Throw and Experience not at 1: shown, but no salary.
         a = [8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 3, 20]
         card_a = self.paste("English import", "English", a)
         r.equal("English import: the known salary and position", ("16 736", "Point Guard"),
                 (card_a["salary"], card_a["position"]))
+        self.tooltips("English", a)
 
         self.click_level(JS, LEFT)
         self.expect_card("Jump Shot left click", self.expected_card("English", [9] + a[1:], click_text))

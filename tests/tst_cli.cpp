@@ -519,8 +519,9 @@ void CliTest::batchReadsRosters_data()
     QTest::newRow("name and tab") << QStringList{} << "Łukasz Nowak\t" + twenties
                                   << u"Łukasz Nowak,"_s + twentiesOut << 0 << QString();
     QTest::newRow("names quoted as RFC 4180 asks")
-            << QStringList{} << "\"Doe, \"\"Jr\"\"\"," + ones + "\nO\"Neil\t" + ones
-            << u"\"Doe, \"\"Jr\"\"\","_s + onesOut + u"\"O\"\"Neil\","_s + onesOut << 0 << QString();
+            << QStringList{} << "\"Doe, \"\"Jr\"\"\"," + ones + "\nO\"Neil\t" + ones + "\n\"Ann\tLee\" " + ones
+            << u"\"Doe, \"\"Jr\"\"\","_s + onesOut + u"\"O\"\"Neil\","_s + onesOut + u"\"Ann\tLee\","_s + onesOut << 0
+            << QString();
     QTest::newRow("--header: every line has a name field")
             << QStringList{u"--header"_s} << "Ann," + ones + "\n" + twenties
             << columns + u"Ann,"_s + onesOut + u","_s + twentiesOut << 0 << QString();

@@ -104,10 +104,12 @@ bool noneNumeric(QByteArrayView text)
     return none;
 }
 
-// RFC 4180: quoted when it holds a quote, a comma or a line break; quotes doubled.
+// RFC 4180: quoted when it holds a quote, a comma or a line break, and a tab,
+// which tools that guess the separator may take for one; quotes doubled.
 void appendCsvField(QByteArray &out, QByteArrayView field)
 {
-    const bool quote = field.contains('"') || field.contains(',') || field.contains('\n') || field.contains('\r');
+    const bool quote = field.contains('"') || field.contains(',') || field.contains('\t') || field.contains('\n')
+            || field.contains('\r');
     if (!quote) {
         out += field;
         return;
@@ -137,7 +139,7 @@ struct NameSplit
 
 // A leading field (before the first comma or tab) that is not all numbers is
 // the player's name, and so is a field in double quotes, which may then hold
-// commas and doubled quotes as in RFC 4180.
+// commas, tabs and doubled quotes as in RFC 4180.
 NameSplit splitName(QByteArrayView text)
 {
     NameSplit split;
@@ -158,13 +160,12 @@ NameSplit splitName(QByteArrayView text)
             }
             break;
         }
+        // The quotes end the name, so a space may stand for the comma or tab.
         while (i < text.size() && text[i] == ' ')
             ++i;
-        if (i < text.size() && !endsField(text[i])) {
-            split.error = u"a comma or tab must follow the quoted name"_s;
-            return split;
-        }
-        split.levels = i < text.size() ? text.sliced(i + 1) : QByteArrayView();
+        if (i < text.size() && endsField(text[i]))
+            ++i;
+        split.levels = text.sliced(i);
     } else {
         qsizetype end = 0;
         while (end < text.size() && !endsField(text[end]))

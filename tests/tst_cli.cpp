@@ -464,6 +464,19 @@ void CliTest::batchKeepsGoingPastABadLine()
     QVERIFY2(errors[0].startsWith(u"line 6: "_s) && errors[0].contains(u"found 3"_s), qPrintable(errors[0]));
     QVERIFY2(errors[1].startsWith(u"line 8: "_s) && errors[1].contains(u"'21'"_s), qPrintable(errors[1]));
 
+    // Both streams into one pipe, as with 2>&1: each report stands where its line was.
+    QProcess merged;
+    merged.setProcessChannelMode(QProcess::MergedChannels);
+    merged.start(QStringLiteral(WAGECOURT_CLI_PATH), {u"batch"_s});
+    QVERIFY(merged.waitForStarted());
+    merged.write(input);
+    merged.closeWriteChannel();
+    QVERIFY(merged.waitForFinished(60000));
+    const QStringList both = QString::fromUtf8(merged.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(both.size(), 6);
+    QVERIFY(both[2].startsWith(u"5,4,3,"_s) && both[3].startsWith(u"line 6: "_s)
+            && both[4].startsWith(u"line 8: "_s) && both[5].startsWith(u"6,3,5,"_s));
+
     const Run clean = cli({u"batch"_s, u"--lang"_s, u"Español"_s}, "1 1 1 1 1 1 1 1 1 1\n");
     QCOMPARE(clean.status, 0);
     QCOMPARE(clean.out, u"1,1,1,1,1,1,1,1,1,1,504,3,Alero\n"_s);

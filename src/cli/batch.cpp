@@ -6,9 +6,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <optional>
 
 namespace wagecourt::cli {
 

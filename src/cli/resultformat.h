@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <array>
+
 namespace wagecourt::cli {
 
 // One calculated player as a JSON object: language, levels, salary, position,

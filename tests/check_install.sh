@@ -55,7 +55,7 @@ if [[ $manpages == 1 ]]; then
         [[ -z "$warnings" ]] && echo "PASS man $page renders cleanly" || { echo "$warnings"; echo "FAIL man $page"; status=1; }
         # The help text's options and the added sections both reached the page.
         text=$(MANWIDTH=80 man -l "$file" 2>/dev/null)
-        for heading in OPTIONS "INPUT FORMATS" "EXIT STATUS" EXAMPLES; do
+        for heading in SYNOPSIS OPTIONS "INPUT FORMATS" "EXIT STATUS" EXAMPLES; do
             grep -q "^$heading\$" <<<"$text" || { echo "FAIL man $page has no $heading"; status=1; }
         done
         grep -q -- '--version' <<<"$text" || { echo "FAIL man $page lacks --version"; status=1; }

@@ -8,7 +8,7 @@ cpack=$1
 build=$2
 scratch=$3
 
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps lintian readelf; do
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps file lintian readelf; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 

@@ -15,7 +15,7 @@ packages=(
     # native Wayland for the window, and a headless Wayland session with XWayland to test it in
     qt6-wayland weston xwayland
     # desktop integration checks, the manual pages and the Debian package
-    desktop-file-utils appstream help2man man-db dpkg-dev lintian
+    desktop-file-utils appstream help2man man-db dpkg-dev file lintian
     # memory checks and fuzzing
     valgrind clang libclang-rt-14-dev
     # benchmarks

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <utility>
 #include <vector>
 
 #if defined(Q_OS_UNIX)

@@ -14,10 +14,17 @@ for tool in weston Xwayland xwininfo; do
 done
 compgen -G "$plugins/platforms/libqwayland-*.so" >/dev/null || { echo "SKIP: qt6-wayland is not installed"; exit 77; }
 
+# XWayland's socket folder, made by any X server that finds it missing.
+if [[ ! -d /tmp/.X11-unix ]] && ! mkdir -m 1777 /tmp/.X11-unix; then
+    echo "FAIL cannot make /tmp/.X11-unix for XWayland"
+    exit 1
+fi
+
 rm -rf "$scratch"
-mkdir -p "$scratch/runtime" "$scratch/config"
-chmod 700 "$scratch/runtime"
-export XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config
+mkdir -p "$scratch/config"
+# Short, as socket paths must be.
+runtime=$(mktemp -d /tmp/wagecourt-wayland.XXXXXX)
+export XDG_RUNTIME_DIR=$runtime XDG_CONFIG_HOME=$scratch/config
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY XDG_SESSION_TYPE
 socket=wagecourt-test
 
@@ -29,6 +36,7 @@ cleanup() {
     [[ -n "$window_pid" ]] && kill "$window_pid" 2>/dev/null || true
     kill "$weston_pid" 2>/dev/null || true
     wait 2>/dev/null || true
+    rm -rf "$runtime"
 }
 trap cleanup EXIT
 

@@ -14,8 +14,10 @@ packages=(
     fonts-wine fonts-dejavu-core
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
     xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi imagemagick
-    # desktop integration checks
-    desktop-file-utils appstream
+    # native Wayland for the window, and a headless Wayland session with XWayland to test it in
+    qt6-wayland weston xwayland
+    # desktop integration checks, the manual pages and the Debian package
+    desktop-file-utils appstream help2man man-db dpkg-dev file lintian
     # memory checks and fuzzing
     valgrind clang libclang-rt-14-dev
     # benchmarks

@@ -17,6 +17,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -730,6 +731,19 @@ int main(int argc, char *argv[])
     if (args.size() == 4 && args.at(1) == QLatin1String("--icon")) {
         const QImage icon = QImage(args.at(2)).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return !icon.isNull() && icon.save(args.at(3), "PNG") ? 0 : 1;
+    }
+    // The desktop theme's icon sizes, each drawn from the vectors at its own
+    // size rather than scaled from another picture.
+    if (args.size() == 5 && args.at(1) == QLatin1String("--icon")) {
+        const int size = args.at(4).toInt();
+        QImageReader reader(args.at(2));
+        reader.setScaledSize(QSize(size, size));
+        const QImage icon = reader.read();
+        if (icon.isNull() || icon.size() != QSize(size, size) || !icon.save(args.at(3), "PNG")) {
+            std::fprintf(stderr, "drawpictures: could not draw %s at %d px\n", qPrintable(args.at(3)), size);
+            return 1;
+        }
+        return 0;
     }
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: drawpictures <output folder>\n");

@@ -120,6 +120,10 @@ void Form1::Form_Load()
     // The last run's choices; with none, the first start's: on top, English,
     // placed by the window manager.
     const RememberedSettings remembered = readSettings(m_platform, size());
+    // Before step one makes the native window: only then does the place count
+    // for the frame, as the place read at close did.
+    if (remembered.position)
+        move(*remembered.position);
     if (!remembered.onTop) {
         // Unticked before step one, which then takes the window off the top; the
         // box's own handler must not run as well.
@@ -130,8 +134,6 @@ void Form1::Form_Load()
     m_state.resetLevelsAndPosition();
     ui.Combo1->select(remembered.languageIndex); // runs the language switch before the next step
     m_state.fillLevelColors();
-    if (remembered.position)
-        move(*remembered.position);
 }
 
 void Form1::Combo1_Click()

@@ -1041,6 +1041,11 @@ void Form1Test::settingsRestoredAtStart()
     QCOMPARE(form.state().LevelColor[20], 6730510u);
     QVERIFY(platform.settingWrites.isEmpty());
     QCOMPARE(platform.settings, stored);
+
+    // The box, unticked quietly at start, answers the next click as ever.
+    QTest::mouseClick(ui.Check1, Qt::LeftButton, {}, QPoint(5, ui.Check1->height() / 2));
+    QCOMPARE(ui.Check1->value(), 1 - check);
+    QCOMPARE(platform.topMost.last(), check == 0);
 }
 
 void Form1Test::settingsFollowTheUser()

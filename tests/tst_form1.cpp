@@ -1007,6 +1007,7 @@ void Form1Test::settingsRestoredAtStart_data()
     QTest::newRow("place partly off to the left") << at(screen.left() - 200, 50) << u"English"_s << 1
                                                   << QVariant(QPoint(screen.left() - 200, 50));
     QTest::newRow("place far out") << at(INT_MAX, INT_MAX) << u"English"_s << 1 << QVariant();
+    QTest::newRow("place far out the other way") << at(INT_MIN, u"-2147483648"_s) << u"English"_s << 1 << QVariant();
     QTest::newRow("place of junk") << at(u"abc"_s, 80) << u"English"_s << 1 << QVariant();
     QTest::newRow("place as a point") << QVariantMap{{kPositionXSetting, QPoint(100, 80)}} << u"English"_s << 1
                                       << QVariant();

@@ -49,7 +49,8 @@ std::optional<bool> readBool(const QVariant &value)
 
 bool canBeGrabbed(QPoint position, QSize windowSize)
 {
-    if (std::abs(position.x()) > kFarthestCoordinate || std::abs(position.y()) > kFarthestCoordinate)
+    auto far = [](int coordinate) { return coordinate < -kFarthestCoordinate || coordinate > kFarthestCoordinate; };
+    if (far(position.x()) || far(position.y()))
         return false;
     const QRect titleBar(position, QSize(windowSize.width(), 2 * kGripHeight));
     const QList<QScreen *> screens = QGuiApplication::screens();

@@ -118,6 +118,7 @@ private slots:
     void adviseStepsAreWhatCalcGives();
     void importAcceptsWhatTheWindowAccepts();
     void importAutoTakesTheFirstLanguageThatReadsTheList();
+    void importReadsTheWindowsCopy();
     void importRejectionSaysWhatFailed_data();
     void importRejectionSaysWhatFailed();
     void batchKeepsGoingPastABadLine();
@@ -387,6 +388,26 @@ void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
         // Français shares "Jump " with English; English is tried first and cannot read it.
         QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
         QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
+    }
+}
+
+void CliTest::importReadsTheWindowsCopy()
+{
+    QRandomGenerator random(58203);
+    for (const LanguageEntry &entry : languages()) {
+        SkillLevels levels;
+        for (qint16 &level : levels)
+            level = qint16(random.bounded(1, 21));
+        const auto expected = computeSalary(levels);
+        const Run run = cli({u"import"_s, u"--lang"_s, entry.name.toString(), u"--json"_s},
+                            skillListText(entry, levels).toUtf8());
+        QCOMPARE(run.status, 0);
+        QJsonArray read;
+        for (qint16 level : levels)
+            read.append(int(level));
+        QCOMPARE(run.json()[u"levels"].toArray(), read);
+        QCOMPARE(run.json()[u"salary"].toInteger(), expected->salary);
+        QCOMPARE(run.json()[u"position"].toInteger(), expected->position);
     }
 }
 

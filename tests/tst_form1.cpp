@@ -5,12 +5,23 @@
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
+#include "settings.h"
 #include "tooltips.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QHelpEvent>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <climits>
+#include <memory>
 
 using namespace wagecourt;
 using namespace wagecourt::ui;
@@ -48,6 +59,24 @@ public:
     {
         calls << (on ? u"on"_s : u"off"_s);
         topMost << on;
+    }
+
+    // The clipboard is one: what the window copies, a press reads back.
+    void setClipboardText(const QString &text) override
+    {
+        calls << u"copy"_s;
+        clipboard = text;
+        clipboardTooLong = false;
+    }
+
+    // An in-memory store; reads are not calls the window makes of the system.
+    QVariantMap settings;
+    QStringList settingWrites;
+    QVariant setting(const QString &key) override { return settings.value(key); }
+    void setSetting(const QString &key, const QVariant &value) override
+    {
+        settingWrites << key;
+        settings.insert(key, value);
     }
 };
 
@@ -100,6 +129,13 @@ SkillLevels levelsOf(const QList<int> &values)
 QColor levelColor(int level)
 {
     return toQColor(kLevelColorTable[level - 1]);
+}
+
+void showActive(Form1 &form)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
 }
 
 void pickLanguage(Form1 &form, const QString &name)
@@ -176,6 +212,21 @@ private slots:
     void checkBoxDrivesOnTop();
     void labelsAndPicturesAreNotTheSurface();
     void infoToggleChangesOnlyTheHeight();
+
+    // Keyboard, clipboard and settings.
+    void keysActAsTheirControls_data();
+    void keysActAsTheirControls();
+    void levelKeysStepAsClicks_data();
+    void levelKeysStepAsClicks();
+    void copyReadsBackAsTheShownPlayer_data();
+    void copyReadsBackAsTheShownPlayer();
+    void resultMenu_data();
+    void resultMenu();
+    void settingsRestoredAtStart_data();
+    void settingsRestoredAtStart();
+    void settingsFollowTheUser();
+    void settingsFileSurvivesBadFolders_data();
+    void settingsFileSurvivesBadFolders();
 
 private:
     RecordingPlatform *m_platform = nullptr;
@@ -282,18 +333,26 @@ void Form1Test::stackingAndKeyboardOrder()
     QVERIFY(stack.indexOf(ui.Command1) > stack.indexOf(ui.SalaryText));
     QVERIFY(stack.indexOf(ui.LevelText[1]) > stack.indexOf(ui.Image1));
 
-    for (int i = 1; i <= kSkillCaptionCount; ++i)
+    // Levels 11 to 13 hold none, so the keyboard does not stop there.
+    for (int i = kSalarySkillCount + 1; i <= kSkillCaptionCount; ++i)
         QCOMPARE(ui.LevelText[i]->focusPolicy(), Qt::NoFocus);
 
-    m_form->show();
-    QApplication::setActiveWindow(m_form);
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    showActive(*m_form);
     QCOMPARE(QApplication::focusWidget(), ui.Command1);
-    for (QWidget *next : {static_cast<QWidget *>(ui.Check1), static_cast<QWidget *>(ui.Combo1),
-                          static_cast<QWidget *>(ui.Command2), static_cast<QWidget *>(ui.Command1)}) {
+    QList<QWidget *> order{ui.Check1, ui.Combo1, ui.Command2};
+    for (int i = 1; i <= kSalarySkillCount; ++i)
+        order << ui.LevelText[i];
+    order << ui.Command1;
+    const QImage unfocused = ui.LevelText[1]->grab().toImage();
+    for (QWidget *next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+        if (next == ui.LevelText[1])
+            QVERIFY(ui.LevelText[1]->grab().toImage() != unfocused); // the focus frame
     }
+    QCOMPARE(ui.LevelText[1]->grab().toImage(), unfocused);
+    QTest::keyClick(ui.Command1, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), ui.LevelText[kSalarySkillCount]);
 }
 
 void Form1Test::infoAreaIsOutOfSightUntilExpanded()
@@ -917,8 +976,386 @@ void Form1Test::infoToggleChangesOnlyTheHeight()
     QCOMPARE(toggle->text(), u"Info"_s);
 }
 
+void Form1Test::keysActAsTheirControls_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<int>("height"); // twips
+    QTest::addColumn<bool>("open");
+
+    const QStringList press{u"pause 100"_s, u"clipboard"_s, u"pause 100"_s, u"message"_s}; // the clipboard is empty
+    QTest::newRow("Return on Calculate Salary") << u"Command1"_s << QKeySequence(Qt::Key_Return) << press << 3525
+                                                << true;
+    QTest::newRow("Enter on Calculate Salary") << u"Command1"_s << QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)
+                                               << press << 3525 << true;
+    QTest::newRow("Return on Show Info") << u"Command2"_s << QKeySequence(Qt::Key_Return) << QStringList() << 8850
+                                         << true;
+    QTest::newRow("Ctrl+Return on Show Info") << u"Command2"_s << QKeySequence(Qt::CTRL | Qt::Key_Return)
+                                              << QStringList() << 3525 << true;
+    QTest::newRow("Return on the check box") << u"Check1"_s << QKeySequence(Qt::Key_Return) << QStringList() << 3525
+                                             << true;
+    QTest::newRow("Paste on the check box") << u"Check1"_s << QKeySequence(QKeySequence::Paste) << press << 3525
+                                            << true;
+    QTest::newRow("Paste on the language list") << u"Combo1"_s << QKeySequence(QKeySequence::Paste) << press << 3525
+                                                << true;
+    QTest::newRow("Paste on a level") << u"LevelText_3"_s << QKeySequence(QKeySequence::Paste) << press << 3525
+                                      << true;
+    QTest::newRow("Copy") << u"Command1"_s << QKeySequence(QKeySequence::Copy) << QStringList{u"copy"_s} << 3525
+                          << true;
+    QTest::newRow("F1 on a level") << u"LevelText_10"_s << QKeySequence(Qt::Key_F1) << QStringList() << 8850 << true;
+    QTest::newRow("Ctrl+Q") << u"Combo1"_s << QKeySequence(Qt::CTRL | Qt::Key_Q) << QStringList() << 3525 << false;
+}
+
+void Form1Test::keysActAsTheirControls()
+{
+    QFETCH(QString, focus);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QStringList, calls);
+    QFETCH(int, height);
+    QFETCH(bool, open);
+
+    showActive(*m_form);
+    auto *target = m_form->findChild<QWidget *>(focus);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    m_platform->calls.clear();
+    QTest::keySequence(target, keys);
+    QCOMPARE(m_platform->calls, calls);
+    QCOMPARE(m_form->height(), m_form->twips()(height));
+    QCOMPARE(m_form->isVisible(), open);
+}
+
+void Form1Test::levelKeysStepAsClicks_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<int>("button"); // the click it must equal; 0 for none
+
+    QTest::newRow("Up") << 4 << QKeySequence(Qt::Key_Up) << 1;
+    QTest::newRow("Right") << 4 << QKeySequence(Qt::Key_Right) << 1;
+    QTest::newRow("+") << 4 << QKeySequence(Qt::SHIFT | Qt::Key_Plus) << 1;
+    QTest::newRow("keypad +") << 4 << QKeySequence(Qt::KeypadModifier | Qt::Key_Plus) << 1;
+    QTest::newRow("Down") << 4 << QKeySequence(Qt::Key_Down) << 2;
+    QTest::newRow("Left") << 4 << QKeySequence(Qt::Key_Left) << 2;
+    QTest::newRow("-") << 4 << QKeySequence(Qt::Key_Minus) << 2;
+    QTest::newRow("keypad -") << 4 << QKeySequence(Qt::KeypadModifier | Qt::Key_Minus) << 2;
+    QTest::newRow("Up at 20") << 1 << QKeySequence(Qt::Key_Up) << 1;
+    QTest::newRow("Down at 2, then at 1") << 10 << QKeySequence(Qt::Key_Down, Qt::Key_Down) << 2;
+    QTest::newRow("Ctrl+Up") << 4 << QKeySequence(Qt::CTRL | Qt::Key_Up) << 0;
+    QTest::newRow("a letter") << 4 << QKeySequence(Qt::Key_A) << 0;
+}
+
+void Form1Test::levelKeysStepAsClicks()
+{
+    QFETCH(int, index);
+    QFETCH(QKeySequence, key);
+    QFETCH(int, button);
+
+    QList<int> levels = kSample;
+    levels[0] = 20;
+    m_platform->clipboard = skillList(*findLanguage(u"English"), levels);
+    m_form->Command1_Click();
+    Form1 clicked(*m_platform);
+    clicked.Command1_Click();
+    QCOMPARE(viewOf(clicked), viewOf(*m_form));
+
+    showActive(*m_form);
+    LevelLabel *label = m_form->controls().LevelText[index];
+    label->setFocus(Qt::TabFocusReason);
+    m_platform->calls.clear();
+    QTest::keySequence(label, key);
+    if (button != 0)
+        for (int i = 0; i < key.count(); ++i)
+            clicked.LevelText_MouseDown(index, button);
+    QCOMPARE(viewOf(*m_form), viewOf(clicked));
+    QCOMPARE(m_form->state().SkillLevel, clicked.state().SkillLevel);
+    QCOMPARE(m_form->state().Salary, clicked.state().Salary);
+    QVERIFY(m_platform->calls.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), label);
+}
+
+void Form1Test::copyReadsBackAsTheShownPlayer_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QList<int>>("levels"); // imported first; none: copied at start
+
+    QTest::newRow("at start") << u"English"_s << QList<int>();
+    QRandomGenerator random(58203);
+    for (const QString &language : languageNames()) {
+        QList<int> levels;
+        for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
+            levels << random.bounded(1, 21);
+        QTest::newRow(language.toUtf8().constData()) << language << levels;
+    }
+}
+
+void Form1Test::copyReadsBackAsTheShownPlayer()
+{
+    QFETCH(QString, language);
+    QFETCH(QList<int>, levels);
+
+    const Form1Controls &ui = m_form->controls();
+    pickLanguage(*m_form, language);
+    if (!levels.isEmpty()) {
+        m_platform->clipboard = skillList(*findLanguage(language), levels);
+        m_form->Command1_Click();
+        m_form->LevelText_MouseDown(5, 1); // the salary now shows in the click form
+        m_form->LevelText_MouseDown(5, 2);
+    }
+    showActive(*m_form);
+    QTest::keySequence(m_form, QKeySequence::Copy);
+    const QString copied = m_platform->clipboard;
+    const QStringList lines = copied.split(u'\n');
+    QCOMPARE(lines.size(), kSalarySkillCount + 2); // the last line ends too
+    for (int k = 1; k <= kSalarySkillCount; ++k)
+        QCOMPARE(lines[k - 1], ui.SkillCaption[k]->text() + u' ' + ui.LevelText[k]->text());
+    // The salary as an import shows it, whatever form the label has now.
+    QCOMPARE(lines[kSalarySkillCount],
+             ui.Label_Salary->text() + u' ' + ui.SalaryText->text().trimmed() + u" ("_s + ui.PosText->text() + u')');
+    if (levels.isEmpty())
+        QCOMPARE(lines[kSalarySkillCount], u"Weekly Salary: 504 (Small Forward)"_s);
+
+    // Pasted back in the same language: the same player, as an import shows him.
+    Form1 pasted(*m_platform);
+    pickLanguage(pasted, language);
+    pasted.Command1_Click();
+    QVERIFY(m_platform->messageTitles.isEmpty());
+    QCOMPARE(pasted.state().SkillLevel, m_form->state().SkillLevel);
+    QCOMPARE(pasted.state().BestPosition, m_form->state().BestPosition);
+    QCOMPARE(pasted.controls().SalaryText->text(), ui.SalaryText->text().trimmed());
+    QCOMPARE(pasted.controls().PosText->text(), ui.PosText->text());
+}
+
+void Form1Test::resultMenu_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("menu");
+
+    QTest::newRow("salary") << u"SalaryText"_s << true;
+    QTest::newRow("position") << u"PosText"_s << true;
+    QTest::newRow("bare surface") << u"Form1"_s << false;
+    QTest::newRow("salary caption") << u"Label_Salary"_s << false;
+    QTest::newRow("level") << u"LevelText_1"_s << false;
+}
+
+void Form1Test::resultMenu()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, menu);
+
+    showActive(*m_form);
+    auto *widget = target == m_form->objectName() ? m_form : m_form->findChild<QWidget *>(target);
+    QVERIFY(widget);
+    m_platform->calls.clear();
+    const QPoint at(2, 2);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &request);
+
+    auto *shown = m_form->findChild<QMenu *>();
+    if (!menu) {
+        QVERIFY(!shown || !shown->isVisible());
+        QVERIFY(m_platform->calls.isEmpty());
+        QCOMPARE(m_form->controls().Check1->value(), 1);
+        return;
+    }
+    QVERIFY(shown && shown->isVisible());
+    QStringList texts;
+    for (QAction *action : shown->actions())
+        texts << action->text();
+    QCOMPARE(texts, (QStringList{u"Copy"_s, u"Paste and Calculate"_s}));
+    shown->actions()[0]->trigger();
+    QCOMPARE(m_platform->calls, QStringList{u"copy"_s});
+    shown->actions()[1]->trigger();
+    QCOMPARE(m_platform->calls, (QStringList{u"copy"_s, u"pause 100"_s, u"clipboard"_s, u"pause 100"_s}));
+    QVERIFY(m_platform->messageTitles.isEmpty()); // the copy read back
+    shown->close();
+}
+
+void Form1Test::settingsRestoredAtStart_data()
+{
+    QTest::addColumn<QVariantMap>("stored");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("check");
+    QTest::addColumn<QVariant>("position"); // none: placed by the window manager
+
+    const QString language = kLanguageSetting;
+    const QString onTop = kOnTopSetting;
+    auto at = [](const QVariant &x, const QVariant &y) {
+        return QVariantMap{{kPositionXSetting, x}, {kPositionYSetting, y}};
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVariantMap all = at(120, 90);
+    all.insert(language, u"Deutsch"_s);
+    all.insert(onTop, false);
+    QVariantMap asText = at(u"0"_s, u"0"_s); // the words a text file gives back
+    asText.insert(language, u"Português"_s);
+    asText.insert(onTop, u"false"_s);
+
+    QTest::newRow("first start") << QVariantMap() << u"English"_s << 1 << QVariant();
+    QTest::newRow("all three") << all << u"Deutsch"_s << 0 << QVariant(QPoint(120, 90));
+    QTest::newRow("as a text file keeps them") << asText << u"Português"_s << 0 << QVariant(QPoint(0, 0));
+    QTest::newRow("on top kept") << QVariantMap{{onTop, u"TRUE"_s}} << u"English"_s << 1 << QVariant();
+    QTest::newRow("unknown language") << QVariantMap{{language, u"Klingon"_s}} << u"English"_s << 1 << QVariant();
+    QTest::newRow("language in small letters") << QVariantMap{{language, u"deutsch"_s}} << u"English"_s << 1
+                                               << QVariant();
+    QTest::newRow("language as a number") << QVariantMap{{language, 5}} << u"English"_s << 1 << QVariant();
+    QTest::newRow("language as a list") << QVariantMap{{language, QStringList{u"Deutsch"_s}}} << u"English"_s << 1
+                                        << QVariant();
+    QTest::newRow("on top as a word") << QVariantMap{{onTop, u"maybe"_s}} << u"English"_s << 1 << QVariant();
+    QTest::newRow("on top as a number") << QVariantMap{{onTop, 0}} << u"English"_s << 1 << QVariant();
+    QTest::newRow("place off every screen") << at(screen.right() + 500, screen.bottom() + 500) << u"English"_s << 1
+                                            << QVariant();
+    QTest::newRow("place with a sliver showing") << at(screen.right() - 10, 50) << u"English"_s << 1 << QVariant();
+    QTest::newRow("place with the title bar above") << at(100, screen.top() - 50) << u"English"_s << 1
+                                                    << QVariant();
+    QTest::newRow("place partly off to the left") << at(screen.left() - 200, 50) << u"English"_s << 1
+                                                  << QVariant(QPoint(screen.left() - 200, 50));
+    QTest::newRow("place far out") << at(INT_MAX, INT_MAX) << u"English"_s << 1 << QVariant();
+    QTest::newRow("place far out the other way") << at(INT_MIN, u"-2147483648"_s) << u"English"_s << 1 << QVariant();
+    QTest::newRow("place of junk") << at(u"abc"_s, 80) << u"English"_s << 1 << QVariant();
+    QTest::newRow("place as a point") << QVariantMap{{kPositionXSetting, QPoint(100, 80)}} << u"English"_s << 1
+                                      << QVariant();
+    QTest::newRow("half a place") << QVariantMap{{kPositionXSetting, 100}} << u"English"_s << 1 << QVariant();
+}
+
+void Form1Test::settingsRestoredAtStart()
+{
+    QFETCH(QVariantMap, stored);
+    QFETCH(QString, language);
+    QFETCH(int, check);
+    QFETCH(QVariant, position);
+
+    RecordingPlatform platform;
+    platform.settings = stored;
+    Form1 form(platform);
+    const Form1Controls &ui = form.controls();
+    QCOMPARE(ui.Combo1->currentText(), language);
+    QCOMPARE(ui.Check1->value(), check);
+    QCOMPARE(platform.calls, QStringList{check == 1 ? u"on"_s : u"off"_s}); // the load handler's one call
+    QCOMPARE(form.testAttribute(Qt::WA_Moved), position.isValid());
+    if (position.isValid())
+        QCOMPARE(form.pos(), position.toPoint());
+
+    // The start the language switch gives, and nothing written.
+    const LanguageEntry &entry = *findLanguage(language);
+    QCOMPARE(ui.SkillCaption[1]->text(), entry.skillCaption(1));
+    for (int i = 1; i <= kSkillCaptionCount; ++i)
+        QCOMPARE(ui.LevelText[i]->text(), entry.levelName(1));
+    QCOMPARE(ui.SalaryText->text(), u" 504"_s);
+    QCOMPARE(ui.PosText->text(), entry.positionName(3));
+    QCOMPARE(form.state().LevelColor[20], 6730510u);
+    QVERIFY(platform.settingWrites.isEmpty());
+    QCOMPARE(platform.settings, stored);
+
+    // The box, unticked quietly at start, answers the next click as ever.
+    QTest::mouseClick(ui.Check1, Qt::LeftButton, {}, QPoint(5, ui.Check1->height() / 2));
+    QCOMPARE(ui.Check1->value(), 1 - check);
+    QCOMPARE(platform.topMost.last(), check == 0);
+}
+
+void Form1Test::settingsFollowTheUser()
+{
+    RecordingPlatform platform;
+    auto form = std::make_unique<Form1>(platform);
+    pickLanguage(*form, u"Italiano"_s);
+    QCOMPARE(platform.settings.value(kLanguageSetting), QVariant(u"Italiano"_s));
+    ValueCheckBox *box = form->controls().Check1;
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    QCOMPARE(platform.settings.value(kOnTopSetting), QVariant(false));
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(form->twips()(3000), form->twips()(150)));
+    QCOMPARE(platform.settings.value(kOnTopSetting), QVariant(true));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+
+    // What is not a setting, or not a change, writes nothing.
+    const QStringList written = platform.settingWrites;
+    QCOMPARE(written, (QStringList{kLanguageSetting, kOnTopSetting, kOnTopSetting, kOnTopSetting}));
+    pickLanguage(*form, u"Italiano"_s);
+    platform.clipboard = skillList(*findLanguage(u"Italiano"), kSample);
+    form->Command1_Click();
+    form->LevelText_MouseDown(3, 1);
+    form->Command2_Click();
+    form->Command2_Click();
+    QCOMPARE(platform.settingWrites, written);
+
+    form->move(150, 100);
+    showActive(*form);
+    const QPoint place = form->pos();
+    QVERIFY(form->close());
+    QCOMPARE(platform.settings.value(kPositionXSetting), QVariant(place.x()));
+    QCOMPARE(platform.settings.value(kPositionYSetting), QVariant(place.y()));
+
+    // The next run starts where this one ended.
+    platform.calls.clear();
+    form = std::make_unique<Form1>(platform);
+    QCOMPARE(form->controls().Combo1->currentText(), u"Italiano"_s);
+    QCOMPARE(form->controls().Check1->value(), 0);
+    QCOMPARE(platform.calls, QStringList{u"off"_s});
+    QCOMPARE(form->pos(), place);
+}
+
+void Form1Test::settingsFileSurvivesBadFolders_data()
+{
+    QTest::addColumn<QString>("folder"); // what stands where the settings go
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("none yet") << u"none"_s << true;
+    QTest::newRow("a file of junk") << u"junk"_s << true;
+    QTest::newRow("the file is a folder") << u"file is a folder"_s << false;
+    QTest::newRow("the folder is a file") << u"folder is a file"_s << false;
+}
+
+void Form1Test::settingsFileSurvivesBadFolders()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, kept);
+
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString config = scratch.filePath(u"config"_s);
+    const QString file = config + u"/Wagecourt/Wagecourt.conf"_s;
+    if (folder == u"junk"_s) {
+        QVERIFY(QDir().mkpath(config + u"/Wagecourt"_s));
+        QFile junk(file);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        QRandomGenerator random(7);
+        for (int i = 0; i < 4096; ++i)
+            junk.putChar(char(random.bounded(256)));
+        junk.write("\n[General]\nlanguage=Klingon\nalwaysOnTop=maybe\n[position]\nx=99999999999\ny=@Point(1 2)\n");
+    } else if (folder == u"file is a folder"_s) {
+        QVERIFY(QDir().mkpath(file));
+    } else if (folder == u"folder is a file"_s) {
+        QFile blocker(config);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+
+    {
+        DesktopPlatform platform;
+        Form1 form(platform);
+        QCOMPARE(form.controls().Combo1->currentText(), u"English"_s);
+        QCOMPARE(form.controls().Check1->value(), 1);
+        QVERIFY(!form.testAttribute(Qt::WA_Moved));
+        pickLanguage(form, u"Português"_s);
+        form.controls().Check1->setValue(0);
+        QCOMPARE(form.controls().PosText->text(), findLanguage(u"Português")->positionName(3));
+    }
+    {
+        DesktopPlatform platform;
+        Form1 form(platform);
+        QCOMPARE(form.controls().Combo1->currentText(), kept ? u"Português"_s : u"English"_s);
+        QCOMPARE(form.controls().Check1->value(), kept ? 0 : 1);
+    }
+    QCOMPARE(QFileInfo(file).isFile(), folder != u"file is a folder"_s && folder != u"folder is a file"_s);
+}
+
 int main(int argc, char *argv[])
 {
+    // Never the user's own settings, even when run by hand.
+    QTemporaryDir scratchConfig;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", scratchConfig.path().toLocal8Bit());
+    QApplication::setQuitOnLastWindowClosed(false); // a test closing a window ends no run
 #ifdef WAGECOURT_STAND_IN_FONT
     // The same checks with the stand-in family, as on a system without the free faces.
     setLayoutFontFolders({});

@@ -154,7 +154,16 @@ void ImportTest::everyLanguageReadsItsOwnList()
         const SkillListImport import = importAs(entry, skillList(entry, levels, kSkillCaptionCount, u" "_s, form));
         QVERIFY(import.accepted());
         QCOMPARE(levelsOf(import), levels.first(kSalarySkillCount));
+        // The window's copy of the player, salary line and all, reads back the same.
+        const QString copy = skillListText(entry, import.levels);
+        const SkillListImport copied = importAs(entry, copy);
+        QVERIFY2(copied.accepted(), qPrintable(copy));
+        QCOMPARE(copied.colonCount, kSalarySkillCount + 1);
+        QCOMPARE(levelsOf(copied), levels.first(kSalarySkillCount));
     }
+    SkillLevels outside;
+    outside.fill(0);
+    QVERIFY(skillListText(entry, outside).isEmpty());
     // Every level at least once in every skill.
     for (int level = 1; level <= kLevelCount; ++level) {
         const QList<int> same(kSkillCaptionCount, level);

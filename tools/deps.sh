@@ -13,7 +13,7 @@ packages=(
     # the window's faces and their stand-in
     fonts-wine fonts-dejavu-core
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
-    xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi imagemagick
+    xvfb xauth xdotool xclip x11-utils openbox icewm dbus at-spi2-core python3-pyatspi imagemagick
     # native Wayland for the window, and a headless Wayland session with XWayland to test it in
     qt6-wayland weston xwayland
     # desktop integration checks, the manual pages and the Debian package

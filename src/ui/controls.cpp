@@ -2,9 +2,11 @@
 
 #include "warmup.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace wagecourt::ui {
@@ -107,6 +109,45 @@ void LevelLabel::mousePressEvent(QMouseEvent *event)
     emit mouseDown(m_index, buttonNumber(event->button()));
 }
 
+void LevelLabel::keyPressEvent(QKeyEvent *event)
+{
+    int button = 0;
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Plus:
+            button = 1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Minus:
+            button = 2;
+            break;
+        default:
+            break;
+        }
+    }
+    if (button == 0) {
+        Caption::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit mouseDown(m_index, button);
+}
+
+void LevelLabel::paintEvent(QPaintEvent *event)
+{
+    Caption::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
 Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
@@ -115,7 +156,21 @@ Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent)
     resize(pixmap.size());
 }
 
-WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+
+void PushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) // one press for one key stroke, as with Space
+        click();
+}
+
+WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : PushButton(caption, parent) {}
 
 void WrappingButton::paintEvent(QPaintEvent *)
 {

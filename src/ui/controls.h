@@ -52,6 +52,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // Up, Right and + step the level up, Down, Left and - down: the left and
+    // right button's presses, for a label reached with Tab.
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void keepWithinLimit();
@@ -60,9 +64,22 @@ private:
     int m_rightLimit = 0;
 };
 
+// A push button that Return and Enter press when it has the focus, as Space
+// does; outside a dialog a plain one ignores them.
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    PushButton(const QString &caption, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
 // A push button whose caption wraps onto a second line when it is too long
 // for one, as long captions in some languages are.
-class WrappingButton : public QPushButton
+class WrappingButton : public PushButton
 {
     Q_OBJECT
 

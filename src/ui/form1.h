@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QAction;
+class QMenu;
+
 namespace wagecourt::ui {
 
 class Platform;
@@ -21,7 +24,7 @@ inline constexpr int kLevelLabelGap = 45; // twips between a skill caption and i
 // Form1's layout, each new one behind the ones before it.
 struct Form1Controls
 {
-    QPushButton *Command2 = nullptr;
+    PushButton *Command2 = nullptr;
     LanguageList *Combo1 = nullptr;
     ValueCheckBox *Check1 = nullptr;
     WrappingButton *Command1 = nullptr;
@@ -65,12 +68,22 @@ public:
     void Form_MouseDown(int button);
     void LevelText_MouseDown(int index, int button);
 
+    // Copy (Ctrl+C): the player shown, as the game's skill list in the chosen
+    // language with a salary line, onto the clipboard.
+    void copyPlayer();
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
+    void createKeys();
     void setClientHeight(int twips);
+    void showResultMenu(const QPoint &globalPosition);
+    // Stores a changed setting once the window is loaded; a run that changes
+    // nothing writes nothing.
+    void remember(const QString &key, const QVariant &value);
 
     void ShowLevel(int k);
     void ShowOtherLevel(int i);
@@ -83,6 +96,10 @@ private:
     Form1Controls ui;
     PlayerState m_state;
     Form1Tips *m_tips = nullptr;
+    QAction *m_copy = nullptr;  // Copy, in the window and in the result menu
+    QAction *m_paste = nullptr; // Paste and Calculate
+    QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position
+    bool m_loaded = false;
 };
 
 } // namespace wagecourt::ui

@@ -73,7 +73,7 @@ void Form1::createControls()
     };
     const QFont cardFont = layoutFont(Face::Tahoma, 8.25);
 
-    ui.Command2 = new QPushButton(u"Show Info"_s, this);
+    ui.Command2 = new PushButton(u"Show Info"_s, this);
     ui.Command2->setObjectName(u"Command2"_s);
     place(ui.Command2, {7755, 45, 915, 330});
 
@@ -178,9 +178,17 @@ void Form1::createControls()
     ui.Check1->setBackgroundRole(QPalette::Window); // a button would fill with the button colour
     ui.Check1->setAutoFillBackground(true);
 
+    // The keyboard reaches the four controls as laid out, then the ten levels
+    // that hold a level, in skill order.
     setTabOrder(ui.Command1, ui.Check1);
     setTabOrder(ui.Check1, ui.Combo1);
     setTabOrder(ui.Combo1, ui.Command2);
+    QWidget *previous = ui.Command2;
+    for (int i = 1; i <= kSalarySkillCount; ++i) {
+        ui.LevelText[i]->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, ui.LevelText[i]);
+        previous = ui.LevelText[i];
+    }
     ui.Command1->setFocus();
 
     connect(ui.Combo1, &LanguageList::clicked, this, &Form1::Combo1_Click);

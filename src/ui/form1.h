@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "engine/playerstate.h"
+#include "fonts.h"
 #include "twips.h"
 
 #include <QPushButton>
@@ -64,10 +65,25 @@ public:
     void LevelText_MouseDown(int index, int button);
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    // A font as the layout gives it, drawn in the face that suits the scale.
+    struct LaidOutFont
+    {
+        QWidget *control;
+        Face face;
+        qreal points;
+        bool bold = false;
+        bool underline = false;
+    };
+
     void createControls();
+    void setLaidOutFont(const LaidOutFont &font);
+    void applyLaidOutFont(const LaidOutFont &font);
+    void setTextLimits();
+    void applyScale(const TextScale &scale);
     void setClientHeight(int twips);
 
     void ShowLevel(int k);
@@ -76,6 +92,8 @@ private:
 
     Platform &m_platform;
     Twips m_twips;
+    TextScale m_scale;
+    QList<LaidOutFont> m_fonts;
     Form1Controls ui;
     PlayerState m_state;
 };

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The real-window test: starts a private session bus, an Xvfb server, the AT-SPI
-# bus and openbox, then runs e2e_window.py against the real wagecourt binary.
+# bus and openbox, then runs e2e_window.py against the real wagecourt binary
+# (or the script named by WAGECOURT_E2E_SCRIPT, e.g. e2e_scale.py).
 #
 # Usage: run_e2e.sh WAGECOURT [WAGECOURT_CLI]
 #   WAGECOURT_CLI defaults to ../cli/wagecourt-cli next to WAGECOURT's directory.
@@ -76,7 +77,8 @@ wait_for() {
 unset WAYLAND_DISPLAY XAUTHORITY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI \
     QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME \
     QT_ACCESSIBILITY
-export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
+# Settings of its own, never the user's.
+export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # -noreset: without it the server resets when its first client leaves, and a
@@ -102,7 +104,7 @@ if ! wait_for 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window i
     exit 1
 fi
 
-/usr/bin/python3 "$here/e2e_window.py" "$app" "$cli" </dev/null &
+/usr/bin/python3 "$here/${WAGECOURT_E2E_SCRIPT:-e2e_window.py}" "$app" "$cli" </dev/null &
 pids+=($!)
 wait $!
 rc=$?

@@ -361,9 +361,9 @@ void Form1Test::infoAreaIsOutOfSightUntilExpanded()
 }
 
 // The longest names beside the longest captions must neither leave the window
-// nor cover the next column; nor, but in the hand-tuned faces at 1×, where the
-// tightest German and Polish names reach the right column's accent as they
-// were laid out, touch a line of the card.
+// nor cover the next column, nor touch a line of the card picture. (In the
+// hand-tuned faces at 1× the tightest German, Polish and Portuguese names reach
+// the right column's accent and the frame, as they always have; that stays.)
 void Form1Test::levelLabelsFitInEveryLanguage()
 {
     const Form1Controls &ui = m_form->controls();
@@ -523,7 +523,6 @@ void Form1Test::facesFollowTheScreen()
         return look;
     };
     const QList<QVariant> before = lookOf();
-    const bool firstNative = first->devicePixelRatio() == 1.0;
 
     m_form->move((*other)->geometry().topLeft() + QPoint(40, 40));
     m_form->show();
@@ -532,7 +531,8 @@ void Form1Test::facesFollowTheScreen()
     QCOMPARE(ui.Image1->pixmap().devicePixelRatio(), (*other)->devicePixelRatio() >= 1.5 ? 2.0 : 1.0);
     QCOMPARE(ui.Image1->size(), QSize(581, 206));
     const QFontInfo standard(QApplication::font());
-    QCOMPARE(QFontDatabase::isScalable(standard.family(), standard.styleName()), firstNative);
+    if ((*other)->devicePixelRatio() != 1.0)
+        QVERIFY(QFontDatabase::isScalable(standard.family(), standard.styleName()));
     for (int i = 1; i <= kSkillCaptionCount; ++i)
         QCOMPARE(ui.LevelText[i]->x(), ui.SkillCaption[i]->geometry().right() + 1 + m_form->twips()(kLevelLabelGap));
     QVERIFY(lookOf() != before);

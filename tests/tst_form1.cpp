@@ -8,11 +8,14 @@
 #include "settings.h"
 #include "tooltips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFontDatabase>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
@@ -163,6 +166,64 @@ TipWindow *hover(const Form1 &form, QWidget *widget)
     return form.tips().window();
 }
 
+// The rightmost column a control paints into, in its parent's coordinates; -1 when it paints nothing.
+int inkRight(QWidget *control)
+{
+    const QImage image = control->grab().toImage();
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qAlpha(image.pixel(x, y)) >= 64)
+                return control->x() + int(x / image.devicePixelRatio());
+    return -1;
+}
+
+// The upright lines of the card picture that text must keep clear of (the rule
+// before the skills, the accents that begin the skill bands, the frame): its
+// warm, darker columns across the first row of skills, in the window's coordinates.
+QList<int> cardLines(const Form1 &form)
+{
+    const Form1Controls &ui = form.controls();
+    const QImage card = ui.Image1->pixmap().toImage();
+    const qreal ratio = card.devicePixelRatio();
+    const int y = qRound((ui.SkillCaption[1]->geometry().center().y() - ui.Image1->y()) * ratio);
+    QList<int> lines;
+    for (int x = 0; x < card.width(); ++x) {
+        const QRgb pixel = card.pixel(x, y);
+        const int left = ui.Image1->x() + int(x / ratio);
+        if (qGray(pixel) < 228 && qRed(pixel) - qBlue(pixel) >= 15 && (lines.isEmpty() || lines.last() < left))
+            lines << left;
+    }
+    return lines;
+}
+
+// The ink a text puts on a picture of its control: how far each pixel differs
+// from a picture of the same control without text, summed.
+qreal inkOver(const QImage &picture, const QImage &blank)
+{
+    auto onWhite = [](const QImage &image) {
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter(&flat).drawImage(0, 0, image);
+        return flat;
+    };
+    const QImage text = onWhite(picture);
+    const QImage bare = onWhite(blank);
+    qreal ink = 0;
+    for (int y = 0; y < text.height(); ++y)
+        for (int x = 0; x < text.width(); ++x)
+            ink += qreal(qAbs(qGray(text.pixel(x, y)) - qGray(bare.pixel(x, y)))) / 255;
+    return ink;
+}
+
+// The first line of the card right of x, or the window's edge.
+int lineAfter(const Form1 &form, int x)
+{
+    for (int line : cardLines(form))
+        if (line > x)
+            return line;
+    return form.width();
+}
+
 } // namespace
 
 class Form1Test : public QObject
@@ -179,6 +240,12 @@ private slots:
     void stackingAndKeyboardOrder();
     void infoAreaIsOutOfSightUntilExpanded();
     void levelLabelsFitInEveryLanguage();
+
+    // Fonts and scale.
+    void facesSuitTheScale();
+    void picturesKeepTheirNaturalSize_data();
+    void picturesKeepTheirNaturalSize();
+    void facesFollowTheScreen();
 
     // The language switch.
     void switchKeepsLevelsSalaryAndColours();
@@ -368,10 +435,30 @@ void Form1Test::infoAreaIsOutOfSightUntilExpanded()
 }
 
 // The longest names beside the longest captions must neither leave the window
-// nor cover the next column.
+// nor cover the next column, nor touch a line of the card picture. (In the
+// hand-tuned faces at 1× the tightest German, Polish and Portuguese names reach
+// the right column's accent and the frame, as they always have; that stays.)
 void Form1Test::levelLabelsFitInEveryLanguage()
 {
     const Form1Controls &ui = m_form->controls();
+#ifdef WAGECOURT_STAND_IN_FONT
+    const bool tunedFaces = false;
+#else
+    const bool tunedFaces = m_form->devicePixelRatioF() == 1.0 && m_form->logicalDpiY() == 96;
+#endif
+    QStringList unfit; // every text that does not fit, to see them all at once
+    auto keepClearOfLines = [&](Caption *text, const QString &language) {
+        // At least one clear column before the line.
+        const QString what = u"%1 '%2' touches a line"_s.arg(language, text->text());
+        if (inkRight(text) >= lineAfter(*m_form, text->x()) - 1 && !unfit.contains(what))
+            unfit << what;
+    };
+    QVERIFY(cardLines(*m_form).size() >= 4);
+    // The credit text shows to its last line, above the heading.
+    if (ui.Label1->heightForWidth(ui.Label1->width()) > ui.Label1->height())
+        unfit << u"the credit text needs %1 pixels, has %2"_s.arg(ui.Label1->heightForWidth(ui.Label1->width()))
+                         .arg(ui.Label1->height());
+    QVERIFY(ui.Label1->geometry().bottom() < ui.Label2->y());
     for (const QString &language : languageNames()) {
         pickLanguage(*m_form, language);
         for (int level = 1; level <= kLevelCount; ++level) {
@@ -390,6 +477,8 @@ void Form1Test::levelLabelsFitInEveryLanguage()
                 if (i % 2 == 1 && i < kSkillCaptionCount) // left column: clear of the right column's captions
                     QVERIFY2(label->geometry().right() < ui.SkillCaption[i + 1]->x(),
                              qPrintable(u"%1: '%2'"_s.arg(language, label->text())));
+                if (!tunedFaces)
+                    keepClearOfLines(ui.LevelText[i], language);
             }
         }
         for (int k = 1; k <= kSalarySkillCount; ++k)
@@ -397,6 +486,7 @@ void Form1Test::levelLabelsFitInEveryLanguage()
                 m_form->LevelText_MouseDown(k, 2);
         // Captions and buttons keep their whole text too.
         QVERIFY(ui.Label_Salary->geometry().right() < ui.SkillCaption[1]->x());
+        keepClearOfLines(ui.Label_Salary, language);
         QVERIFY2(ui.Check1->sizeHint().width() <= ui.Check1->width(),
                  qPrintable(u"%1 needs %2"_s.arg(ui.Check1->text()).arg(ui.Check1->sizeHint().width())));
         QVERIFY(ui.Check1->width() >= m_form->twips()(2280));
@@ -406,6 +496,127 @@ void Form1Test::levelLabelsFitInEveryLanguage()
                 ui.Command1->rect().adjusted(4, 0, -4, 0), Qt::AlignCenter | Qt::TextWordWrap, ui.Command1->text());
         QVERIFY2(twoLines.height() <= ui.Command1->height() - 4, qPrintable(ui.Command1->text()));
     }
+    QVERIFY2(unfit.isEmpty(), qPrintable(unfit.join(u"; "_s)));
+}
+
+// Every text of the window, the language list's popup and the message box (the
+// application's font) in a face that is sharp at the screen's scale: scalable
+// wherever the bitmaps have no strike of the size needed, bold exactly where
+// the layout says bold, a bold that shows, and letters at their natural spacing.
+void Form1Test::facesSuitTheScale()
+{
+    const Form1Controls &ui = m_form->controls();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    const qreal ratio = m_form->devicePixelRatioF();
+    const bool native = ratio == 1.0 && m_form->logicalDpiY() == 96;
+    QList<const QWidget *> bold{ui.PosText, ui.Label2, ui.Command1};
+    for (int i = 1; i <= kSkillCaptionCount; ++i)
+        bold << ui.LevelText[i];
+
+    QList<std::pair<QString, QFont>> fonts{{u"the language list's popup"_s, ui.Combo1->view()->font()},
+                                           {u"the message box"_s, QApplication::font("QMessageBox")}};
+    for (const QWidget *control : m_form->findChildren<QWidget *>())
+        fonts.append({control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                                      : control->objectName(),
+                      control->font()});
+    for (const auto &[name, font] : fonts) {
+        const QFontInfo face(font);
+        const QString what = u"%1: %2 %3"_s.arg(name, face.family(), face.styleName());
+        if (!native)
+            QVERIFY2(QFontDatabase::isScalable(face.family(), face.styleName()), qPrintable(what));
+        const QWidget *control = m_form->findChild<QWidget *>(name);
+        QVERIFY2(face.bold() == bold.contains(control), qPrintable(what));
+        QVERIFY2(font.letterSpacing() == 0, qPrintable(what));
+    }
+    QVERIFY(ui.LevelText[1]->font().underline() && ui.Label2->font().underline());
+
+    // Drawn as the window draws them, the bold texts carry clearly more ink than
+    // a twin that shows the same text in the same face without bold. (Of the
+    // button, its inside only: no frame, no focus mark.)
+    ui.Command1->clearFocus();
+    for (const QWidget *control : bold) {
+        const bool button = control == ui.Command1;
+        const QString text = button ? ui.Command1->text() : static_cast<const QLabel *>(control)->text();
+        auto twin = [&](const QString &shown) {
+            std::unique_ptr<QWidget> made(button ? static_cast<QWidget *>(new WrappingButton(shown, m_form))
+                                                 : new QLabel(shown, m_form));
+            QFont regular = control->font();
+            regular.setBold(false);
+            made->setFont(regular);
+            made->setPalette(control->palette());
+            made->setAutoFillBackground(control->autoFillBackground());
+            made->setGeometry(control->geometry());
+            return made;
+        };
+        const QRect inside = button ? control->rect().adjusted(5, 5, -5, -5) : control->rect();
+        const QImage blank = twin(QString())->grab(inside).toImage();
+        const qreal boldInk = inkOver(const_cast<QWidget *>(control)->grab(inside).toImage(), blank);
+        const qreal regularInk = inkOver(twin(text)->grab(inside).toImage(), blank);
+        QVERIFY2(boldInk >= 1.4 * regularInk,
+                 qPrintable(u"%1 '%2': ink %3, %4 without bold"_s.arg(control->objectName(), text)
+                                    .arg(boldInk).arg(regularInk)));
+    }
+}
+
+void Form1Test::picturesKeepTheirNaturalSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("natural");
+    QTest::newRow("player card") << u"Image1"_s << QSize(581, 206);
+    QTest::newRow("screenshot") << u"Image2"_s << QSize(278, 129);
+}
+
+// From 150 % on a picture is drawn from its version of twice the size, in the same place and size.
+void Form1Test::picturesKeepTheirNaturalSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, natural);
+    const auto *picture = m_form->findChild<const QLabel *>(name);
+    QVERIFY(picture);
+    const int version = m_form->devicePixelRatioF() >= 1.5 ? 2 : 1;
+    QCOMPARE(picture->size(), natural);
+    QCOMPARE(picture->pixmap().devicePixelRatio(), qreal(version));
+    QCOMPARE(picture->pixmap().size(), natural * version);
+}
+
+// A window moved to a screen of another scale takes the faces and pictures of
+// that scale, and back on the first screen it is exactly as it started.
+void Form1Test::facesFollowTheScreen()
+{
+    QScreen *first = m_form->screen();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const auto other = std::find_if(screens.begin(), screens.end(), [first](const QScreen *screen) {
+        return screen->devicePixelRatio() != first->devicePixelRatio();
+    });
+    if (other == screens.end())
+        QSKIP("needs a second screen of another scale; ctest runs this on two");
+    const Form1Controls &ui = m_form->controls();
+    pickLanguage(*m_form, u"Polski"_s);
+    auto lookOf = [&] {
+        QList<QVariant> look{QApplication::font(), ui.Image1->pixmap().devicePixelRatio(), ui.Label1->height()};
+        for (const QWidget *control : m_form->findChildren<QWidget *>())
+            look << control->font() << control->geometry();
+        return look;
+    };
+    const QList<QVariant> before = lookOf();
+
+    m_form->move((*other)->geometry().topLeft() + QPoint(40, 40));
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QTRY_COMPARE(m_form->screen(), *other);
+    QCOMPARE(ui.Image1->pixmap().devicePixelRatio(), (*other)->devicePixelRatio() >= 1.5 ? 2.0 : 1.0);
+    QCOMPARE(ui.Image1->size(), QSize(581, 206));
+    const QFontInfo standard(QApplication::font());
+    if ((*other)->devicePixelRatio() != 1.0)
+        QVERIFY(QFontDatabase::isScalable(standard.family(), standard.styleName()));
+    for (int i = 1; i <= kSkillCaptionCount; ++i)
+        QCOMPARE(ui.LevelText[i]->x(), ui.SkillCaption[i]->geometry().right() + 1 + m_form->twips()(kLevelLabelGap));
+    QVERIFY(lookOf() != before);
+
+    m_form->move(first->geometry().topLeft() + QPoint(40, 40));
+    QTRY_COMPARE(m_form->screen(), first);
+    QCOMPARE(lookOf(), before);
 }
 
 void Form1Test::switchKeepsLevelsSalaryAndColours()
@@ -1362,7 +1573,7 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     loadLayoutFonts();
-    QApplication::setFont(layoutFont(Face::MsSansSerif, 8));
+    QApplication::setFont(defaultFont(TextScale::of(QGuiApplication::primaryScreen())));
     Form1Test test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

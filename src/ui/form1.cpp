@@ -38,7 +38,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_platform(platform),
-      m_twips(screenDpi(this))
+      m_twips(screenDpi(this)),
+      m_scale(TextScale::of(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Wagecourt v1.0 - by Tarvel (58203)"_s);
@@ -240,6 +241,19 @@ void Form1::LevelText_MouseDown(int index, int button)
     CalcSalary(m_state);
     ShowClickResult(index);
     m_tips->refresh(); // a tip up for this label follows the new level
+}
+
+bool Form1::event(QEvent *event)
+{
+    // A screen of another scale wants other faces and pictures; the window may
+    // also first show on another screen than the one it was built for.
+    if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    )
+        applyScale(TextScale::of(this));
+    return QWidget::event(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)

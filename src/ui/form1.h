@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "engine/playerstate.h"
+#include "fonts.h"
 #include "twips.h"
 
 #include <QPushButton>
@@ -73,12 +74,27 @@ public:
     void copyPlayer();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // A font as the layout gives it, drawn in the face that suits the scale.
+    struct LaidOutFont
+    {
+        QWidget *control;
+        Face face;
+        qreal points;
+        bool bold = false;
+        bool underline = false;
+    };
+
     void createControls();
     void createKeys();
+    void setLaidOutFont(const LaidOutFont &font);
+    void applyLaidOutFont(const LaidOutFont &font);
+    void setTextLimits();
+    void applyScale(const TextScale &scale);
     void setClientHeight(int twips);
     void showResultMenu(const QPoint &globalPosition);
     // Stores a changed setting once the window is loaded; a run that changes
@@ -93,6 +109,8 @@ private:
 
     Platform &m_platform;
     Twips m_twips;
+    TextScale m_scale;
+    QList<LaidOutFont> m_fonts;
     Form1Controls ui;
     PlayerState m_state;
     Form1Tips *m_tips = nullptr;

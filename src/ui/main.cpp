@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
     //QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.wagecourt.Wagecourt.svg")));
     wagecourt::ui::loadLayoutFonts();
-    QApplication::setFont(wagecourt::ui::layoutFont(wagecourt::ui::Face::MsSansSerif, 8));
+    QApplication::setFont(wagecourt::ui::defaultFont(wagecourt::ui::TextScale::of(QGuiApplication::primaryScreen())));
 
     wagecourt::ui::DesktopPlatform platform;
     wagecourt::ui::Form1 form(platform);

@@ -2,7 +2,8 @@
 # The real-window test: starts a private session bus, an Xvfb server, the AT-SPI
 # bus and a window manager, then runs e2e_window.py against the real wagecourt
 # binary: the whole session under openbox, the start and the on-top toggles
-# under any other.
+# under any other. WAGECOURT_E2E_SCRIPT names another script to run instead
+# (e2e_scale.py), under openbox.
 #
 # Usage: run_e2e.sh WAGECOURT [WAGECOURT_CLI [WINDOW_MANAGER]]
 #   WAGECOURT_CLI defaults to ../cli/wagecourt-cli next to WAGECOURT's directory;
@@ -88,7 +89,8 @@ wait_for() {
 unset WAYLAND_DISPLAY XAUTHORITY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI \
     QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME \
     QT_ACCESSIBILITY
-export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
+# Settings of its own, never the user's.
+export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Nor may anything here read or write the caller's settings: the window's, the
 # window manager's, the screen reader's.
@@ -121,7 +123,11 @@ if ! wait_for 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window i
     exit 1
 fi
 
-/usr/bin/python3 "$here/e2e_window.py" --wm "$wm" "$app" "$cli" </dev/null &
+if [ -n "${WAGECOURT_E2E_SCRIPT:-}" ]; then
+    /usr/bin/python3 "$here/$WAGECOURT_E2E_SCRIPT" "$app" "$cli" </dev/null &
+else
+    /usr/bin/python3 "$here/e2e_window.py" --wm "$wm" "$app" "$cli" </dev/null &
+fi
 pids+=($!)
 wait $!
 rc=$?

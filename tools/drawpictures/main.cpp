@@ -6,6 +6,9 @@
 //   screenshot.jpg  278 x 129  a small browser screenshot that shows how to copy
 //                              a player's skills from the game's player page.
 //
+// and each again at twice the size, for screens of 150 % and more, under the
+// name Qt gives such versions: playercard@2x.jpg and screenshot@2x.jpg.
+//
 // Everything is drawn with QPainter from simple shapes and the DejaVu Sans
 // family, so the output is the same on every run on the same machine.
 //
@@ -342,10 +345,18 @@ void drawPortrait(QPainter &p)
     drawBasketball(p, QPointF(108, 182), 11, 1.1);
 }
 
-QImage drawPlayerCard()
+// An empty picture of the given size in its own pixels, drawn on at the scale.
+QImage blankPicture(int width, int height, int scale)
 {
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(rgb(0xFFFFFF));
+    return image;
+}
+
+QImage drawPlayerCard(int scale)
+{
+    QImage image = blankPicture(kCardWidth, kCardHeight, scale);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -684,10 +695,9 @@ void drawPointer(QPainter &p, QPointF tip)
     p.restore();
 }
 
-QImage drawScreenshot()
+QImage drawScreenshot(int scale)
 {
-    QImage image(kShotWidth, kShotHeight, QImage::Format_RGB32);
-    image.fill(rgb(0xFFFFFF));
+    QImage image = blankPicture(kShotWidth, kShotHeight, scale);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -755,7 +765,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    bool ok = save(drawPlayerCard(), folder, QStringLiteral("playercard.jpg"));
-    ok = save(drawScreenshot(), folder, QStringLiteral("screenshot.jpg")) && ok;
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        ok = save(drawPlayerCard(scale), folder, QStringLiteral("playercard%1.jpg").arg(suffix)) && ok;
+        ok = save(drawScreenshot(scale), folder, QStringLiteral("screenshot%1.jpg").arg(suffix)) && ok;
+    }
     return ok ? 0 : 1;
 }

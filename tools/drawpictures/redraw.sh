@@ -1,5 +1,6 @@
 #!/bin/sh
-# Redraws src/ui/pictures/playercard.jpg and screenshot.jpg, and the window icon
+# Redraws src/ui/pictures/playercard.jpg and screenshot.jpg with their @2x
+# versions for screens of 150 % and more, and the window icon
 # src/ui/pictures/icon.png and the desktop icons data/icons/SIZE/*.png from
 # data/ (these need the Qt SVG image plugin).
 # Run from the repository root.

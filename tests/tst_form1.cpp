@@ -179,13 +179,13 @@ int inkRight(QWidget *control)
 
 // The upright lines of the card picture that text must keep clear of (the rule
 // before the skills, the accents that begin the skill bands, the frame): its
-// warm, darker columns across the first row of skills, in the window's coordinates.
-QList<int> cardLines(const Form1 &form)
+// warm, darker columns across the row at windowY, in the window's coordinates.
+QList<int> cardLines(const Form1 &form, int windowY)
 {
     const Form1Controls &ui = form.controls();
     const QImage card = ui.Image1->pixmap().toImage();
     const qreal ratio = card.devicePixelRatio();
-    const int y = qRound((ui.SkillCaption[1]->geometry().center().y() - ui.Image1->y()) * ratio);
+    const int y = qRound((windowY - ui.Image1->y()) * ratio);
     QList<int> lines;
     for (int x = 0; x < card.width(); ++x) {
         const QRgb pixel = card.pixel(x, y);
@@ -215,11 +215,11 @@ qreal inkOver(const QImage &picture, const QImage &blank)
     return ink;
 }
 
-// The first line of the card right of x, or the window's edge.
-int lineAfter(const Form1 &form, int x)
+// The first line of the card right of a text, on its own row, or the window's edge.
+int lineAfter(const Form1 &form, const QWidget *text)
 {
-    for (int line : cardLines(form))
-        if (line > x)
+    for (int line : cardLines(form, text->geometry().center().y()))
+        if (line > text->x())
             return line;
     return form.width();
 }
@@ -450,10 +450,10 @@ void Form1Test::levelLabelsFitInEveryLanguage()
     auto keepClearOfLines = [&](Caption *text, const QString &language) {
         // At least one clear column before the line.
         const QString what = u"%1 '%2' touches a line"_s.arg(language, text->text());
-        if (inkRight(text) >= lineAfter(*m_form, text->x()) - 1 && !unfit.contains(what))
+        if (inkRight(text) >= lineAfter(*m_form, text) - 1 && !unfit.contains(what))
             unfit << what;
     };
-    QVERIFY(cardLines(*m_form).size() >= 4);
+    QVERIFY(cardLines(*m_form, ui.SkillCaption[1]->geometry().center().y()).size() >= 4);
     // The credit text shows to its last line, above the heading.
     if (ui.Label1->heightForWidth(ui.Label1->width()) > ui.Label1->height())
         unfit << u"the credit text needs %1 pixels, has %2"_s.arg(ui.Label1->heightForWidth(ui.Label1->width()))

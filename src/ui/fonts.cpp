@@ -40,6 +40,19 @@ bool addFont(const QString &fileName, const QString &family)
     return false;
 }
 
+// Windows carries both faces itself, and macOS Tahoma; there they are taken
+// as the system has them. Elsewhere only the free files count, so that a
+// system's look-alike under the same name is never taken for them.
+bool systemHas(const QString &family)
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return fontFolders().isEmpty() ? false : QFontDatabase::hasFamily(family);
+#else
+    Q_UNUSED(family);
+    return false;
+#endif
+}
+
 const LoadedFaces &loadedFaces()
 {
     static const LoadedFaces faces = [] {
@@ -47,6 +60,10 @@ const LoadedFaces &loadedFaces()
         loaded.tahoma = addFont(u"tahoma.ttf"_s, u"Tahoma"_s);
         loaded.tahomaBold = loaded.tahoma && addFont(u"tahomabd.ttf"_s, u"Tahoma"_s);
         loaded.msSansSerif = addFont(u"ms_sans_serif.ttf"_s, u"MS Sans Serif"_s);
+        if (!loaded.tahoma && systemHas(u"Tahoma"_s))
+            loaded.tahoma = loaded.tahomaBold = true;
+        if (!loaded.msSansSerif)
+            loaded.msSansSerif = systemHas(u"MS Sans Serif"_s);
         return loaded;
     }();
     return faces;
@@ -111,6 +128,8 @@ Choice choose(Face face, qreal points, bool bold, const TextScale &scale)
             return {u"MS Sans Serif"_s};
         if (face == Face::MsSansSerif && tunedBold)
             return {u"Tahoma"_s}; // the free MS Sans Serif has no bold; Tahoma's is its close cousin
+        if (face == Face::MsSansSerif && !faces.msSansSerif && faces.tahoma && !bold)
+            return {u"Tahoma"_s}; // a system without MS Sans Serif (macOS)
         return {};
     }
     // MS Sans Serif is bitmaps of three sizes only; the scalable Tahoma is

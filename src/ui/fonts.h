@@ -34,7 +34,8 @@ struct TextScale
 void loadLayoutFonts();
 
 // Where the free faces are looked for; only takes effect before the first
-// load. Tests point it at an empty list to see the window with the stand-in.
+// load. An empty list also passes over the system's own Tahoma and MS Sans
+// Serif (Windows, macOS): tests use it to see the window with the stand-in.
 void setLayoutFontFolders(const QStringList &folders);
 
 // True where the window draws the free faces' hand-tuned bitmaps: at the

@@ -33,8 +33,11 @@ public:
                                "Shot Blocking: prominent"),
                 false};
     }
+    void setClipboardText(const QString &) override {}
     void showMessage(const QString &, const QString &) override {}
     void setTopMost(QWidget *, bool) override {}
+    QVariant setting(const QString &) override { return {}; }
+    void setSetting(const QString &, const QVariant &) override {}
 };
 
 double median(std::vector<double> values)

@@ -3,12 +3,16 @@
 // encoding (bit 3: raw UTF-16, else UTF-8), then the text itself.
 // Checked beyond not crashing:
 //  - a rejected text leaves the ten levels, the salary and the position alone;
-//  - an accepted text gives ten levels within 1 to 20 and a salary;
+//  - an accepted text gives ten levels within 1 to 20 and a salary, and for
+//    the three skills after them a level within 1 to 20 or none;
 //  - the names-replaced text imports again to the same levels, unchanged;
-//  - the one-scan replacement equals replacing level after level.
+//  - the one-scan replacement equals replacing level after level;
+//  - where the text holds none of the letters that only the Turkish I's and
+//    the ss for ß can match, it equals plain case-insensitive replacement.
 #include "engine/salary.h"
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
+#include "onelevelatatime.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -26,11 +30,33 @@ void require(bool holds, const char *what)
     }
 }
 
-QString oneLevelAtATime(QString text, const LevelNames &names)
+QString caseInsensitiveLevelAtATime(QString text, const LevelNames &names)
 {
     for (int level = 1; level <= kLevelCount; ++level)
         text.replace(names[level], QLatin1Char(' ') + QString::number(level), Qt::CaseInsensitive);
     return text;
+}
+
+// Whether the text holds a letter that matches a name's letter only through
+// the Turkish I's (İ and i, I and ı) or as one of the two s standing for ß.
+bool holdsTurkishOrSharpSLetters(const QString &text, const LevelNames &names)
+{
+    QString partners;
+    bool sharpS = false;
+    for (int level = 1; level <= kLevelCount; ++level)
+        for (const QChar c : names[level]) {
+            const char16_t u = c.unicode();
+            if (u == u'i' || u == 0x130 || u == u'I' || u == 0x131) {
+                const QChar partner(u == u'i' ? 0x130 : u == 0x130 ? u'i' : u == u'I' ? 0x131 : u'I');
+                if (!partners.contains(partner))
+                    partners += partner;
+            }
+            sharpS = sharpS || QChar::toCaseFolded(char32_t(u)) == 0xDF;
+        }
+    for (const QChar c : text)
+        if (partners.contains(c) || (sharpS && QChar::toCaseFolded(char32_t(c.unicode())) == U's'))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -51,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     state.SkillLevel.fill(7);
     state.Salary = 123456;
     state.BestPosition = 2;
+    state.OtherSkillLevel[kFirstOtherSkill] = 9;
     state.PastedText = text;
     const SkillLevels before = state.SkillLevel;
     const QString caption = language.skillCaption(1);
@@ -59,21 +86,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (outcome != ImportOutcome::Accepted) {
         require(state.SkillLevel == before, "a rejected text changed a level");
         require(state.Salary == 123456 && state.BestPosition == 2, "a rejected text changed the result");
+        require(state.OtherSkillLevel[kFirstOtherSkill] == 9, "a rejected text changed a level of the last three");
     } else {
         for (qint16 level : state.SkillLevel)
             require(isValidLevel(level), "an accepted level outside 1 to 20");
+        for (int skill = kFirstOtherSkill; skill <= kSkillCaptionCount; ++skill)
+            require(state.OtherSkillLevel[skill] == kUnknownLevel || isValidLevel(state.OtherSkillLevel[skill]),
+                    "a level of the last three outside 1 to 20");
         require(state.Salary >= 504 && state.Salary <= 4009568, "a salary outside 504 to 4009568");
         require(state.BestPosition >= 1 && state.BestPosition <= 5, "a position outside 1 to 5");
         const auto result = computeSalary(state.SkillLevel);
         require(result && result->salary == state.Salary, "the stored salary is not the levels' salary");
 
         const SkillListImport again = importSkillList(state.PastedText, caption, state.LevelName);
-        require(again.accepted() && again.levels == state.SkillLevel, "the replaced text reads differently");
+        require(again.accepted() && again.levels == state.SkillLevel && again.otherLevels == state.OtherSkillLevel,
+                "the replaced text reads differently");
         require(again.replacedText == state.PastedText, "the replaced text still held a level name");
     }
 
-    if (text.size() <= 4096)
-        require(replaceLevelNames(text, state.LevelName) == oneLevelAtATime(text, state.LevelName),
+    if (text.size() <= 4096) {
+        const QString replaced = replaceLevelNames(text, state.LevelName);
+        require(replaced == testing::replaceOneLevelAtATime(text, state.LevelName),
                 "the replacement differs from replacing level after level");
+        if (!holdsTurkishOrSharpSLetters(text, state.LevelName))
+            require(replaced == caseInsensitiveLevelAtATime(text, state.LevelName),
+                    "the replacement differs from case-insensitive replacement");
+    }
     return 0;
 }

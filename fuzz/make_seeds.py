@@ -49,8 +49,13 @@ def names(language):
     return text.split("|") if "|" in text else text.split(" ")
 
 
-def skill_list(language, levels, sep=" ", eol="\n", skills=13):
-    return eol.join(CAPTIONS[language][k] + sep + names(language)[levels[k] - 1] for k in range(skills))
+def skill_list(language, levels, sep=" ", eol="\n", skills=13, form=lambda name: name):
+    return eol.join(CAPTIONS[language][k] + sep + form(names(language)[levels[k] - 1]) for k in range(skills))
+
+
+def turkish_upper(text):
+    """Capitals as a Turkish keyboard writes them: İ for i, I for ı."""
+    return text.replace("i", "\u0130").upper()
 
 
 def write(folder, name, language, text, utf16=False):
@@ -69,6 +74,16 @@ def main():
         write(folder, f"list-{language}-utf16", language, skill_list(language, sample[::-1]), utf16=True)
         write(folder, f"list-{language}-ten", language, skill_list(language, [11] * 13, skills=10))
         write(folder, f"list-{language}-caps", language, skill_list(language, sample).upper())
+        write(folder, f"list-{language}-names-turkish-caps", language, skill_list(language, sample, form=turkish_upper))
+    # Level names in capitals (I for ı, SS for ß) and ß written as ss, the captions as listed.
+    write(folder, "list-1-names-caps", 1, skill_list(1, sample, form=str.upper))
+    write(folder, "list-5-names-caps", 5, skill_list(5, sample, form=str.upper))
+    write(folder, "list-5-ss", 5, skill_list(5, [5, 16] * 6 + [5], form=lambda name: name.replace("ß", "ss")))
+    # Letters that stay apart: İ is no ı, ı is no i, ß is no ss, one s is no ß.
+    write(folder, "shape-turkish-letters-apart", 1,
+          skill_list(1, sample) + "\nZAYİF ıyı İYİ IYI ZAYIF DIŞI dışİ İŞE YARAMAZ")
+    write(folder, "shape-german-letters-apart", 5,
+          skill_list(5, sample) + "\nKOLOßAL mittelmäsig MITTELMÄSS AUSSsERGEWÖHNLICH mittelmäßig MİTTELMÄSSİG")
     english = skill_list(0, sample)
     shapes = {
         "two-spaces": skill_list(0, sample, sep="  "),

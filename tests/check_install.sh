@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that every file lands in
-# its standard place and that the desktop entry and the metainfo validate.
-# Usage: check_install.sh BUILD_DIR SCRATCH_DIR
+# its standard place, that the desktop entry and the metainfo validate and carry
+# the game's languages, and that the manual pages render without a warning.
+# Usage: check_install.sh BUILD_DIR SCRATCH_DIR MANPAGES(1|0)
 set -euo pipefail
 build=$1
 prefix=$2/prefix
+manpages=${3:-1}
 
-for tool in desktop-file-validate appstreamcli; do
+tools=(desktop-file-validate appstreamcli)
+[[ $manpages == 1 ]] && tools+=(man)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -14,16 +18,47 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=io.github.wagecourt.Wagecourt
+files=(bin/wagecourt bin/wagecourt-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+       share/icons/hicolor/scalable/apps/$id.svg share/doc/wagecourt/copyright)
+for size in 48 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
+[[ $manpages == 1 ]] && files+=(share/man/man1/wagecourt.1.gz share/man/man1/wagecourt-cli.1.gz)
 status=0
-for file in bin/wagecourt bin/wagecourt-cli share/applications/$id.desktop \
-            share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml; do
+for file in "${files[@]}"; do
     if [[ -e "$prefix/$file" ]]; then echo "PASS installed $file"; else echo "FAIL missing $file"; status=1; fi
 done
 [[ -x "$prefix/bin/wagecourt" ]] && [[ "$("$prefix/bin/wagecourt" --version)" == "1.00" ]] \
     && echo "PASS wagecourt --version" || { echo "FAIL wagecourt --version"; status=1; }
 
-desktop-file-validate "$prefix/share/applications/$id.desktop" && echo "PASS desktop-file-validate" \
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" && echo "PASS desktop-file-validate" \
     || { echo "FAIL desktop-file-validate"; status=1; }
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" && echo "PASS appstreamcli validate" \
-    || { echo "FAIL appstreamcli validate"; status=1; }
+# Pedantic hints pass; errors, warnings and infos do not.
+report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) && ! grep -Eq '^[EWI]: ' <<<"$report" \
+    && echo "PASS appstreamcli validate --pedantic" || { echo "$report"; echo "FAIL appstreamcli validate"; status=1; }
+
+for lang in tr es it fr de pl pt; do
+    missing=()
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=." "$desktop" || missing+=("$key")
+    done
+    for tag in name summary p; do
+        [[ $(grep -c "<$tag xml:lang=\"$lang\">" "$metainfo") -ge 1 ]] || missing+=("<$tag>")
+    done
+    [[ ${#missing[@]} -eq 0 ]] && echo "PASS translated into $lang" || { echo "FAIL no $lang for ${missing[*]}"; status=1; }
+done
+
+if [[ $manpages == 1 ]]; then
+    for page in wagecourt wagecourt-cli; do
+        file=$prefix/share/man/man1/$page.1.gz
+        warnings=$(MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null || echo "man failed")
+        [[ -z "$warnings" ]] && echo "PASS man $page renders cleanly" || { echo "$warnings"; echo "FAIL man $page"; status=1; }
+        # The help text's options and the added sections both reached the page.
+        text=$(MANWIDTH=80 man -l "$file" 2>/dev/null)
+        for heading in SYNOPSIS OPTIONS "INPUT FORMATS" "EXIT STATUS" EXAMPLES; do
+            grep -q "^$heading\$" <<<"$text" || { echo "FAIL man $page has no $heading"; status=1; }
+        done
+        grep -q -- '--version' <<<"$text" || { echo "FAIL man $page lacks --version"; status=1; }
+    done
+fi
 exit $status

@@ -1,18 +1,30 @@
+#include "batch.h"
 #include "engine/salary.h"
+#include "engine/salarytext.h"
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
+#include "resultformat.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 using namespace wagecourt;
 using namespace Qt::StringLiterals;
+namespace commands = wagecourt::cli; // the library the binary runs, for in-process checks
 
 namespace {
 
@@ -38,7 +50,7 @@ QString fromCrLf(QByteArray bytes, const char *stream)
 // same cases check another build of it: WAGECOURT_CLI_PROGRAM names it,
 // WAGECOURT_CLI_RUNNER starts it (wine) and WAGECOURT_CLI_NEWLINE=crlf says
 // that it writes CR LF.
-Run cli(const QStringList &arguments, const QByteArray &input = {})
+Run runProgram(const QStringList &arguments, const QByteArray &input)
 {
     static const QString program = qEnvironmentVariable("WAGECOURT_CLI_PROGRAM", QStringLiteral(WAGECOURT_CLI_PATH));
     static const QString runner = qEnvironmentVariable("WAGECOURT_CLI_RUNNER");
@@ -73,23 +85,73 @@ const QList<int> kSample{8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 12, 12};
 const QStringList kSampleArguments{u"8"_s, u"7"_s, u"9"_s, u"10"_s, u"8"_s,
                                    u"11"_s, u"3"_s, u"3"_s, u"5"_s, u"2"_s};
 
+SkillLevels levelsOf(const QList<int> &list)
+{
+    SkillLevels levels;
+    for (int k = 1; k <= kSalarySkillCount; ++k)
+        levels[k] = qint16(list[k - 1]);
+    return levels;
+}
+
+QStringList argumentsOf(const QList<int> &list)
+{
+    QStringList arguments;
+    for (int k = 0; k < kSalarySkillCount; ++k)
+        arguments << QString::number(list[k]);
+    return arguments;
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// One step's JSON against the calculation itself: null beyond the scale.
+bool stepMatches(const QJsonValue &step, SkillLevels levels, int skill, int level, qint32 salary)
+{
+    if (level < kLowestLevel || level > kHighestLevel)
+        return step.isNull();
+    levels[skill] = qint16(level);
+    const auto result = computeSalary(levels);
+    const QJsonObject object = step.toObject();
+    return object.keys() == QStringList{u"change"_s, u"level"_s, u"position"_s, u"salary"_s}
+            && object[u"level"].toInteger() == level && object[u"salary"].toInteger() == result->salary
+            && object[u"position"].toInteger() == result->position
+            && object[u"change"].toInteger() == result->salary - salary;
+}
+
 } // namespace
 
 class CliTest : public QObject
 {
     Q_OBJECT
 
+    // A member, so that it hides the library's namespace of the same name.
+    static Run cli(const QStringList &arguments, const QByteArray &input = {}) { return runProgram(arguments, input); }
+
 private slots:
     void calcJsonHasEveryFieldExactly();
     void calcTableUsesTheLanguage();
     void usageErrorsNameTheBadArgument_data();
     void usageErrorsNameTheBadArgument();
+    void languageOptionTakesNamesAndCodes_data();
+    void languageOptionTakesNamesAndCodes();
+    void adviseStepsAreWhatCalcGives_data();
+    void adviseStepsAreWhatCalcGives();
     void importAcceptsWhatTheWindowAccepts();
     void importAutoTakesTheFirstLanguageThatReadsTheList();
+    void importReadsTheWindowsCopy();
     void importRejectionSaysWhatFailed_data();
     void importRejectionSaysWhatFailed();
     void batchKeepsGoingPastABadLine();
     void batchJsonIsOneObjectPerLine();
+    void batchReadsRosters_data();
+    void batchReadsRosters();
+    void batchJsonIsTheDocumentFormExactly();
+    void jsonNumbersAsTheDocumentWritesThem_data();
+    void jsonNumbersAsTheDocumentWritesThem();
+    void outputFailures_data();
+    void outputFailures();
     void languagesAndVersion();
 };
 
@@ -154,7 +216,12 @@ void CliTest::usageErrorsNameTheBadArgument_data()
     QTest::newRow("word") << QStringList{u"calc"_s, u"strong"_s} + nine << u"'strong'"_s;
     QTest::newRow("negative") << QStringList{u"calc"_s, u"-3"_s} + nine << u"'-3'"_s;
     QTest::newRow("unknown language") << QStringList{u"calc"_s} + kSampleArguments
-                    + QStringList{u"--lang"_s, u"english"_s} << u"'english'"_s;
+                    + QStringList{u"--lang"_s, u"Klingon"_s} << u"'Klingon'"_s;
+    QTest::newRow("advise, nine levels") << QStringList{u"advise"_s} + nine << u"9 given"_s;
+    QTest::newRow("advise, 21") << QStringList{u"advise"_s} + nine + QStringList{u"21"_s} << u"'21'"_s;
+    QTest::newRow("advise, negative") << QStringList{u"advise"_s, u"-3"_s} + nine << u"'-3'"_s;
+    QTest::newRow("advise, unknown language") << QStringList{u"advise"_s, u"--lang=xx"_s} + kSampleArguments
+                                              << u"'xx'"_s;
     QTest::newRow("auto only for import") << QStringList{u"batch"_s, u"--lang"_s, u"auto"_s} << u"'auto'"_s;
     QTest::newRow("unknown option") << QStringList{u"calc"_s, u"--fast"_s} << u"'--fast'"_s;
     QTest::newRow("unknown command") << QStringList{u"salary"_s} << u"'salary'"_s;
@@ -162,6 +229,12 @@ void CliTest::usageErrorsNameTheBadArgument_data()
     QTest::newRow("two files") << QStringList{u"import"_s, u"a"_s, u"b"_s} << u"2 files"_s;
     QTest::newRow("missing file") << QStringList{u"import"_s, u"/nonexistent/list.txt"_s}
                                   << u"'/nonexistent/list.txt'"_s;
+    QTest::newRow("two rosters") << QStringList{u"batch"_s, u"a"_s, u"b"_s} << u"2 files"_s;
+    QTest::newRow("missing roster") << QStringList{u"batch"_s, u"/nonexistent/roster.csv"_s}
+                                    << u"'/nonexistent/roster.csv'"_s;
+    QTest::newRow("header with JSON") << QStringList{u"batch"_s, u"--json"_s, u"--header"_s} << u"--header"_s;
+    QTest::newRow("header outside batch") << QStringList{u"calc"_s, u"--header"_s} + kSampleArguments
+                                          << u"--header"_s;
 }
 
 void CliTest::usageErrorsNameTheBadArgument()
@@ -172,6 +245,133 @@ void CliTest::usageErrorsNameTheBadArgument()
     QCOMPARE(run.status, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(named), qPrintable(run.err));
+}
+
+void CliTest::languageOptionTakesNamesAndCodes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+
+    QTest::newRow("lower case") << u"calc"_s << u"english"_s << u"English"_s;
+    QTest::newRow("no accents") << u"calc"_s << u"Turkce"_s << u"Türkçe"_s;
+    QTest::newRow("capitals") << u"calc"_s << u"TÜRKÇE"_s << u"Türkçe"_s;
+    QTest::newRow("code tr") << u"calc"_s << u"tr"_s << u"Türkçe"_s;
+    QTest::newRow("advise, no accent") << u"advise"_s << u"espanol"_s << u"Español"_s;
+    QTest::newRow("advise, code") << u"advise"_s << u"pt"_s << u"Português"_s;
+    QTest::newRow("batch, no accents") << u"batch"_s << u"Portugues"_s << u"Português"_s;
+    QTest::newRow("batch, capital code") << u"batch"_s << u"DE"_s << u"Deutsch"_s;
+    QTest::newRow("batch, code fr") << u"batch"_s << u"fr"_s << u"Français"_s;
+    QTest::newRow("import, code") << u"import"_s << u"pl"_s << u"Polski"_s;
+    QTest::newRow("import, code it") << u"import"_s << u"it"_s << u"Italiano"_s;
+    QTest::newRow("import, no cedilla") << u"import"_s << u"francais"_s << u"Français"_s;
+    QTest::newRow("import, code en") << u"import"_s << u"en"_s << u"English"_s;
+    QTest::newRow("import, code es") << u"import"_s << u"es"_s << u"Español"_s;
+}
+
+void CliTest::languageOptionTakesNamesAndCodes()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, lang);
+    QFETCH(QString, language);
+
+    QStringList arguments{command, u"--json"_s, u"--lang"_s, lang};
+    QByteArray input;
+    if (command == u"import"_s)
+        input = skillList(*findLanguage(language), kSample).toUtf8();
+    else if (command == u"batch"_s)
+        input = kSampleArguments.join(u' ').toUtf8() + '\n';
+    else
+        arguments += kSampleArguments;
+    const Run run = cli(arguments, input);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.json()[u"language"].toString(), language);
+    QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
+}
+
+void CliTest::adviseStepsAreWhatCalcGives_data()
+{
+    QTest::addColumn<QList<int>>("levels");
+    QTest::addColumn<QString>("language");
+
+    QTest::newRow("sample") << kSample.first(10) << u"English"_s;
+    QTest::newRow("a step either way changes the position")
+            << QList<int>{12, 10, 10, 10, 10, 13, 10, 10, 10, 10} << u"Deutsch"_s;
+    QTest::newRow("both ends of the scale") << QList<int>{20, 1, 20, 1, 20, 1, 20, 1, 20, 1} << u"Türkçe"_s;
+    QTest::newRow("all lowest") << QList<int>(10, 1) << u"Polski"_s;
+    QTest::newRow("all highest") << QList<int>(10, 20) << u"Português"_s;
+}
+
+void CliTest::adviseStepsAreWhatCalcGives()
+{
+    QFETCH(QList<int>, levels);
+    QFETCH(QString, language);
+    const LanguageEntry &entry = *findLanguage(language);
+    const SkillLevels player = levelsOf(levels);
+    const auto result = computeSalary(player);
+    const QStringList arguments = QStringList{u"--lang"_s, language} + argumentsOf(levels);
+
+    const Run json = cli(QStringList{u"advise"_s, u"--json"_s} + arguments);
+    QCOMPARE(json.status, 0);
+    const QJsonObject object = json.json();
+    QCOMPARE(object.keys(), (QStringList{u"language"_s, u"levels"_s, u"position"_s, u"position_name"_s,
+                                         u"positions"_s, u"salary"_s, u"skills"_s}));
+    QCOMPARE(object[u"language"].toString(), language);
+    QCOMPARE(object[u"salary"].toInteger(), result->salary);
+    QCOMPARE(object[u"position"].toInteger(), result->position);
+    QCOMPARE(object[u"position_name"].toString(), entry.positionName(result->position));
+    const QJsonArray skills = object[u"skills"].toArray();
+    QCOMPARE(skills.size(), kSalarySkillCount);
+    for (int k = 1; k <= kSalarySkillCount; ++k) {
+        const QJsonObject skill = skills[k - 1].toObject();
+        const int level = player[k];
+        QCOMPARE(object[u"levels"][k - 1].toInteger(), level);
+        QCOMPARE(skill.keys(), (QStringList{u"down"_s, u"level"_s, u"name"_s, u"skill"_s, u"up"_s}));
+        QCOMPARE(skill[u"skill"].toInteger(), k);
+        QCOMPARE(skill[u"name"].toString() + u':', entry.skillCaption(k));
+        QCOMPARE(skill[u"level"].toInteger(), level);
+        QVERIFY2(stepMatches(skill[u"up"], player, k, level + 1, result->salary), qPrintable(QString::number(k)));
+        QVERIFY2(stepMatches(skill[u"down"], player, k, level - 1, result->salary), qPrintable(QString::number(k)));
+    }
+    const QJsonArray positions = object[u"positions"].toArray();
+    QCOMPARE(positions.size(), kPositionCount);
+    for (int p = 1; p <= kPositionCount; ++p) {
+        QCOMPARE(positions[p - 1].toObject(), (QJsonObject{{u"position"_s, p},
+                                                           {u"name"_s, entry.positionName(p)},
+                                                           {u"salary"_s, result->roundedValue(p)}}));
+    }
+
+    // The table: calc's headline and positions around one row per skill.
+    const Run calc = cli(QStringList{u"calc"_s} + arguments);
+    const Run text = cli(QStringList{u"advise"_s} + arguments);
+    QCOMPARE(text.status, 0);
+    const QStringList calcLines = calc.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = text.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + kSalarySkillCount + kPositionCount);
+    QCOMPARE(lines.first(), calcLines.first());
+    QCOMPARE(lines.last(kPositionCount), calcLines.last(kPositionCount));
+    for (int k = 1; k <= kSalarySkillCount; ++k) {
+        const QString &row = lines[k];
+        const int level = player[k];
+        QVERIFY2(row.startsWith(entry.skillCaption(k).chopped(1) + u' '), qPrintable(row));
+        QVERIFY2(row.contains(u' ' + QString::number(level) + u' ' + entry.levelName(level)), qPrintable(row));
+        QCOMPARE(row.contains(u"+1: —"_s), level == kHighestLevel);
+        QCOMPARE(row.contains(u"-1: —"_s), level == kLowestLevel);
+        for (const auto &[step, sign] : {std::pair{1, u"+1: "_s}, std::pair{-1, u"-1: "_s}}) {
+            if (level + step < kLowestLevel || level + step > kHighestLevel)
+                continue;
+            SkillLevels stepped = player;
+            stepped[k] = qint16(level + step);
+            const auto after = computeSalary(stepped);
+            const qint32 change = after->salary - result->salary;
+            const QString amount = change == 0 ? u"±0"_s
+                                               : (change > 0 ? u"+"_s : u"-"_s) + salaryImportText(std::abs(change));
+            QString cell = sign + salaryImportText(after->salary) + u" ("_s + amount + u')';
+            if (after->position != result->position)
+                cell += u' ' + entry.positionName(after->position);
+            QVERIFY2(row.contains(cell), qPrintable(row + u" lacks "_s + cell));
+        }
+    }
 }
 
 void CliTest::importAcceptsWhatTheWindowAccepts()
@@ -210,6 +410,26 @@ void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
         // Français shares "Jump " with English; English is tried first and cannot read it.
         QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
         QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
+    }
+}
+
+void CliTest::importReadsTheWindowsCopy()
+{
+    QRandomGenerator random(58203);
+    for (const LanguageEntry &entry : languages()) {
+        SkillLevels levels;
+        for (qint16 &level : levels)
+            level = qint16(random.bounded(1, 21));
+        const auto expected = computeSalary(levels);
+        const Run run = cli({u"import"_s, u"--lang"_s, entry.name.toString(), u"--json"_s},
+                            skillListText(entry, levels).toUtf8());
+        QCOMPARE(run.status, 0);
+        QJsonArray read;
+        for (qint16 level : levels)
+            read.append(int(level));
+        QCOMPARE(run.json()[u"levels"].toArray(), read);
+        QCOMPARE(run.json()[u"salary"].toInteger(), expected->salary);
+        QCOMPARE(run.json()[u"position"].toInteger(), expected->position);
     }
 }
 
@@ -287,6 +507,19 @@ void CliTest::batchKeepsGoingPastABadLine()
     QVERIFY2(errors[0].startsWith(u"line 6: "_s) && errors[0].contains(u"found 3"_s), qPrintable(errors[0]));
     QVERIFY2(errors[1].startsWith(u"line 8: "_s) && errors[1].contains(u"'21'"_s), qPrintable(errors[1]));
 
+    // Both streams into one pipe, as with 2>&1: each report stands where its line was.
+    QProcess merged;
+    merged.setProcessChannelMode(QProcess::MergedChannels);
+    merged.start(QStringLiteral(WAGECOURT_CLI_PATH), {u"batch"_s});
+    QVERIFY(merged.waitForStarted());
+    merged.write(input);
+    merged.closeWriteChannel();
+    QVERIFY(merged.waitForFinished(60000));
+    const QStringList both = QString::fromUtf8(merged.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(both.size(), 6);
+    QVERIFY(both[2].startsWith(u"5,4,3,"_s) && both[3].startsWith(u"line 6: "_s)
+            && both[4].startsWith(u"line 8: "_s) && both[5].startsWith(u"6,3,5,"_s));
+
     const Run clean = cli({u"batch"_s, u"--lang"_s, u"Español"_s}, "1 1 1 1 1 1 1 1 1 1\n");
     QCOMPARE(clean.status, 0);
     QCOMPARE(clean.out, u"1,1,1,1,1,1,1,1,1,1,504,3,Alero\n"_s);
@@ -310,6 +543,198 @@ void CliTest::batchJsonIsOneObjectPerLine()
     QVERIFY(run.err.startsWith(u"line 2: "_s));
 }
 
+void CliTest::batchReadsRosters_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "@file" stands for a file holding the input
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err"); // a part of it; empty for none at all
+
+    const QByteArray ones = "1 1 1 1 1 1 1 1 1 1";
+    const QByteArray twenties = "20,20,20,20,20,20,20,20,20,20";
+    const QString onesOut = u"1,1,1,1,1,1,1,1,1,1,504,3,Small Forward\n"_s;
+    const QString twentiesOut = u"20,20,20,20,20,20,20,20,20,20,4009568,4,Power Forward\n"_s;
+    const QString columns = u"name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
+                            u"inside_def,rebounding,shot_blocking,salary,position,position_name\n"_s;
+
+    QTest::newRow("byte-order mark") << QStringList{} << "\xEF\xBB\xBF" + ones + "\n" << onesOut << 0 << QString();
+    QTest::newRow("from a file, byte-order mark")
+            << QStringList{u"@file"_s} << "\xEF\xBB\xBF" + ones + "\n" + twenties << onesOut + twentiesOut << 0
+            << QString();
+    QTest::newRow("'-' is standard input") << QStringList{u"-"_s} << ones + "\n" << onesOut << 0 << QString();
+    QTest::newRow("header skipped") << QStringList{} << "Player,JS,JR,OD,HA,DR,PA,IS,ID,RB,SB\n" + ones
+                                    << onesOut << 0 << QString();
+    QTest::newRow("header after a comment, tabs")
+            << QStringList{} << "\xEF\xBB\xBF# roster\nName\tJump Shot\tJump Range\n" + ones << onesOut << 0
+            << QString();
+    QTest::newRow("only the first line can be a header")
+            << QStringList{} << ones + "\nPlayer,JS,JR\n" << onesOut << 1 << u"line 2 (Player): "_s;
+    QTest::newRow("name and comma") << QStringList{} << "John Smith, " + ones + "\n" + ones
+                                    << u"John Smith,"_s + onesOut + onesOut << 0 << QString();
+    QTest::newRow("name and tab") << QStringList{} << "Łukasz Nowak\t" + twenties
+                                  << u"Łukasz Nowak,"_s + twentiesOut << 0 << QString();
+    QTest::newRow("names quoted as RFC 4180 asks")
+            << QStringList{} << "\"Doe, \"\"Jr\"\"\"," + ones + "\nO\"Neil\t" + ones + "\n\"Ann\tLee\" " + ones
+            << u"\"Doe, \"\"Jr\"\"\","_s + onesOut + u"\"O\"\"Neil\","_s + onesOut + u"\"Ann\tLee\","_s + onesOut << 0
+            << QString();
+    QTest::newRow("--header: every line has a name field")
+            << QStringList{u"--header"_s} << "Ann," + ones + "\n" + twenties
+            << columns + u"Ann,"_s + onesOut + u","_s + twentiesOut << 0 << QString();
+    QTest::newRow("--header, nothing to read") << QStringList{u"--header"_s} << QByteArray() << columns << 0
+                                               << QString();
+    QTest::newRow("a bad line names its player") << QStringList{} << "Anna, 1 2 3\n" + ones << onesOut << 1
+                                                 << u"line 1 (Anna): expected ten levels, found 3"_s;
+    QTest::newRow("a quote left open") << QStringList{} << "\"Anna, " + ones + "\n" + ones << onesOut << 1
+                                       << u"line 1: the quoted name has no closing quote"_s;
+}
+
+void CliTest::batchReadsRosters()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, out);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+
+    QTemporaryFile file;
+    if (arguments.contains(u"@file"_s)) {
+        QVERIFY(file.open());
+        file.write(input);
+        file.close();
+        arguments.replace(arguments.indexOf(u"@file"_s), file.fileName());
+        input.clear();
+    }
+    const Run run = cli(QStringList{u"batch"_s} + arguments, input);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.status, status);
+    if (err.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+}
+
+// In process, many players: what the batch writes must be what a document of
+// the same object writes, and every value must read back to the same double.
+void CliTest::batchJsonIsTheDocumentFormExactly()
+{
+    const QByteArrayList names{"", "Ann \"Bee\" \\ C", "Zoë\x01\x1f", "\xff\xfe broken", "/ slash"};
+    QRandomGenerator random(16736);
+    for (const LanguageEntry &language : languages()) {
+        QList<SkillLevels> players(2000);
+        QByteArray input;
+        for (qsizetype i = 0; i < players.size(); ++i) {
+            input += names[i % names.size()] + (names[i % names.size()].isEmpty() ? "" : "\t");
+            for (qint16 &level : players[i]) {
+                level = qint16(random.bounded(kLowestLevel, kHighestLevel + 1));
+                input += QByteArray::number(level) + ' ';
+            }
+            input += '\n';
+        }
+        QBuffer in(&input), out, err;
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        QCOMPARE(commands::runBatch(in, out, err, language, commands::OutputFormat::Json), 0);
+
+        const QByteArrayList lines = out.data().split('\n');
+        QCOMPARE(lines.size(), players.size() + 1); // and the empty rest after the last line break
+        for (qsizetype i = 0; i < players.size(); ++i) {
+            const auto result = computeSalary(players[i]);
+            const QString name = QString::fromUtf8(names[i % names.size()]);
+            QCOMPARE(lines[i] + '\n', commands::jsonLine(commands::resultObject(language, players[i], *result, name)));
+            const QJsonArray values = QJsonDocument::fromJson(lines[i]).object()[u"values"].toArray();
+            for (int p = 1; p <= kPositionCount; ++p)
+                QVERIFY2(sameBits(values[p - 1].toDouble(), result->values[p]), lines[i].constData());
+        }
+    }
+}
+
+void CliTest::jsonNumbersAsTheDocumentWritesThem_data()
+{
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("a position value") << 16735.68947680661;
+    QTest::newRow("seventeen digits") << 2318.8835180192855;
+    QTest::newRow("whole") << 320.0;
+    QTest::newRow("whole with zeros") << 5e6;
+    QTest::newRow("negative") << -1234.5;
+    QTest::newRow("one") << 1.0;
+    QTest::newRow("just below one") << 0.9999999999999999;
+    QTest::newRow("a half") << 0.5;
+    QTest::newRow("small") << 1.5e-5;
+    QTest::newRow("negative zero") << -0.0;
+    QTest::newRow("just below 1e15") << 999999999999999.9;
+    QTest::newRow("1e15") << 1e15;
+    QTest::newRow("2^53") << 9007199254740992.0;
+    QTest::newRow("whole beyond 2^53") << 1e16;
+    QTest::newRow("2^63") << 9223372036854775808.0;
+    QTest::newRow("huge") << 1.5e300;
+    QTest::newRow("tiniest") << std::numeric_limits<double>::denorm_min();
+}
+
+void CliTest::jsonNumbersAsTheDocumentWritesThem()
+{
+    QFETCH(double, value);
+    QByteArray written;
+    commands::appendJsonNumber(written, value);
+    const QByteArray document = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    QCOMPARE(written, document.sliced(1, document.size() - 2));
+    QVERIFY(sameBits(written.toDouble(), value) || value == 0);
+}
+
+// Through a shell, as a script meets them: a full disk, a closed standard
+// output, and a reader that stops early, also when the parent ignores SIGPIPE.
+void CliTest::outputFailures_data()
+{
+    QTest::addColumn<QString>("command"); // $CLI is the program
+    QTest::addColumn<bool>("roster");     // a roster of 200 000 lines on standard input
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err"); // a part of it; empty for none at all
+
+    const QString full = u"cannot write to standard output: "_s;
+    QTest::newRow("calc, full disk") << u"\"$CLI\" calc 8 7 9 10 8 11 3 3 5 2 >/dev/full"_s << false << 1 << full;
+    QTest::newRow("advise --json, full disk") << u"\"$CLI\" advise 8 7 9 10 8 11 3 3 5 2 --json >/dev/full"_s
+                                              << false << 1 << full;
+    QTest::newRow("languages, output closed") << u"\"$CLI\" languages >&-"_s << false << 1 << full;
+    QTest::newRow("batch, full disk") << u"\"$CLI\" batch >/dev/full"_s << true << 1 << full;
+    QTest::newRow("batch --json, full disk") << u"\"$CLI\" batch --json >/dev/full"_s << true << 1 << full;
+    QTest::newRow("batch, reader gone") << u"\"$CLI\" batch | head -n 1 >/dev/null; exit ${PIPESTATUS[0]}"_s
+                                        << true << 128 + 13 << QString();
+    QTest::newRow("batch --json, reader gone, SIGPIPE ignored")
+            << u"trap '' PIPE; \"$CLI\" batch --json | head -n 1 >/dev/null; exit ${PIPESTATUS[0]}"_s << true
+            << 128 + 13 << QString();
+}
+
+void CliTest::outputFailures()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, roster);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    const QString bash = QStandardPaths::findExecutable(u"bash"_s);
+    if (bash.isEmpty() || !QFile::exists(u"/dev/full"_s))
+        QSKIP("needs bash and /dev/full");
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"CLI"_s, QStringLiteral(WAGECOURT_CLI_PATH));
+    process.setProcessEnvironment(environment);
+    process.start(bash, {u"-c"_s, command});
+    QVERIFY(process.waitForStarted());
+    if (roster)
+        process.write(QByteArray("1 1 1 1 1 1 1 1 1 1\n").repeated(200000));
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    if (err.isEmpty())
+        QCOMPARE(errors, QString());
+    else
+        QVERIFY2(errors.startsWith(u"wagecourt-cli: "_s + err) && errors.count(u'\n') == 1, qPrintable(errors));
+}
+
 void CliTest::languagesAndVersion()
 {
     Run run = cli({u"languages"_s});
@@ -320,9 +745,25 @@ void CliTest::languagesAndVersion()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, u"1.00\n"_s);
 
+    run = cli({u"languages"_s, u"--json"_s});
+    QCOMPARE(run.status, 0);
+    const QJsonArray list = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    const QStringList codes{u"en"_s, u"tr"_s, u"es"_s, u"it"_s, u"fr"_s, u"de"_s, u"pl"_s, u"pt"_s};
+    QCOMPARE(list.size(), codes.size());
+    for (qsizetype i = 0; i < list.size(); ++i)
+        QCOMPARE(list[i].toObject(), (QJsonObject{{u"name"_s, languageNames()[i]}, {u"code"_s, codes[i]}}));
+
+    // Every command has a usage line, every option an entry.
     run = cli({u"--help"_s});
     QCOMPARE(run.status, 0);
-    QVERIFY(run.out.contains(u"wagecourt-cli calc L1 ... L10"_s));
+    for (const QString &command : {u"calc L1 ... L10"_s, u"advise L1 ... L10"_s, u"import"_s, u"batch"_s,
+                                   u"languages"_s})
+        QVERIFY2(run.out.contains(QRegularExpression(u"^(Usage:|  or: ) wagecourt-cli "_s + command,
+                                                     QRegularExpression::MultilineOption)),
+                 qPrintable(command));
+    for (const QString &option : {u"--lang"_s, u"--json"_s, u"--header"_s, u"--help"_s, u"--version"_s})
+        QVERIFY2(run.out.contains(QRegularExpression(u"^  (-\\w, )?"_s + option, QRegularExpression::MultilineOption)),
+                 qPrintable(option));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,11 +1,13 @@
 #include "i18n/catalogue.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
+#include "onelevelatatime.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace wagecourt;
+using wagecourt::testing::replaceOneLevelAtATime;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -20,14 +22,27 @@ const LanguageEntry &english()
     return language(u"English");
 }
 
+// A level name as a list may write it: as listed, in capitals (I for i and ı,
+// SS for ß), in Turkish capitals (İ for i, I for ı), or with ss for ß.
+QString written(const QString &name, QStringView form)
+{
+    if (form == u"capitals")
+        return name.toUpper();
+    if (form == u"Turkish capitals")
+        return QString(name).replace(u'i', u'\u0130').toUpper();
+    if (form == u"ss for ß")
+        return QString(name).replace(u'ß', u"ss"_s);
+    return name;
+}
+
 // A list as the game's page gives it: one skill a line, caption, one space, level name.
 QString skillList(const LanguageEntry &entry, const QList<int> &levels, int skills = kSkillCaptionCount,
-                  const QString &afterColon = u" "_s)
+                  const QString &afterColon = u" "_s, QStringView form = u"as listed")
 {
     QStringList lines;
     for (int skill = 1; skill <= skills; ++skill) {
         const int level = skill <= levels.size() ? levels[skill - 1] : 1;
-        lines << entry.skillCaption(skill) + afterColon + entry.levelName(level);
+        lines << entry.skillCaption(skill) + afterColon + written(entry.levelName(level), form);
     }
     return lines.join(u'\n');
 }
@@ -44,14 +59,6 @@ QList<int> levelsOf(const SkillListImport &import)
     return QList<int>(import.levels.begin(), import.levels.end());
 }
 
-// Level 1's names replaced in the whole text, then level 2's in the result, and so on.
-QString replaceOneLevelAtATime(QString text, const LevelNames &names)
-{
-    for (int level = 1; level <= kLevelCount; ++level)
-        text.replace(names[level], u' ' + QString::number(level), Qt::CaseInsensitive);
-    return text;
-}
-
 } // namespace
 
 class ImportTest : public QObject
@@ -65,6 +72,7 @@ private slots:
     void everyLanguageReadsItsOwnList();
     void levelReading_data();
     void levelReading();
+    void trailingSkillsChangeNoLevel_data();
     void trailingSkillsChangeNoLevel();
     void replacedTextKeepsEverythingButTheNames();
     void levelNamesMatchInAnyLetterCase_data();
@@ -126,27 +134,41 @@ void ImportTest::theCheck()
 void ImportTest::everyLanguageReadsItsOwnList_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("form"); // how the level names are written
     for (QStringView name : languageNames())
-        QTest::newRow(name.toUtf8().constData()) << name.toString();
+        for (QStringView form : {u"as listed", u"capitals", u"Turkish capitals"})
+            QTest::newRow((name.toString() + u", "_s + form.toString()).toUtf8().constData()) << name.toString() << form.toString();
+    QTest::newRow("Deutsch, ss for ß") << u"Deutsch"_s << u"ss for ß"_s;
 }
 
 void ImportTest::everyLanguageReadsItsOwnList()
 {
     QFETCH(QString, language);
+    QFETCH(QString, form);
     const LanguageEntry &entry = *findLanguage(language);
     QRandomGenerator random(quint32(qHash(language)));
     for (int round = 0; round < 200; ++round) {
         QList<int> levels;
         for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
             levels << random.bounded(1, 21);
-        const SkillListImport import = importAs(entry, skillList(entry, levels));
+        const SkillListImport import = importAs(entry, skillList(entry, levels, kSkillCaptionCount, u" "_s, form));
         QVERIFY(import.accepted());
         QCOMPARE(levelsOf(import), levels.first(kSalarySkillCount));
+        // The window's copy of the player, salary line and all, reads back the same.
+        const QString copy = skillListText(entry, import.levels);
+        const SkillListImport copied = importAs(entry, copy);
+        QVERIFY2(copied.accepted(), qPrintable(copy));
+        QCOMPARE(copied.colonCount, kSalarySkillCount + 1);
+        QCOMPARE(levelsOf(copied), levels.first(kSalarySkillCount));
     }
+    SkillLevels outside;
+    outside.fill(0);
+    QVERIFY(skillListText(entry, outside).isEmpty());
     // Every level at least once in every skill.
     for (int level = 1; level <= kLevelCount; ++level) {
         const QList<int> same(kSkillCaptionCount, level);
-        QCOMPARE(levelsOf(importAs(entry, skillList(entry, same))), same.first(kSalarySkillCount));
+        QCOMPARE(levelsOf(importAs(entry, skillList(entry, same, kSkillCaptionCount, u" "_s, form))),
+                 same.first(kSalarySkillCount));
     }
 }
 
@@ -179,16 +201,60 @@ void ImportTest::levelReading()
     QCOMPARE(readLevelAfterColon(text, text.indexOf(u':')), level);
 }
 
+void ImportTest::trailingSkillsChangeNoLevel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("skills"); // lines copied, from Jump Shot on
+    QTest::addColumn<QList<int>>("tail"); // levels of Stamina, Free Throw, Experience
+    QTest::addColumn<QString>("mangle"); // written instead of the level name of this skill's line
+    QTest::addColumn<int>("mangled");
+    QTest::addColumn<QList<int>>("others"); // what the import gives them, 0 for none
+
+    QTest::newRow("through Experience") << u"English"_s << 13 << QList<int>{4, 9, 7} << QString() << 0
+                                        << QList<int>{4, 9, 7};
+    QTest::newRow("all three at 20") << u"English"_s << 13 << QList<int>{20, 20, 20} << QString() << 0
+                                     << QList<int>{20, 20, 20};
+    QTest::newRow("through Free Throw") << u"English"_s << 12 << QList<int>{1, 17, 7} << QString() << 0
+                                        << QList<int>{1, 17, 0};
+    QTest::newRow("through Stamina") << u"English"_s << 11 << QList<int>{12, 9, 7} << QString() << 0
+                                     << QList<int>{12, 0, 0};
+    QTest::newRow("through Shot Blocking") << u"English"_s << 10 << QList<int>{4, 9, 7} << QString() << 0
+                                           << QList<int>{0, 0, 0};
+    QTest::newRow("Stamina unknown name") << u"English"_s << 13 << QList<int>{4, 9, 7} << u"superb"_s << 11
+                                          << QList<int>{0, 9, 7};
+    QTest::newRow("Free Throw 25") << u"English"_s << 13 << QList<int>{4, 9, 7} << u"25"_s << 12
+                                   << QList<int>{4, 0, 7};
+    QTest::newRow("Experience 0") << u"English"_s << 13 << QList<int>{4, 9, 7} << u"0"_s << 13
+                                  << QList<int>{4, 9, 0};
+    QTest::newRow("Experience empty at the end") << u"English"_s << 13 << QList<int>{4, 9, 7} << QString() << 13
+                                                 << QList<int>{4, 9, 0};
+    QTest::newRow("Türkçe") << u"Türkçe"_s << 13 << QList<int>{18, 2, 10} << QString() << 0
+                            << QList<int>{18, 2, 10};
+    QTest::newRow("Polski through Free Throw") << u"Polski"_s << 12 << QList<int>{16, 14, 1} << QString() << 0
+                                               << QList<int>{16, 14, 0};
+}
+
+// Stamina, Free Throw and Experience are read for the window to show, never
+// into the ten levels, and a list is never refused for them.
 void ImportTest::trailingSkillsChangeNoLevel()
 {
-    const SkillListImport ten = importAs(english(), skillList(english(), kSample, 10));
-    QList<int> otherTail = kSample;
-    otherTail[10] = 20;
-    otherTail[11] = 20;
-    otherTail[12] = 20;
-    const SkillListImport thirteen = importAs(english(), skillList(english(), otherTail, 13));
-    QVERIFY(ten.accepted() && thirteen.accepted());
-    QCOMPARE(levelsOf(ten), levelsOf(thirteen));
+    QFETCH(QString, language);
+    QFETCH(int, skills);
+    QFETCH(QList<int>, tail);
+    QFETCH(QString, mangle);
+    QFETCH(int, mangled);
+    QFETCH(QList<int>, others);
+
+    const LanguageEntry &entry = *findLanguage(language);
+    const QList<int> levels = kSample.first(kSalarySkillCount) + tail;
+    QStringList lines = skillList(entry, levels, skills).split(u'\n');
+    if (mangled > 0)
+        lines[mangled - 1] = entry.skillCaption(mangled) + u' ' + mangle;
+    const SkillListImport import = importAs(entry, lines.join(u'\n'));
+    QVERIFY(import.accepted());
+    QCOMPARE(levelsOf(import), kSample.first(kSalarySkillCount));
+    const QList<int> read{import.otherLevels[11], import.otherLevels[12], import.otherLevels[13]};
+    QCOMPARE(read, others);
 }
 
 void ImportTest::replacedTextKeepsEverythingButTheNames()
@@ -206,7 +272,7 @@ void ImportTest::levelNamesMatchInAnyLetterCase_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("level"); // -1: not a level name, so skill 1 cannot be read
 
     QTest::newRow("capitals") << u"English"_s << u"LEGENDARY"_s << 20;
     QTest::newRow("capital first") << u"English"_s << u"Prominent"_s << 10;
@@ -219,6 +285,23 @@ void ImportTest::levelNamesMatchInAnyLetterCase_data()
     QTest::newRow("French accents") << u"Français"_s << u"PHÉNOMÉNAL"_s << 18;
     QTest::newRow("Portuguese tilde") << u"Português"_s << u"LENDÁRIO"_s << 20;
     QTest::newRow("Spanish accent") << u"Español"_s << u"PÉSIMO"_s << 1;
+    QTest::newRow("Turkish İ") << u"Türkçe"_s << u"İYİ"_s << 7;
+    QTest::newRow("Turkish I for ı") << u"Türkçe"_s << u"ZAYIF"_s << 5;
+    QTest::newRow("Turkish İ and Ş") << u"Türkçe"_s << u"İŞE YARAMAZ"_s << 4;
+    QTest::newRow("Turkish I for i, English way") << u"Türkçe"_s << u"IŞE YARAMAZ"_s << 4;
+    QTest::newRow("Turkish capitals mixed with small") << u"Türkçe"_s << u"dÜnya DIşI"_s << 18;
+    QTest::newRow("English name in Turkish capitals") << u"English"_s << u"PRODİGİOUS"_s << 16;
+    QTest::newRow("German SS") << u"Deutsch"_s << u"MITTELMÄSSIG"_s << 5;
+    QTest::newRow("German ss") << u"Deutsch"_s << u"mittelmässig"_s << 5;
+    QTest::newRow("German Ss") << u"Deutsch"_s << u"AUSsergewöhnlich"_s << 16;
+    QTest::newRow("German capital sharp s") << u"Deutsch"_s << u"AU\u1E9EERGEWÖHNLICH"_s << 16;
+    QTest::newRow("German SS in Turkish capitals") << u"Deutsch"_s << u"MİTTELMÄSSİG"_s << 5;
+    // Letters the game tells apart stay apart.
+    QTest::newRow("Turkish İ for ı") << u"Türkçe"_s << u"ZAYİF"_s << -1;
+    QTest::newRow("Turkish ı for i") << u"Türkçe"_s << u"ıyı"_s << -1;
+    QTest::newRow("English ı for i") << u"English"_s << u"prolıfic"_s << -1;
+    QTest::newRow("German ß for ss") << u"Deutsch"_s << u"koloßal"_s << -1;
+    QTest::newRow("German one S for ß") << u"Deutsch"_s << u"MITTELMÄSIG"_s << -1;
 }
 
 void ImportTest::levelNamesMatchInAnyLetterCase()
@@ -232,18 +315,27 @@ void ImportTest::levelNamesMatchInAnyLetterCase()
     text.replace(start, entry.levelName(kSample[0]).size(), name);
 
     const SkillListImport import = importAs(entry, text);
+    if (level < 0) {
+        QCOMPARE(import.outcome, ImportOutcome::LevelUnreadable);
+        QCOMPARE(import.failedSkill, 1);
+        QVERIFY(import.replacedText.startsWith(entry.skillCaption(1) + u' ' + name + u'\n'));
+        return;
+    }
     QVERIFY(import.accepted());
     QCOMPARE(import.levels[1], level);
     QCOMPARE(levelsOf(import).sliced(1), kSample.sliced(1, 9));
+    // The whole name is replaced, however long it is written.
+    QVERIFY(import.replacedText.startsWith(entry.skillCaption(1) + u"  "_s + QString::number(level) + u'\n'));
 }
 
 // The replacement works on the original text once instead of twenty times; it
 // must give exactly what replacing one level after the other gives, also for
-// names that overlap, sit inside other words or next to surrogate pairs.
+// names that overlap, sit inside other words, stand in capitals of either
+// kind or next to surrogate pairs.
 void ImportTest::replacementMatchesOneLevelAtATime()
 {
     QRandomGenerator random(35817);
-    const QStringList extras{u" "_s, u":"_s, u"\n"_s, u"x"_s, u"É"_s, u"ß"_s, u"İ"_s, u"ı"_s,
+    const QStringList extras{u" "_s, u":"_s, u"\n"_s, u"x"_s, u"É"_s, u"ß"_s, u"İ"_s, u"ı"_s, u"I"_s, u"sS"_s,
                              u"\U0001F3C0"_s, u"\U00010400"_s, QString(QChar(0xD800)), u"12"_s};
     for (const LanguageEntry &entry : languages()) {
         const LevelNames names = entry.levelNameTable();
@@ -257,7 +349,7 @@ void ImportTest::replacementMatchesOneLevelAtATime()
                     piece = extras[random.bounded(extras.size())];
                     break;
                 case 1:
-                    piece = names[random.bounded(1, 21)].toUpper();
+                    piece = written(names[random.bounded(1, 21)], random.bounded(2) ? u"capitals" : u"Turkish capitals");
                     break;
                 default: {
                     // A whole name, or a piece of one, so names overlap and touch.
@@ -379,6 +471,9 @@ void ImportTest::importIntoThePlayerState()
     state.BestPosition = 2;
     const SkillLevels before = state.SkillLevel;
 
+    state.OtherSkillLevel[12] = 5;
+    const OtherSkillLevels othersBefore = state.OtherSkillLevel;
+
     // Rejected by the check: the text stays as pasted, nothing else moves.
     state.PastedText = u"hello: world"_s;
     QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::CheckFailed);
@@ -394,15 +489,23 @@ void ImportTest::importIntoThePlayerState()
     QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::LevelUnreadable);
     QVERIFY(state.PastedText.startsWith(u"Jump Shot:  20\n"_s)); // the names were already replaced
     QCOMPARE(state.SkillLevel, before);
+    QCOMPARE(state.OtherSkillLevel, othersBefore);
     QCOMPARE(state.Salary, 777);
 
-    // Accepted: all ten levels and the calculated result.
+    // Accepted: all ten levels, the other three and the calculated result.
     state.PastedText = skillList(english(), kSample);
     QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::Accepted);
     QCOMPARE(QList<int>(state.SkillLevel.begin(), state.SkillLevel.end()), kSample.first(kSalarySkillCount));
+    QCOMPARE(state.OtherSkillLevel[11], kSample[10]);
+    QCOMPARE(state.OtherSkillLevel[13], kSample[12]);
     const auto expected = computeSalary(state.SkillLevel);
     QCOMPARE(state.Salary, expected->salary);
     QCOMPARE(state.BestPosition, expected->position);
+
+    // A list that stops at Shot Blocking leaves none of the three from before.
+    state.PastedText = skillList(english(), kSample, 10);
+    QCOMPARE(importPastedText(state, english().skillCaption(1)), ImportOutcome::Accepted);
+    QCOMPARE(state.OtherSkillLevel, OtherSkillLevels());
 }
 
 QTEST_APPLESS_MAIN(ImportTest)

@@ -1,10 +1,12 @@
 #include "engine/advice.h"
 #include "engine/salary.h"
+#include "engine/skillpowers.h"
 #include "engine/salarytext.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
 
 using namespace wagecourt;
@@ -160,6 +162,14 @@ void SalaryTest::roundingHalvesToEven()
 
 void SalaryTest::fastFormIsBitIdenticalToPowerForm()
 {
+    // The embedded exact powers are the coefficients' powers, and this C
+    // library's pow() agrees with every one of them to the bit.
+    for (int p = 0; p < kPositionCount; ++p)
+        for (int k = 0; k < kSalarySkillCount; ++k)
+            for (int level = 0; level <= kHighestLevel; ++level)
+                QVERIFY2(sameBits(kSkillPower[p][k][level], std::pow(SkillCoefficient[p][k], double(level))),
+                         qPrintable(u"position %1 skill %2 level %3"_s.arg(p + 1).arg(k + 1).arg(level)));
+
     QRandomGenerator random(20261208);
     auto compare = [](const SkillLevels &levels) {
         const auto fast = computeSalary(levels);

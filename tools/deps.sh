@@ -12,12 +12,16 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev
+    # the check of the salary's embedded powers
+    python3
     # the window's faces and their stand-in
     fonts-wine fonts-dejavu-core
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
-    xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi imagemagick
-    # desktop integration checks
-    desktop-file-utils appstream
+    xvfb xauth xdotool xclip x11-utils openbox icewm dbus at-spi2-core python3-pyatspi imagemagick
+    # native Wayland for the window, and a headless Wayland session with XWayland to test it in
+    qt6-wayland weston xwayland
+    # desktop integration checks, the manual pages and the Debian package
+    desktop-file-utils appstream help2man man-db dpkg-dev file lintian
     # memory checks and fuzzing
     valgrind clang libclang-rt-14-dev
     # benchmarks

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the window, compact and expanded, with a
-# player's list imported, on a private X server.
-# Usage: tools/screenshots.sh [BUILD_DIR]   (writes docs/window-compact.png and docs/window-expanded.png)
+# Takes the README's screenshots of the window with a player's list imported,
+# on a private X server: compact and expanded at 100 %, and compact at 200 %.
+# Usage: tools/screenshots.sh [BUILD_DIR]
+#   (writes docs/window-compact.png, docs/window-expanded.png and docs/window-200.png)
 set -euo pipefail
 build=${1:-build/release}
 app=$build/src/ui/wagecourt
 out=docs
+scratch=$(mktemp -d)
 pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$scratch"
+}
 trap cleanup EXIT
 
+# The window as on a first start: none of the user's settings, no scale of the desktop's.
+export XDG_CONFIG_HOME=$scratch/config
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_ENABLE_HIGHDPI_SCALING QT_STYLE_OVERRIDE \
+    QT_QPA_PLATFORMTHEME
+
 exec 3<> <(:)
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1600x1200x24 >/dev/null 2>&1 &
 pids+=($!)
 read -r -t 10 display <&3
 export DISPLAY=:$display
@@ -19,23 +29,36 @@ openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 
-QT_QPA_PLATFORM=xcb "$app" >/dev/null 2>&1 &
-pids+=($!)
-window=
-for _ in $(seq 50); do
-    window=$(xdotool search --name "Wagecourt v1.0" 2>/dev/null | head -n 1) && [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "the window did not appear" >&2; exit 1; }
-
 printf 'Jump Shot: prominent\nJump Range: proficient\nOutside Def.: strong\nHandling: wondrous\nDriving: respectable\nPassing: prolific\nInside Shot: awful\nInside Def.: inept\nRebounding: average\nShot Blocking: pitiful\nStamina: strong\nFree Throw: average\nExperience: mediocre\n' \
     | xclip -selection clipboard -i -quiet >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.3
-xdotool mousemove --window "$window" 187 165 click 1   # Calculate Salary
-sleep 0.8
-import -window "$window" -frame "$out/window-compact.png" 2>/dev/null || import -window "$window" "$out/window-compact.png"
-xdotool mousemove --window "$window" 547 14 click 1    # Show Info
-sleep 0.8
-import -window "$window" -frame "$out/window-expanded.png" 2>/dev/null || import -window "$window" "$out/window-expanded.png"
-echo "wrote $out/window-compact.png and $out/window-expanded.png"
+
+# shoot SCALE COMPACT_PNG [EXPANDED_PNG]: starts the window at the scale, imports
+# the list and takes the window with its frame, then expanded if asked.
+shoot() {
+    local scale=$1 compact=$2 expanded=${3:-} window= pid
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$app" >/dev/null 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    for _ in $(seq 50); do
+        window=$(xdotool search --all --pid "$pid" --name "Wagecourt v1.0" 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+        sleep 0.1
+    done
+    [[ -n $window ]] || { echo "the window did not appear at scale $scale" >&2; exit 1; }
+    sleep 0.5
+    xdotool mousemove --window "$window" $((187 * scale)) $((165 * scale)) click 1 # Calculate Salary
+    sleep 0.8
+    import -window "$window" -frame "$out/$compact" 2>/dev/null || import -window "$window" "$out/$compact"
+    if [[ -n $expanded ]]; then
+        xdotool mousemove --window "$window" $((547 * scale)) $((14 * scale)) click 1 # Show Info
+        sleep 0.8
+        import -window "$window" -frame "$out/$expanded" 2>/dev/null || import -window "$window" "$out/$expanded"
+    fi
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo "wrote $out/$compact${expanded:+ and $out/$expanded}"
+}
+
+shoot 1 window-compact.png window-expanded.png
+shoot 2 window-200.png

@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace wagecourt::cli {
 
@@ -18,9 +20,19 @@ namespace {
 constexpr qint64 kReadChunk = 1 << 20;
 constexpr qsizetype kFlushAt = 1 << 16;
 
+constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
+constexpr QByteArrayView kCsvColumns = "name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
+                                       "inside_def,rebounding,shot_blocking,salary,position,position_name\n";
+
 bool isSeparator(char c)
 {
     return c == ' ' || c == '\t' || c == ',' || c == '\r';
+}
+
+// What ends a name: it holds neither.
+bool endsField(char c)
+{
+    return c == ',' || c == '\t';
 }
 
 QByteArrayView trimmed(QByteArrayView line)
@@ -32,51 +44,197 @@ QByteArrayView trimmed(QByteArrayView line)
     return line;
 }
 
-void appendNumber(QByteArray &out, long value)
+QByteArrayView trimmedSpaces(QByteArrayView text)
 {
-    char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, end - digits);
+    while (!text.isEmpty() && text.front() == ' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == ' ')
+        text.chop(1);
+    return text;
+}
+
+// Calls use(token) for every run of characters between separators, in order,
+// until it returns false.
+template <typename Use>
+void forEachToken(QByteArrayView text, Use use)
+{
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isSeparator(text[i]))
+            ++i;
+        qsizetype end = i;
+        while (end < text.size() && !isSeparator(text[end]))
+            ++end;
+        if (end > i && !use(text.sliced(i, end - i)))
+            return;
+        i = end;
+    }
+}
+
+// What a person would take for a number, level or not: "12", "-3", "1.5".
+bool looksNumeric(QByteArrayView token)
+{
+    qsizetype i = 0;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+        ++i;
+    bool digit = false;
+    bool point = false;
+    for (; i < token.size(); ++i) {
+        if (token[i] >= '0' && token[i] <= '9')
+            digit = true;
+        else if (token[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+bool allNumeric(QByteArrayView text)
+{
+    bool all = true;
+    forEachToken(text, [&](QByteArrayView token) { return all = looksNumeric(token); });
+    return all;
+}
+
+bool noneNumeric(QByteArrayView text)
+{
+    bool none = true;
+    forEachToken(text, [&](QByteArrayView token) { return none = !looksNumeric(token); });
+    return none;
+}
+
+// RFC 4180: quoted when it holds a quote, a comma or a line break, and a tab,
+// which tools that guess the separator may take for one; quotes doubled.
+void appendCsvField(QByteArray &out, QByteArrayView field)
+{
+    const bool quote = field.contains('"') || field.contains(',') || field.contains('\t') || field.contains('\n')
+            || field.contains('\r');
+    if (!quote) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// Into a line buffer of known size: piece by piece into a QByteArray costs
+// more than the numbers themselves.
+char *writeNumber(char *to, long value)
+{
+    return std::to_chars(to, to + 24, value).ptr;
+}
+
+struct NameSplit
+{
+    QByteArray name; // empty when the line has none
+    QByteArrayView levels;
+    QString error;
+};
+
+// A leading field (before the first comma or tab) that is not all numbers is
+// the player's name, and so is a field in double quotes, which may then hold
+// commas, tabs and doubled quotes as in RFC 4180.
+NameSplit splitName(QByteArrayView text)
+{
+    NameSplit split;
+    if (text.front() == '"') {
+        qsizetype i = 1;
+        for (;;) {
+            const qsizetype quote = text.indexOf('"', i);
+            if (quote < 0) {
+                split.error = u"the quoted name has no closing quote"_s;
+                return split;
+            }
+            split.name += text.sliced(i, quote - i);
+            i = quote + 1;
+            if (i < text.size() && text[i] == '"') {
+                split.name += '"';
+                ++i;
+                continue;
+            }
+            break;
+        }
+        // The quotes end the name, so a space may stand for the comma or tab.
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+        if (i < text.size() && endsField(text[i]))
+            ++i;
+        split.levels = text.sliced(i);
+    } else {
+        qsizetype end = 0;
+        while (end < text.size() && !endsField(text[end]))
+            ++end;
+        const QByteArrayView first = trimmedSpaces(text.first(end));
+        if (end == text.size() || allNumeric(first)) {
+            split.levels = text;
+            return split;
+        }
+        split.name = first.toByteArray();
+        split.levels = text.sliced(end + 1);
+    }
+    // Output must be valid UTF-8 whatever the roster held.
+    split.name = QString::fromUtf8(split.name).toUtf8();
+    return split;
 }
 
 class BatchRun
 {
 public:
-    BatchRun(QIODevice &out, QIODevice &err, const LanguageEntry &language, OutputFormat format)
-        : m_out(out), m_err(err), m_language(language), m_format(format)
+    BatchRun(QIODevice &out, QIODevice &err, const LanguageEntry &language, OutputFormat format, bool csvHeader)
+        : m_out(out), m_err(err), m_json(language), m_format(format), m_nameColumn(csvHeader)
     {
         for (int p = 1; p <= kPositionCount; ++p)
             m_positionNames[p - 1] = language.positionName(p).toUtf8();
         m_pending.reserve(kFlushAt + 4096);
+        if (csvHeader)
+            m_pending += kCsvColumns;
     }
 
     void line(QByteArrayView raw)
     {
         ++m_lineNumber;
+        if (m_lineNumber == 1 && raw.startsWith(kByteOrderMark))
+            raw = raw.sliced(kByteOrderMark.size());
         const QByteArrayView text = trimmed(raw);
         if (text.isEmpty() || text.front() == '#')
             return;
+        if (!m_sawData) {
+            m_sawData = true;
+            if (noneNumeric(text))
+                return; // column names
+        }
+
+        NameSplit split = splitName(text);
+        m_name = split.name;
+        if (!split.error.isEmpty()) {
+            fail(split.error);
+            return;
+        }
 
         SkillLevels levels;
         int count = 0;
-        qsizetype i = 0;
-        while (i < text.size()) {
-            while (i < text.size() && isSeparator(text[i]))
-                ++i;
-            qsizetype end = i;
-            while (end < text.size() && !isSeparator(text[end]))
-                ++end;
-            const QByteArrayView token = text.sliced(i, end - i);
-            i = end;
+        QByteArrayView bad;
+        forEachToken(split.levels, [&](QByteArrayView token) {
             if (++count > kSalarySkillCount)
-                continue; // counted for the message, not read
+                return true; // counted for the message, not read
             int level = 0;
             const auto [last, ec] = std::from_chars(token.data(), token.data() + token.size(), level);
             if (ec != std::errc() || last != token.data() + token.size() || !isValidLevel(level)) {
-                fail(u"'%1' is not a level (a whole number from 1 to 20)"_s.arg(QString::fromUtf8(token)));
-                return;
+                bad = token;
+                return false;
             }
             levels[count] = qint16(level);
+            return true;
+        });
+        if (!bad.isNull()) {
+            fail(u"'%1' is not a level (a whole number from 1 to 20)"_s.arg(QString::fromUtf8(bad)));
+            return;
         }
         if (count != kSalarySkillCount) {
             fail(u"expected ten levels, found %1"_s.arg(count));
@@ -86,16 +244,23 @@ public:
         const auto result = computeSalary(levels);
         Q_ASSERT(result); // levels within 1 to 20 always give a salary
         if (m_format == OutputFormat::Json) {
-            m_pending += jsonLine(resultObject(m_language, levels, *result));
+            m_json.append(m_pending, levels, *result, m_name);
         } else {
-            for (qint16 level : levels) {
-                appendNumber(m_pending, level);
+            if (m_nameColumn || !m_name.isEmpty()) {
+                appendCsvField(m_pending, m_name);
                 m_pending += ',';
             }
-            appendNumber(m_pending, result->salary);
-            m_pending += ',';
-            appendNumber(m_pending, result->position);
-            m_pending += ',';
+            char numbers[256]; // twelve of them
+            char *to = numbers;
+            for (qint16 level : levels) {
+                to = writeNumber(to, level);
+                *to++ = ',';
+            }
+            to = writeNumber(to, result->salary);
+            *to++ = ',';
+            to = writeNumber(to, result->position);
+            *to++ = ',';
+            m_pending.append(numbers, to - numbers);
             m_pending += m_positionNames[result->position - 1];
             m_pending += '\n';
         }
@@ -105,55 +270,83 @@ public:
 
     void flush()
     {
-        m_out.write(m_pending);
-        m_pending.clear();
+        if (m_pending.isEmpty() || m_outputFailed)
+            return;
+        // By pointer, so no device keeps a share of the buffer, and emptied
+        // without letting its memory go: clear() would cost an allocation each time.
+        if (m_out.write(m_pending.constData(), m_pending.size()) != m_pending.size())
+            m_outputFailed = true;
+        m_pending.truncate(0);
     }
 
+    void report(const QString &message) { m_err.write(message.toUtf8()); }
+
     bool anyBad() const { return m_anyBad; }
+    // Nothing more can be written, so reading on is pointless.
+    bool outputFailed() const { return m_outputFailed; }
 
 private:
     void fail(const QString &why)
     {
         m_anyBad = true;
         flush(); // keep stdout and stderr in input order when both go to one place
-        m_err.write(u"line %1: %2\n"_s.arg(QString::number(m_lineNumber), why).toUtf8());
+        const QString where = m_name.isEmpty() ? QString::number(m_lineNumber)
+                                               : u"%1 (%2)"_s.arg(m_lineNumber).arg(QString::fromUtf8(m_name));
+        report(u"line %1: %2\n"_s.arg(where, why));
     }
 
     QIODevice &m_out;
     QIODevice &m_err;
-    const LanguageEntry &m_language;
+    ResultJsonWriter m_json;
     OutputFormat m_format;
     QByteArray m_positionNames[kPositionCount];
     QByteArray m_pending;
+    QByteArray m_name; // of the current line
     qint64 m_lineNumber = 0;
+    bool m_sawData = false;
+    bool m_nameColumn; // on every line, empty where the roster gives none, so the columns line up
     bool m_anyBad = false;
+    bool m_outputFailed = false;
 };
 
 } // namespace
 
-int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry &language, OutputFormat format)
+int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry &language, OutputFormat format,
+             bool csvHeader)
 {
-    BatchRun run(out, err, language, format);
+    BatchRun run(out, err, language, format, csvHeader);
     QByteArray buffer;
-    qsizetype lineStart = 0;
+    bool readFailed = false;
     for (;;) {
-        // Blocks on a pipe until data comes; empty only at the end of input.
-        const QByteArray chunk = in.read(kReadChunk);
-        if (chunk.isEmpty())
+        // Blocks on a pipe until data comes; 0 only at the end of input.
+        const qsizetype kept = buffer.size(); // the unfinished line of the last chunk
+        buffer.resize(kept + kReadChunk);
+        const qint64 got = in.read(buffer.data() + kept, kReadChunk);
+        buffer.resize(kept + std::max<qint64>(got, 0));
+        if (got <= 0) {
+            readFailed = got < 0;
             break;
-        // Keep only the unfinished line from the last chunk.
-        buffer = buffer.sliced(lineStart) + chunk;
-        lineStart = 0;
-        qsizetype newline;
-        while ((newline = buffer.indexOf('\n', lineStart)) >= 0) {
+        }
+        qsizetype lineStart = 0;
+        qsizetype newline = buffer.indexOf('\n', kept);
+        for (; newline >= 0 && !run.outputFailed(); newline = buffer.indexOf('\n', lineStart)) {
             run.line(QByteArrayView(buffer).sliced(lineStart, newline - lineStart));
             lineStart = newline + 1;
         }
+        if (run.outputFailed())
+            break;
+        // Moved to the front by hand: remove() would leave the room at the
+        // front, and the next chunk would need a new allocation.
+        const qsizetype rest = buffer.size() - lineStart;
+        std::memmove(buffer.data(), buffer.data() + lineStart, std::size_t(rest));
+        buffer.truncate(rest);
     }
-    if (lineStart < buffer.size())
-        run.line(QByteArrayView(buffer).sliced(lineStart));
+    if (!buffer.isEmpty() && !readFailed && !run.outputFailed())
+        run.line(buffer);
     run.flush();
-    return run.anyBad() ? 1 : 0;
+    if (readFailed)
+        run.report(u"wagecourt-cli: cannot read the input: %1\n"_s.arg(in.errorString()));
+    return run.anyBad() || readFailed || run.outputFailed() ? 1 : 0;
 }
 
 } // namespace wagecourt::cli

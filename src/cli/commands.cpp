@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "batch.h"
+#include "engine/advice.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
 #include "resultformat.h"
@@ -8,6 +9,8 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
 
@@ -21,25 +24,78 @@ namespace {
 
 constexpr QStringView kAutoLanguage = u"auto";
 
-const QString kUsage = uR"(Usage:
-  wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  wagecourt-cli batch [--lang NAME] [--json]
-  wagecourt-cli languages
+// Laid out as help2man reads it: usage lines, a summary, then sections.
+const QString kUsage = uR"(Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
 
-Levels are whole numbers from 1 to 20 in the game's order: Jump Shot, Jump Range,
-Outside Def., Handling, Driving, Passing, Inside Shot, Inside Def., Rebounding,
-Shot Blocking.
+Levels are whole numbers from 1 to 20 in the game's order: Jump Shot, Jump
+Range, Outside Def., Handling, Driving, Passing, Inside Shot, Inside Def.,
+Rebounding, Shot Blocking.
 
-  calc       the salary of one player
+Languages are named as 'languages' lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player's name and a comma or tab. Blank lines, lines starting
+with '#' and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position's salary
   import     read one copied skill list (UTF-8) from FILE or standard input,
              exactly as the window's "Calculate Salary" reads the clipboard
-  batch      one player per line on standard input, one result line out
-             (CSV: levels, salary, position, position name)
-  languages  the game languages, one per line
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
 
-Exit status: 0 done, 1 a list rejected or a batch line bad, 2 a usage error.
+%1
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with '| head') ends the program by SIGPIPE, as it ends other
+command-line tools.
 )"_s;
+
+// ISO 639-1, in the catalogue's order.
+constexpr std::array<QStringView, kLanguageCount> kLanguageCodes{u"en", u"tr", u"es", u"it",
+                                                                 u"fr", u"de", u"pl", u"pt"};
+
+// Letter case and accents dropped, so "Turkce" finds "Türkçe".
+QString looseName(QStringView name)
+{
+    const QString decomposed = name.toString().normalized(QString::NormalizationForm_KD);
+    QString loose;
+    loose.reserve(decomposed.size());
+    for (QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            loose += c;
+    return loose.toCaseFolded();
+}
+
+const LanguageEntry *matchLanguage(QStringView name)
+{
+    const QString wanted = looseName(name.trimmed());
+    for (std::size_t i = 0; i < kLanguageCount; ++i) {
+        const LanguageEntry &entry = wagecourt::languages()[i];
+        if (looseName(entry.name) == wanted || kLanguageCodes[i] == wanted)
+            return &entry;
+    }
+    return nullptr;
+}
+
+QString languageCode(const LanguageEntry &entry)
+{
+    return kLanguageCodes[std::size_t(&entry - wagecourt::languages().data())].toString();
+}
 
 class Session
 {
@@ -58,7 +114,9 @@ private:
     void writeErr(const QString &text) { m_err.write(text.toUtf8()); }
 
     std::optional<const LanguageEntry *> languageOption(bool allowAuto);
+    std::optional<SkillLevels> levelArguments(const QString &command, const QStringList &arguments);
     int calc(const QStringList &levels);
+    int advise(const QStringList &levels);
     int importList(const QStringList &files);
     // Reports a refused list; language is null when none applies.
     int rejectList(const LanguageEntry *language, const QString &detail, const QString &reason);
@@ -72,9 +130,12 @@ private:
     QIODevice &m_out;
     QIODevice &m_err;
     QCommandLineParser m_parser;
-    QCommandLineOption m_lang{u"lang"_s, u"Game language (see 'languages'); import also takes 'auto'."_s,
+    QCommandLineOption m_lang{u"lang"_s,
+                              u"Game language: a name or code (see 'languages'); import also takes 'auto'. "
+                              u"English when not given."_s,
                               u"NAME"_s, u"English"_s};
-    QCommandLineOption m_json{u"json"_s, u"Print JSON instead of a table."_s};
+    QCommandLineOption m_json{u"json"_s, u"Print JSON: one object, or one per line for batch."_s};
+    QCommandLineOption m_header{u"header"_s, u"batch: print a CSV line of column names first."_s};
     QCommandLineOption m_help{{u"h"_s, u"help"_s}, u"Show this help."_s};
     QCommandLineOption m_version{{u"v"_s, u"version"_s}, u"Show the version."_s};
 };
@@ -93,8 +154,8 @@ QString Session::badArgument(const QStringList &arguments) const
             ++i;
             continue;
         }
-        if (name != u"--json"_s && name != u"--help"_s && name != u"-h"_s && name != u"--version"_s
-            && name != u"-v"_s)
+        if (name != u"--json"_s && name != u"--header"_s && name != u"--help"_s && name != u"-h"_s
+            && name != u"--version"_s && name != u"-v"_s)
             return argument;
     }
     return {};
@@ -103,11 +164,14 @@ QString Session::badArgument(const QStringList &arguments) const
 std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
 {
     const QString name = m_parser.value(m_lang);
-    if (allowAuto && name == kAutoLanguage)
+    if (allowAuto && name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0)
         return nullptr;
-    if (const LanguageEntry *entry = findLanguage(name))
+    if (const LanguageEntry *entry = matchLanguage(name))
         return entry;
-    usageError(u"unknown language '%1'; the languages are: %2"_s.arg(name, languageNames().join(u", "_s)));
+    QStringList known;
+    for (const LanguageEntry &entry : wagecourt::languages())
+        known << u"%1 (%2)"_s.arg(entry.name, languageCode(entry));
+    usageError(u"unknown language '%1'; the languages are: %2"_s.arg(name, known.join(u", "_s)));
     return std::nullopt;
 }
 
@@ -124,26 +188,54 @@ void Session::printResult(const LanguageEntry &language, const SkillLevels &leve
     }
 }
 
-int Session::calc(const QStringList &arguments)
+std::optional<SkillLevels> Session::levelArguments(const QString &command, const QStringList &arguments)
 {
-    const auto language = languageOption(false);
-    if (!language)
-        return ExitUsage;
-    if (arguments.size() != kSalarySkillCount)
-        return usageError(u"calc takes ten levels, %1 given"_s.arg(arguments.size()));
-
+    if (arguments.size() != kSalarySkillCount) {
+        usageError(u"%1 takes ten levels, %2 given"_s.arg(command).arg(arguments.size()));
+        return std::nullopt;
+    }
     SkillLevels levels;
     for (int k = 1; k <= kSalarySkillCount; ++k) {
         const QString &argument = arguments[k - 1];
         bool ok = false;
         const int level = argument.toInt(&ok);
-        if (!ok || !isValidLevel(level))
-            return usageError(u"level %1 '%2' is not a whole number from 1 to 20"_s.arg(k).arg(argument));
+        if (!ok || !isValidLevel(level)) {
+            usageError(u"level %1 '%2' is not a whole number from 1 to 20"_s.arg(k).arg(argument));
+            return std::nullopt;
+        }
         levels[k] = qint16(level);
     }
-    const auto result = computeSalary(levels);
+    return levels;
+}
+
+int Session::calc(const QStringList &arguments)
+{
+    const auto language = languageOption(false);
+    if (!language)
+        return ExitUsage;
+    const auto levels = levelArguments(u"calc"_s, arguments);
+    if (!levels)
+        return ExitUsage;
+    const auto result = computeSalary(*levels);
     Q_ASSERT(result);
-    printResult(**language, levels, *result, false);
+    printResult(**language, *levels, *result, false);
+    return ExitOk;
+}
+
+int Session::advise(const QStringList &arguments)
+{
+    const auto language = languageOption(false);
+    if (!language)
+        return ExitUsage;
+    const auto levels = levelArguments(u"advise"_s, arguments);
+    if (!levels)
+        return ExitUsage;
+    const auto advice = adviseTraining(*levels);
+    Q_ASSERT(advice); // levels within 1 to 20 always give advice
+    if (m_parser.isSet(m_json))
+        m_out.write(jsonLine(adviceObject(**language, *advice)));
+    else
+        writeOut(adviceTable(**language, *advice));
     return ExitOk;
 }
 
@@ -239,23 +331,38 @@ int Session::batch(const QStringList &arguments)
     const auto language = languageOption(false);
     if (!language)
         return ExitUsage;
-    if (!arguments.isEmpty())
-        return usageError(u"batch reads standard input and takes no arguments, '%1' given"_s.arg(arguments.first()));
-    return runBatch(m_in, m_out, m_err, **language,
-                    m_parser.isSet(m_json) ? OutputFormat::Json : OutputFormat::Text);
+    if (arguments.size() > 1)
+        return usageError(u"batch reads one roster, %1 files given"_s.arg(arguments.size()));
+    const bool json = m_parser.isSet(m_json);
+    if (json && m_parser.isSet(m_header))
+        return usageError(u"--header is for CSV; JSON lines name their fields"_s);
+
+    const QString path = arguments.value(0, u"-"_s);
+    QFile file(path);
+    if (path != u"-"_s && !file.open(QIODevice::ReadOnly))
+        return usageError(u"cannot read '%1': %2"_s.arg(path, file.errorString()));
+    return runBatch(path == u"-"_s ? m_in : file, m_out, m_err, **language,
+                    json ? OutputFormat::Json : OutputFormat::Text, m_parser.isSet(m_header));
 }
 
 int Session::languages(const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usageError(u"languages takes no arguments, '%1' given"_s.arg(arguments.first()));
-    writeOut(languageNames().join(u'\n') + u'\n');
+    if (m_parser.isSet(m_json)) {
+        QJsonArray list;
+        for (const LanguageEntry &entry : wagecourt::languages())
+            list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry)}});
+        m_out.write(QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n');
+    } else {
+        writeOut(languageNames().join(u'\n') + u'\n');
+    }
     return ExitOk;
 }
 
 int Session::run(const QStringList &arguments)
 {
-    m_parser.addOptions({m_lang, m_json, m_help, m_version});
+    m_parser.addOptions({m_lang, m_json, m_header, m_help, m_version});
 
     if (!m_parser.parse(arguments)) {
         const QString bad = badArgument(arguments);
@@ -267,8 +374,8 @@ int Session::run(const QStringList &arguments)
                                    : u"unknown option '%1'"_s.arg(bad));
     }
     if (m_parser.isSet(m_help)) {
-        // The parser's own text for the options, under our usage lines.
-        writeOut(kUsage + u'\n' + m_parser.helpText().section(u'\n', 2).trimmed() + u'\n');
+        // The parser's own text for the options, between the commands and the exit status.
+        writeOut(kUsage.arg(m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));
         return ExitOk;
     }
     if (m_parser.isSet(m_version)) {
@@ -280,8 +387,12 @@ int Session::run(const QStringList &arguments)
     if (positional.isEmpty())
         return usageError(u"no command given"_s);
     const QString command = positional.takeFirst();
+    if (m_parser.isSet(m_header) && command != u"batch"_s)
+        return usageError(u"--header is for batch only"_s);
     if (command == u"calc"_s)
         return calc(positional);
+    if (command == u"advise"_s)
+        return advise(positional);
     if (command == u"import"_s)
         return importList(positional);
     if (command == u"batch"_s)

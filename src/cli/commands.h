@@ -7,7 +7,7 @@ namespace wagecourt::cli {
 
 enum ExitStatus {
     ExitOk = 0,
-    ExitRejected = 1, // a rejected list, or a bad line in a batch
+    ExitRejected = 1, // a rejected list, a bad line in a batch, or output that could not be written
     ExitUsage = 2,
 };
 

@@ -1,10 +1,12 @@
 #include "commands.h"
+#include "standardoutput.h"
 #include "version.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -46,15 +48,22 @@ int main(int argc, char *argv[])
 #ifdef Q_OS_WIN
     const Utf8Console console;
 #endif
+    wagecourt::cli::restoreBrokenPipeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wagecourt-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
 
-    QFile in, out, err;
+    QFile in, err;
     in.open(stdin, QIODevice::ReadOnly);
-    out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    const int status = wagecourt::cli::run(QCoreApplication::arguments(), in, out, err);
-    out.flush();
+    wagecourt::cli::StandardOutput out(stdout);
+    int status = wagecourt::cli::run(QCoreApplication::arguments(), in, out, err);
+    if (!out.finish()) {
+        if (out.readerGone())
+            return wagecourt::cli::endForGoneReader();
+        err.write(QByteArray("wagecourt-cli: cannot write to standard output: ")
+                  + std::strerror(out.failureCode()) + '\n');
+        status = wagecourt::cli::ExitRejected;
+    }
     return status;
 }

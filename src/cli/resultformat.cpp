@@ -5,11 +5,108 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
 namespace wagecourt::cli {
 
 using namespace Qt::StringLiterals;
 
-QJsonObject resultObject(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result)
+namespace {
+
+// Writers into a line buffer known to be large enough: appending piece by
+// piece to a QByteArray costs more than the numbers themselves.
+char *writeText(char *to, QByteArrayView text)
+{
+    std::memcpy(to, text.data(), std::size_t(text.size()));
+    return to + text.size();
+}
+
+char *writeInteger(char *to, qint64 value)
+{
+    return std::to_chars(to, to + 24, value).ptr;
+}
+
+// As salaryImportText() writes it, a space before the last three digits.
+char *writeSalaryText(char *to, qint32 salary)
+{
+    char digits[16];
+    const qsizetype count = std::to_chars(digits, digits + sizeof digits, salary).ptr - digits;
+    if (count <= 3)
+        return writeText(to, QByteArrayView(digits, count));
+    to = writeText(to, QByteArrayView(digits, count - 3));
+    *to++ = ' ';
+    return writeText(to, QByteArrayView(digits + count - 3, 3));
+}
+
+constexpr qsizetype kNumberRoom = 40; // far more than the longest number text
+constexpr qsizetype kLineRoom = 1024;  // a line without its name: names and numbers are short
+
+// The way a compact document writes one value, brackets of its array removed.
+QByteArray documentText(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2);
+}
+
+char *writeJsonNumber(char *to, double value)
+{
+    // Salaries' position values lie far inside this range. There a document
+    // writes whole numbers as integers and the rest in the shortest decimal
+    // form, which is what to_chars gives; elsewhere its rules for exponents,
+    // zeros and the sign of zero apply, so ask it.
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1 && magnitude < 1e15) {
+        const double whole = std::trunc(value);
+        return value == whole ? writeInteger(to, qint64(whole)) : std::to_chars(to, to + kNumberRoom, value).ptr;
+    }
+    const QByteArray text = documentText(value);
+    Q_ASSERT(text.size() <= kNumberRoom);
+    return writeText(to, text);
+}
+
+QString skillName(const LanguageEntry &language, int skill)
+{
+    QString caption = language.skillCaption(skill);
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption;
+}
+
+QString signedAmount(qint32 change)
+{
+    if (change == 0)
+        return u"±0"_s;
+    return (change > 0 ? u'+' : u'-') + salaryImportText(change > 0 ? change : -change);
+}
+
+// Every position with its weekly salary, the best one marked.
+QString positionRows(const LanguageEntry &language, int best, const OneBased<qint32, kPositionCount> &salaries)
+{
+    qsizetype nameWidth = 0;
+    for (int p = 1; p <= kPositionCount; ++p)
+        nameWidth = std::max(nameWidth, language.positionName(p).size());
+    QString rows;
+    for (int p = 1; p <= kPositionCount; ++p) {
+        rows += (p == best ? u"* "_s : u"  "_s) + QString::number(p) + u' '
+                + language.positionName(p).leftJustified(nameWidth) + u' '
+                + QString::number(salaries[p]).rightJustified(8) + u'\n';
+    }
+    return rows;
+}
+
+QString headline(const LanguageEntry &language, qint32 salary, int position)
+{
+    return language.salaryCaption.toString() + u' ' + salaryImportText(salary) + u" ("_s
+            + language.positionName(position) + u")\n"_s;
+}
+
+} // namespace
+
+QJsonObject resultObject(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
+                         const QString &name)
 {
     QJsonArray levelArray;
     for (qint16 level : levels)
@@ -18,7 +115,7 @@ QJsonObject resultObject(const LanguageEntry &language, const SkillLevels &level
     for (double value : result.values)
         values.append(value);
 
-    return QJsonObject{
+    QJsonObject object{
         {u"language"_s, language.name.toString()},
         {u"levels"_s, levelArray},
         {u"salary"_s, result.salary},
@@ -27,6 +124,9 @@ QJsonObject resultObject(const LanguageEntry &language, const SkillLevels &level
         {u"values"_s, values},
         {u"salary_text"_s, salaryImportText(result.salary)},
     };
+    if (!name.isEmpty())
+        object.insert(u"name"_s, name);
+    return object;
 }
 
 QByteArray jsonLine(const QJsonObject &object)
@@ -34,20 +134,159 @@ QByteArray jsonLine(const QJsonObject &object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
+// The keys in the order a document sorts them: language, levels, name,
+// position, position_name, salary, salary_text, values.
+ResultJsonWriter::ResultJsonWriter(const LanguageEntry &language)
+{
+    m_head = "{\"language\":" + documentText(language.name.toString()) + ",\"levels\":[";
+    for (int p = 1; p <= kPositionCount; ++p) {
+        m_position[p - 1] = "\"position\":" + QByteArray::number(p)
+                + ",\"position_name\":" + documentText(language.positionName(p)) + ",\"salary\":";
+        Q_ASSERT(m_head.size() + m_position[p - 1].size() + 20 * kNumberRoom < kLineRoom);
+    }
+}
+
+void ResultJsonWriter::append(QByteArray &out, const SkillLevels &levels, const SalaryResult &result,
+                              QByteArrayView name) const
+{
+    char line[kLineRoom];
+    char *to = writeText(line, m_head);
+    for (int k = 1; k <= kSalarySkillCount; ++k) {
+        to = writeInteger(to, levels[k]);
+        *to++ = k < kSalarySkillCount ? ',' : ']';
+    }
+    *to++ = ',';
+    if (!name.isEmpty()) {
+        to = writeText(to, "\"name\":");
+        out.append(line, to - line);
+        appendJsonString(out, name);
+        to = line;
+        *to++ = ',';
+    }
+    to = writeText(to, m_position[std::size_t(result.position - 1)]);
+    to = writeInteger(to, result.salary);
+    to = writeText(to, ",\"salary_text\":\"");
+    to = writeSalaryText(to, result.salary);
+    to = writeText(to, "\",\"values\":[");
+    for (int p = 1; p <= kPositionCount; ++p) {
+        to = writeJsonNumber(to, result.values[p]);
+        *to++ = p < kPositionCount ? ',' : ']';
+    }
+    to = writeText(to, "}\n");
+    out.append(line, to - line);
+}
+
+void appendJsonNumber(QByteArray &out, double value)
+{
+    char text[kNumberRoom];
+    out.append(text, writeJsonNumber(text, value) - text);
+}
+
+void appendJsonString(QByteArray &out, QByteArrayView utf8)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && c != '"' && c != '\\') {
+            out += c;
+            continue;
+        }
+        out += '\\';
+        switch (c) {
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        case '\b': out += 'b'; break;
+        case '\f': out += 'f'; break;
+        case '\n': out += 'n'; break;
+        case '\r': out += 'r'; break;
+        case '\t': out += 't'; break;
+        default:
+            out += "u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    out += '"';
+}
+
 QString resultTable(const LanguageEntry &language, const SalaryResult &result)
 {
-    qsizetype nameWidth = 0;
+    OneBased<qint32, kPositionCount> salaries;
     for (int p = 1; p <= kPositionCount; ++p)
-        nameWidth = std::max(nameWidth, language.positionName(p).size());
+        salaries[p] = result.roundedValue(p);
+    return headline(language, result.salary, result.position) + positionRows(language, result.position, salaries);
+}
 
-    QString table = language.salaryCaption.toString() + u' ' + salaryImportText(result.salary) + u" ("_s
-            + language.positionName(result.position) + u")\n"_s;
-    for (int p = 1; p <= kPositionCount; ++p) {
-        table += (p == result.position ? u"* "_s : u"  "_s) + QString::number(p) + u' '
-                + language.positionName(p).leftJustified(nameWidth) + u' '
-                + QString::number(result.roundedValue(p)).rightJustified(8) + u'\n';
+QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice)
+{
+    auto step = [](const std::optional<TrainingStep> &taken) -> QJsonValue {
+        if (!taken)
+            return QJsonValue::Null;
+        return QJsonObject{{u"level"_s, taken->level},
+                           {u"salary"_s, taken->salary},
+                           {u"position"_s, taken->position},
+                           {u"change"_s, taken->change}};
+    };
+
+    QJsonArray levels;
+    QJsonArray skills;
+    for (int k = 1; k <= kSalarySkillCount; ++k) {
+        levels.append(int(advice.levels[k]));
+        skills.append(QJsonObject{{u"skill"_s, k},
+                                  {u"name"_s, skillName(language, k)},
+                                  {u"level"_s, int(advice.levels[k])},
+                                  {u"up"_s, step(advice.skills[k].up)},
+                                  {u"down"_s, step(advice.skills[k].down)}});
     }
-    return table;
+    QJsonArray positions;
+    for (int p = 1; p <= kPositionCount; ++p) {
+        positions.append(QJsonObject{
+                {u"position"_s, p}, {u"name"_s, language.positionName(p)}, {u"salary"_s, advice.positionSalaries[p]}});
+    }
+    return QJsonObject{
+        {u"language"_s, language.name.toString()},
+        {u"levels"_s, levels},
+        {u"salary"_s, advice.salary},
+        {u"position"_s, advice.position},
+        {u"position_name"_s, language.positionName(advice.position)},
+        {u"skills"_s, skills},
+        {u"positions"_s, positions},
+    };
+}
+
+QString adviceTable(const LanguageEntry &language, const TrainingAdvice &advice)
+{
+    // One cell per column; a step names its position only where the best one would change.
+    auto stepCell = [&](QStringView sign, const std::optional<TrainingStep> &step) {
+        QString cell = sign.toString() + u": "_s;
+        if (!step)
+            return cell + u'—';
+        cell += salaryImportText(step->salary) + u" ("_s + signedAmount(step->change) + u')';
+        if (step->position != advice.position)
+            cell += u' ' + language.positionName(step->position);
+        return cell;
+    };
+
+    std::array<std::array<QString, 4>, kSalarySkillCount> rows;
+    std::array<qsizetype, 4> widths{};
+    for (int k = 1; k <= kSalarySkillCount; ++k) {
+        const int level = advice.levels[k];
+        auto &row = rows[std::size_t(k - 1)];
+        row = {skillName(language, k), QString::number(level).rightJustified(2) + u' ' + language.levelName(level),
+               stepCell(u"-1", advice.skills[k].down), stepCell(u"+1", advice.skills[k].up)};
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    }
+
+    QString table = headline(language, advice.salary, advice.position) + u'\n';
+    for (const auto &row : rows) {
+        QString line;
+        for (std::size_t c = 0; c + 1 < row.size(); ++c)
+            line += row[c].leftJustified(widths[c]) + u"  "_s;
+        table += line + row.back() + u'\n';
+    }
+    return table + u'\n' + positionRows(language, advice.position, advice.positionSalaries);
 }
 
 } // namespace wagecourt::cli

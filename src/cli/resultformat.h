@@ -1,23 +1,62 @@
 #pragma once
 
+#include "engine/advice.h"
 #include "engine/salary.h"
 #include "i18n/catalogue.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QJsonObject>
 #include <QString>
+
+#include <array>
 
 namespace wagecourt::cli {
 
 // One calculated player as a JSON object: language, levels, salary, position,
-// position_name, values (V1..V5, exact doubles) and salary_text.
-QJsonObject resultObject(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result);
+// position_name, values (V1..V5, exact doubles) and salary_text; a roster line's
+// player name as "name" when there is one.
+QJsonObject resultObject(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
+                         const QString &name = {});
 
 // One compact JSON document and a newline.
 QByteArray jsonLine(const QJsonObject &object);
 
+// Appends byte for byte what jsonLine(resultObject(...)) gives, without
+// building a document: a batch writes a million of them. The name is UTF-8;
+// empty means none.
+class ResultJsonWriter
+{
+public:
+    explicit ResultJsonWriter(const LanguageEntry &language);
+
+    void append(QByteArray &out, const SkillLevels &levels, const SalaryResult &result,
+                QByteArrayView name = {}) const;
+
+private:
+    QByteArray m_head;                                 // {"language":"...","levels":[
+    std::array<QByteArray, kPositionCount> m_position; // "position":p,"position_name":"...","salary":
+};
+
+// A number as a compact JSON document writes it: the shortest text that reads
+// back to the same double.
+void appendJsonNumber(QByteArray &out, double value);
+
+// A string in quotes, escaped as a compact JSON document escapes it. The text
+// must be valid UTF-8.
+void appendJsonString(QByteArray &out, QByteArrayView utf8);
+
 // The short table for people: the salary and best position, then every
 // position with its rounded value, the best one marked.
 QString resultTable(const LanguageEntry &language, const SalaryResult &result);
+
+// Training advice as JSON: language, levels, salary, position, position_name,
+// skills (each with its step up and down, or null at the end of the scale) and
+// positions (each position's weekly salary).
+QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice);
+
+// Training advice for people: the salary, one row per skill with the salary
+// one level down and up, then the positions as in resultTable().
+QString adviceTable(const LanguageEntry &language, const TrainingAdvice &advice);
 
 } // namespace wagecourt::cli

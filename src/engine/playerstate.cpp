@@ -5,6 +5,7 @@ namespace wagecourt {
 void PlayerState::resetLevelsAndPosition()
 {
     SkillLevel.fill(kLowestLevel);
+    OtherSkillLevel = {};
     BestPosition = SmallForward;
 }
 

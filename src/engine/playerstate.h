@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace wagecourt {
@@ -27,6 +28,31 @@ enum Position : int {
 using ColorValue = std::uint32_t;
 
 using SkillLevels = OneBased<qint16, kSalarySkillCount>;
+
+inline constexpr int kFirstOtherSkill = kSalarySkillCount + 1; // Stamina
+inline constexpr int kUnknownLevel = 0;
+
+// Stamina, Free Throw and Experience (skills 11 to 13) as the last accepted
+// list gave them, kUnknownLevel where it did not. They set no salary.
+class OtherSkillLevels
+{
+public:
+    constexpr qint16 &operator[](int skill)
+    {
+        Q_ASSERT(skill >= kFirstOtherSkill && skill <= kSkillCaptionCount);
+        return m_levels[skill - kFirstOtherSkill];
+    }
+    constexpr qint16 operator[](int skill) const
+    {
+        Q_ASSERT(skill >= kFirstOtherSkill && skill <= kSkillCaptionCount);
+        return m_levels[skill - kFirstOtherSkill];
+    }
+    constexpr bool operator==(const OtherSkillLevels &) const = default;
+
+private:
+    std::array<qint16, kSkillCaptionCount - kSalarySkillCount> m_levels{};
+};
+
 using LevelNames = OneBased<QString, kLevelCount>;
 using LevelColors = OneBased<ColorValue, kLevelCount>;
 using PositionNames = OneBased<QString, kPositionCount>;
@@ -46,6 +72,7 @@ constexpr int colorBlue(ColorValue c) { return int((c >> 16) & 0xFF); }
 struct PlayerState
 {
     SkillLevels SkillLevel;
+    OtherSkillLevels OtherSkillLevel;
     LevelNames LevelName;
     LevelColors LevelColor;
     PositionNames PositionName;

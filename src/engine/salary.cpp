@@ -1,13 +1,14 @@
 #include "engine/salary.h"
 
+#include "engine/skillpowers.h"
+
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-// The power function must not be folded at compile time: the compiler's exact
-// arithmetic may differ in the last bit from the library's pow(), and both
-// forms of the calculation have to agree with each other to the bit.
+// The reference form calls the library's pow() at run time, factor by factor;
+// the compiler must not fold those calls with its own exact arithmetic.
 #if defined(__GNUC__) && !defined(__clang__)
 #define WAGECOURT_OPAQUE __attribute__((noinline, noipa))
 #elif defined(__clang__)
@@ -37,30 +38,36 @@ WAGECOURT_OPAQUE double powerFactor(double coefficient, int level)
     return std::pow(coefficient, static_cast<double>(level));
 }
 
-// Every factor a level within 0 to 20 can need. For one skill and level the
-// five positions' factors lie side by side (padded to eight with ones), so a
-// calculation is ten rows multiplied lane by lane: the same multiplications
-// in the same order as position by position, just several at once.
-constexpr int kLanes = 8;
+// Every factor a level within 0 to 20 can need, from the exact powers: the
+// same bits on every platform, whatever its pow() does in the last place. For
+// one skill and level the five positions' factors lie side by side (padded with
+// ones), so a calculation is rows multiplied lane by lane: the same
+// multiplications in the same order as position by position, several at once.
+// The first multiplication, skill 1's factor times skill 2's, is done here once
+// for every pair of levels: the same product to the bit, and one step less in
+// the calculation's chain of dependent multiplications.
+constexpr int kLanes = 6;
+constexpr int kTableLevels = kHighestLevel + 1; // 0 to 20
 
-struct PowerTable
+struct LaneTable
 {
-    alignas(64) double row[kSalarySkillCount][kHighestLevel + 1][kLanes];
+    alignas(64) double firstPair[kTableLevels][kTableLevels][kLanes];
+    alignas(64) double row[kSalarySkillCount][kTableLevels][kLanes]; // skills 3 to 10 are read
 
-    PowerTable()
+    constexpr LaneTable() : firstPair{}, row{}
     {
         for (int k = 0; k < kSalarySkillCount; ++k)
-            for (int level = 0; level <= kHighestLevel; ++level)
+            for (int level = 0; level < kTableLevels; ++level)
                 for (int p = 0; p < kLanes; ++p)
-                    row[k][level][p] = p < kPositionCount ? powerFactor(SkillCoefficient[p][k], level) : 1.0;
+                    row[k][level][p] = p < kPositionCount ? kSkillPower[p][k][level] : 1.0;
+        for (int first = 0; first < kTableLevels; ++first)
+            for (int second = 0; second < kTableLevels; ++second)
+                for (int p = 0; p < kLanes; ++p)
+                    firstPair[first][second][p] = row[0][first][p] * row[1][second][p];
     }
 };
 
-const PowerTable &powerTable()
-{
-    static const PowerTable table;
-    return table;
-}
+constexpr LaneTable kLaneTable;
 
 constexpr double kInt32Min = double(std::numeric_limits<qint32>::min());
 constexpr double kInt32Max = double(std::numeric_limits<qint32>::max());
@@ -70,49 +77,7 @@ bool fitsSalary(double rounded)
     return rounded >= kInt32Min && rounded <= kInt32Max; // false for NaN too
 }
 
-// V1..V5 in the fixed order: skills 1 and 2 first, then the running product
-// times each further factor, then the position's multiplier.
-template <typename Factor>
-void positionValues(double (&v)[kPositionCount], Factor factor)
-{
-    for (int p = 0; p < kPositionCount; ++p) {
-        double product = factor(p, 0) * factor(p, 1);
-        for (int k = 2; k < kSalarySkillCount; ++k)
-            product *= factor(p, k);
-        v[p] = product * PositionMultiplier[p];
-    }
-}
-
-// Shared by both forms once V1..V5 exist, so the choice cannot drift apart.
-std::optional<SalaryResult> finish(const double (&v)[kPositionCount])
-{
-    // A product of positive factors overflows to infinity and an invalid
-    // operation leaves NaN, and both stay so through later multiplications:
-    // a finite value is exactly a clean floating-point status here.
-    for (double value : v)
-        if (!std::isfinite(value))
-            return std::nullopt;
-
-    SalaryResult result;
-    for (int p = 1; p <= kPositionCount; ++p)
-        result.values[p] = v[p - 1];
-
-    const double r5 = roundHalfEven(v[4]);
-    if (!fitsSalary(r5))
-        return std::nullopt;
-    result.roundedCenter = static_cast<qint32>(r5);
-
-    result.position = choosePosition(v[0], v[1], v[2], v[3], r5);
-    const double chosen = result.position == Center ? r5 : roundHalfEven(v[result.position - 1]);
-    if (!fitsSalary(chosen))
-        return std::nullopt;
-    result.salary = static_cast<qint32>(chosen);
-    return result;
-}
-
-} // namespace
-
-double roundHalfEven(double value)
+inline double roundHalfEvenInline(double value)
 {
     // From 2^52 up every double is whole already (and NaN and infinity stay as they are).
     if (!(std::fabs(value) < 0x1p52))
@@ -128,17 +93,80 @@ double roundHalfEven(double value)
     return (static_cast<std::int64_t>(down) & 1) == 0 ? down : down + 1.0;
 }
 
+// The same for 0 <= value < 2^52 in two additions: past 2^52 the doubles are
+// the whole numbers, so adding 2^52 rounds to the nearest, halves to the even
+// one, and taking it off again is exact. Like the multiplications before it,
+// this relies on the default rounding mode, which the program never changes.
+inline double roundHalfEvenNonNegative(double value)
+{
+    constexpr double kWholeFromHere = 0x1p52;
+    return (value + kWholeFromHere) - kWholeFromHere;
+}
+
+// The highest of V1..V4 and R5, and on equal numbers the higher position: what
+// the cascade of strict comparisons (V1 above all four others, else V2 above
+// V3, V4 and R5, and so on) chooses, as one scan from Center down that only a
+// strictly higher value displaces.
+struct Choice
+{
+    int position;
+    double value;
+};
+
+inline Choice chooseInline(double v1, double v2, double v3, double v4, double r5)
+{
+    Choice best{Center, r5};
+    const double lower[4] = {v1, v2, v3, v4};
+    for (int p = PowerForward; p >= PointGuard; --p) {
+        const double value = lower[p - 1];
+        const bool higher = value > best.value;
+        best.position = higher ? p : best.position;
+        best.value = higher ? value : best.value;
+    }
+    return best;
+}
+
+// The choice once V1..V5 exist. With checked set, values that overflowed, are
+// not numbers, or cannot be rounded into a signed 32-bit salary give nothing;
+// levels within 0 to 20 give none of those, so their calculation skips the tests.
+template <bool checked>
+inline std::optional<SalaryResult> finish(const double (&v)[kPositionCount])
+{
+    if constexpr (checked) {
+        // A product of positive factors overflows to infinity and an invalid
+        // operation leaves NaN, and both stay so through later multiplications:
+        // a finite value is exactly a clean floating-point status here.
+        for (double value : v)
+            if (!std::isfinite(value))
+                return std::nullopt;
+    }
+
+    std::optional<SalaryResult> result(std::in_place);
+    for (int p = 1; p <= kPositionCount; ++p)
+        result->values[p] = v[p - 1];
+
+    const double r5 = checked ? roundHalfEvenInline(v[4]) : roundHalfEvenNonNegative(v[4]);
+    const Choice choice = chooseInline(v[0], v[1], v[2], v[3], r5);
+    // For Center the value is R5, whole already: rounding it again keeps it.
+    const double salary = checked ? roundHalfEvenInline(choice.value) : roundHalfEvenNonNegative(choice.value);
+    if (checked && !(fitsSalary(r5) && fitsSalary(salary)))
+        return std::nullopt;
+    result->roundedCenter = static_cast<qint32>(r5);
+    result->position = choice.position;
+    result->salary = static_cast<qint32>(salary);
+    return result;
+}
+
+} // namespace
+
+double roundHalfEven(double value)
+{
+    return roundHalfEvenInline(value);
+}
+
 int choosePosition(double v1, double v2, double v3, double v4, double r5)
 {
-    if (v1 > v2 && v1 > v3 && v1 > v4 && v1 > r5)
-        return PointGuard;
-    if (v2 > v3 && v2 > v4 && v2 > r5)
-        return ShootingGuard;
-    if (v3 > v4 && v3 > r5)
-        return SmallForward;
-    if (v4 > r5)
-        return PowerForward;
-    return Center;
+    return chooseInline(v1, v2, v3, v4, r5).position;
 }
 
 qint32 SalaryResult::roundedValue(int p) const
@@ -153,27 +181,32 @@ std::optional<SalaryResult> computeSalary(const SkillLevels &levels)
 {
     bool inTable = true;
     for (qint16 level : levels)
-        inTable = inTable && level >= 0 && level <= kHighestLevel;
+        inTable &= unsigned(level) <= unsigned(kHighestLevel);
 
     double v[kPositionCount];
     if (inTable) {
-        const PowerTable &table = powerTable();
         double lanes[kLanes];
-        const double *first = table.row[0][levels[1]];
-        const double *second = table.row[1][levels[2]];
+        const double *pair = kLaneTable.firstPair[levels[1]][levels[2]];
         for (int p = 0; p < kLanes; ++p)
-            lanes[p] = first[p] * second[p];
+            lanes[p] = pair[p];
         for (int k = 2; k < kSalarySkillCount; ++k) {
-            const double *factor = table.row[k][levels[k + 1]];
+            const double *factor = kLaneTable.row[k][levels[k + 1]];
             for (int p = 0; p < kLanes; ++p)
                 lanes[p] *= factor[p];
         }
         for (int p = 0; p < kPositionCount; ++p)
             v[p] = lanes[p] * PositionMultiplier[p];
-    } else {
-        positionValues(v, [&](int p, int k) { return powerFactor(SkillCoefficient[p][k], levels[k + 1]); });
+        return finish<false>(v);
     }
-    return finish(v);
+
+    // Far outside the game's scale: the power function itself, every step checked.
+    for (int p = 0; p < kPositionCount; ++p) {
+        double product = powerFactor(SkillCoefficient[p][0], levels[1]) * powerFactor(SkillCoefficient[p][1], levels[2]);
+        for (int k = 2; k < kSalarySkillCount; ++k)
+            product *= powerFactor(SkillCoefficient[p][k], levels[k + 1]);
+        v[p] = product * PositionMultiplier[p];
+    }
+    return finish<true>(v);
 }
 
 std::optional<SalaryResult> computeSalaryByPower(const SkillLevels &levels)
@@ -196,7 +229,7 @@ std::optional<SalaryResult> computeSalaryByPower(const SkillLevels &levels)
         if (std::fetestexcept(kFailures))
             return std::nullopt;
     }
-    return finish(v);
+    return finish<true>(v);
 }
 
 bool CalcSalary(PlayerState &state)

@@ -27,15 +27,18 @@ double roundHalfEven(double value);
 // The strict cascade: the highest number wins, and on equal numbers the higher position.
 int choosePosition(double v1, double v2, double v3, double v4, double r5);
 
-// The salary of ten levels, from a table of powers computed once with the same
-// power function, so every factor is bit-identical to computeSalaryByPower().
-// Empty when a value overflows, is not a number, or cannot be rounded into a
-// signed 32-bit salary (possible only for levels far outside 1 to 20).
+// The salary of ten levels. For levels within 0 to 20 every factor comes from
+// the exactly rounded powers of the coefficients (skillpowers.h), so the result
+// is the same to the bit on every platform; further out the power function
+// serves. Empty when a value overflows, is not a number, or cannot be rounded
+// into a signed 32-bit salary (possible only for levels far outside 1 to 20).
 std::optional<SalaryResult> computeSalary(const SkillLevels &levels);
 
-// The same calculation written plainly: one power per factor, and the
-// floating-point status tested after every multiplication. Kept as the
-// reference the fast form is measured and checked against.
+// The same calculation written plainly: one call of the C library's pow() per
+// factor, and the floating-point status tested after every multiplication.
+// Kept as the reference the fast form is measured and checked against; where
+// pow() is correctly rounded, as glibc's is for every factor here, the two
+// agree to the bit.
 std::optional<SalaryResult> computeSalaryByPower(const SkillLevels &levels);
 
 // Computes from state.SkillLevel and stores Salary and BestPosition together.

@@ -1,6 +1,8 @@
 #include "import/skilllist.h"
 
 #include "engine/salary.h"
+#include "engine/salarytext.h"
+#include "i18n/catalogue.h"
 
 #include <QChar>
 
@@ -9,6 +11,8 @@
 
 namespace wagecourt {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 char16_t foldAscii(char16_t c)
@@ -16,10 +20,16 @@ char16_t foldAscii(char16_t c)
     return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
 }
 
-// Simple case folding, one code point at a time, so the folded text has the
-// same length and every index still points at the same character. A lone
-// surrogate is kept as it is.
-QString caseFolded(QStringView text)
+constexpr char16_t kDottedCapitalI = u'\u0130';
+constexpr char16_t kDotlessSmallI = u'\u0131';
+constexpr char16_t kSharpS = u'\u00DF';
+
+// Simple case folding, one code point at a time, with the dotted capital İ and
+// the dotless ı also folded to i; which of the four i's stood there is read
+// from the unfolded text when a name is matched. The folded text has the same
+// length, so every index still points at the same character. A lone surrogate
+// is kept as it is.
+QString looselyFolded(QStringView text)
 {
     QString folded(text.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(folded.data());
@@ -35,10 +45,43 @@ QString caseFolded(QStringView text)
             out[i + 1] = QChar::lowSurrogate(folded32);
             ++i;
         } else {
-            out[i] = char16_t(QChar::toCaseFolded(char32_t(c)));
+            const auto f = char16_t(QChar::toCaseFolded(char32_t(c)));
+            out[i] = (f == kDottedCapitalI || f == kDotlessSmallI) ? u'i' : f;
         }
     }
     return folded;
+}
+
+// Whether two of the four i's (i, I, İ, ı) match: where their simple case
+// foldings agree (i and I) or their Turkish ones do (İ and i, I and ı). So an
+// I stands for both i and ı, but ı never stands for i, nor İ for ı.
+bool sameI(char16_t inText, char16_t inName)
+{
+    const auto simple = [](char16_t c) { return c == kDottedCapitalI || c == kDotlessSmallI ? c : u'i'; };
+    const auto turkish = [](char16_t c) { return c == u'I' || c == kDotlessSmallI ? kDotlessSmallI : u'i'; };
+    return simple(inText) == simple(inName) || turkish(inText) == turkish(inName);
+}
+
+// How many characters of the text, from index at, spell the name; 0 when they
+// do not. Both come with their loose foldings. A ß of the name may stand as
+// two s in any letter case, so the span can be longer than the name.
+qsizetype spanAt(QStringView text, QStringView folded, qsizetype at, QStringView name, QStringView foldedName)
+{
+    qsizetype t = at;
+    for (qsizetype n = 0; n < foldedName.size(); ++n, ++t) {
+        if (t >= folded.size())
+            return 0;
+        const char16_t want = foldedName[n].unicode();
+        const char16_t have = folded[t].unicode();
+        if (want == kSharpS && have == u's') {
+            if (t + 1 >= folded.size() || folded[t + 1] != u's')
+                return 0;
+            ++t;
+        } else if (have != want || (want == u'i' && !sameI(text[t].unicode(), name[n].unicode()))) {
+            return 0;
+        }
+    }
+    return t - at;
 }
 
 bool isBlank(char16_t c)
@@ -83,28 +126,37 @@ QString replaceLevelNames(QStringView text, const LevelNames &names)
     std::vector<Match> matches;
     std::vector<bool> taken;
 
-    const QString folded = caseFolded(text);
+    const QString folded = looselyFolded(text);
+    const qsizetype size = text.size();
     for (int level = 1; level <= kLevelCount; ++level) {
-        if (names[level].isEmpty())
+        const QString &name = names[level];
+        if (name.isEmpty())
             continue;
-        const QString needle = caseFolded(names[level]);
-        const qsizetype length = needle.size();
+        const QString foldedName = looselyFolded(name);
+        // Candidates are found by a plain search for the name up to its first
+        // ß, whose length in the text is not known in advance.
+        const qsizetype sharpS = foldedName.indexOf(kSharpS);
+        const QStringView anchor = QStringView(foldedName).first(sharpS < 0 ? foldedName.size() : sharpS);
         qsizetype from = 0;
-        while ((from = folded.indexOf(needle, from)) >= 0) {
-            bool free = true;
-            if (!taken.empty())
-                for (qsizetype i = from; i < from + length && free; ++i)
+        while (from < size) {
+            const qsizetype at = anchor.isEmpty() ? from : folded.indexOf(anchor, from);
+            if (at < 0)
+                break;
+            const qsizetype length = spanAt(text, folded, at, name, foldedName);
+            bool free = length > 0;
+            if (free && !taken.empty())
+                for (qsizetype i = at; i < at + length && free; ++i)
                     free = !taken[std::size_t(i)];
             if (!free) {
-                ++from;
+                from = at + 1;
                 continue;
             }
             if (taken.empty())
-                taken.resize(std::size_t(text.size()), false);
-            for (qsizetype i = from; i < from + length; ++i)
+                taken.resize(std::size_t(size), false);
+            for (qsizetype i = at; i < at + length; ++i)
                 taken[std::size_t(i)] = true;
-            matches.push_back({from, length, level});
-            from += length;
+            matches.push_back({at, length, level});
+            from = at + length;
         }
     }
     if (matches.empty())
@@ -162,6 +214,14 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
         }
         levels[skill] = qint16(number);
     }
+    for (int skill = kFirstOtherSkill; skill <= kSkillCaptionCount; ++skill) {
+        colon = result.replacedText.indexOf(u':', colon + 1);
+        if (colon < 0)
+            break; // the list stops before this skill
+        const int number = readLevelAfterColon(result.replacedText, colon);
+        if (isValidLevel(number))
+            result.otherLevels[skill] = qint16(number);
+    }
     result.levels = levels;
     result.outcome = ImportOutcome::Accepted;
     return result;
@@ -180,8 +240,24 @@ ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption)
     if (!result)
         return ImportOutcome::LevelUnreadable;
     state.SkillLevel = import.levels;
+    state.OtherSkillLevel = import.otherLevels;
     CalcSalary(state);
     return ImportOutcome::Accepted;
+}
+
+QString skillListText(const LanguageEntry &language, const SkillLevels &levels)
+{
+    if (!std::all_of(levels.begin(), levels.end(), isValidLevel))
+        return {};
+    const auto result = computeSalary(levels);
+    if (!result)
+        return {};
+    QString text;
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
+        text += language.skillCaption(skill) + u' ' + language.levelName(levels[skill]) + u'\n';
+    text += language.salaryCaption.toString() + u' ' + salaryImportText(result->salary) + u" ("_s
+            + language.positionName(result->position) + u")\n"_s;
+    return text;
 }
 
 } // namespace wagecourt

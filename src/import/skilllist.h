@@ -7,6 +7,8 @@
 
 namespace wagecourt {
 
+struct LanguageEntry;
+
 // What the user sees when a pasted text is not a skill list in the chosen
 // language. Deliberately the same in every language.
 inline constexpr QStringView kImportErrorTitle = u"ERROR";
@@ -42,6 +44,10 @@ struct SkillListImport
     int numberRead = -1;
 
     SkillLevels levels;   // all ten, only when accepted
+    // Stamina, Free Throw and Experience behind colons 11 to 13, read by the
+    // same rule, only when accepted; kUnknownLevel where the list stops first
+    // or no level from 1 to 20 stands there. They never refuse a list.
+    OtherSkillLevels otherLevels;
     QString replacedText; // level names replaced by numbers, once the check has passed
 
     bool accepted() const { return outcome == ImportOutcome::Accepted; }
@@ -54,9 +60,13 @@ qsizetype countColons(QStringView text);
 bool beginsLikeCaption(QStringView text, QStringView jumpShotCaption);
 
 // Every level name, level 1 to 20 in turn, replaced by a space and its number,
-// case-insensitively (simple Unicode case folding), left to right without
-// overlap; what one level's pass puts in is never matched again. One case
-// folding of the text and one scan per level name: linear in the text.
+// left to right without overlap; what one level's pass puts in is never matched
+// again. Letter case is ignored: a character of the text matches one of the
+// name where their simple Unicode case foldings agree, or their Turkish ones
+// (İ stands for i, I for ı), and a ß of the name may stand as ss or SS, so the
+// span replaced can be longer than the name. A dotless ı never stands for i,
+// nor a ß of the text for ss. One folding of the text and one scan per level
+// name: linear in the text.
 QString replaceLevelNames(QStringView text, const LevelNames &names);
 
 // The level behind the colon at index colon (0-based) of a text whose names are
@@ -70,8 +80,17 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
 
 // Imports state.PastedText in the language of state.LevelName: once the check
 // passes, PastedText takes the names-replaced text; an accepted list replaces
-// all ten levels and the salary is calculated. A rejected one changes no level,
-// no salary and no position. Returns how it went.
+// all ten levels and the other three skills' levels, and the salary is
+// calculated. A rejected one changes no level, no salary and no position.
+// Returns how it went.
 ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption);
+
+// A player as the game's page lists him, in the given language, so that the
+// import reads it back: ten lines "caption level-name", then the salary line
+// "salary-caption salary (position)" with the salary the ten levels give. Each
+// line ends in a line break. The salary line's colon is the eleventh, and its
+// words stand behind all ten levels, so they never change a level read. Empty
+// when a level lies outside 1 to 20.
+QString skillListText(const LanguageEntry &language, const SkillLevels &levels);
 
 } // namespace wagecourt

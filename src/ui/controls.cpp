@@ -2,12 +2,28 @@
 
 #include "warmup.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <array>
+
 namespace wagecourt::ui {
+
+namespace {
+
+// Where the text of an overstruck bold is drawn: at its place, then halfway
+// and all the way to the overstrike, so no seam shows in its strokes.
+std::array<qreal, 3> strikeOffsets(qreal overstrike)
+{
+    return {0, overstrike / 2, overstrike};
+}
+
+} // namespace
 
 int buttonNumber(Qt::MouseButton button)
 {
@@ -36,9 +52,15 @@ Caption::Caption(QWidget *parent, bool autoSize) : QLabel(parent), m_autoSize(au
 
 void Caption::setCaption(const QString &caption)
 {
+    // A font change costs a new text layout, so only undo a tightening that was made.
+    if (m_tightened) {
+        setFont(m_layoutFont);
+        m_tightened = false;
+    }
     setText(caption);
     if (m_autoSize)
         resize(sizeHint());
+    keepWithinLimit();
 }
 
 void Caption::setTextColor(ColorValue color)
@@ -48,21 +70,87 @@ void Caption::setTextColor(ColorValue color)
     setPalette(palette);
 }
 
-LevelLabel::LevelLabel(QWidget *parent, int index) : Caption(parent, true), m_index(index)
+void Caption::setLayoutFont(const QFont &font, qreal overstrike)
 {
-    setCursor(Qt::PointingHandCursor);
+    m_layoutFont = font;
+    m_tightened = false;
+    m_overstrike = overstrike;
+    setFont(font);
+    update();
 }
 
-void LevelLabel::setCaption(const QString &caption)
+void Caption::paintEvent(QPaintEvent *event)
 {
-    // A font change costs a new text layout, so only undo a tightening that was made.
-    if (font().letterSpacing() != 0) {
-        QFont spaced = font();
-        spaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-        setFont(spaced);
+    if (m_overstrike <= 0) {
+        QLabel::paintEvent(event);
+        return;
     }
-    Caption::setCaption(caption);
+    // One line of plain text, as the label draws it, struck again to the right.
+    QPainter painter(this);
+    const int alignment = QStyle::visualAlignment(layoutDirection(), this->alignment());
+    for (qreal offset : strikeOffsets(m_overstrike)) {
+        painter.save();
+        painter.translate(offset, 0);
+        style()->drawItemText(&painter, contentsRect(), alignment, palette(), isEnabled(), text(), foregroundRole());
+        painter.restore();
+    }
+}
+
+void Caption::setRightLimit(int x)
+{
+    m_rightLimit = x;
     keepWithinLimit();
+}
+
+// The longest names and captions of some languages, in some faces, reach past
+// the window's edge, into the next column or over a line of the card picture.
+// Rather than lose the end of the text or draw over its neighbour, its letters
+// close up just enough. In the scalable faces they close up a little only and
+// the face narrows for the rest, so that no two letters run together; faces
+// drawn as hinted black-and-white pixels lose their shapes when narrowed.
+void Caption::keepWithinLimit()
+{
+    if (!m_autoSize || m_rightLimit <= 0 || text().size() < 2)
+        return;
+    constexpr qreal kMostClosing = -0.5;
+    const bool mayNarrow = !(font().styleStrategy() & QFont::NoAntialias);
+    auto tighten = [this](const QFont &tighter) {
+        setFont(tighter);
+        m_tightened = true;
+        resize(sizeHint());
+    };
+    // Glyphs land on whole pixels, so a first guess may fall a pixel short.
+    const qreal gaps = qreal(text().size() - 1);
+    qreal spacing = font().letterSpacing();
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int overflow = x() + width() - m_rightLimit;
+        if (overflow <= 0)
+            return;
+        if (mayNarrow && spacing <= kMostClosing)
+            break;
+        spacing -= std::max(qreal(overflow), 1.0) / gaps;
+        if (mayNarrow)
+            spacing = std::max(spacing, kMostClosing);
+        QFont tighter = font();
+        tighter.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        tighten(tighter);
+    }
+    for (int attempt = 0; mayNarrow && attempt < 4; ++attempt) {
+        const int overflow = x() + width() - m_rightLimit;
+        if (overflow <= 0)
+            return;
+        QFont narrower = font();
+        const int stretch = narrower.stretch() > 0 ? narrower.stretch() : 100;
+        narrower.setStretch(std::min(stretch - 1, int(stretch * qreal(width() - overflow) / width())));
+        tighten(narrower);
+    }
+}
+
+LevelLabel::LevelLabel(QWidget *parent, int index) : Caption(parent, true), m_index(index)
+{
+    // Only the salary skills answer a click; the last three keep the arrow.
+    if (index <= kSalarySkillCount)
+        setCursor(Qt::PointingHandCursor);
 }
 
 void LevelLabel::moveLeftEdge(int x)
@@ -71,49 +159,90 @@ void LevelLabel::moveLeftEdge(int x)
     keepWithinLimit();
 }
 
-void LevelLabel::setRightLimit(int x)
-{
-    m_rightLimit = x;
-    keepWithinLimit();
-}
-
-// The longest level names beside the longest captions of some languages reach
-// past the window's edge or into the next column's captions. Rather than lose
-// the end of the name or draw over a caption, its letters close up just enough.
-void LevelLabel::keepWithinLimit()
-{
-    if (m_rightLimit <= 0 || text().size() < 2)
-        return;
-    // Glyphs land on whole pixels, so a first guess may fall a pixel short.
-    const qreal gaps = qreal(text().size() - 1);
-    qreal spacing = font().letterSpacing();
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const int overflow = x() + width() - m_rightLimit;
-        if (overflow <= 0)
-            return;
-        spacing -= std::max(qreal(overflow), 1.0) / gaps;
-        QFont tighter = font();
-        tighter.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-        setFont(tighter);
-        resize(sizeHint());
-    }
-}
-
 void LevelLabel::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     emit mouseDown(m_index, buttonNumber(event->button()));
 }
 
-Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent)
+void LevelLabel::keyPressEvent(QKeyEvent *event)
 {
-    setAttribute(Qt::WA_NoMousePropagation);
-    const QPixmap pixmap = QPixmap::fromImage(resourcePicture(resource));
-    setPixmap(pixmap);
-    resize(pixmap.size());
+    int button = 0;
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Plus:
+            button = 1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Minus:
+            button = 2;
+            break;
+        default:
+            break;
+        }
+    }
+    if (button == 0) {
+        Caption::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit mouseDown(m_index, button);
 }
 
-WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+void LevelLabel::paintEvent(QPaintEvent *event)
+{
+    Caption::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
+Picture::Picture(QWidget *parent, const QString &resource, qreal devicePixelRatio)
+    : QLabel(parent), m_resource(resource)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+    showAt(devicePixelRatio);
+}
+
+void Picture::showAt(qreal devicePixelRatio)
+{
+    const int factor = picturePixelRatio(devicePixelRatio);
+    QImage image = resourcePicture(pictureResource(m_resource, factor));
+    image.setDevicePixelRatio(factor); // the natural size stays, in device-independent pixels
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    setPixmap(pixmap);
+    resize(pixmap.deviceIndependentSize().toSize());
+}
+
+PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+
+void PushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) // one press for one key stroke, as with Space
+        click();
+}
+
+WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : PushButton(caption, parent) {}
+
+void WrappingButton::setLayoutFont(const QFont &font, qreal overstrike)
+{
+    m_overstrike = overstrike;
+    setFont(font);
+    update();
+}
 
 void WrappingButton::paintEvent(QPaintEvent *)
 {
@@ -126,7 +255,15 @@ void WrappingButton::paintEvent(QPaintEvent *)
 
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    if (m_overstrike <= 0) {
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+        return;
+    }
+    for (qreal offset : strikeOffsets(m_overstrike)) {
+        // Centred as one text, the overstrike included.
+        painter.drawText(QRectF(area).translated(offset - m_overstrike / 2, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                         caption);
+    }
 }
 
 LanguageList::LanguageList(QWidget *parent) : QComboBox(parent)

@@ -28,8 +28,25 @@ public:
     virtual void setCaption(const QString &caption);
     void setTextColor(ColorValue color);
 
+    // The font the layout gives the label at the screen's scale, and how far
+    // its text is struck again to the right where that font's bold is drawn
+    // from outlines no bolder than its regular ones (see boldOverstrike()).
+    void setLayoutFont(const QFont &font, qreal overstrike);
+
+    // Where an auto-size label's text must end: a line of the card, the
+    // window's edge, or the next column. 0 sets no limit.
+    void setRightLimit(int x);
+
+protected:
+    void keepWithinLimit();
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     bool m_autoSize;
+    int m_rightLimit = 0;
+    QFont m_layoutFont;
+    bool m_tightened = false; // the font is m_layoutFont closed up or narrowed
+    qreal m_overstrike = 0;
 };
 
 // One member of the level label array; reports a press with its index and button.
@@ -42,44 +59,67 @@ public:
 
     int index() const { return m_index; }
 
-    void setCaption(const QString &caption) override;
     void moveLeftEdge(int x);
-    // Where the label's text must end: the window's edge, or the next column.
-    void setRightLimit(int x);
 
 signals:
     void mouseDown(int index, int button);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // Up, Right and + step the level up, Down, Left and - down: the left and
+    // right button's presses, for a label reached with Tab.
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void keepWithinLimit();
-
     int m_index;
-    int m_rightLimit = 0;
+};
+
+// A push button that Return and Enter press when it has the focus, as Space
+// does; outside a dialog a plain one ignores them.
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    PushButton(const QString &caption, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A push button whose caption wraps onto a second line when it is too long
 // for one, as long captions in some languages are.
-class WrappingButton : public QPushButton
+class WrappingButton : public PushButton
 {
     Q_OBJECT
 
 public:
     WrappingButton(const QString &caption, QWidget *parent);
 
+    // As Caption::setLayoutFont().
+    void setLayoutFont(const QFont &font, qreal overstrike);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    qreal m_overstrike = 0;
 };
 
-// A JPEG shown at its natural size, behind the labels.
+// A JPEG shown at its natural size, behind the labels. From 150 % on it is
+// drawn from its version of twice the size, named "name@2x.jpg", so it stays sharp.
 class Picture : public QLabel
 {
     Q_OBJECT
 
 public:
-    Picture(QWidget *parent, const QString &resource);
+    Picture(QWidget *parent, const QString &resource, qreal devicePixelRatio);
+
+    void showAt(qreal devicePixelRatio);
+
+private:
+    QString m_resource;
 };
 
 // The language list. Its click event follows every pick: the user's (even of

@@ -2,7 +2,11 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+#include <QWidget>
+#include <QWindow>
 
 namespace wagecourt::ui {
 
@@ -36,6 +40,19 @@ bool addFont(const QString &fileName, const QString &family)
     return false;
 }
 
+// Windows carries both faces itself, and macOS Tahoma; there they are taken
+// as the system has them. Elsewhere only the free files count, so that a
+// system's look-alike under the same name is never taken for them.
+bool systemHas(const QString &family)
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return fontFolders().isEmpty() ? false : QFontDatabase::hasFamily(family);
+#else
+    Q_UNUSED(family);
+    return false;
+#endif
+}
+
 const LoadedFaces &loadedFaces()
 {
     static const LoadedFaces faces = [] {
@@ -43,12 +60,36 @@ const LoadedFaces &loadedFaces()
         loaded.tahoma = addFont(u"tahoma.ttf"_s, u"Tahoma"_s);
         loaded.tahomaBold = loaded.tahoma && addFont(u"tahomabd.ttf"_s, u"Tahoma"_s);
         loaded.msSansSerif = addFont(u"ms_sans_serif.ttf"_s, u"MS Sans Serif"_s);
+        if (!loaded.tahoma && systemHas(u"Tahoma"_s))
+            loaded.tahoma = loaded.tahomaBold = true;
+        if (!loaded.msSansSerif)
+            loaded.msSansSerif = systemHas(u"MS Sans Serif"_s);
         return loaded;
     }();
     return faces;
 }
 
 } // namespace
+
+TextScale TextScale::of(const QScreen *screen)
+{
+    if (!screen)
+        return {};
+    return {screen->logicalDotsPerInchY(), screen->devicePixelRatio()};
+}
+
+TextScale TextScale::of(const QWidget *widget)
+{
+    // A window that exists knows its screen; one not yet shown opens on the widget's.
+    if (const QWindow *window = widget->window()->windowHandle(); window && window->screen())
+        return {window->screen()->logicalDotsPerInchY(), widget->window()->devicePixelRatioF()};
+    return of(widget->screen() ? widget->screen() : QGuiApplication::primaryScreen());
+}
+
+bool TextScale::isNative() const
+{
+    return qFuzzyCompare(logicalDpi * devicePixelRatio, 96.0);
+}
 
 void setLayoutFontFolders(const QStringList &folders)
 {
@@ -60,35 +101,79 @@ void loadLayoutFonts()
     loadedFaces();
 }
 
-QFont layoutFont(Face face, qreal points, bool bold, bool underline)
+bool drawsTunedBitmaps(const TextScale &scale)
 {
-    // The free faces draw bold as hand-tuned pixels for small text only; their
-    // larger bold outlines are too thin to read as bold.
+    return scale.isNative() && loadedFaces().tahoma;
+}
+
+namespace {
+
+struct Choice
+{
+    QString family; // empty: the stand-in
+    bool overstruck = false;
+};
+
+Choice choose(Face face, qreal points, bool bold, const TextScale &scale)
+{
+    // The free faces draw bold as hand-tuned pixels for small text at the native
+    // scale only; their bold outlines are as thin as the regular ones.
     constexpr qreal kLargestTunedBold = 9.0;
     const LoadedFaces &faces = loadedFaces();
-    const bool tunedBold = bold && points <= kLargestTunedBold && faces.tahomaBold;
+    if (scale.isNative()) {
+        const bool tunedBold = bold && points <= kLargestTunedBold && faces.tahomaBold;
+        if (face == Face::Tahoma && faces.tahoma && (!bold || tunedBold))
+            return {u"Tahoma"_s};
+        if (face == Face::MsSansSerif && faces.msSansSerif && !bold)
+            return {u"MS Sans Serif"_s};
+        if (face == Face::MsSansSerif && tunedBold)
+            return {u"Tahoma"_s}; // the free MS Sans Serif has no bold; Tahoma's is its close cousin
+        if (face == Face::MsSansSerif && !faces.msSansSerif && faces.tahoma && !bold)
+            return {u"Tahoma"_s}; // a system without MS Sans Serif (macOS)
+        return {};
+    }
+    // MS Sans Serif is bitmaps of three sizes only; the scalable Tahoma is
+    // metrically close to the outline face later systems draw for that name.
+    // Its bold keeps the bold face's letter widths and is struck twice.
+    if (faces.tahoma && !bold)
+        return {u"Tahoma"_s};
+    if (faces.tahomaBold && bold)
+        return {u"Tahoma"_s, true};
+    return {};
+}
 
-    QString family;
-    if (face == Face::Tahoma && faces.tahoma && (!bold || tunedBold))
-        family = u"Tahoma"_s;
-    else if (face == Face::MsSansSerif && faces.msSansSerif && !bold)
-        family = u"MS Sans Serif"_s;
-    else if (face == Face::MsSansSerif && tunedBold)
-        family = u"Tahoma"_s; // the free MS Sans Serif has no bold; Tahoma's is its close cousin
+} // namespace
 
-    QFont font(family.isEmpty() ? kFallbackFamily : family);
+QFont layoutFont(Face face, qreal points, bool bold, bool underline, const TextScale &scale)
+{
+    const Choice choice = choose(face, points, bold, scale);
+    QFont font(choice.family.isEmpty() ? kFallbackFamily : choice.family);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
-    if (family.isEmpty()) {
-        // Narrowed to about the layout faces' width, so every caption still fits.
+    if (choice.family.isEmpty()) {
+        // Narrowed to about the layout faces' width.
         font.setStretch(90);
-    } else {
+    } else if (scale.isNative()) {
         // Hinted for crisp black-and-white pixels, as they were designed.
         font.setStyleStrategy(QFont::NoAntialias);
         font.setHintingPreference(QFont::PreferFullHinting);
     }
     return font;
+}
+
+qreal boldOverstrike(Face face, qreal points, bool bold, const TextScale &scale)
+{
+    // About the difference between a bold stem and a regular one.
+    constexpr qreal kOfTheEm = 0.09;
+    if (!choose(face, points, bold, scale).overstruck)
+        return 0;
+    return points * scale.logicalDpi / 72.0 * kOfTheEm;
+}
+
+QFont defaultFont(const TextScale &scale)
+{
+    return layoutFont(Face::MsSansSerif, 8, false, false, scale);
 }
 
 } // namespace wagecourt::ui

@@ -5,10 +5,16 @@
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
+#include "settings.h"
+#include "tooltips.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace wagecourt::ui {
 
@@ -32,7 +38,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_platform(platform),
-      m_twips(screenDpi(this))
+      m_twips(screenDpi(this)),
+      m_scale(TextScale::of(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Wagecourt v1.0 - by Tarvel (58203)"_s);
@@ -44,7 +51,65 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setFixedSize(m_twips(kClientWidth), m_twips(kCompactClientHeight));
 
     createControls();
+    m_tips = new Form1Tips(ui, m_state, this);
+    createKeys();
     Form_Load();
+    m_loaded = true;
+}
+
+void Form1::createKeys()
+{
+    m_copy = new QAction(u"Copy"_s, this);
+    m_copy->setShortcuts(QKeySequence::Copy);
+    connect(m_copy, &QAction::triggered, this, &Form1::copyPlayer);
+
+    // The same press as the button's: its pauses, its check, its ERROR box.
+    m_paste = new QAction(u"Paste and Calculate"_s, this);
+    m_paste->setShortcuts(QKeySequence::Paste);
+    connect(m_paste, &QAction::triggered, this, &Form1::Command1_Click);
+
+    auto *info = new QAction(this);
+    info->setShortcut(Qt::Key_F1);
+    connect(info, &QAction::triggered, this, &Form1::Command2_Click);
+
+    // Some platforms bind no key to quitting; Ctrl+Q serves there.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quitKeys.isEmpty())
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    auto *quit = new QAction(this);
+    quit->setShortcuts(quitKeys);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    addActions({m_copy, m_paste, info, quit});
+
+    for (Caption *result : {ui.SalaryText, ui.PosText}) {
+        result->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(result, &QWidget::customContextMenuRequested, this,
+                [this, result](const QPoint &at) { showResultMenu(result->mapToGlobal(at)); });
+    }
+}
+
+void Form1::showResultMenu(const QPoint &globalPosition)
+{
+    if (!m_resultMenu) {
+        m_resultMenu = new QMenu(this);
+        m_resultMenu->addAction(m_copy);
+        m_resultMenu->addAction(m_paste);
+    }
+    m_resultMenu->popup(globalPosition);
+}
+
+void Form1::remember(const QString &key, const QVariant &value)
+{
+    if (!m_loaded)
+        return;
+    // Text formats give back every value as its text.
+    const QVariant stored = m_platform.setting(key);
+    const bool same = stored.typeId() == value.typeId()
+            ? stored == value
+            : stored.typeId() == QMetaType::QString && stored.toString() == value.toString();
+    if (!same)
+        m_platform.setSetting(key, value);
 }
 
 void Form1::setClientHeight(int twips)
@@ -55,9 +120,22 @@ void Form1::setClientHeight(int twips)
 
 void Form1::Form_Load()
 {
-    m_platform.setTopMost(this, true);
+    // The last run's choices; with none, the first start's: on top, English,
+    // placed by the window manager.
+    const RememberedSettings remembered = readSettings(m_platform, size());
+    // Before step one makes the native window: only then does the place count
+    // for the frame, as the place read at close did.
+    if (remembered.position)
+        move(*remembered.position);
+    if (!remembered.onTop) {
+        // Unticked before step one, which then takes the window off the top; the
+        // box's own handler must not run as well.
+        const QSignalBlocker quiet(ui.Check1);
+        ui.Check1->setValue(0);
+    }
+    m_platform.setTopMost(this, ui.Check1->value() == 1);
     m_state.resetLevelsAndPosition();
-    ui.Combo1->select(0); // runs the language switch before the next step
+    ui.Combo1->select(remembered.languageIndex); // runs the language switch before the next step
     m_state.fillLevelColors();
 }
 
@@ -71,6 +149,7 @@ void Form1::Combo1_Click()
         ui.Command1->setText(language->calculateCaption.toString());
         ui.Label_Salary->setCaption(language->salaryCaption.toString());
         ui.Check1->setCaption(language->alwaysOnTopCaption.toString());
+        remember(kLanguageSetting, ui.Combo1->currentText());
     }
 
     // Each level label stands just right of its caption, whose width the new text set.
@@ -82,9 +161,10 @@ void Form1::Combo1_Click()
     }
     for (int i = 1; i <= kSalarySkillCount; ++i)
         ui.LevelText[i]->setCaption(m_state.LevelName[m_state.SkillLevel[i]]);
-    for (int i = kSalarySkillCount + 1; i <= kSkillCaptionCount; ++i)
-        ui.LevelText[i]->setCaption(m_state.LevelName[kLowestLevel]);
+    for (int i = kFirstOtherSkill; i <= kSkillCaptionCount; ++i)
+        ui.LevelText[i]->setCaption(m_state.LevelName[otherLevelShown(i)]);
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+    m_tips->refresh();
 }
 
 void Form1::Command1_Click()
@@ -120,9 +200,11 @@ void Form1::Check1_Click()
     switch (ui.Check1->value()) {
     case 1:
         m_platform.setTopMost(this, true);
+        remember(kOnTopSetting, true);
         break;
     case 0:
         m_platform.setTopMost(this, false);
+        remember(kOnTopSetting, false);
         break;
     default:
         break;
@@ -158,6 +240,20 @@ void Form1::LevelText_MouseDown(int index, int button)
         ++level;
     CalcSalary(m_state);
     ShowClickResult(index);
+    m_tips->refresh(); // a tip up for this label follows the new level
+}
+
+bool Form1::event(QEvent *event)
+{
+    // A screen of another scale wants other faces and pictures; the window may
+    // also first show on another screen than the one it was built for.
+    if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    )
+        applyScale(TextScale::of(this));
+    return QWidget::event(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)
@@ -168,6 +264,23 @@ void Form1::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (isVisible()) {
+        remember(kPositionXSetting, pos().x());
+        remember(kPositionYSetting, pos().y());
+    }
+    QWidget::closeEvent(event);
+}
+
+void Form1::copyPlayer()
+{
+    const LanguageEntry *language = findLanguage(ui.Combo1->currentText());
+    const QString text = language ? skillListText(*language, m_state.SkillLevel) : QString();
+    if (!text.isEmpty())
+        m_platform.setClipboardText(text);
+}
+
 void Form1::ShowLevel(int k)
 {
     const int level = m_state.SkillLevel[k];
@@ -175,12 +288,30 @@ void Form1::ShowLevel(int k)
     ui.LevelText[k]->setTextColor(m_state.LevelColor[level]);
 }
 
+// Stamina, Free Throw and Experience set no salary, but show what the last
+// list gave them; where it gave nothing readable, the lowest level as at start.
+int Form1::otherLevelShown(int i) const
+{
+    const int level = m_state.OtherSkillLevel[i];
+    return isValidLevel(level) ? level : kLowestLevel;
+}
+
+void Form1::ShowOtherLevel(int i)
+{
+    const int level = otherLevelShown(i);
+    ui.LevelText[i]->setCaption(m_state.LevelName[level]);
+    ui.LevelText[i]->setTextColor(m_state.LevelColor[level]);
+}
+
 void Form1::ShowImportResult()
 {
     for (int k = 1; k <= kSalarySkillCount; ++k)
         ShowLevel(k);
+    for (int i = kFirstOtherSkill; i <= kSkillCaptionCount; ++i)
+        ShowOtherLevel(i);
     ui.SalaryText->setCaption(salaryImportText(m_state.Salary));
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+    m_tips->refresh();
 }
 
 void Form1::ShowClickResult(int k)

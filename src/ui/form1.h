@@ -2,14 +2,19 @@
 
 #include "controls.h"
 #include "engine/playerstate.h"
+#include "fonts.h"
 #include "twips.h"
 
 #include <QPushButton>
 #include <QWidget>
 
+class QAction;
+class QMenu;
+
 namespace wagecourt::ui {
 
 class Platform;
+class Form1Tips;
 
 inline constexpr int kCompactClientHeight = 3525; // twips: control strip and player card
 inline constexpr int kExpandedClientHeight = 8850; // twips: down to the last instruction
@@ -20,7 +25,7 @@ inline constexpr int kLevelLabelGap = 45; // twips between a skill caption and i
 // Form1's layout, each new one behind the ones before it.
 struct Form1Controls
 {
-    QPushButton *Command2 = nullptr;
+    PushButton *Command2 = nullptr;
     LanguageList *Combo1 = nullptr;
     ValueCheckBox *Check1 = nullptr;
     WrappingButton *Command1 = nullptr;
@@ -54,6 +59,7 @@ public:
     const Form1Controls &controls() const { return ui; }
     const PlayerState &state() const { return m_state; }
     const Twips &twips() const { return m_twips; }
+    const Form1Tips &tips() const { return *m_tips; }
 
     void Form_Load();
     void Combo1_Click();
@@ -63,21 +69,55 @@ public:
     void Form_MouseDown(int button);
     void LevelText_MouseDown(int index, int button);
 
+    // Copy (Ctrl+C): the player shown, as the game's skill list in the chosen
+    // language with a salary line, onto the clipboard.
+    void copyPlayer();
+
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // A font as the layout gives it, drawn in the face that suits the scale.
+    struct LaidOutFont
+    {
+        QWidget *control;
+        Face face;
+        qreal points;
+        bool bold = false;
+        bool underline = false;
+    };
+
     void createControls();
+    void createKeys();
+    void setLaidOutFont(const LaidOutFont &font);
+    void applyLaidOutFont(const LaidOutFont &font);
+    void setTextLimits();
+    void applyScale(const TextScale &scale);
     void setClientHeight(int twips);
+    void showResultMenu(const QPoint &globalPosition);
+    // Stores a changed setting once the window is loaded; a run that changes
+    // nothing writes nothing.
+    void remember(const QString &key, const QVariant &value);
 
     void ShowLevel(int k);
+    void ShowOtherLevel(int i);
+    int otherLevelShown(int i) const;
     void ShowImportResult();
     void ShowClickResult(int k);
 
     Platform &m_platform;
     Twips m_twips;
+    TextScale m_scale;
+    QList<LaidOutFont> m_fonts;
     Form1Controls ui;
     PlayerState m_state;
+    Form1Tips *m_tips = nullptr;
+    QAction *m_copy = nullptr;  // Copy, in the window and in the result menu
+    QAction *m_paste = nullptr; // Paste and Calculate
+    QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position
+    bool m_loaded = false;
 };
 
 } // namespace wagecourt::ui

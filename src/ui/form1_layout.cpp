@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "i18n/catalogue.h"
 
+#include <QApplication>
 #include <QScreen>
 
 namespace wagecourt::ui {
@@ -48,6 +49,8 @@ constexpr int kCaptionCreationOrder[kSkillCaptionCount] = {13, 12, 10, 11, 9, 8,
 
 constexpr int kLevelLabelWidth = 795;
 
+constexpr Place kCreditTextPlace{480, 3765, 7875, 495};
+
 const QString kCreditText =
         u"   Wagecourt is a tool for calculating player salaries.. It uses Velmor's formulas ,so special thanks"
         u"     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable"
@@ -56,10 +59,24 @@ const QString kCreditText =
 // Black text on the colour of an active title bar's text: white in every usual scheme.
 const QColor kWindowBackground = Qt::white;
 
+// Lines of the card picture that text must not touch, in the picture's own
+// pixels as tools/drawpictures draws them: the rule between the salary and the
+// skills, the accent that begins each band of the right column, and the frame.
+constexpr int kCardRuleX = 246;
+constexpr int kRightBandAccentX = 410;
+constexpr int kCardFrameX = 579;
+// Text ends this many pixels before such a line: one clear, one for the ink
+// that a closed-up last letter or its underline may reach past its label.
+constexpr int kClearOfLine = 2;
+
 } // namespace
 
 void Form1::createControls()
 {
+    // The controls without a font of their own and the message box take the
+    // application's, chosen for the main screen; this window may open on another.
+    if (const QFont standard = defaultFont(m_scale); QApplication::font() != standard)
+        QApplication::setFont(standard);
     auto place = [this](QWidget *widget, const Place &at) {
         widget->setGeometry(m_twips(at.left), m_twips(at.top), m_twips(at.width), m_twips(at.height));
         widget->lower(); // each control lies behind the ones created before it
@@ -71,9 +88,8 @@ void Form1::createControls()
         created->setCaption(text);
         return created;
     };
-    const QFont cardFont = layoutFont(Face::Tahoma, 8.25);
 
-    ui.Command2 = new QPushButton(u"Show Info"_s, this);
+    ui.Command2 = new PushButton(u"Show Info"_s, this);
     ui.Command2->setObjectName(u"Command2"_s);
     place(ui.Command2, {7755, 45, 915, 330});
 
@@ -92,7 +108,7 @@ void Form1::createControls()
 
     ui.Command1 = new WrappingButton(u"Calculate Salary"_s, this);
     ui.Command1->setObjectName(u"Command1"_s);
-    ui.Command1->setFont(layoutFont(Face::MsSansSerif, 9.75, true));
+    setLaidOutFont({ui.Command1, Face::MsSansSerif, 9.75, true});
     place(ui.Command1, {2025, 2130, 1575, 690});
 
     ui.Label6 = label("Label6", {540, 8280, 6585, 270},
@@ -101,44 +117,44 @@ void Form1::createControls()
     ui.Label4 = label("Label4", {540, 7500, 6585, 270},
                       u"2. Select your in-game language from the drop-down menu.."_s, false);
 
-    ui.Image2 = new Picture(this, u":/pictures/screenshot.jpg"_s);
+    ui.Image2 = new Picture(this, u":/pictures/screenshot.jpg"_s, m_scale.devicePixelRatio);
     ui.Image2->setObjectName(u"Image2"_s);
+    const QSize screenshotSize = ui.Image2->size();
     place(ui.Image2, {1605, 5430, 4170, 1935});
-    ui.Image2->resize(ui.Image2->pixmap().size()); // natural size, never stretched
+    ui.Image2->resize(screenshotSize); // natural size, never stretched
     ui.Image2->setAccessibleName(u"Copying a player's skills in a web browser"_s);
 
     ui.Label3 = label("Label3", {540, 5025, 6585, 270},
                       u"1. Go to Courtlore Website and copy your player's skills starting from \"Jump Shot\".."_s,
                       false);
     ui.Label2 = label("Label2", {540, 4605, 1410, 195}, QString(), true);
-    ui.Label2->setFont(layoutFont(Face::MsSansSerif, 8.25, true, true));
+    setLaidOutFont({ui.Label2, Face::MsSansSerif, 8.25, true, true});
     ui.Label2->setCaption(u"INSTRUCTIONS"_s);
 
-    ui.Label1 = label("Label1", {480, 3765, 7875, 495}, kCreditText, false);
+    ui.Label1 = label("Label1", kCreditTextPlace, kCreditText, false);
     ui.Label1->setWordWrap(true);
     ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     ui.PosText = label("PosText", {6600, 555, 1290, 210}, QString(), true);
-    ui.PosText->setFont(layoutFont(Face::Tahoma, 9, true));
+    setLaidOutFont({ui.PosText, Face::Tahoma, 9, true});
     ui.PosText->setCaption(u"Small Forward"_s);
     ui.PosText->setAccessibleDescription(u"Best position"_s);
 
     ui.SalaryText = label("SalaryText", {2190, 1275, 1215, 255}, QString(), false);
-    ui.SalaryText->setFont(cardFont);
+    setLaidOutFont({ui.SalaryText, Face::Tahoma, 8.25});
     ui.SalaryText->setCaption(u" 504"_s);
     ui.SalaryText->setAccessibleDescription(u"Weekly salary"_s);
 
     ui.Label_Salary = label("Label_Salary", {2040, 1065, 1080, 195}, QString(), true);
-    ui.Label_Salary->setFont(cardFont);
+    setLaidOutFont({ui.Label_Salary, Face::Tahoma, 8.25});
     ui.Label_Salary->setCaption(u"Weekly Salary:"_s);
 
-    const QFont levelFont = layoutFont(Face::Tahoma, 8.25, true, true);
     const QString firstLevelName = u"atrocious"_s;
     for (int i = kSkillCaptionCount; i >= 1; --i) {
         const SkillRow &row = kSkillRows[i - 1];
         auto *level = new LevelLabel(this, i);
         level->setObjectName(u"LevelText_%1"_s.arg(i));
-        level->setFont(levelFont);
+        setLaidOutFont({level, Face::Tahoma, 8.25, true, true});
         const int left = row.captionPlace.left + row.captionPlace.width + kLevelLabelGap;
         place(level, {left, row.levelTop, kLevelLabelWidth, 195});
         level->setCaption(firstLevelName);
@@ -149,23 +165,17 @@ void Form1::createControls()
     for (int i : kCaptionCreationOrder) {
         const SkillRow &row = kSkillRows[i - 1];
         Caption *caption = label(row.captionName, row.captionPlace, QString(), true);
-        caption->setFont(cardFont);
+        setLaidOutFont({caption, Face::Tahoma, 8.25});
         caption->setCaption(QString::fromUtf16(row.caption));
         ui.SkillCaption[i] = caption;
     }
 
-    // A level label ends before the right column's captions on its line, or at the window's edge.
-    const int columnGap = m_twips(kLevelLabelGap);
-    for (int i = 1; i <= kSkillCaptionCount; ++i) {
-        const bool besideRightColumn = i % 2 == 1 && i + 1 <= kSkillCaptionCount;
-        ui.LevelText[i]->setRightLimit(besideRightColumn ? ui.SkillCaption[i + 1]->x() - columnGap
-                                                         : m_twips(kClientWidth));
-    }
-
-    ui.Image1 = new Picture(this, u":/pictures/playercard.jpg"_s);
+    ui.Image1 = new Picture(this, u":/pictures/playercard.jpg"_s, m_scale.devicePixelRatio);
     ui.Image1->setObjectName(u"Image1"_s);
+    const QSize cardSize = ui.Image1->size();
     place(ui.Image1, {0, 375, 8715, 3090});
-    ui.Image1->resize(ui.Image1->pixmap().size());
+    ui.Image1->resize(cardSize);
+    setTextLimits();
     ui.Image1->setAccessibleName(u"Player card"_s);
 
     // The info labels sit on the window's own colour; the card's labels paint only their text.
@@ -178,15 +188,89 @@ void Form1::createControls()
     ui.Check1->setBackgroundRole(QPalette::Window); // a button would fill with the button colour
     ui.Check1->setAutoFillBackground(true);
 
+    // The keyboard reaches the four controls as laid out, then the ten levels
+    // that hold a level, in skill order.
     setTabOrder(ui.Command1, ui.Check1);
     setTabOrder(ui.Check1, ui.Combo1);
     setTabOrder(ui.Combo1, ui.Command2);
+    QWidget *previous = ui.Command2;
+    for (int i = 1; i <= kSalarySkillCount; ++i) {
+        ui.LevelText[i]->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, ui.LevelText[i]);
+        previous = ui.LevelText[i];
+    }
     ui.Command1->setFocus();
 
     connect(ui.Combo1, &LanguageList::clicked, this, &Form1::Combo1_Click);
     connect(ui.Check1, &ValueCheckBox::clickEvent, this, &Form1::Check1_Click);
     connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::setLaidOutFont(const LaidOutFont &font)
+{
+    applyLaidOutFont(font);
+    m_fonts.append(font);
+}
+
+void Form1::applyLaidOutFont(const LaidOutFont &font)
+{
+    const QFont scaled = layoutFont(font.face, font.points, font.bold, font.underline, m_scale);
+    const qreal overstrike = boldOverstrike(font.face, font.points, font.bold, m_scale);
+    if (auto *caption = qobject_cast<Caption *>(font.control))
+        caption->setLayoutFont(scaled, overstrike);
+    else if (auto *button = qobject_cast<WrappingButton *>(font.control))
+        button->setLayoutFont(scaled, overstrike);
+}
+
+void Form1::setTextLimits()
+{
+    // The hand-tuned faces at 1× keep the limits the window was laid out with:
+    // a level label ends before the right column's captions, or at the
+    // window's edge. Other faces keep clear of the card's lines as well.
+    const bool laidOut = drawsTunedBitmaps(m_scale);
+    const int card = ui.Image1->x();
+    const int columnGap = m_twips(kLevelLabelGap);
+    for (int i = 1; i <= kSkillCaptionCount; ++i) {
+        const bool besideRightColumn = i % 2 == 1 && i + 1 <= kSkillCaptionCount;
+        int limit = besideRightColumn ? ui.SkillCaption[i + 1]->x() - columnGap : m_twips(kClientWidth);
+        if (!laidOut)
+            limit = std::min(limit, card + (besideRightColumn ? kRightBandAccentX : kCardFrameX) - kClearOfLine);
+        ui.LevelText[i]->setRightLimit(limit);
+    }
+    ui.Label_Salary->setRightLimit(card + kCardRuleX - kClearOfLine);
+
+    // The credit text's box reaches further down where a face wraps the text onto more lines than it holds.
+    const int laidOutHeight = m_twips(kCreditTextPlace.height);
+    ui.Label1->resize(ui.Label1->width(), std::max(laidOutHeight, ui.Label1->heightForWidth(ui.Label1->width())));
+}
+
+// Everything drawn at a new scale: each font in the face that suits it, the
+// pictures in their version for it, and the labels fitted to their new text.
+void Form1::applyScale(const TextScale &scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    if (const QFont standard = defaultFont(scale); QApplication::font() != standard)
+        QApplication::setFont(standard);
+    for (const LaidOutFont &font : std::as_const(m_fonts))
+        applyLaidOutFont(font);
+    ui.Image1->showAt(scale.devicePixelRatio);
+    ui.Image2->showAt(scale.devicePixelRatio);
+
+    for (Caption *caption : {ui.Label2, ui.PosText, ui.Label_Salary})
+        caption->setCaption(caption->caption());
+    for (int i = 1; i <= kSkillCaptionCount; ++i)
+        ui.SkillCaption[i]->setCaption(ui.SkillCaption[i]->caption());
+    ui.Check1->setCaption(ui.Check1->text());
+    setTextLimits();
+    const int gap = m_twips(kLevelLabelGap);
+    for (int i = 1; i <= kSkillCaptionCount; ++i) {
+        const Caption *caption = ui.SkillCaption[i];
+        ui.LevelText[i]->moveLeftEdge(caption->x() + caption->width() + gap);
+        ui.LevelText[i]->setCaption(ui.LevelText[i]->caption());
+    }
 }
 
 } // namespace wagecourt::ui

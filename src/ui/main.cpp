@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "firstframe.h"
 #include "fonts.h"
 #include "form1.h"
@@ -9,16 +10,17 @@
 #include <QIcon>
 
 #include <cstdio>
-#include <cstring>
+#include <optional>
 
 namespace {
 
-// Wayland lets no application keep itself above other windows; XWayland does.
-void preferXWayland()
+QStringList argumentList(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qgetenv("XDG_SESSION_TYPE") == "wayland"
-        && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
 } // namespace
@@ -26,30 +28,51 @@ void preferXWayland()
 int main(int argc, char *argv[])
 {
     // Answered before any display is needed.
-    bool measureStartUp = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s\n", WAGECOURT_VERSION_TEXT);
-            return 0;
+    const wagecourt::ui::CommandLine commandLine = wagecourt::ui::parseCommandLine(argumentList(argc, argv));
+    switch (commandLine.action) {
+    case wagecourt::ui::CommandLine::Action::Help:
+    case wagecourt::ui::CommandLine::Action::Version:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::perror("wagecourt: cannot write to standard output");
+            return 1;
         }
-        // For the start-up benchmark only.
-        measureStartUp = measureStartUp || std::strcmp(argv[i], "--quit-after-first-frame") == 0;
+        return 0;
+    case wagecourt::ui::CommandLine::Action::UsageError:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case wagecourt::ui::CommandLine::Action::Run:
+        break;
     }
 
+    QString platformFailure;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    const wagecourt::ui::PlatformChoice choice =
+        wagecourt::ui::choosePlatform(wagecourt::ui::currentDisplayEnvironment(commandLine));
+    if (!choice.refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", choice.refusal.toLocal8Bit().constData());
+        return 1;
+    }
+    if (!choice.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", choice.platform);
+    platformFailure = choice.failure;
+#endif
+
     wagecourt::ui::StartupWarmup warmup;
-    preferXWayland();
+    std::optional<wagecourt::ui::PlatformStartGuard> platformGuard(std::in_place, platformFailure);
     QApplication app(argc, argv);
+    platformGuard.reset();
     warmup.applicationReady();
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
     //QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.wagecourt.Wagecourt.svg")));
     wagecourt::ui::loadLayoutFonts();
-    QApplication::setFont(wagecourt::ui::layoutFont(wagecourt::ui::Face::MsSansSerif, 8));
+    QApplication::setFont(wagecourt::ui::defaultFont(wagecourt::ui::TextScale::of(QGuiApplication::primaryScreen())));
 
     wagecourt::ui::DesktopPlatform platform;
     wagecourt::ui::Form1 form(platform);
-    if (measureStartUp)
+    if (commandLine.quitAfterFirstFrame)
         wagecourt::ui::quitAfterFirstFrame(&form);
     form.show();
     return app.exec();

@@ -1,7 +1,9 @@
 #include "warmup.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QMutex>
+#include <QScreen>
 
 #ifdef WAGECOURT_HAVE_DBUS
 #include <QDBusConnection>
@@ -44,6 +46,19 @@ QImage resourcePicture(const QString &resource)
     return decoded;
 }
 
+int picturePixelRatio(qreal devicePixelRatio)
+{
+    return devicePixelRatio >= 1.5 ? 2 : 1;
+}
+
+QString pictureResource(const QString &resource, int pixelRatio)
+{
+    if (pixelRatio == 1)
+        return resource;
+    const qsizetype dot = resource.lastIndexOf(u'.');
+    return resource.first(dot) + QStringLiteral("@%1x").arg(pixelRatio) + resource.sliced(dot);
+}
+
 StartupWarmup::StartupWarmup()
 {
 #ifndef Q_OS_WIN
@@ -68,12 +83,23 @@ StartupWarmup::~StartupWarmup()
 {
     if (m_worker.joinable())
         m_worker.join();
+    if (m_largePictures.joinable())
+        m_largePictures.join();
 }
 
 void StartupWarmup::applicationReady()
 {
     if (m_worker.joinable())
         m_worker.join();
+    // The larger pictures only for a screen that shows them; at 1× they would
+    // cost a core's time for nothing.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && picturePixelRatio(screen->devicePixelRatio()) == 2) {
+        m_largePictures = std::thread([] {
+            for (const QString &picture : kPictures)
+                resourcePicture(pictureResource(picture, 2));
+        });
+    }
 #ifdef WAGECOURT_HAVE_DBUS
     m_worker = std::thread([] { QDBusConnection::sessionBus(); });
 #endif

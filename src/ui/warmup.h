@@ -12,7 +12,8 @@ namespace wagecourt::ui {
 // display, the font configuration is read and the pictures are decoded. Call
 // applicationReady() right after QApplication exists: the session bus, which
 // the screen-reader bridge needs as soon as the first caption is set, is then
-// connected while the window is being built.
+// connected while the window is being built, and on a screen that takes the
+// pictures' larger versions these are decoded meanwhile too.
 class StartupWarmup
 {
 public:
@@ -25,11 +26,20 @@ public:
 
 private:
     std::thread m_worker;
+    std::thread m_largePictures;
 };
 
 // A picture from the resources, decoded by the warm-up when it ran, else now.
 // Each picture is decoded once; later calls return the same image. A picture
 // that could not be decoded is tried again on the next call.
 QImage resourcePicture(const QString &resource);
+
+// Which version of a picture a screen takes: 2, the one drawn at twice the
+// size, from a device pixel ratio of 1.5 on; else 1.
+int picturePixelRatio(qreal devicePixelRatio);
+
+// The resource of a picture's version: ":/pictures/card.jpg" at 2 is
+// ":/pictures/card@2x.jpg".
+QString pictureResource(const QString &resource, int pixelRatio);
 
 } // namespace wagecourt::ui

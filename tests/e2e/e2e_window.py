@@ -9,6 +9,8 @@ X server (xwininfo, xprop). Expected salaries and positions come from
 wagecourt-cli, which computes exactly what the window must show.
 
 Run by run_e2e.sh, which provides the X server, window manager and session bus.
+Under openbox it runs the whole session; under another window manager (--wm)
+only the start and the Always on Top toggles, which window managers differ in.
 Prints one PASS/FAIL line per check; exits 1 on any failure.
 """
 
@@ -65,6 +67,10 @@ CAPTIONS = {
                 "Passspiel:", "Zonenwurf:", "Innenvert:", "Rebounds:", "Blocking:", "Kondition:",
                 "Freiwurf:", "Erfahrung:"],
 }
+POSITION_NAMES = {
+    "English": ["Point Guard", "Shooting Guard", "Small Forward", "Power Forward", "Center"],
+}
+SALARY_CAPTIONS = {"English": "Weekly Salary:", "Deutsch": "Gehalt:"}
 LANGUAGES = ["English", "Türkçe", "Español", "Italiano", "Français", "Deutsch", "Polski",
              "Português"]
 ERROR_TEXT = ("Please copy your player's skills again and make sure that you chose the correct "
@@ -285,6 +291,13 @@ def skill_list(language, levels):
                    for caption, level in zip(CAPTIONS[language], levels))
 
 
+def copied_player(language, levels, result):
+    """What Copy puts on the clipboard: the ten salary skills as the game lists
+    them, then the salary caption, the salary as an import shows it and the position."""
+    return (skill_list(language, levels[:10]) +
+            f"{SALARY_CAPTIONS[language]} {import_text(result['salary'])} ({result['position_name']})\n")
+
+
 # ---------------------------------------------------------------- the window
 
 def descendants(accessible, depth=4):
@@ -378,15 +391,15 @@ class Window:
                 self.salary = child
             elif description == "Best position":
                 self.position = child
-            elif role == pyatspi.ROLE_PUSH_BUTTON and name == "Calculate Salary":
-                self.calculate = child
             elif role == pyatspi.ROLE_PUSH_BUTTON and name == "Show Info":
                 self.info = child
+            elif role == pyatspi.ROLE_PUSH_BUTTON:  # its caption is in the language the window starts in
+                self.calculate = child
             elif role == pyatspi.ROLE_CHECK_BOX:
                 self.checkbox = child
             elif role == pyatspi.ROLE_COMBO_BOX:
                 self.combo = child
-            elif name == "Jump Shot:":
+            elif name in (captions[JS] for captions in CAPTIONS.values()):
                 self.js_caption = child
         missing = [d for d, a in zip(LEVEL_DESCRIPTIONS, self.levels) if a is None]
         for what, accessible in (("Weekly salary", self.salary), ("Best position", self.position),
@@ -449,7 +462,8 @@ class Window:
 # ---------------------------------------------------------------- the checks
 
 class Session:
-    def __init__(self, window, oracle, clipboard, report):
+    def __init__(self, binary, window, oracle, clipboard, report):
+        self.binary = binary
         self.w = window
         self.oracle = oracle
         self.clipboard = clipboard
@@ -467,9 +481,12 @@ class Session:
         return seen
 
     def expected_card(self, language, levels, salary_form):
+        """levels: the ten, and the last list's Stamina, Free Throw and Experience
+        when there was a list with them (else they show the lowest level)."""
         result = self.oracle.calc(levels, language)
         names = LEVEL_NAMES[language]
-        return {"levels": [names[level - 1] for level in levels[:10]] + [names[0]] * 3,
+        others = levels[10:13] if len(levels) >= 13 else [1] * 3
+        return {"levels": [names[level - 1] for level in levels[:10] + others],
                 "salary": salary_form(result["salary"]),
                 "position": result["position_name"]}
 
@@ -489,8 +506,10 @@ class Session:
         r.equal("start: window width,height", (WIDTH, COMPACT_HEIGHT), (width, height))
         size = f"{WIDTH} by {COMPACT_HEIGHT}"
         r.equal("start: fixed size (min, max hints)", (size, size), size_hints(w.wid))
-        r.check("start: _NET_WM_STATE_ABOVE set", "_NET_WM_STATE_ABOVE" in wm_states(w.wid),
-                "_NET_WM_STATE_ABOVE", sorted(wm_states(w.wid)))
+        # Asked for once the window is mapped, so it may take a moment.
+        states = poll(lambda: wm_states(w.wid), lambda s: "_NET_WM_STATE_ABOVE" in s)
+        r.check("start: _NET_WM_STATE_ABOVE set", "_NET_WM_STATE_ABOVE" in states,
+                "_NET_WM_STATE_ABOVE", sorted(states))
         r.equal("start: Always on Top ticked", True, w.checked())
         r.equal("start: language list", "English", w.name(w.combo))
         r.equal("start: info button", "Show Info", w.name(w.info))
@@ -522,6 +541,84 @@ class Session:
         self.click_level(JS, RIGHT)
         self.expect_card("start, Jump Shot right click back",
                          {"levels": ["atrocious"] * 13, "salary": " 504", "position": "Small Forward"})
+
+    # -- tooltips
+
+    def shown_tooltip(self):
+        """The text of the application's tooltip on show, or None."""
+        app = self.w._application()
+        for child in app or []:
+            try:
+                if child is None or child.getRole() != pyatspi.ROLE_TOOL_TIP:
+                    continue
+                child.clear_cache()
+                if child.getState().contains(pyatspi.STATE_SHOWING):
+                    return child.name
+            except Exception:  # a tip closing meanwhile
+                continue
+        return None
+
+    def expected_level_tip(self, language, levels, index):
+        now = self.oracle.calc(levels, language)
+        lines = [f"{CAPTIONS[language][index].rstrip(':')}: {levels[index]} of 20, "
+                 f"{LEVEL_NAMES[language][levels[index] - 1]}"]
+        for sign, step, end in (("+", 1, 20), ("-", -1, 1)):
+            if levels[index] == end:
+                lines.append(f"{sign}1: {'highest' if end == 20 else 'lowest'} level")
+                continue
+            moved = list(levels[:10])
+            moved[index] += step
+            then = self.oracle.calc(moved, language)
+            change = then["salary"] - now["salary"]
+            changed = "±0" if change == 0 else ("+" if change > 0 else "-") + import_text(abs(change))
+            line = f"{sign}1: {import_text(then['salary'])} ({changed})"
+            if then["position"] != now["position"]:
+                line += f" as {then['position_name']}"
+            lines.append(line)
+        return "\n".join(lines)
+
+    def expected_chart(self, language, levels):
+        result = self.oracle.calc(levels, language)
+        lines = ["Weekly salary at each position"]
+        for position, value in enumerate(result["values"], start=1):
+            salary = round(value)  # half to even, as the window rounds
+            best = " (best)" if position == result["position"] else ""
+            lines.append(f"{POSITION_NAMES[language][position - 1]}: {import_text(salary)}{best}")
+        return "\n".join(lines)
+
+    def hover(self, accessible):
+        """Rests the pointer on a control, coming from the bare surface so that it moves."""
+        x, y = self.w.bare_point()
+        run(["xdotool", "mousemove", "--window", str(self.w.wid), str(x), str(y)])
+        gone = poll(self.shown_tooltip, lambda t: t is None)
+        if gone is not None:
+            raise Aborted(f"a tooltip stays up over the bare surface: {gone!r}")
+        x, y = self.w.point_in(accessible)
+        run(["xdotool", "mousemove", "--window", str(self.w.wid), str(x), str(y)])
+
+    def tooltips(self, language, levels):
+        """A level label's tip appears on a hover and follows a click on it; the
+        salary's tip is the chart of the five positions."""
+        r, w = self.report, self.w
+        self.hover(w.levels[JS])
+        expected = self.expected_level_tip(language, levels, JS)
+        r.equal("Jump Shot hover: tooltip", expected, poll(self.shown_tooltip, lambda t: t == expected))
+        self.click_level(JS, LEFT)
+        raised = [levels[JS] + 1] + levels[1:]
+        expected = self.expected_level_tip(language, raised, JS)
+        r.equal("Jump Shot hover, left click: the tooltip follows", expected,
+                poll(self.shown_tooltip, lambda t: t == expected))
+        self.expect_card("Jump Shot hover, left click", self.expected_card(language, raised, click_text))
+        self.click_level(JS, RIGHT)
+        self.expect_card("Jump Shot hover, right click", self.expected_card(language, levels, click_text))
+
+        self.hover(w.salary)
+        expected = self.expected_chart(language, levels)
+        r.equal("salary hover: chart tooltip", expected, poll(self.shown_tooltip, lambda t: t == expected))
+        x, y = w.bare_point()
+        run(["xdotool", "mousemove", "--window", str(w.wid), str(x), str(y)])
+        r.equal("pointer off the salary: the tooltip goes", None,
+                poll(self.shown_tooltip, lambda t: t is None))
 
     # -- imports
 
@@ -651,6 +748,92 @@ class Session:
         self.report.equal("Hide Info: button caption", "Show Info",
                           poll(lambda: w.name(w.info), lambda n: n == "Show Info"))
 
+    # -- keyboard
+
+    def focus_window(self):
+        """Keys go to the window that has the input focus; make it this one."""
+        wid = str(self.w.wid)
+        if run(["xdotool", "getactivewindow"], check=False).stdout.strip() != wid:
+            try:
+                run(["xdotool", "windowactivate", "--sync", wid], timeout=WAIT, check=False)
+            except subprocess.TimeoutExpired:
+                pass  # the check below tells
+        active = poll(lambda: run(["xdotool", "getactivewindow"], check=False).stdout.strip(),
+                      lambda a: a == wid)
+        if active != wid:
+            raise Aborted(f"the window does not get the keyboard: {active} is active")
+
+    def keyboard(self, language):
+        w, r = self.w, self.report
+        levels = [12, 3, 18, 7, 1, 20, 9, 14, 5, 10, 4, 4, 4]
+        text = skill_list(language, levels)
+        if self.oracle.imports(text, language) != levels[:10]:
+            raise Aborted(f"wagecourt-cli does not read the {language} list for Ctrl+V")
+        self.clipboard.set(text)
+        self.focus_window()
+        key("ctrl+v")
+        self.expect_card("Ctrl+V", self.expected_card(language, levels, import_text))
+
+        expected = copied_player(language, levels, self.oracle.calc(levels, language))
+        key("ctrl+c")
+        seen = poll(lambda: read_clipboard()[1], lambda out: out == expected.encode("utf-8"))
+        r.equal("Ctrl+C: the clipboard holds the player", expected, seen.decode("utf-8", "replace"))
+        r.equal("Ctrl+C: wagecourt-cli imports the copy", levels[:10], self.oracle.imports(seen, language))
+
+        # Tab goes round the buttons, the box and the list to the levels.
+        js = w.levels[JS]
+        focused = lambda: w.states(js).contains(pyatspi.STATE_FOCUSED)
+        for _ in range(15):
+            if poll(focused, bool, timeout=0.5):
+                break
+            key("Tab")
+        if not r.equal("Tab reaches the Jump Shot level", True, focused()):
+            raise Aborted("the Jump Shot level never gets the focus")
+        key("Up")
+        self.expect_card("Up on the Jump Shot level",
+                         self.expected_card(language, [levels[JS] + 1] + levels[1:], click_text))
+        key("minus")
+        self.expect_card("- on the Jump Shot level", self.expected_card(language, levels, click_text))
+
+        key("F1")
+        self.expect_place("F1", EXPANDED_HEIGHT)
+        key("F1")
+        self.expect_place("F1 again", COMPACT_HEIGHT)
+
+    # -- settings
+
+    def remembered(self):
+        """The language, Always on Top off and the place the window was moved to
+        are what the next start shows; Ctrl+Q ends the run that chose them."""
+        r = self.report
+        settings = os.path.join(os.environ["XDG_CONFIG_HOME"], "Wagecourt", "Wagecourt.conf")
+        self.choose_language("Deutsch")
+        self.w.click(self.w.checkbox)
+        self.expect_on_top("before quitting", False)
+        run(["xdotool", "windowmove", str(self.w.wid), "300", "200"])
+        moved = poll(lambda: geometry(self.w.wid)[:2], lambda at: at != self.place)
+        if moved == self.place:
+            raise Aborted("the window manager did not move the window")
+
+        self.focus_window()
+        key("ctrl+q")
+        try:
+            status = self.w.process.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            status = None
+        r.equal("Ctrl+Q: the application ends", 0, status)
+        r.check("the settings are stored under XDG_CONFIG_HOME", os.path.isfile(settings),
+                settings, sorted(os.listdir(os.environ["XDG_CONFIG_HOME"])))
+
+        self.w = Window(self.binary, self.report)
+        w = self.w
+        r.equal("next start: language list", "Deutsch", poll(lambda: w.name(w.combo), lambda n: n == "Deutsch"))
+        r.equal("next start: Always on Top ticked", False, w.checked())
+        r.check("next start: _NET_WM_STATE_ABOVE cleared", "_NET_WM_STATE_ABOVE" not in wm_states(w.wid),
+                "no ABOVE", sorted(wm_states(w.wid)))
+        r.equal("next start: window position x,y", moved, geometry(w.wid)[:2])
+        self.expect_card("next start", self.expected_card("Deutsch", [1] * 13, click_text))
+
     # -- hostile clipboards
 
     def still_answers(self, what, language, levels):
@@ -773,11 +956,12 @@ class Session:
         self.oracle_sanity()
         self.start_clicks()
 
-        # English, with Stamina, Free Throw and Experience not at 1: the window ignores them.
+        # English, with Stamina, Free Throw and Experience not at 1: shown, but no salary.
         a = [8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 3, 20]
         card_a = self.paste("English import", "English", a)
         r.equal("English import: the known salary and position", ("16 736", "Point Guard"),
                 (card_a["salary"], card_a["position"]))
+        self.tooltips("English", a)
 
         self.click_level(JS, LEFT)
         self.expect_card("Jump Shot left click", self.expected_card("English", [9] + a[1:], click_text))
@@ -834,8 +1018,14 @@ class Session:
 
         self.on_top()
         self.info()
+        self.keyboard("Deutsch")
         self.hostile_clipboards()
         r.equal("the application is still running", None, w.process.poll())
+        self.remembered()
+
+    def run_on_top_only(self):
+        self.start_state()
+        self.on_top()
 
 
 def screenshot():
@@ -852,17 +1042,25 @@ def screenshot():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--wm", default="openbox", help="the window manager run_e2e.sh started")
     parser.add_argument("wagecourt")
     parser.add_argument("wagecourt_cli")
     args = parser.parse_args()
+    if not os.environ.get("XDG_CONFIG_HOME", "").startswith(os.environ.get("TMPDIR", "/nonexistent")):
+        print("FAIL: XDG_CONFIG_HOME is not a scratch folder; run through run_e2e.sh", flush=True)
+        return 1
 
     report = Report()
     clipboard = Clipboard()
-    window = None
+    session = None
     aborted = None
     try:
-        window = Window(args.wagecourt, report)
-        Session(window, Oracle(args.wagecourt_cli), clipboard, report).run()
+        session = Session(args.wagecourt, Window(args.wagecourt, report), Oracle(args.wagecourt_cli),
+                          clipboard, report)
+        if args.wm == "openbox":
+            session.run()
+        else:
+            session.run_on_top_only()
     except Aborted as error:
         aborted = error
         print(f"FAIL: aborted: {error}", flush=True)
@@ -873,10 +1071,10 @@ def main():
         if aborted is not None or report.failed:
             screenshot()
         clipboard.release()
-        if window is not None:
-            window.close()
+        if session is not None:
+            session.w.close()
             if aborted is not None or report.failed:
-                print("--- application output ---\n" + window.output(), flush=True)
+                print("--- application output ---\n" + session.w.output(), flush=True)
     failed = report.failed + (1 if aborted is not None else 0)
     print(f"{report.passed} passed, {failed} failed", flush=True)
     return 1 if failed else 0

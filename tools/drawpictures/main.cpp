@@ -6,6 +6,9 @@
 //   screenshot.jpg  278 x 129  a small browser screenshot that shows how to copy
 //                              a player's skills from the game's player page.
 //
+// and each again at twice the size, for screens of 150 % and more, under the
+// name Qt gives such versions: playercard@2x.jpg and screenshot@2x.jpg.
+//
 // Everything is drawn with QPainter from simple shapes and the DejaVu Sans
 // family, so the output is the same on every run on the same machine.
 //
@@ -17,6 +20,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -341,10 +345,18 @@ void drawPortrait(QPainter &p)
     drawBasketball(p, QPointF(108, 182), 11, 1.1);
 }
 
-QImage drawPlayerCard()
+// An empty picture of the given size in its own pixels, drawn on at the scale.
+QImage blankPicture(int width, int height, int scale)
 {
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(rgb(0xFFFFFF));
+    return image;
+}
+
+QImage drawPlayerCard(int scale)
+{
+    QImage image = blankPicture(kCardWidth, kCardHeight, scale);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -683,10 +695,9 @@ void drawPointer(QPainter &p, QPointF tip)
     p.restore();
 }
 
-QImage drawScreenshot()
+QImage drawScreenshot(int scale)
 {
-    QImage image(kShotWidth, kShotHeight, QImage::Format_RGB32);
-    image.fill(rgb(0xFFFFFF));
+    QImage image = blankPicture(kShotWidth, kShotHeight, scale);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -731,6 +742,19 @@ int main(int argc, char *argv[])
         const QImage icon = QImage(args.at(2)).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return !icon.isNull() && icon.save(args.at(3), "PNG") ? 0 : 1;
     }
+    // The desktop theme's icon sizes, each drawn from the vectors at its own
+    // size rather than scaled from another picture.
+    if (args.size() == 5 && args.at(1) == QLatin1String("--icon")) {
+        const int size = args.at(4).toInt();
+        QImageReader reader(args.at(2));
+        reader.setScaledSize(QSize(size, size));
+        const QImage icon = reader.read();
+        if (icon.isNull() || icon.size() != QSize(size, size) || !icon.save(args.at(3), "PNG")) {
+            std::fprintf(stderr, "drawpictures: could not draw %s at %d px\n", qPrintable(args.at(3)), size);
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: drawpictures <output folder>\n");
         return 2;
@@ -741,7 +765,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    bool ok = save(drawPlayerCard(), folder, QStringLiteral("playercard.jpg"));
-    ok = save(drawScreenshot(), folder, QStringLiteral("screenshot.jpg")) && ok;
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        ok = save(drawPlayerCard(scale), folder, QStringLiteral("playercard%1.jpg").arg(suffix)) && ok;
+        ok = save(drawScreenshot(scale), folder, QStringLiteral("screenshot%1.jpg").arg(suffix)) && ok;
+    }
     return ok ? 0 : 1;
 }

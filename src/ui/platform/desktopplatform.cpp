@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QThread>
 
 #ifdef Q_OS_WIN
@@ -21,6 +22,11 @@ namespace {
 constexpr int kClipboardDeadlineMilliseconds = 750;
 
 } // namespace
+
+DesktopPlatform::DesktopPlatform() = default;
+
+// Writes what is still pending; a store that cannot be written is left as it is.
+DesktopPlatform::~DesktopPlatform() = default;
 
 void DesktopPlatform::pause(int milliseconds)
 {
@@ -49,6 +55,11 @@ ClipboardText DesktopPlatform::clipboardText(qsizetype maxCharacters)
     return read;
 }
 
+void DesktopPlatform::setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
 void DesktopPlatform::showMessage(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
@@ -59,6 +70,24 @@ void DesktopPlatform::showMessage(const QString &title, const QString &text)
 void DesktopPlatform::setTopMost(QWidget *window, bool on)
 {
     SetTopMost(window, on);
+}
+
+QSettings &DesktopPlatform::settings()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                 QStringLiteral("Wagecourt"), QStringLiteral("Wagecourt"));
+    return *m_settings;
+}
+
+QVariant DesktopPlatform::setting(const QString &key)
+{
+    return settings().value(key);
+}
+
+void DesktopPlatform::setSetting(const QString &key, const QVariant &value)
+{
+    settings().setValue(key, value);
 }
 
 } // namespace wagecourt::ui

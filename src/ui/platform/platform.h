@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
+#include <memory>
+
+class QSettings;
 class QWidget;
 
 namespace wagecourt::ui {
@@ -27,20 +31,42 @@ public:
     // text or cannot be read in well under a second.
     virtual ClipboardText clipboardText(qsizetype maxCharacters) = 0;
 
+    // Puts plain text on the clipboard for any program to paste.
+    virtual void setClipboardText(const QString &text) = 0;
+
     // Modal, with one OK button and no icon.
     virtual void showMessage(const QString &title, const QString &text) = 0;
 
     // Above all ordinary windows, or back among them, keeping place and size.
     virtual void setTopMost(QWidget *window, bool on) = 0;
+
+    // What the window keeps between runs, by key. A value not stored, or a
+    // store that cannot be read, comes back invalid; a write that cannot be
+    // made is dropped. Neither ever stops the program.
+    virtual QVariant setting(const QString &key) = 0;
+    virtual void setSetting(const QString &key, const QVariant &value) = 0;
 };
 
 class DesktopPlatform : public Platform
 {
 public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
     void pause(int milliseconds) override;
     ClipboardText clipboardText(qsizetype maxCharacters) override;
+    void setClipboardText(const QString &text) override;
     void showMessage(const QString &title, const QString &text) override;
     void setTopMost(QWidget *window, bool on) override;
+    // The user's settings in the platform's usual place and format: on Linux
+    // $XDG_CONFIG_HOME/Wagecourt/Wagecourt.conf (by default under ~/.config).
+    QVariant setting(const QString &key) override;
+    void setSetting(const QString &key, const QVariant &value) override;
+
+private:
+    QSettings &settings();
+
+    std::unique_ptr<QSettings> m_settings; // opened at the first use
 };
 
 } // namespace wagecourt::ui

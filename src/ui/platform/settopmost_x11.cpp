@@ -1,5 +1,6 @@
 #include "platform/settopmost.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <QWidget>
@@ -49,25 +50,68 @@ void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
     xcb_flush(connection);
 }
 
+// icewm keeps any state a window already had when it was mapped, and ignores
+// later requests to remove it. So the window is mapped without ABOVE, and the
+// first request waits here until the window is mapped and shown.
+class AboveOnceMapped : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AboveOnceMapped(QWindow *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    void want(bool on) { m_on = on; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Expose && m_window->isExposed()) {
+            m_window->removeEventFilter(this);
+            if (m_on) // mapped without the state, so there is nothing to remove
+                if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+                    sendAboveState(x11->connection(), xcb_window_t(m_window->winId()), true);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWindow *m_window;
+    bool m_on = false;
+};
+
 } // namespace
 
 void SetTopMost(QWidget *window, bool on)
 {
     const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
     window->winId(); // the native window must exist before its state can be set
     QWindow *handle = window->windowHandle();
+    if (!handle)
+        return;
 
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (platform == QLatin1String("xcb") && x11 && handle && handle->isVisible()) {
-        // The QWindow's own id: setting its flag before the first show re-creates the
-        // native window, and QWidget::winId() may still name the old one.
+    if (platform != QLatin1String("xcb") || !x11) {
+        // Another windowing system: the state goes with the window when it is mapped.
+        // QWindow's flag changes no native window, unlike QWidget::setWindowFlags.
+        handle->setFlag(Qt::WindowStaysOnTopHint, on);
+        return;
+    }
+    auto *waiting = handle->findChild<AboveOnceMapped *>(QString(), Qt::FindDirectChildrenOnly);
+    if (handle->isExposed() && !waiting) {
         sendAboveState(x11->connection(), xcb_window_t(handle->winId()), on);
         return;
     }
-    // Not shown yet (or not X11): the state goes with the window when it is mapped.
-    // QWindow's flag changes no native window, unlike QWidget::setWindowFlags.
-    if (handle && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
-        handle->setFlag(Qt::WindowStaysOnTopHint, on);
+    if (!waiting)
+        waiting = new AboveOnceMapped(handle);
+    waiting->want(on);
 }
 
 } // namespace wagecourt::ui
+
+#include "settopmost_x11.moc"

@@ -54,7 +54,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
 
     QFile in, err;
+#ifdef Q_OS_WIN
+    // Opened by its stream, a pipe at its end reads as an error there; by its
+    // descriptor the end reads as the end.
+    in.open(_fileno(stdin), QIODevice::ReadOnly);
+#else
     in.open(stdin, QIODevice::ReadOnly);
+#endif
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     wagecourt::cli::StandardOutput out(stdout);
     int status = wagecourt::cli::run(QCoreApplication::arguments(), in, out, err);

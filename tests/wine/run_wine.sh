@@ -8,7 +8,8 @@
 #   prefix  creates the Wine prefix (once; later runs reuse it)
 #   cli     runs tst_cli's process-level cases against WAGECOURT_CLI_EXE, then
 #           compares a roster's batch JSON of both builds byte for byte
-#   window  starts Xvfb and openbox and runs wine_window.py
+#   window  starts Xvfb and openbox and runs wine_window.py (the window's starts,
+#           Always on Top, and Ctrl+V and Ctrl+C through the X clipboard)
 # Exit status: 0 passed, 1 failed, 77 a required tool is missing.
 set -u
 
@@ -118,6 +119,10 @@ window)
     exe=$1
     shift
     [ -f "$exe" ] || { echo "FAIL: $exe is missing"; exit 1; }
+    if [ ! -x "$1" ]; then
+        echo "SKIP: $1 is missing; build the release preset first (cmake --workflow --preset release)"
+        exit 77
+    fi
     work=$(mktemp -d "$scratch/window.XXXXXX")
     pids=()
     cleanup() {
@@ -163,6 +168,8 @@ window)
         exit 1
     fi
     wineserver -p60
+    # Every run starts from what a first start finds: no remembered language, on-top state or place.
+    wine reg delete 'HKCU\Software\Wagecourt' /f >/dev/null 2>&1
     /usr/bin/python3 "$here/wine_window.py" "$exe" "$@" </dev/null &
     pids+=($!)
     wait $!

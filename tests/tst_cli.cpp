@@ -37,18 +37,40 @@ struct Run
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// The real binary, so exit statuses and streams are what a script sees.
+// A Windows build ends every line with CR LF; any other CR or LF is a fault.
+QString fromCrLf(QByteArray bytes, const char *stream)
+{
+    const qsizetype breaks = bytes.count("\r\n");
+    QTest::qVerify(bytes.count('\n') == breaks && bytes.count('\r') == breaks, "CR LF line ends", stream,
+                   __FILE__, __LINE__);
+    return QString::fromUtf8(bytes.replace("\r\n", "\n"));
+}
+
+// The real binary, so exit statuses and streams are what a script sees. The
+// same cases check another build of it: WAGECOURT_CLI_PROGRAM names it,
+// WAGECOURT_CLI_RUNNER starts it (wine) and WAGECOURT_CLI_NEWLINE=crlf says
+// that it writes CR LF.
 Run runProgram(const QStringList &arguments, const QByteArray &input)
 {
+    static const QString program = qEnvironmentVariable("WAGECOURT_CLI_PROGRAM", QStringLiteral(WAGECOURT_CLI_PATH));
+    static const QString runner = qEnvironmentVariable("WAGECOURT_CLI_RUNNER");
+    static const bool crLf = qEnvironmentVariable("WAGECOURT_CLI_NEWLINE") == u"crlf";
     QProcess process;
-    process.start(QStringLiteral(WAGECOURT_CLI_PATH), arguments);
+    if (runner.isEmpty())
+        process.start(program, arguments);
+    else
+        process.start(runner, QStringList{program} + arguments);
     if (!process.waitForStarted())
         return {};
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (crLf)
+        return {status, fromCrLf(process.readAllStandardOutput(), "standard output"),
+                fromCrLf(process.readAllStandardError(), "standard error")};
+    return {status, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QString skillList(const LanguageEntry &entry, const QList<int> &levels)

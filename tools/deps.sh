@@ -3,6 +3,10 @@
 # only those that are missing, so a ready machine is not touched.
 #   tools/deps.sh          install what is missing (uses sudo when not root)
 #   tools/deps.sh --list   print the package names and change nothing
+# The Windows build and its tests under Wine need about a gigabyte more; their
+# packages are named only when that part runs (see tools/windows/workflow.sh):
+# WAGECOURT_WINDOWS=1, or a Qt for MinGW already built and WAGECOURT_WINDOWS
+# not 0.
 set -euo pipefail
 
 packages=(
@@ -23,6 +27,15 @@ packages=(
     # benchmarks
     libbenchmark-dev
 )
+qt_mingw=${WAGECOURT_QT_MINGW:-${HOME:-/nonexistent}/.cache/wagecourt/qt-mingw}
+if [[ "${WAGECOURT_WINDOWS:-}" == 1 || ( "${WAGECOURT_WINDOWS:-}" != 0 && -f "$qt_mingw/wagecourt-qt.stamp" ) ]]; then
+    packages+=(
+        # cross-compiling Qt from Debian's source and the programs
+        g++-mingw-w64-x86-64-posix dpkg-dev xz-utils qt6-base-dev-tools
+        # running them
+        wine wine64
+    )
+fi
 
 if [[ "${1:-}" == "--list" ]]; then
     printf '%s\n' "${packages[@]}"

@@ -35,10 +35,15 @@ QHash<QString, QImage> &pictures()
 QImage resourcePicture(const QString &resource)
 {
     QMutexLocker lock(&picturesMutex());
-    auto found = pictures().find(resource);
-    if (found == pictures().end())
-        found = pictures().insert(resource, QImage(resource));
-    return *found;
+    const auto found = pictures().constFind(resource);
+    if (found != pictures().cend())
+        return *found;
+    // A failed decode is not kept: the decoder may only be found once the
+    // application object has added the program's folder to the plugin path.
+    const QImage decoded(resource);
+    if (!decoded.isNull())
+        pictures().insert(resource, decoded);
+    return decoded;
 }
 
 int picturePixelRatio(qreal devicePixelRatio)
@@ -55,16 +60,23 @@ QString pictureResource(const QString &resource, int pixelRatio)
 }
 
 StartupWarmup::StartupWarmup()
-    : m_worker([] {
-#ifdef WAGECOURT_HAVE_FONTCONFIG
-          // Reading the font configuration is the dearest part of the first
-          // text; done here it overlaps with the display connection.
-          FcInit();
-#endif
-          for (const QString &picture : kPictures)
-              resourcePicture(picture);
-      })
 {
+#ifndef Q_OS_WIN
+    // Not on Windows: the image plugins sit beside the program there, so they
+    // cannot be found before the application object exists, and a std::thread
+    // that has searched a plugin folder (matching "*.dll" with Qt's regular
+    // expressions) faults as it ends, in MinGW's clean-up of Qt's thread-local
+    // expression stack.
+    m_worker = std::thread([] {
+#ifdef WAGECOURT_HAVE_FONTCONFIG
+        // Reading the font configuration is the dearest part of the first
+        // text; done here it overlaps with the display connection.
+        FcInit();
+#endif
+        for (const QString &picture : kPictures)
+            resourcePicture(picture);
+    });
+#endif
 }
 
 StartupWarmup::~StartupWarmup()

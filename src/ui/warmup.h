@@ -30,7 +30,8 @@ private:
 };
 
 // A picture from the resources, decoded by the warm-up when it ran, else now.
-// Each picture is decoded once; later calls return the same image.
+// Each picture is decoded once; later calls return the same image. A picture
+// that could not be decoded is tried again on the next call.
 QImage resourcePicture(const QString &resource);
 
 // Which version of a picture a screen takes: 2, the one drawn at twice the

@@ -1,0 +1,50 @@
+# The Windows programs as a runnable folder and a zip: Wagecourt.exe and
+# wagecourt-cli.exe with the Qt and MinGW runtime DLLs beside them, and the
+# plugins in the sub-folders where Qt looks beside the exe. No fonts: Windows
+# has its own Tahoma and MS Sans Serif.
+#   <build>/Wagecourt/         rebuilt by every build, run by the tests under Wine
+#   cpack -G ZIP               Wagecourt-<version>-win64.zip of the same files
+
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QJpegPlugin LIBRARY DESTINATION imageformats)
+if(TARGET Qt6::QWindowsVistaStylePlugin)
+    install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles)
+endif()
+
+# The compiler's own runtime, which the Qt DLLs need as well; Debian ships it
+# with its debugging symbols, twenty megabytes that no user needs.
+foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${dll} is")
+    endif()
+    set(stripped "${CMAKE_BINARY_DIR}/mingw-runtime/${dll}")
+    if("${path}" IS_NEWER_THAN "${stripped}")
+        file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/mingw-runtime")
+        execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o "${stripped}" "${path}" COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    install(PROGRAMS "${stripped}" DESTINATION .)
+endforeach()
+
+set(WAGECOURT_WINDOWS_FOLDER "${CMAKE_BINARY_DIR}/Wagecourt")
+add_custom_target(windows_folder ALL
+    COMMAND ${CMAKE_COMMAND} -E rm -rf "${WAGECOURT_WINDOWS_FOLDER}"
+    COMMAND ${CMAKE_COMMAND} --install "${CMAKE_BINARY_DIR}" --prefix "${WAGECOURT_WINDOWS_FOLDER}" --strip
+    COMMENT "Gathering the runnable folder ${WAGECOURT_WINDOWS_FOLDER}"
+    VERBATIM)
+foreach(program wagecourt wagecourt-cli)
+    if(TARGET ${program})
+        add_dependencies(windows_folder ${program})
+    endif()
+endforeach()
+
+set(CPACK_PACKAGE_NAME Wagecourt)
+set(CPACK_PACKAGE_VENDOR Tarvel)
+set(CPACK_PACKAGE_VERSION "${WAGECOURT_VERSION_TEXT}")
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}")
+include(CPack)

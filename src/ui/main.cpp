@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
-    //QApplication::setWindowIcon(QIcon(QStringLiteral(":/io.github.wagecourt.Wagecourt.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png"))); // a PNG: no SVG module to load
     wagecourt::ui::loadLayoutFonts();
     QApplication::setFont(wagecourt::ui::defaultFont(wagecourt::ui::TextScale::of(QGuiApplication::primaryScreen())));
 

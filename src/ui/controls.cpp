@@ -153,6 +153,18 @@ LevelLabel::LevelLabel(QWidget *parent, int index) : Caption(parent, true), m_in
         setCursor(Qt::PointingHandCursor);
 }
 
+void LevelLabel::setCaption(const QString &caption)
+{
+    // QLabel keeps the text of a label that can take the focus as a whole text
+    // document, which makes every new caption several times dearer to lay out.
+    // Set while the label takes none, the caption is laid out as plain text, as
+    // on every other label; the focus policy is back before anything can ask.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    Caption::setCaption(caption);
+    setFocusPolicy(policy);
+}
+
 void LevelLabel::moveLeftEdge(int x)
 {
     move(x, y());

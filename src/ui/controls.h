@@ -59,6 +59,7 @@ public:
 
     int index() const { return m_index; }
 
+    void setCaption(const QString &caption) override;
     void moveLeftEdge(int x);
 
 signals:

@@ -58,32 +58,9 @@ wm=$3
 work=$(mktemp -d /tmp/wagecourt-e2e.XXXXXX)
 pids=()
 
-cleanup() {
-    local pid i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        pid=${pids[i]}
-        kill "$pid" 2>/dev/null || continue
-        for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/session.sh"
+trap stop_session EXIT
 trap 'exit 143' TERM INT HUP
-
-# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds or the time is up.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
 
 # Nothing of the caller's desktop may reach the window.
 unset WAYLAND_DISPLAY XAUTHORITY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI \

@@ -125,31 +125,13 @@ window)
     fi
     work=$(mktemp -d "$scratch/window.XXXXXX")
     pids=()
+    source "$here/../e2e/session.sh"
     cleanup() {
-        local pid i
         stop_wine
-        for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-            pid=${pids[i]}
-            kill "$pid" 2>/dev/null || continue
-            for _ in $(seq 30); do
-                kill -0 "$pid" 2>/dev/null || break
-                sleep 0.1
-            done
-            kill -9 "$pid" 2>/dev/null
-            wait "$pid" 2>/dev/null
-        done
-        rm -rf "$work"
+        stop_session
     }
     trap cleanup EXIT
     trap 'exit 143' TERM INT HUP
-    wait_for() {
-        local deadline=$((SECONDS + $1))
-        shift
-        until "$@" >/dev/null 2>&1; do
-            [ $SECONDS -lt $deadline ] || return 1
-            sleep 0.1
-        done
-    }
     export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &

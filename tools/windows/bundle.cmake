@@ -28,6 +28,26 @@ foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
     install(PROGRAMS "${stripped}" DESTINATION .)
 endforeach()
 
+# The licences of what the folder holds: Wagecourt's own, Qt's (built from
+# Debian's qt6-base source, so Debian's account of its copyright serves) with
+# the LGPL it is used under, and those of the compiler's runtime DLLs.
+set(licences
+    "${PROJECT_SOURCE_DIR}/LICENSE=Wagecourt-LICENSE.txt"
+    "/usr/share/doc/libqt6core6/copyright=Qt-copyright.txt"
+    "/usr/share/common-licenses/LGPL-3=LGPL-3.txt"
+    "/usr/share/common-licenses/GPL-3=GPL-3.txt"
+    "/usr/share/doc/gcc-mingw-w64-base/copyright=GCC-runtime-copyright.txt"
+    "/usr/share/doc/mingw-w64-common/copyright=MinGW-w64-copyright.txt")
+foreach(licence IN LISTS licences)
+    string(REPLACE "=" ";" licence "${licence}")
+    list(GET licence 0 from)
+    list(GET licence 1 to)
+    if(NOT EXISTS "${from}")
+        message(FATAL_ERROR "${from} is missing; a folder that ships Qt and the MinGW runtime must carry their licences")
+    endif()
+    install(FILES "${from}" DESTINATION licences RENAME "${to}")
+endforeach()
+
 set(WAGECOURT_WINDOWS_FOLDER "${CMAKE_BINARY_DIR}/Wagecourt")
 add_custom_target(windows_folder ALL
     COMMAND ${CMAKE_COMMAND} -E rm -rf "${WAGECOURT_WINDOWS_FOLDER}"

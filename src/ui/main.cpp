@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include <cstdio>
 #include <optional>
@@ -66,7 +67,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Wagecourt"));
     QApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png"))); // a PNG: no SVG module to load
+    // Decoded by the warm-up: an image reader set up here would cost the first
+    // frame about a millisecond.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(wagecourt::ui::resourcePicture(wagecourt::ui::kWindowIcon))));
     wagecourt::ui::loadLayoutFonts();
     QApplication::setFont(wagecourt::ui::defaultFont(wagecourt::ui::TextScale::of(QGuiApplication::primaryScreen())));
 

@@ -75,6 +75,7 @@ StartupWarmup::StartupWarmup()
 #endif
         for (const QString &picture : kPictures)
             resourcePicture(picture);
+        resourcePicture(kWindowIcon);
     });
 #endif
 }

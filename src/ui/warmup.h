@@ -29,6 +29,9 @@ private:
     std::thread m_largePictures;
 };
 
+// The window's icon, a PNG: no SVG module to load for it.
+inline const QString kWindowIcon = QStringLiteral(":/pictures/icon.png");
+
 // A picture from the resources, decoded by the warm-up when it ran, else now.
 // Each picture is decoded once; later calls return the same image. A picture
 // that could not be decoded is tried again on the next call.

@@ -15,22 +15,72 @@ namespace wagecourt::ui {
 
 namespace {
 
-xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+struct StateAtoms
 {
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
+    xcb_atom_t state = XCB_ATOM_NONE;
+    xcb_atom_t above = XCB_ATOM_NONE;
+};
+
+// The two atoms are asked for together, so they cost one round trip to the
+// X server at most, and none when their answer is taken long after the request.
+class StateAtomRequest
+{
+public:
+    explicit StateAtomRequest(xcb_connection_t *connection)
+        : m_connection(connection), m_state(intern(connection, "_NET_WM_STATE")),
+          m_above(intern(connection, "_NET_WM_STATE_ABOVE"))
+    {
+    }
+    ~StateAtomRequest()
+    {
+        if (!m_answered) {
+            xcb_discard_reply(m_connection, m_state.sequence);
+            xcb_discard_reply(m_connection, m_above.sequence);
+        }
+    }
+    StateAtomRequest(const StateAtomRequest &) = delete;
+    StateAtomRequest &operator=(const StateAtomRequest &) = delete;
+
+    StateAtoms answer()
+    {
+        m_answered = true;
+        return {atomOf(xcb_intern_atom_reply(m_connection, m_state, nullptr)),
+                atomOf(xcb_intern_atom_reply(m_connection, m_above, nullptr))};
+    }
+
+private:
+    static xcb_intern_atom_cookie_t intern(xcb_connection_t *connection, const char *name)
+    {
+        return xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name);
+    }
+    static xcb_atom_t atomOf(xcb_intern_atom_reply_t *reply)
+    {
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return atom;
+    }
+
+    xcb_connection_t *m_connection;
+    xcb_intern_atom_cookie_t m_state;
+    xcb_intern_atom_cookie_t m_above;
+    bool m_answered = false;
+};
+
+// One display connection per process, so the atoms are learnt once.
+StateAtoms &knownAtoms()
+{
+    static StateAtoms atoms;
+    return atoms;
 }
 
 // Asks the window manager to add or remove _NET_WM_STATE_ABOVE, the way every
 // EWMH window manager expects a mapped window's state to change.
 void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 {
-    const xcb_atom_t state = internAtom(connection, "_NET_WM_STATE");
-    const xcb_atom_t above = internAtom(connection, "_NET_WM_STATE_ABOVE");
-    if (state == XCB_ATOM_NONE || above == XCB_ATOM_NONE)
+    StateAtoms &atoms = knownAtoms();
+    if (atoms.state == XCB_ATOM_NONE || atoms.above == XCB_ATOM_NONE)
+        atoms = StateAtomRequest(connection).answer();
+    if (atoms.state == XCB_ATOM_NONE || atoms.above == XCB_ATOM_NONE)
         return;
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
 
@@ -39,9 +89,9 @@ void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = state;
+    message.type = atoms.state;
     message.data.data32[0] = on ? 1 : 0; // _NET_WM_STATE_ADD / _NET_WM_STATE_REMOVE
-    message.data.data32[1] = above;
+    message.data.data32[1] = atoms.above;
     message.data.data32[2] = 0;
     message.data.data32[3] = 1; // a normal application asks
     xcb_send_event(connection, 0, screen->root,
@@ -52,13 +102,15 @@ void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 
 // icewm keeps any state a window already had when it was mapped, and ignores
 // later requests to remove it. So the window is mapped without ABOVE, and the
-// first request waits here until the window is mapped and shown.
+// first request waits here until the window is mapped and shown. The atoms it
+// needs are asked for meanwhile, so the first frame never waits for them.
 class AboveOnceMapped : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit AboveOnceMapped(QWindow *window) : QObject(window), m_window(window)
+    AboveOnceMapped(QWindow *window, xcb_connection_t *connection)
+        : QObject(window), m_window(window), m_atoms(connection)
     {
         window->installEventFilter(this);
     }
@@ -70,6 +122,8 @@ protected:
     {
         if (watched == m_window && event->type() == QEvent::Expose && m_window->isExposed()) {
             m_window->removeEventFilter(this);
+            if (knownAtoms().state == XCB_ATOM_NONE)
+                knownAtoms() = m_atoms.answer();
             if (m_on) // mapped without the state, so there is nothing to remove
                 if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
                     sendAboveState(x11->connection(), xcb_window_t(m_window->winId()), true);
@@ -80,6 +134,7 @@ protected:
 
 private:
     QWindow *m_window;
+    StateAtomRequest m_atoms;
     bool m_on = false;
 };
 
@@ -108,7 +163,7 @@ void SetTopMost(QWidget *window, bool on)
         return;
     }
     if (!waiting)
-        waiting = new AboveOnceMapped(handle);
+        waiting = new AboveOnceMapped(handle, x11->connection());
     waiting->want(on);
 }
 

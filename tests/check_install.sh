@@ -29,6 +29,11 @@ done
 [[ -x "$prefix/bin/wagecourt" ]] && [[ "$("$prefix/bin/wagecourt" --version)" == "1.00" ]] \
     && echo "PASS wagecourt --version" || { echo "FAIL wagecourt --version"; status=1; }
 
+for program in wagecourt wagecourt-cli; do
+    ! readelf -d "$prefix/bin/$program" | grep -Eq '\((RPATH|RUNPATH)\)' \
+        && echo "PASS $program has no library search path" || { echo "FAIL $program has an RPATH or RUNPATH"; status=1; }
+done
+
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop" && echo "PASS desktop-file-validate" \

@@ -61,6 +61,8 @@ dpkg-deb -x "$deb" "$root"
 for program in wagecourt wagecourt-cli; do
     sections=$(readelf -S --wide "$root/usr/bin/$program")
     grep -Eq ' \.(symtab|debug_info) ' <<<"$sections" && fail "$program is not stripped" || pass "$program is stripped"
+    readelf -d "$root/usr/bin/$program" | grep -Eq '\((RPATH|RUNPATH)\)' \
+        && fail "$program has an RPATH or RUNPATH" || pass "$program has no library search path"
 done
 
 # The unpacked programs answer as the built ones do; the window's help needs no display.

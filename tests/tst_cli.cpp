@@ -152,6 +152,8 @@ private slots:
     void jsonNumbersAsTheDocumentWritesThem();
     void outputFailures_data();
     void outputFailures();
+    void hostileInputIsRefused_data();
+    void hostileInputIsRefused();
     void languagesAndVersion();
 };
 
@@ -581,8 +583,8 @@ void CliTest::batchReadsRosters_data()
     QTest::newRow("--header: every line has a name field")
             << QStringList{u"--header"_s} << "Ann," + ones + "\n" + twenties
             << columns + u"Ann,"_s + onesOut + u","_s + twentiesOut << 0 << QString();
-    QTest::newRow("--header, nothing to read") << QStringList{u"--header"_s} << QByteArray() << columns << 0
-                                               << QString();
+    QTest::newRow("--header, nothing to read") << QStringList{u"--header"_s} << QByteArray() << columns << 1
+                                               << u"no player line"_s;
     QTest::newRow("a bad line names its player") << QStringList{} << "Anna, 1 2 3\n" + ones << onesOut << 1
                                                  << u"line 1 (Anna): expected ten levels, found 3"_s;
     QTest::newRow("a quote left open") << QStringList{} << "\"Anna, " + ones + "\n" + ones << onesOut << 1
@@ -618,7 +620,7 @@ void CliTest::batchReadsRosters()
 // the same object writes, and every value must read back to the same double.
 void CliTest::batchJsonIsTheDocumentFormExactly()
 {
-    const QByteArrayList names{"", "Ann \"Bee\" \\ C", "Zoë\x01\x1f", "\xff\xfe broken", "/ slash"};
+    const QByteArrayList names{"", "Ann \"Bee\" \\ C", "Zoë", "\xff\xfe broken", "/ slash"};
     QRandomGenerator random(16736);
     for (const LanguageEntry &language : languages()) {
         QList<SkillLevels> players(2000);
@@ -733,6 +735,65 @@ void CliTest::outputFailures()
         QCOMPARE(errors, QString());
     else
         QVERIFY2(errors.startsWith(u"wagecourt-cli: "_s + err) && errors.count(u'\n') == 1, qPrintable(errors));
+}
+
+// Through a shell, as a script hands them on: each is refused with a message
+// and an exit status that says so, the good lines around it still run, and no
+// message carries a control character.
+void CliTest::hostileInputIsRefused_data()
+{
+    QTest::addColumn<QString>("command"); // $CLI is the program, $ONES a good line
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("onesOut"); // the good line's result, or nothing
+    QTest::addColumn<QString>("err");  // a part of it
+
+    QTest::newRow("zero bytes are no header") << uR"(printf '\0\0\0' | "$CLI" batch)"_s << 1 << false
+                                              << uR"(line 1: '\x00\x00\x00' is not a level)"_s;
+    QTest::newRow("no player line") << uR"(printf '# roster\n\n' | "$CLI" batch)"_s << 1 << false
+                                    << u"no player line"_s;
+    QTest::newRow("a header alone") << uR"(printf 'Player,JS\n' | "$CLI" batch --json)"_s << 1 << false
+                                    << u"no player line"_s;
+    QTest::newRow("1 KiB is no header") << uR"({ head -c 1024 /dev/zero | tr '\0' x; echo; echo $ONES; } | "$CLI" batch)"_s
+                                        << 1 << true << u"line 1: 'xxx"_s;
+    QTest::newRow("a control character in a name")
+            << uR"(printf 'A\033[2JB, %s\n' "$ONES" | "$CLI" batch)"_s << 1 << false
+            << uR"(line 1 (A\x1B[2JB): the name holds the control character U+001B)"_s;
+    QTest::newRow("a line without end")
+            << uR"({ head -c 200000 /dev/zero; echo; echo $ONES; } | "$CLI" batch)"_s << 1 << true
+            << u"line 1: longer than 65536 bytes, skipped"_s;
+    QTest::newRow("a long last line") << uR"({ echo $ONES; head -c 70000 /dev/zero; } | "$CLI" batch -)"_s << 1
+                                      << true << u"line 2: longer than 65536 bytes, skipped"_s;
+    QTest::newRow("import of a folder") << uR"("$CLI" import < /)"_s << 1 << false << u"cannot read the input: "_s;
+    QTest::newRow("import of endless zeros") << uR"(head -c 4000000 /dev/zero | "$CLI" import)"_s << 1 << false
+                                             << u"more than 1048576 characters"_s;
+    QTest::newRow("--lang twice") << uR"("$CLI" calc --lang de --lang fr $ONES)"_s << 2 << false
+                                  << u"--lang given 2 times"_s;
+}
+
+void CliTest::hostileInputIsRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(int, status);
+    QFETCH(bool, onesOut);
+    QFETCH(QString, err);
+    const QString bash = QStandardPaths::findExecutable(u"bash"_s);
+    if (bash.isEmpty())
+        QSKIP("needs bash");
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"CLI"_s, QStringLiteral(WAGECOURT_CLI_PATH));
+    environment.insert(u"ONES"_s, u"1 1 1 1 1 1 1 1 1 1"_s);
+    process.setProcessEnvironment(environment);
+    process.start(bash, {u"-c"_s, command});
+    QVERIFY(process.waitForStarted());
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray(onesOut ? "1,1,1,1,1,1,1,1,1,1,504,3,Small Forward\n" : ""));
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(errors.contains(err), qPrintable(errors));
+    QVERIFY2(!errors.contains(QRegularExpression(u"[\\x00-\\x09\\x0b-\\x1f\\x7f]"_s)), qPrintable(errors));
 }
 
 void CliTest::languagesAndVersion()

@@ -11,12 +11,14 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFontDatabase>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -1509,37 +1511,60 @@ void Form1Test::settingsFileSurvivesBadFolders_data()
 {
     QTest::addColumn<QString>("folder"); // what stands where the settings go
     QTest::addColumn<bool>("kept");
+    QTest::addColumn<QString>("language"); // what the next start shows
+    QTest::addColumn<bool>("setAside");    // the file moved to Wagecourt.conf.bad
 
-    QTest::newRow("none yet") << u"none"_s << true;
-    QTest::newRow("a file of junk") << u"junk"_s << true;
-    QTest::newRow("the file is a folder") << u"file is a folder"_s << false;
-    QTest::newRow("the folder is a file") << u"folder is a file"_s << false;
+    QTest::newRow("none yet") << u"none"_s << true << u"Português"_s << false;
+    QTest::newRow("a file of junk") << u"junk"_s << true << u"Português"_s << true;
+    QTest::newRow("a huge file") << u"huge"_s << true << u"Português"_s << true;
+    QTest::newRow("a stale lock") << u"stale lock"_s << true << u"Português"_s << false;
+    QTest::newRow("a lock directory") << u"lock directory"_s << false << u"English"_s << false;
+    QTest::newRow("the file is a folder") << u"file is a folder"_s << false << u"English"_s << false;
+    QTest::newRow("the folder is a file") << u"folder is a file"_s << false << u"English"_s << false;
+    QTest::newRow("two windows, the last choice kept") << u"two windows"_s << true << u"English"_s << false;
 }
 
 void Form1Test::settingsFileSurvivesBadFolders()
 {
     QFETCH(QString, folder);
     QFETCH(bool, kept);
+    QFETCH(QString, language);
+    QFETCH(bool, setAside);
 
     QTemporaryDir scratch;
     QVERIFY(scratch.isValid());
     const QString config = scratch.filePath(u"config"_s);
     const QString file = config + u"/Wagecourt/Wagecourt.conf"_s;
-    if (folder == u"junk"_s) {
+    const auto put = [&](const QString &path, const QByteArray &bytes) {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    };
+    if (folder != u"folder is a file"_s)
         QVERIFY(QDir().mkpath(config + u"/Wagecourt"_s));
-        QFile junk(file);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
+    if (folder == u"junk"_s) {
+        QByteArray junk(4096, 0);
         QRandomGenerator random(7);
-        for (int i = 0; i < 4096; ++i)
-            junk.putChar(char(random.bounded(256)));
-        junk.write("\n[General]\nlanguage=Klingon\nalwaysOnTop=maybe\n[position]\nx=99999999999\ny=@Point(1 2)\n");
+        for (char &c : junk)
+            c = char(random.bounded(256));
+        put(file, junk + "\n[General]\nlanguage=Klingon\nalwaysOnTop=maybe\n[position]\nx=99999999999\ny=@Point(1 2)\n");
+    } else if (folder == u"huge"_s) {
+        put(file, "[General]\nlanguage=Deutsch\n" + QByteArray(100'000, '#'));
+    } else if (folder == u"stale lock"_s) {
+        put(file + u".lock"_s, "junk");
+        QFile lock(file + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    } else if (folder == u"lock directory"_s) {
+        QVERIFY(QDir().mkpath(file + u".lock"_s));
     } else if (folder == u"file is a folder"_s) {
         QVERIFY(QDir().mkpath(file));
     } else if (folder == u"folder is a file"_s) {
-        QFile blocker(config);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        put(config, {});
     }
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    const QByteArray ownConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restoreConfig = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", ownConfig); });
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
 
     {
         DesktopPlatform platform;
@@ -1547,17 +1572,28 @@ void Form1Test::settingsFileSurvivesBadFolders()
         QCOMPARE(form.controls().Combo1->currentText(), u"English"_s);
         QCOMPARE(form.controls().Check1->value(), 1);
         QVERIFY(!form.testAttribute(Qt::WA_Moved));
-        pickLanguage(form, u"Português"_s);
+        if (folder == u"two windows"_s) {
+            // The other window's choice is in the file; this one's own copy is stale.
+            DesktopPlatform otherPlatform;
+            Form1 other(otherPlatform);
+            pickLanguage(other, u"Italiano"_s);
+            QTRY_VERIFY(QSettings(file, QSettings::IniFormat).value(kLanguageSetting) == u"Italiano"_s);
+        }
+        pickLanguage(form, language);
         form.controls().Check1->setValue(0);
-        QCOMPARE(form.controls().PosText->text(), findLanguage(u"Português")->positionName(3));
+        QCOMPARE(form.controls().PosText->text(), findLanguage(language)->positionName(3));
     }
     {
         DesktopPlatform platform;
         Form1 form(platform);
-        QCOMPARE(form.controls().Combo1->currentText(), kept ? u"Português"_s : u"English"_s);
+        QCOMPARE(form.controls().Combo1->currentText(), kept ? language : u"English"_s);
         QCOMPARE(form.controls().Check1->value(), kept ? 0 : 1);
     }
-    QCOMPARE(QFileInfo(file).isFile(), folder != u"file is a folder"_s && folder != u"folder is a file"_s);
+    QCOMPARE(QFileInfo(file).isFile(), folder != u"file is a folder"_s && folder != u"folder is a file"_s
+                                               && folder != u"lock directory"_s);
+    QCOMPARE(QFileInfo::exists(file + u".bad"_s), setAside);
+    if (kept)
+        QVERIFY(QFileInfo(file).size() < 1024);
 }
 
 int main(int argc, char *argv[])

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <optional>
 
 namespace wagecourt::cli {
 
@@ -19,6 +20,11 @@ namespace {
 // Large buffers in both directions: a million lines must not cost a million writes.
 constexpr qint64 kReadChunk = 1 << 20;
 constexpr qsizetype kFlushAt = 1 << 16;
+// Far beyond any player's line; what is longer is skipped rather than kept,
+// so that a file without line ends cannot take all memory.
+constexpr qsizetype kLongestLine = 64 * 1024;
+// Column names are a short line of words.
+constexpr qsizetype kLongestHeader = 1024;
 
 constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 constexpr QByteArrayView kCsvColumns = "name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
@@ -104,6 +110,22 @@ bool noneNumeric(QByteArrayView text)
     return none;
 }
 
+// A tab may stand in a quoted name, as RFC 4180 allows; no other control character may.
+std::optional<char16_t> firstControl(QStringView text)
+{
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control && c != u'\t')
+            return c.unicode();
+    return std::nullopt;
+}
+
+// Only a short line of printable words is taken for column names; anything
+// else in the first line is a player line, and a bad one.
+bool readsAsColumnNames(QByteArrayView text)
+{
+    return text.size() < kLongestHeader && noneNumeric(text) && !firstControl(QString::fromUtf8(text));
+}
+
 // RFC 4180: quoted when it holds a quote, a comma or a line break, and a tab,
 // which tools that guess the separator may take for one; quotes doubled.
 void appendCsvField(QByteArray &out, QByteArrayView field)
@@ -179,7 +201,11 @@ NameSplit splitName(QByteArrayView text)
         split.levels = text.sliced(end + 1);
     }
     // Output must be valid UTF-8 whatever the roster held.
-    split.name = QString::fromUtf8(split.name).toUtf8();
+    const QString name = QString::fromUtf8(split.name);
+    split.name = name.toUtf8();
+    if (const auto control = firstControl(name))
+        split.error = u"the name holds the control character U+%1"_s.arg(
+                QString::number(*control, 16).toUpper().rightJustified(4, u'0'));
     return split;
 }
 
@@ -199,6 +225,13 @@ public:
     void line(QByteArrayView raw)
     {
         ++m_lineNumber;
+        if (raw.size() > kLongestLine) {
+            m_sawData = true;
+            m_sawPlayer = true;
+            m_name.clear();
+            fail(u"longer than %1 bytes, skipped"_s.arg(kLongestLine));
+            return;
+        }
         if (m_lineNumber == 1 && raw.startsWith(kByteOrderMark))
             raw = raw.sliced(kByteOrderMark.size());
         const QByteArrayView text = trimmed(raw);
@@ -206,9 +239,10 @@ public:
             return;
         if (!m_sawData) {
             m_sawData = true;
-            if (noneNumeric(text))
-                return; // column names
+            if (readsAsColumnNames(text))
+                return;
         }
+        m_sawPlayer = true;
 
         NameSplit split = splitName(text);
         m_name = split.name;
@@ -233,7 +267,7 @@ public:
             return true;
         });
         if (!bad.isNull()) {
-            fail(u"'%1' is not a level (a whole number from 1 to 20)"_s.arg(QString::fromUtf8(bad)));
+            fail(u"'%1' is not a level (a whole number from 1 to 20)"_s.arg(escapedControls(QString::fromUtf8(bad))));
             return;
         }
         if (count != kSalarySkillCount) {
@@ -282,6 +316,7 @@ public:
     void report(const QString &message) { m_err.write(message.toUtf8()); }
 
     bool anyBad() const { return m_anyBad; }
+    bool sawPlayer() const { return m_sawPlayer; }
     // Nothing more can be written, so reading on is pointless.
     bool outputFailed() const { return m_outputFailed; }
 
@@ -291,7 +326,7 @@ private:
         m_anyBad = true;
         flush(); // keep stdout and stderr in input order when both go to one place
         const QString where = m_name.isEmpty() ? QString::number(m_lineNumber)
-                                               : u"%1 (%2)"_s.arg(m_lineNumber).arg(QString::fromUtf8(m_name));
+                                               : u"%1 (%2)"_s.arg(m_lineNumber).arg(escapedControls(QString::fromUtf8(m_name)));
         report(u"line %1: %2\n"_s.arg(where, why));
     }
 
@@ -304,6 +339,7 @@ private:
     QByteArray m_name; // of the current line
     qint64 m_lineNumber = 0;
     bool m_sawData = false;
+    bool m_sawPlayer = false; // a line that is neither blank, a comment nor the header, good or bad
     bool m_nameColumn; // on every line, empty where the roster gives none, so the columns line up
     bool m_anyBad = false;
     bool m_outputFailed = false;
@@ -317,6 +353,7 @@ int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry 
     BatchRun run(out, err, language, format, csvHeader);
     QByteArray buffer;
     bool readFailed = false;
+    bool skipping = false; // through the rest of a line already reported as too long
     for (;;) {
         // Blocks on a pipe until data comes; 0 only at the end of input.
         const qsizetype kept = buffer.size(); // the unfinished line of the last chunk
@@ -329,6 +366,15 @@ int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry 
         }
         qsizetype lineStart = 0;
         qsizetype newline = buffer.indexOf('\n', kept);
+        if (skipping) {
+            if (newline < 0) {
+                buffer.truncate(0);
+                continue;
+            }
+            skipping = false;
+            lineStart = newline + 1;
+            newline = buffer.indexOf('\n', lineStart);
+        }
         for (; newline >= 0 && !run.outputFailed(); newline = buffer.indexOf('\n', lineStart)) {
             run.line(QByteArrayView(buffer).sliced(lineStart, newline - lineStart));
             lineStart = newline + 1;
@@ -337,7 +383,14 @@ int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry 
             break;
         // Moved to the front by hand: remove() would leave the room at the
         // front, and the next chunk would need a new allocation.
-        const qsizetype rest = buffer.size() - lineStart;
+        qsizetype rest = buffer.size() - lineStart;
+        if (rest > kLongestLine) {
+            // Reported now, from its first bytes, and the rest read past unkept.
+            run.line(QByteArrayView(buffer).sliced(lineStart, kLongestLine + 1));
+            skipping = true;
+            lineStart = buffer.size();
+            rest = 0;
+        }
         std::memmove(buffer.data(), buffer.data() + lineStart, std::size_t(rest));
         buffer.truncate(rest);
     }
@@ -346,7 +399,23 @@ int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry 
     run.flush();
     if (readFailed)
         run.report(u"wagecourt-cli: cannot read the input: %1\n"_s.arg(in.errorString()));
-    return run.anyBad() || readFailed || run.outputFailed() ? 1 : 0;
+    const bool empty = !run.sawPlayer() && !readFailed && !run.outputFailed();
+    if (empty)
+        run.report(u"wagecourt-cli: the input holds no player line\n"_s);
+    return run.anyBad() || readFailed || run.outputFailed() || empty ? 1 : 0;
+}
+
+QString escapedControls(QStringView text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            escaped += u"\\x"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else
+            escaped += c;
+    }
+    return escaped;
 }
 
 } // namespace wagecourt::cli

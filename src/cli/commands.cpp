@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace wagecourt::cli {
@@ -23,6 +24,29 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QStringView kAutoLanguage = u"auto";
+
+// A text of more characters than the window takes is refused without reading
+// it all: UTF-8 spends at most three bytes on one character (four on a pair),
+// and a byte-order mark three more.
+constexpr qint64 kMostImportBytes = 3 * qint64(kMaxPastedCharacters) + 3;
+constexpr qint64 kImportReadChunk = 1 << 16;
+
+// At most limit + 1 bytes, so that more than the limit can be told; none on a read error.
+std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
+{
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const qsizetype kept = bytes.size();
+        bytes.resize(kept + qsizetype(std::min(kImportReadChunk, limit + 1 - kept)));
+        const qint64 got = device.read(bytes.data() + kept, bytes.size() - kept);
+        if (got < 0)
+            return std::nullopt;
+        bytes.resize(kept + qsizetype(got));
+        if (got == 0)
+            break;
+    }
+    return bytes;
+}
 
 // Laid out as help2man reads it: usage lines, a summary, then sections.
 const QString kUsage = uR"(Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
@@ -107,7 +131,7 @@ public:
 private:
     int usageError(const QString &message)
     {
-        writeErr(u"wagecourt-cli: "_s + message + u"\nRun 'wagecourt-cli --help' for usage.\n"_s);
+        writeErr(u"wagecourt-cli: "_s + escapedControls(message) + u"\nRun 'wagecourt-cli --help' for usage.\n"_s);
         return ExitUsage;
     }
     void writeOut(const QString &text) { m_out.write(text.toUtf8()); }
@@ -266,21 +290,25 @@ int Session::importList(const QStringList &arguments)
     if (arguments.size() > 1)
         return usageError(u"import reads one list, %1 files given"_s.arg(arguments.size()));
 
-    QByteArray bytes;
     const QString path = arguments.value(0, u"-"_s);
-    if (path == u"-"_s) {
-        bytes = m_in.readAll();
-    } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return usageError(u"cannot read '%1': %2"_s.arg(path, file.errorString()));
-        bytes = file.readAll();
+    QFile file(path);
+    if (path != u"-"_s && !file.open(QIODevice::ReadOnly))
+        return usageError(u"cannot read '%1': %2"_s.arg(path, file.errorString()));
+    QIODevice &input = path == u"-"_s ? m_in : file;
+    const std::optional<QByteArray> bytes = readAtMost(input, kMostImportBytes);
+    if (!bytes) {
+        writeErr(u"wagecourt-cli: cannot read the input: %1\n"_s.arg(input.errorString()));
+        return ExitRejected;
     }
     QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark, as editors write one
-    const QString text = decoder.decode(bytes);
-    if (text.size() > kMaxPastedCharacters)
-        return rejectList(*language, u"The text holds %1 characters; a skill list is far shorter, and no more "
-                                   u"than %2 are read."_s.arg(text.size()).arg(kMaxPastedCharacters),
+    const QString text = decoder.decode(*bytes);
+    const bool cut = bytes->size() > kMostImportBytes;
+    if (cut || text.size() > kMaxPastedCharacters)
+        return rejectList(*language,
+                          (cut ? u"The text holds more than %1 characters"_s.arg(kMaxPastedCharacters)
+                               : u"The text holds %1 characters"_s.arg(text.size()))
+                                  + u"; a skill list is far shorter, and no more than %1 are read."_s.arg(
+                                          kMaxPastedCharacters),
                           u"check"_s);
 
     // With 'auto', the first language in list order that accepts the list; when
@@ -373,6 +401,9 @@ int Session::run(const QStringList &arguments)
         return usageError(isNumber ? u"level '%1' is not a whole number from 1 to 20"_s.arg(bad)
                                    : u"unknown option '%1'"_s.arg(bad));
     }
+    // Which of two languages was meant cannot be known.
+    if (m_parser.values(m_lang).size() > 1)
+        return usageError(u"--lang given %1 times; give it once"_s.arg(m_parser.values(m_lang).size()));
     if (m_parser.isSet(m_help)) {
         // The parser's own text for the options, between the commands and the exit status.
         writeOut(kUsage.arg(m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));

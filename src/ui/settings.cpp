@@ -66,19 +66,27 @@ RememberedSettings readSettings(Platform &platform, QSize windowSize)
 {
     RememberedSettings remembered;
 
+    qsizetype languageIndex = -1;
     const QVariant language = platform.setting(kLanguageSetting);
-    if (language.typeId() == QMetaType::QString) {
-        const qsizetype index = languageNames().indexOf(language.toString());
-        if (index >= 0)
-            remembered.languageIndex = int(index);
-    }
+    if (language.typeId() == QMetaType::QString)
+        languageIndex = languageNames().indexOf(language.toString());
+    if (languageIndex >= 0)
+        remembered.languageIndex = int(languageIndex);
 
-    remembered.onTop = readBool(platform.setting(kOnTopSetting)).value_or(true);
+    const std::optional<bool> onTop = readBool(platform.setting(kOnTopSetting));
+    remembered.onTop = onTop.value_or(true);
 
     const std::optional<int> x = readInt(platform.setting(kPositionXSetting));
     const std::optional<int> y = readInt(platform.setting(kPositionYSetting));
     if (x && y && canBeGrabbed(QPoint(*x, *y), windowSize))
         remembered.position = QPoint(*x, *y);
+
+    // A store none of whose keys could be read is junk: it is put aside, and a
+    // fresh one holds the first start's choices (the place follows at close).
+    if (languageIndex < 0 && !onTop && !(x && y) && platform.setSettingsAside()) {
+        platform.setSetting(kLanguageSetting, languageNames().value(remembered.languageIndex));
+        platform.setSetting(kOnTopSetting, remembered.onTop);
+    }
 
     return remembered;
 }

@@ -1,10 +1,12 @@
 #include "platform/platform.h"
+#include "platform/settingsfile.h"
 #include "platform/settopmost.h"
 
 #include <QClipboard>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 
 #ifdef Q_OS_WIN
@@ -25,7 +27,8 @@ constexpr int kClipboardDeadlineMilliseconds = 750;
 
 DesktopPlatform::DesktopPlatform() = default;
 
-// Writes what is still pending; a store that cannot be written is left as it is.
+// Writes what is still pending, waiting at most a second; a store that cannot be
+// written is left as it is.
 DesktopPlatform::~DesktopPlatform() = default;
 
 void DesktopPlatform::pause(int milliseconds)
@@ -72,6 +75,7 @@ void DesktopPlatform::setTopMost(QWidget *window, bool on)
     SetTopMost(window, on);
 }
 
+#ifdef Q_OS_WIN
 QSettings &DesktopPlatform::settings()
 {
     if (!m_settings)
@@ -79,6 +83,27 @@ QSettings &DesktopPlatform::settings()
                                                  QStringLiteral("Wagecourt"), QStringLiteral("Wagecourt"));
     return *m_settings;
 }
+
+bool DesktopPlatform::setSettingsAside()
+{
+    return false; // the registry holds typed values, never junk text
+}
+#else
+SettingsFile &DesktopPlatform::settings()
+{
+    // Where the native format keeps them: $XDG_CONFIG_HOME, else ~/.config.
+    if (!m_settings)
+        m_settings = std::make_unique<SettingsFile>(
+                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                + QStringLiteral("/Wagecourt/Wagecourt.conf"));
+    return *m_settings;
+}
+
+bool DesktopPlatform::setSettingsAside()
+{
+    return settings().setAside();
+}
+#endif
 
 QVariant DesktopPlatform::setting(const QString &key)
 {

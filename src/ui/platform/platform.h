@@ -10,6 +10,8 @@ class QWidget;
 
 namespace wagecourt::ui {
 
+class SettingsFile;
+
 struct ClipboardText
 {
     QString text;         // empty when the clipboard holds no text or cannot be read
@@ -45,6 +47,9 @@ public:
     // made is dropped. Neither ever stops the program.
     virtual QVariant setting(const QString &key) = 0;
     virtual void setSetting(const QString &key, const QVariant &value) = 0;
+    // Puts aside a store from which nothing could be read, for a fresh one to
+    // take its place; false when there is none to put aside.
+    virtual bool setSettingsAside() { return false; }
 };
 
 class DesktopPlatform : public Platform
@@ -60,13 +65,22 @@ public:
     void setTopMost(QWidget *window, bool on) override;
     // The user's settings in the platform's usual place and format: on Linux
     // $XDG_CONFIG_HOME/Wagecourt/Wagecourt.conf (by default under ~/.config).
+    // Neither waits on the disk; a file over 64 KiB is not read, and is put
+    // aside as Wagecourt.conf.bad at the next write.
     QVariant setting(const QString &key) override;
     void setSetting(const QString &key, const QVariant &value) override;
+    bool setSettingsAside() override;
 
 private:
+#ifdef Q_OS_WIN
     QSettings &settings();
 
-    std::unique_ptr<QSettings> m_settings; // opened at the first use
+    std::unique_ptr<QSettings> m_settings; // the registry, opened at the first use
+#else
+    SettingsFile &settings();
+
+    std::unique_ptr<SettingsFile> m_settings; // opened at the first use
+#endif
 };
 
 } // namespace wagecourt::ui

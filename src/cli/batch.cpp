@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "engine/salary.h"
+#include "presentation/clitexts.h"
 #include "resultformat.h"
 
 #include <QByteArray>
@@ -148,7 +149,7 @@ NameSplit splitName(QByteArrayView text)
         for (;;) {
             const qsizetype quote = text.indexOf('"', i);
             if (quote < 0) {
-                split.error = u"the quoted name has no closing quote"_s;
+                split.error = clitext::kUnclosedQuote.translated();
                 return split;
             }
             split.name += text.sliced(i, quote - i);
@@ -233,11 +234,11 @@ public:
             return true;
         });
         if (!bad.isNull()) {
-            fail(u"'%1' is not a level (a whole number from 1 to 20)"_s.arg(QString::fromUtf8(bad)));
+            fail(clitext::kBatchNotALevel.translated().arg(QString::fromUtf8(bad)));
             return;
         }
         if (count != kSalarySkillCount) {
-            fail(u"expected ten levels, found %1"_s.arg(count));
+            fail(clitext::kTenLevelsExpected.translated().arg(count));
             return;
         }
 
@@ -292,7 +293,7 @@ private:
         flush(); // keep stdout and stderr in input order when both go to one place
         const QString where = m_name.isEmpty() ? QString::number(m_lineNumber)
                                                : u"%1 (%2)"_s.arg(m_lineNumber).arg(QString::fromUtf8(m_name));
-        report(u"line %1: %2\n"_s.arg(where, why));
+        report(clitext::badLineText(where, why));
     }
 
     QIODevice &m_out;
@@ -345,7 +346,7 @@ int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry 
         run.line(buffer);
     run.flush();
     if (readFailed)
-        run.report(u"wagecourt-cli: cannot read the input: %1\n"_s.arg(in.errorString()));
+        run.report(clitext::cannotReadInputText(in.errorString()));
     return run.anyBad() || readFailed || run.outputFailed() ? 1 : 0;
 }
 

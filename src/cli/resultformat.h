@@ -46,17 +46,9 @@ void appendJsonNumber(QByteArray &out, double value);
 // must be valid UTF-8.
 void appendJsonString(QByteArray &out, QByteArrayView utf8);
 
-// The short table for people: the salary and best position, then every
-// position with its rounded value, the best one marked.
-QString resultTable(const LanguageEntry &language, const SalaryResult &result);
-
 // Training advice as JSON: language, levels, salary, position, position_name,
 // skills (each with its step up and down, or null at the end of the scale) and
 // positions (each position's weekly salary).
 QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice);
-
-// Training advice for people: the salary, one row per skill with the salary
-// one level down and up, then the positions as in resultTable().
-QString adviceTable(const LanguageEntry &language, const TrainingAdvice &advice);
 
 } // namespace wagecourt::cli

@@ -13,6 +13,9 @@
 
 namespace wagecourt::cli {
 
+// Output for programs: its keys and texts are never translated. The tables
+// for people are in presentation/resulttext.h.
+
 // One calculated player as a JSON object: language, levels, salary, position,
 // position_name, values (V1..V5, exact doubles) and salary_text; a roster line's
 // player name as "name" when there is one.

@@ -9,16 +9,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The skill, its level, the highest level, the level's name.
+//: The skill, its level, the highest level, the level's name.
 constexpr Text kLevelLine{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: %2 of %3, %4")};
 constexpr Text kAtHighestLevel{"Advice", QT_TRANSLATE_NOOP("Advice", "highest level")};
 constexpr Text kAtLowestLevel{"Advice", QT_TRANSLATE_NOOP("Advice", "lowest level")};
-// A step with its salary ("+1: 24 053 (-1 257)"), the position it would be paid at.
+//: A step with its salary ("+1: 24 053 (-1 257)"), the position it would be paid at.
 constexpr Text kStepAtPosition{"Advice", QT_TRANSLATE_NOOP("Advice", "%1 as %2")};
 constexpr Text kNoLevelRead{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: no level read")};
 constexpr Text kSetsNoSalary{"Advice", QT_TRANSLATE_NOOP("Advice", "This skill sets no salary.")};
 constexpr Text kChartTitle{"Advice", QT_TRANSLATE_NOOP("Advice", "Weekly salary at each position")};
-// A position and its salary in the chart's text for screen readers.
+//: A position and its salary in the chart's text for screen readers.
 constexpr Text kChartLine{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: %2")};
 constexpr Text kChartBestLine{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: %2 (best)")};
 

@@ -12,9 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Laid out as help2man reads it: usage lines, a summary, then sections. The
-// levels paragraph (%1), the Calculate button's caption (%2), the parser's
-// option list (%3).
+// Laid out as help2man reads it: usage lines, a summary, then sections.
+//: The levels paragraph (%1), the Calculate button's caption (%2), the option list (%3).
 constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]\n"
@@ -52,30 +51,30 @@ constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "  2  a usage error\n"
         "A closed pipe (as with '| head') ends the program by SIGPIPE, as it ends other\n"
         "command-line tools.\n")};
-// The ten skill names in the game's order, wrapped to the help's width.
+//: The ten skill names in the game's order, wrapped to the help's width.
 constexpr Text kLevelsParagraph{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Levels are whole numbers from 1 to 20 in the game's order: %1.")};
 constexpr qsizetype kHelpWidth = 78;
 
 constexpr Text kRunHelp{"Cli", QT_TRANSLATE_NOOP("Cli", "Run 'wagecourt-cli --help' for usage.")};
 
-// The count of colons, the fewest and the most a skill list holds.
+//: The count of colons, the fewest and the most a skill list holds.
 constexpr Text kColonCount{"Cli", QT_TRANSLATE_NOOP("Cli", "it holds %1 colons, a skill list holds %2 to %3")};
-// The beginning looked for, the language, the Jump Shot caption without its colon.
+//: The beginning looked for, the language, the Jump Shot caption without its colon.
 constexpr Text kWrongBeginning{"Cli", QT_TRANSLATE_NOOP("Cli",
         "it does not begin with \"%1\", as the %2 %3 caption does")};
-// The language, then the reasons joined.
+//: The language, then the reasons joined.
 constexpr Text kNotASkillList{"Cli", QT_TRANSLATE_NOOP("Cli", "Not a skill list in %1: %2.")};
 constexpr Text kReasonSeparator{"Cli", QT_TRANSLATE_NOOP("Cli", "; ")};
 constexpr Text kNoLevelBehindColon{"Cli", QT_TRANSLATE_NOOP("Cli", "no level name or number behind its colon")};
 constexpr Text kNumberNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "%1 is not a level from 1 to 20")};
-// The skill's caption without its colon, its number, what stands behind it.
+//: The skill's caption without its colon, its number, what stands behind it.
 constexpr Text kLevelUnreadable{"Cli", QT_TRANSLATE_NOOP("Cli", "The level of %1 (skill %2) could not be read: %3.")};
 constexpr Text kTooLong{"Cli", QT_TRANSLATE_NOOP("Cli",
         "The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.")};
 constexpr Text kNoLanguage{"Cli", QT_TRANSLATE_NOOP("Cli", "Not a skill list in any of the game languages.")};
 
-// The line number (with the player's name), the reason.
+//: The line number (with the player's name), the reason.
 constexpr Text kBadLine{"Cli", QT_TRANSLATE_NOOP("Cli", "line %1: %2")};
 constexpr Text kCannotReadInput{"Cli", QT_TRANSLATE_NOOP("Cli", "cannot read the input: %1")};
 constexpr Text kCannotWriteOutput{"Cli", QT_TRANSLATE_NOOP("Cli", "cannot write to standard output: %1")};

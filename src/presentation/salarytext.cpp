@@ -20,7 +20,7 @@ QString groupedDigits(qint32 salary, bool spaceBeforeShortNumbers)
     return digits.first(head) + u' ' + digits.sliced(head);
 }
 
-// The salary caption, the salary, the position.
+//: The salary caption, the salary, the position.
 constexpr Text kSalaryLine{"Salary", QT_TRANSLATE_NOOP("Salary", "%1 %2 (%3)")};
 
 } // namespace

@@ -12,7 +12,8 @@ enum class Reader { Person, Machine };
 
 // A fixed text of the program, marked for the translation tools where it is
 // defined: write each one as {"Context", QT_TRANSLATE_NOOP("Context", "...")}
-// so the tools find it and the program looks it up under the same context.
+// so the tools find it and the program looks it up under the same context. A
+// "//:" comment above it reaches the translator, to say what a placeholder holds.
 struct Text
 {
     const char *context;

@@ -26,7 +26,7 @@ inline constexpr Text kPlayerCard{"Window", QT_TRANSLATE_NOOP("Window", "Player 
 inline constexpr Text kCopyingPicture{"Window", QT_TRANSLATE_NOOP("Window", "Copying a player's skills in a web browser")};
 inline constexpr Text kBestPosition{"Window", QT_TRANSLATE_NOOP("Window", "Best position")};
 inline constexpr Text kWeeklySalary{"Window", QT_TRANSLATE_NOOP("Window", "Weekly salary")};
-// A level label's description: the skill's name.
+//: A level label's description: the skill's name.
 inline constexpr Text kSkillLevel{"Window", QT_TRANSLATE_NOOP("Window", "%1 level")};
 
 // The box a refused paste brings up.

@@ -1,8 +1,10 @@
 #include "batch.h"
 #include "engine/salary.h"
-#include "engine/salarytext.h"
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
+#include "presentation/resulttext.h"
+#include "presentation/salarytext.h"
+#include "presentation/windowtexts.h"
 #include "resultformat.h"
 
 #include <QBuffer>
@@ -475,7 +477,7 @@ void CliTest::importRejectionSaysWhatFailed()
     QVERIFY(run.out.isEmpty());
     const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], kImportErrorText.toString());
+    QCOMPARE(lines[0], windowtext::kErrorText.translated());
     QVERIFY2(lines[1].contains(detail), qPrintable(lines[1]));
 
     run = cli(QStringList{u"import"_s, u"--json"_s} + arguments, text.toUtf8());
@@ -483,7 +485,7 @@ void CliTest::importRejectionSaysWhatFailed()
     const QJsonObject object = run.json();
     QCOMPARE(object[u"accepted"], QJsonValue(false));
     QCOMPARE(object[u"reason"].toString(), reason);
-    QCOMPARE(object[u"error"].toString(), kImportErrorText.toString());
+    QCOMPARE(object[u"error"].toString(), windowtext::kErrorText.translated());
     QCOMPARE(object[u"language"], language.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(language));
 }
 

@@ -1,10 +1,10 @@
 #include "engine/salary.h"
-#include "engine/salarytext.h"
 #include "fonts.h"
 #include "form1.h"
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
+#include "presentation/salarytext.h"
 #include "settings.h"
 #include "tooltips.h"
 

@@ -1,6 +1,7 @@
 #include "i18n/catalogue.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
+#include "presentation/resulttext.h"
 #include "onelevelatatime.h"
 
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "engine/skillpowers.h"
-#include "engine/salarytext.h"
+#include "presentation/salarytext.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "engine/salary.h"
+#include "presentation/clitexts.h"
 #include "resultformat.h"
 
 #include <QByteArray>
@@ -170,7 +171,7 @@ NameSplit splitName(QByteArrayView text)
         for (;;) {
             const qsizetype quote = text.indexOf('"', i);
             if (quote < 0) {
-                split.error = u"the quoted name has no closing quote"_s;
+                split.error = clitext::kUnclosedQuote.translated();
                 return split;
             }
             split.name += text.sliced(i, quote - i);
@@ -204,7 +205,7 @@ NameSplit splitName(QByteArrayView text)
     const QString name = QString::fromUtf8(split.name);
     split.name = name.toUtf8();
     if (const auto control = firstControl(name))
-        split.error = u"the name holds the control character U+%1"_s.arg(
+        split.error = clitext::kNameHoldsControl.translated().arg(
                 QString::number(*control, 16).toUpper().rightJustified(4, u'0'));
     return split;
 }
@@ -229,7 +230,7 @@ public:
             m_sawData = true;
             m_sawPlayer = true;
             m_name.clear();
-            fail(u"longer than %1 bytes, skipped"_s.arg(kLongestLine));
+            fail(clitext::kLineTooLong.translated().arg(kLongestLine));
             return;
         }
         if (m_lineNumber == 1 && raw.startsWith(kByteOrderMark))
@@ -267,11 +268,11 @@ public:
             return true;
         });
         if (!bad.isNull()) {
-            fail(u"'%1' is not a level (a whole number from 1 to 20)"_s.arg(escapedControls(QString::fromUtf8(bad))));
+            fail(clitext::kBatchNotALevel.translated().arg(escapedControls(QString::fromUtf8(bad))));
             return;
         }
         if (count != kSalarySkillCount) {
-            fail(u"expected ten levels, found %1"_s.arg(count));
+            fail(clitext::kTenLevelsExpected.translated().arg(count));
             return;
         }
 
@@ -327,7 +328,7 @@ private:
         flush(); // keep stdout and stderr in input order when both go to one place
         const QString where = m_name.isEmpty() ? QString::number(m_lineNumber)
                                                : u"%1 (%2)"_s.arg(m_lineNumber).arg(escapedControls(QString::fromUtf8(m_name)));
-        report(u"line %1: %2\n"_s.arg(where, why));
+        report(clitext::badLineText(where, why));
     }
 
     QIODevice &m_out;
@@ -398,10 +399,10 @@ int runBatch(QIODevice &in, QIODevice &out, QIODevice &err, const LanguageEntry 
         run.line(buffer);
     run.flush();
     if (readFailed)
-        run.report(u"wagecourt-cli: cannot read the input: %1\n"_s.arg(in.errorString()));
+        run.report(clitext::cannotReadInputText(in.errorString()));
     const bool empty = !run.sawPlayer() && !readFailed && !run.outputFailed();
     if (empty)
-        run.report(u"wagecourt-cli: the input holds no player line\n"_s);
+        run.report(clitext::noPlayerLineText());
     return run.anyBad() || readFailed || run.outputFailed() || empty ? 1 : 0;
 }
 

@@ -4,6 +4,9 @@
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
+#include "presentation/clitexts.h"
+#include "presentation/windowtexts.h"
+#include "presentation/resulttext.h"
 #include "resultformat.h"
 #include "version.h"
 
@@ -15,6 +18,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace wagecourt::cli {
@@ -47,47 +51,6 @@ std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
     }
     return bytes;
 }
-
-// Laid out as help2man reads it: usage lines, a summary, then sections.
-const QString kUsage = uR"(Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-Levels are whole numbers from 1 to 20 in the game's order: Jump Shot, Jump
-Range, Outside Def., Handling, Driving, Passing, Inside Shot, Inside Def.,
-Rebounding, Shot Blocking.
-
-Languages are named as 'languages' lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player's name and a comma or tab. Blank lines, lines starting
-with '#' and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position's salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window's "Calculate Salary" reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%1
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with '| head') ends the program by SIGPIPE, as it ends other
-command-line tools.
-)"_s;
 
 // ISO 639-1, in the catalogue's order.
 constexpr std::array<QStringView, kLanguageCount> kLanguageCodes{u"en", u"tr", u"es", u"it",
@@ -131,7 +94,7 @@ public:
 private:
     int usageError(const QString &message)
     {
-        writeErr(u"wagecourt-cli: "_s + escapedControls(message) + u"\nRun 'wagecourt-cli --help' for usage.\n"_s);
+        writeErr(clitext::usageErrorText(escapedControls(message)));
         return ExitUsage;
     }
     void writeOut(const QString &text) { m_out.write(text.toUtf8()); }
@@ -142,8 +105,10 @@ private:
     int calc(const QStringList &levels);
     int advise(const QStringList &levels);
     int importList(const QStringList &files);
-    // Reports a refused list; language is null when none applies.
-    int rejectList(const LanguageEntry *language, const QString &detail, const QString &reason);
+    // Reports a refused list; language is null when none applies. The detail
+    // is asked for twice: in English for JSON, for people on standard error.
+    int rejectList(const LanguageEntry *language, const std::function<QString(Reader)> &detail,
+                   const QString &reason);
     int batch(const QStringList &extra);
     int languages(const QStringList &extra);
     void printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
@@ -154,14 +119,12 @@ private:
     QIODevice &m_out;
     QIODevice &m_err;
     QCommandLineParser m_parser;
-    QCommandLineOption m_lang{u"lang"_s,
-                              u"Game language: a name or code (see 'languages'); import also takes 'auto'. "
-                              u"English when not given."_s,
-                              u"NAME"_s, u"English"_s};
-    QCommandLineOption m_json{u"json"_s, u"Print JSON: one object, or one per line for batch."_s};
-    QCommandLineOption m_header{u"header"_s, u"batch: print a CSV line of column names first."_s};
-    QCommandLineOption m_help{{u"h"_s, u"help"_s}, u"Show this help."_s};
-    QCommandLineOption m_version{{u"v"_s, u"version"_s}, u"Show the version."_s};
+    QCommandLineOption m_lang{u"lang"_s, clitext::kLangOption.translated().arg(wagecourt::languages().front().name),
+                              u"NAME"_s, wagecourt::languages().front().name.toString()};
+    QCommandLineOption m_json{u"json"_s, clitext::kJsonOption.translated()};
+    QCommandLineOption m_header{u"header"_s, clitext::kHeaderOption.translated()};
+    QCommandLineOption m_help{{u"h"_s, u"help"_s}, clitext::kHelpOption.translated()};
+    QCommandLineOption m_version{{u"v"_s, u"version"_s}, clitext::kVersionOption.translated()};
 };
 
 // QCommandLineParser takes "-3" for an option; name the argument the user wrote.
@@ -195,7 +158,7 @@ std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
     QStringList known;
     for (const LanguageEntry &entry : wagecourt::languages())
         known << u"%1 (%2)"_s.arg(entry.name, languageCode(entry));
-    usageError(u"unknown language '%1'; the languages are: %2"_s.arg(name, known.join(u", "_s)));
+    usageError(clitext::kUnknownLanguage.translated().arg(name, known.join(u", "_s)));
     return std::nullopt;
 }
 
@@ -215,7 +178,7 @@ void Session::printResult(const LanguageEntry &language, const SkillLevels &leve
 std::optional<SkillLevels> Session::levelArguments(const QString &command, const QStringList &arguments)
 {
     if (arguments.size() != kSalarySkillCount) {
-        usageError(u"%1 takes ten levels, %2 given"_s.arg(command).arg(arguments.size()));
+        usageError(clitext::kTenLevelsWanted.translated().arg(command).arg(arguments.size()));
         return std::nullopt;
     }
     SkillLevels levels;
@@ -224,7 +187,7 @@ std::optional<SkillLevels> Session::levelArguments(const QString &command, const
         bool ok = false;
         const int level = argument.toInt(&ok);
         if (!ok || !isValidLevel(level)) {
-            usageError(u"level %1 '%2' is not a whole number from 1 to 20"_s.arg(k).arg(argument));
+            usageError(clitext::kNumberedLevelNotALevel.translated().arg(k).arg(argument));
             return std::nullopt;
         }
         levels[k] = qint16(level);
@@ -263,41 +226,22 @@ int Session::advise(const QStringList &arguments)
     return ExitOk;
 }
 
-QString rejectionDetail(const SkillListImport &import, const LanguageEntry &language)
-{
-    if (import.outcome == ImportOutcome::CheckFailed) {
-        QStringList reasons;
-        if (import.colonCount < kFewestColons || import.colonCount > kMostColons)
-            reasons << u"it holds %1 colons, a skill list holds %2 to %3"_s.arg(import.colonCount)
-                               .arg(kFewestColons)
-                               .arg(kMostColons);
-        if (!import.beginningMatches)
-            reasons << u"it does not begin with \"%1\", as the %2 Jump Shot caption does"_s.arg(
-                    language.skillCaption(1).left(kComparedBeginning), language.name);
-        return u"Not a skill list in %1: %2."_s.arg(language.name, reasons.join(u"; "_s));
-    }
-    const QString skill = language.skillCaption(import.failedSkill).chopped(1);
-    const QString found = import.numberRead < 0 ? u"no level name or number behind its colon"_s
-                                                : u"%1 is not a level from 1 to 20"_s.arg(import.numberRead);
-    return u"The level of %1 (skill %2) could not be read: %3."_s.arg(skill).arg(import.failedSkill).arg(found);
-}
-
 int Session::importList(const QStringList &arguments)
 {
     const auto language = languageOption(true);
     if (!language)
         return ExitUsage;
     if (arguments.size() > 1)
-        return usageError(u"import reads one list, %1 files given"_s.arg(arguments.size()));
+        return usageError(clitext::kOneListOnly.translated().arg(arguments.size()));
 
     const QString path = arguments.value(0, u"-"_s);
     QFile file(path);
     if (path != u"-"_s && !file.open(QIODevice::ReadOnly))
-        return usageError(u"cannot read '%1': %2"_s.arg(path, file.errorString()));
+        return usageError(clitext::kCannotRead.translated().arg(path, file.errorString()));
     QIODevice &input = path == u"-"_s ? m_in : file;
     const std::optional<QByteArray> bytes = readAtMost(input, kMostImportBytes);
     if (!bytes) {
-        writeErr(u"wagecourt-cli: cannot read the input: %1\n"_s.arg(input.errorString()));
+        writeErr(clitext::cannotReadInputText(input.errorString()));
         return ExitRejected;
     }
     QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark, as editors write one
@@ -305,10 +249,9 @@ int Session::importList(const QStringList &arguments)
     const bool cut = bytes->size() > kMostImportBytes;
     if (cut || text.size() > kMaxPastedCharacters)
         return rejectList(*language,
-                          (cut ? u"The text holds more than %1 characters"_s.arg(kMaxPastedCharacters)
-                               : u"The text holds %1 characters"_s.arg(text.size()))
-                                  + u"; a skill list is far shorter, and no more than %1 are read."_s.arg(
-                                          kMaxPastedCharacters),
+                          [&](Reader reader) {
+                              return cut ? clitext::cutOffDetail(reader) : clitext::tooLongDetail(text.size(), reader);
+                          },
                           u"check"_s);
 
     // With 'auto', the first language in list order that accepts the list; when
@@ -335,22 +278,26 @@ int Session::importList(const QStringList &arguments)
     const bool checkFailed = outcome.outcome == ImportOutcome::CheckFailed;
     const bool named = *language || !checkFailed;
     return rejectList(named ? reported : nullptr,
-                      named ? rejectionDetail(outcome, *reported) : u"Not a skill list in any of the game languages."_s,
+                      [&](Reader reader) {
+                          return named ? clitext::rejectionDetail(outcome, *reported, reader)
+                                       : clitext::noLanguageDetail(reader);
+                      },
                       checkFailed ? u"check"_s : u"level"_s);
 }
 
-int Session::rejectList(const LanguageEntry *language, const QString &detail, const QString &reason)
+int Session::rejectList(const LanguageEntry *language, const std::function<QString(Reader)> &detail,
+                        const QString &reason)
 {
     if (m_parser.isSet(m_json)) {
         m_out.write(jsonLine(QJsonObject{
                 {u"accepted"_s, false},
                 {u"language"_s, language ? QJsonValue(language->name.toString()) : QJsonValue(QJsonValue::Null)},
                 {u"reason"_s, reason},
-                {u"error"_s, kImportErrorText.toString()},
-                {u"detail"_s, detail},
+                {u"error"_s, windowtext::kErrorText.forReader(Reader::Machine)},
+                {u"detail"_s, detail(Reader::Machine)},
         }));
     }
-    writeErr(kImportErrorText.toString() + u'\n' + detail + u'\n');
+    writeErr(windowtext::kErrorText.translated() + u'\n' + detail(Reader::Person) + u'\n');
     return ExitRejected;
 }
 
@@ -360,15 +307,15 @@ int Session::batch(const QStringList &arguments)
     if (!language)
         return ExitUsage;
     if (arguments.size() > 1)
-        return usageError(u"batch reads one roster, %1 files given"_s.arg(arguments.size()));
+        return usageError(clitext::kOneRosterOnly.translated().arg(arguments.size()));
     const bool json = m_parser.isSet(m_json);
     if (json && m_parser.isSet(m_header))
-        return usageError(u"--header is for CSV; JSON lines name their fields"_s);
+        return usageError(clitext::kHeaderIsForCsv.translated());
 
     const QString path = arguments.value(0, u"-"_s);
     QFile file(path);
     if (path != u"-"_s && !file.open(QIODevice::ReadOnly))
-        return usageError(u"cannot read '%1': %2"_s.arg(path, file.errorString()));
+        return usageError(clitext::kCannotRead.translated().arg(path, file.errorString()));
     return runBatch(path == u"-"_s ? m_in : file, m_out, m_err, **language,
                     json ? OutputFormat::Json : OutputFormat::Text, m_parser.isSet(m_header));
 }
@@ -376,7 +323,7 @@ int Session::batch(const QStringList &arguments)
 int Session::languages(const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usageError(u"languages takes no arguments, '%1' given"_s.arg(arguments.first()));
+        return usageError(clitext::kNoArgumentsWanted.translated().arg(arguments.first()));
     if (m_parser.isSet(m_json)) {
         QJsonArray list;
         for (const LanguageEntry &entry : wagecourt::languages())
@@ -398,15 +345,14 @@ int Session::run(const QStringList &arguments)
             return usageError(m_parser.errorText());
         bool isNumber = false;
         bad.toInt(&isNumber);
-        return usageError(isNumber ? u"level '%1' is not a whole number from 1 to 20"_s.arg(bad)
-                                   : u"unknown option '%1'"_s.arg(bad));
+        return usageError((isNumber ? clitext::kLevelNotALevel : clitext::kUnknownOption).translated().arg(bad));
     }
     // Which of two languages was meant cannot be known.
     if (m_parser.values(m_lang).size() > 1)
-        return usageError(u"--lang given %1 times; give it once"_s.arg(m_parser.values(m_lang).size()));
+        return usageError(clitext::kLangGivenTwice.translated().arg(m_parser.values(m_lang).size()));
     if (m_parser.isSet(m_help)) {
         // The parser's own text for the options, between the commands and the exit status.
-        writeOut(kUsage.arg(m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));
+        writeOut(clitext::usageText(m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));
         return ExitOk;
     }
     if (m_parser.isSet(m_version)) {
@@ -416,10 +362,10 @@ int Session::run(const QStringList &arguments)
 
     QStringList positional = m_parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(u"no command given"_s);
+        return usageError(clitext::kNoCommand.translated());
     const QString command = positional.takeFirst();
     if (m_parser.isSet(m_header) && command != u"batch"_s)
-        return usageError(u"--header is for batch only"_s);
+        return usageError(clitext::kHeaderIsForBatch.translated());
     if (command == u"calc"_s)
         return calc(positional);
     if (command == u"advise"_s)
@@ -430,7 +376,7 @@ int Session::run(const QStringList &arguments)
         return batch(positional);
     if (command == u"languages"_s)
         return languages(positional);
-    return usageError(u"unknown command '%1'"_s.arg(command));
+    return usageError(clitext::kUnknownCommand.translated().arg(command));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "presentation/clitexts.h"
 #include "standardoutput.h"
 #include "version.h"
 
@@ -67,8 +68,8 @@ int main(int argc, char *argv[])
     if (!out.finish()) {
         if (out.readerGone())
             return wagecourt::cli::endForGoneReader();
-        err.write(QByteArray("wagecourt-cli: cannot write to standard output: ")
-                  + std::strerror(out.failureCode()) + '\n');
+        err.write(wagecourt::clitext::cannotWriteOutputText(QString::fromLocal8Bit(std::strerror(out.failureCode())))
+                          .toUtf8());
         status = wagecourt::cli::ExitRejected;
     }
     return status;

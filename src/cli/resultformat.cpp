@@ -1,11 +1,11 @@
 #include "resultformat.h"
 
-#include "engine/salarytext.h"
+#include "presentation/advicetext.h"
+#include "presentation/salarytext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -65,42 +65,6 @@ char *writeJsonNumber(char *to, double value)
     const QByteArray text = documentText(value);
     Q_ASSERT(text.size() <= kNumberRoom);
     return writeText(to, text);
-}
-
-QString skillName(const LanguageEntry &language, int skill)
-{
-    QString caption = language.skillCaption(skill);
-    if (caption.endsWith(u':'))
-        caption.chop(1);
-    return caption;
-}
-
-QString signedAmount(qint32 change)
-{
-    if (change == 0)
-        return u"±0"_s;
-    return (change > 0 ? u'+' : u'-') + salaryImportText(change > 0 ? change : -change);
-}
-
-// Every position with its weekly salary, the best one marked.
-QString positionRows(const LanguageEntry &language, int best, const OneBased<qint32, kPositionCount> &salaries)
-{
-    qsizetype nameWidth = 0;
-    for (int p = 1; p <= kPositionCount; ++p)
-        nameWidth = std::max(nameWidth, language.positionName(p).size());
-    QString rows;
-    for (int p = 1; p <= kPositionCount; ++p) {
-        rows += (p == best ? u"* "_s : u"  "_s) + QString::number(p) + u' '
-                + language.positionName(p).leftJustified(nameWidth) + u' '
-                + QString::number(salaries[p]).rightJustified(8) + u'\n';
-    }
-    return rows;
-}
-
-QString headline(const LanguageEntry &language, qint32 salary, int position)
-{
-    return language.salaryCaption.toString() + u' ' + salaryImportText(salary) + u" ("_s
-            + language.positionName(position) + u")\n"_s;
 }
 
 } // namespace
@@ -210,14 +174,6 @@ void appendJsonString(QByteArray &out, QByteArrayView utf8)
     out += '"';
 }
 
-QString resultTable(const LanguageEntry &language, const SalaryResult &result)
-{
-    OneBased<qint32, kPositionCount> salaries;
-    for (int p = 1; p <= kPositionCount; ++p)
-        salaries[p] = result.roundedValue(p);
-    return headline(language, result.salary, result.position) + positionRows(language, result.position, salaries);
-}
-
 QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice)
 {
     auto step = [](const std::optional<TrainingStep> &taken) -> QJsonValue {
@@ -234,7 +190,7 @@ QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &ad
     for (int k = 1; k <= kSalarySkillCount; ++k) {
         levels.append(int(advice.levels[k]));
         skills.append(QJsonObject{{u"skill"_s, k},
-                                  {u"name"_s, skillName(language, k)},
+                                  {u"name"_s, skillNameOf(language.skillCaption(k))},
                                   {u"level"_s, int(advice.levels[k])},
                                   {u"up"_s, step(advice.skills[k].up)},
                                   {u"down"_s, step(advice.skills[k].down)}});
@@ -253,40 +209,6 @@ QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &ad
         {u"skills"_s, skills},
         {u"positions"_s, positions},
     };
-}
-
-QString adviceTable(const LanguageEntry &language, const TrainingAdvice &advice)
-{
-    // One cell per column; a step names its position only where the best one would change.
-    auto stepCell = [&](QStringView sign, const std::optional<TrainingStep> &step) {
-        QString cell = sign.toString() + u": "_s;
-        if (!step)
-            return cell + u'—';
-        cell += salaryImportText(step->salary) + u" ("_s + signedAmount(step->change) + u')';
-        if (step->position != advice.position)
-            cell += u' ' + language.positionName(step->position);
-        return cell;
-    };
-
-    std::array<std::array<QString, 4>, kSalarySkillCount> rows;
-    std::array<qsizetype, 4> widths{};
-    for (int k = 1; k <= kSalarySkillCount; ++k) {
-        const int level = advice.levels[k];
-        auto &row = rows[std::size_t(k - 1)];
-        row = {skillName(language, k), QString::number(level).rightJustified(2) + u' ' + language.levelName(level),
-               stepCell(u"-1", advice.skills[k].down), stepCell(u"+1", advice.skills[k].up)};
-        for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
-    }
-
-    QString table = headline(language, advice.salary, advice.position) + u'\n';
-    for (const auto &row : rows) {
-        QString line;
-        for (std::size_t c = 0; c + 1 < row.size(); ++c)
-            line += row[c].leftJustified(widths[c]) + u"  "_s;
-        table += line + row.back() + u'\n';
-    }
-    return table + u'\n' + positionRows(language, advice.position, advice.positionSalaries);
 }
 
 } // namespace wagecourt::cli

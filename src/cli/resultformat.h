@@ -13,6 +13,9 @@
 
 namespace wagecourt::cli {
 
+// Output for programs: its keys and texts are never translated. The tables
+// for people are in presentation/resulttext.h.
+
 // One calculated player as a JSON object: language, levels, salary, position,
 // position_name, values (V1..V5, exact doubles) and salary_text; a roster line's
 // player name as "name" when there is one.
@@ -46,17 +49,9 @@ void appendJsonNumber(QByteArray &out, double value);
 // must be valid UTF-8.
 void appendJsonString(QByteArray &out, QByteArrayView utf8);
 
-// The short table for people: the salary and best position, then every
-// position with its rounded value, the best one marked.
-QString resultTable(const LanguageEntry &language, const SalaryResult &result);
-
 // Training advice as JSON: language, levels, salary, position, position_name,
 // skills (each with its step up and down, or null at the end of the scale) and
 // positions (each position's weekly salary).
 QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice);
-
-// Training advice for people: the salary, one row per skill with the salary
-// one level down and up, then the positions as in resultTable().
-QString adviceTable(const LanguageEntry &language, const TrainingAdvice &advice);
 
 } // namespace wagecourt::cli

@@ -1,8 +1,6 @@
 #include "import/skilllist.h"
 
 #include "engine/salary.h"
-#include "engine/salarytext.h"
-#include "i18n/catalogue.h"
 
 #include <QChar>
 
@@ -243,21 +241,6 @@ ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption)
     state.OtherSkillLevel = import.otherLevels;
     CalcSalary(state);
     return ImportOutcome::Accepted;
-}
-
-QString skillListText(const LanguageEntry &language, const SkillLevels &levels)
-{
-    if (!std::all_of(levels.begin(), levels.end(), isValidLevel))
-        return {};
-    const auto result = computeSalary(levels);
-    if (!result)
-        return {};
-    QString text;
-    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
-        text += language.skillCaption(skill) + u' ' + language.levelName(levels[skill]) + u'\n';
-    text += language.salaryCaption.toString() + u' ' + salaryImportText(result->salary) + u" ("_s
-            + language.positionName(result->position) + u")\n"_s;
-    return text;
 }
 
 } // namespace wagecourt

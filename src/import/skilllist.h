@@ -7,15 +7,6 @@
 
 namespace wagecourt {
 
-struct LanguageEntry;
-
-// What the user sees when a pasted text is not a skill list in the chosen
-// language. Deliberately the same in every language.
-inline constexpr QStringView kImportErrorTitle = u"ERROR";
-inline constexpr QStringView kImportErrorText =
-        u"Please copy your player's skills again and make sure that you chose the correct "
-        u"language from the drop-down menu..";
-
 // The most pasted text the import looks at; a skill list is a few hundred
 // characters, so anything this long is not one and is refused unread.
 inline constexpr qsizetype kMaxPastedCharacters = 1 << 20;
@@ -84,13 +75,5 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
 // calculated. A rejected one changes no level, no salary and no position.
 // Returns how it went.
 ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption);
-
-// A player as the game's page lists him, in the given language, so that the
-// import reads it back: ten lines "caption level-name", then the salary line
-// "salary-caption salary (position)" with the salary the ten levels give. Each
-// line ends in a line break. The salary line's colon is the eleventh, and its
-// words stand behind all ten levels, so they never change a level read. Empty
-// when a level lies outside 1 to 20.
-QString skillListText(const LanguageEntry &language, const SkillLevels &levels);
 
 } // namespace wagecourt

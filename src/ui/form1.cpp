@@ -1,10 +1,12 @@
 #include "form1.h"
 
 #include "engine/salary.h"
-#include "engine/salarytext.h"
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
+#include "presentation/resulttext.h"
+#include "presentation/salarytext.h"
+#include "presentation/windowtexts.h"
 #include "settings.h"
 #include "tooltips.h"
 
@@ -23,8 +25,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kPauseMilliseconds = 100;
-const QString kShowInfo = u"Show Info"_s;
-const QString kHideInfo = u"Hide Info"_s;
 
 qreal screenDpi(const QWidget *widget)
 {
@@ -42,7 +42,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
       m_scale(TextScale::of(this))
 {
     setObjectName(u"Form1"_s);
-    setWindowTitle(u"Wagecourt v1.0 - by Tarvel (58203)"_s);
+    setWindowTitle(windowtext::kTitle.translated());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -59,12 +59,12 @@ Form1::Form1(Platform &platform, QWidget *parent)
 
 void Form1::createKeys()
 {
-    m_copy = new QAction(u"Copy"_s, this);
+    m_copy = new QAction(windowtext::kCopy.translated(), this);
     m_copy->setShortcuts(QKeySequence::Copy);
     connect(m_copy, &QAction::triggered, this, &Form1::copyPlayer);
 
     // The same press as the button's: its pauses, its check, its ERROR box.
-    m_paste = new QAction(u"Paste and Calculate"_s, this);
+    m_paste = new QAction(windowtext::kPasteAndCalculate.translated(), this);
     m_paste->setShortcuts(QKeySequence::Paste);
     connect(m_paste, &QAction::triggered, this, &Form1::Command1_Click);
 
@@ -177,7 +177,7 @@ void Form1::Command1_Click()
     // An oversized text is no skill list and is turned away before any work on
     // it. A list is taken whole or not at all.
     if (clipboard.tooLong || importPastedText(m_state, ui.SkillCaption[1]->caption()) != ImportOutcome::Accepted) {
-        m_platform.showMessage(kImportErrorTitle.toString(), kImportErrorText.toString());
+        m_platform.showMessage(windowtext::kErrorTitle.translated(), windowtext::kErrorText.translated());
         return;
     }
     ShowImportResult();
@@ -186,12 +186,14 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     const QString caption = ui.Command2->text();
-    if (caption == kShowInfo) {
+    const QString showInfo = windowtext::kShowInfo.translated();
+    const QString hideInfo = windowtext::kHideInfo.translated();
+    if (caption == showInfo) {
         setClientHeight(kExpandedClientHeight);
-        ui.Command2->setText(kHideInfo);
-    } else if (caption == kHideInfo) {
+        ui.Command2->setText(hideInfo);
+    } else if (caption == hideInfo) {
         setClientHeight(kCompactClientHeight);
-        ui.Command2->setText(kShowInfo);
+        ui.Command2->setText(showInfo);
     }
 }
 

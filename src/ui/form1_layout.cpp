@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "i18n/catalogue.h"
+#include "presentation/windowtexts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -51,11 +52,6 @@ constexpr int kLevelLabelWidth = 795;
 
 constexpr Place kCreditTextPlace{480, 3765, 7875, 495};
 
-const QString kCreditText =
-        u"   Wagecourt is a tool for calculating player salaries.. It uses Velmor's formulas ,so special thanks"
-        u"     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable"
-        u" formulas..   "_s;
-
 // Black text on the colour of an active title bar's text: white in every usual scheme.
 const QColor kWindowBackground = Qt::white;
 
@@ -89,7 +85,7 @@ void Form1::createControls()
         return created;
     };
 
-    ui.Command2 = new PushButton(u"Show Info"_s, this);
+    ui.Command2 = new PushButton(windowtext::kShowInfo.translated(), this);
     ui.Command2->setObjectName(u"Command2"_s);
     place(ui.Command2, {7755, 45, 915, 330});
 
@@ -112,38 +108,38 @@ void Form1::createControls()
     place(ui.Command1, {2025, 2130, 1575, 690});
 
     ui.Label6 = label("Label6", {540, 8280, 6585, 270},
-                      u"4. Click on the skills to change them ( Left-click --> +1, Right-click --> -1 )"_s, false);
-    ui.Label5 = label("Label5", {540, 7890, 6585, 270}, u"3. Click \"Calculate Salary\" button.."_s, false);
+                      windowtext::kStep4.translated(), false);
+    ui.Label5 = label("Label5", {540, 7890, 6585, 270}, windowtext::step3Text(languages().front()), false);
     ui.Label4 = label("Label4", {540, 7500, 6585, 270},
-                      u"2. Select your in-game language from the drop-down menu.."_s, false);
+                      windowtext::kStep2.translated(), false);
 
     ui.Image2 = new Picture(this, u":/pictures/screenshot.jpg"_s, m_scale.devicePixelRatio);
     ui.Image2->setObjectName(u"Image2"_s);
     const QSize screenshotSize = ui.Image2->size();
     place(ui.Image2, {1605, 5430, 4170, 1935});
     ui.Image2->resize(screenshotSize); // natural size, never stretched
-    ui.Image2->setAccessibleName(u"Copying a player's skills in a web browser"_s);
+    ui.Image2->setAccessibleName(windowtext::kCopyingPicture.translated());
 
     ui.Label3 = label("Label3", {540, 5025, 6585, 270},
-                      u"1. Go to Courtlore Website and copy your player's skills starting from \"Jump Shot\".."_s,
+                      windowtext::step1Text(languages().front()),
                       false);
     ui.Label2 = label("Label2", {540, 4605, 1410, 195}, QString(), true);
     setLaidOutFont({ui.Label2, Face::MsSansSerif, 8.25, true, true});
-    ui.Label2->setCaption(u"INSTRUCTIONS"_s);
+    ui.Label2->setCaption(windowtext::kInstructions.translated());
 
-    ui.Label1 = label("Label1", kCreditTextPlace, kCreditText, false);
+    ui.Label1 = label("Label1", kCreditTextPlace, windowtext::kCredit.translated(), false);
     ui.Label1->setWordWrap(true);
     ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     ui.PosText = label("PosText", {6600, 555, 1290, 210}, QString(), true);
     setLaidOutFont({ui.PosText, Face::Tahoma, 9, true});
     ui.PosText->setCaption(u"Small Forward"_s);
-    ui.PosText->setAccessibleDescription(u"Best position"_s);
+    ui.PosText->setAccessibleDescription(windowtext::kBestPosition.translated());
 
     ui.SalaryText = label("SalaryText", {2190, 1275, 1215, 255}, QString(), false);
     setLaidOutFont({ui.SalaryText, Face::Tahoma, 8.25});
     ui.SalaryText->setCaption(u" 504"_s);
-    ui.SalaryText->setAccessibleDescription(u"Weekly salary"_s);
+    ui.SalaryText->setAccessibleDescription(windowtext::kWeeklySalary.translated());
 
     ui.Label_Salary = label("Label_Salary", {2040, 1065, 1080, 195}, QString(), true);
     setLaidOutFont({ui.Label_Salary, Face::Tahoma, 8.25});
@@ -158,7 +154,7 @@ void Form1::createControls()
         const int left = row.captionPlace.left + row.captionPlace.width + kLevelLabelGap;
         place(level, {left, row.levelTop, kLevelLabelWidth, 195});
         level->setCaption(firstLevelName);
-        level->setAccessibleDescription(QLatin1String(row.englishSkill) + u" level"_s);
+        level->setAccessibleDescription(windowtext::skillLevelDescription(QLatin1String(row.englishSkill)));
         connect(level, &LevelLabel::mouseDown, this, &Form1::LevelText_MouseDown);
         ui.LevelText[i] = level;
     }
@@ -176,7 +172,7 @@ void Form1::createControls()
     place(ui.Image1, {0, 375, 8715, 3090});
     ui.Image1->resize(cardSize);
     setTextLimits();
-    ui.Image1->setAccessibleName(u"Player card"_s);
+    ui.Image1->setAccessibleName(windowtext::kPlayerCard.translated());
 
     // The info labels sit on the window's own colour; the card's labels paint only their text.
     for (Caption *info : {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6}) {

@@ -1,8 +1,8 @@
 #include "tooltips.h"
 
 #include "controls.h"
-#include "engine/salarytext.h"
 #include "form1.h"
+#include "presentation/salarytext.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -64,7 +64,7 @@ ChartLayout chartLayout(const QFont &font, int margin, const QList<PositionBar> 
         layout.nameWidth = std::max(layout.nameWidth, bold.horizontalAdvance(bar.name));
         layout.salaryWidth = std::max(layout.salaryWidth, bold.horizontalAdvance(salaryImportText(bar.salary)));
     }
-    const int width = std::max(layout.markLeft() + layout.mark, plain.horizontalAdvance(kPositionChartTitle.toString()))
+    const int width = std::max(layout.markLeft() + layout.mark, plain.horizontalAdvance(positionChartTitle()))
             + layout.pad;
     layout.size = QSize(width, layout.rowTop(int(bars.size())) + layout.pad);
     return layout;
@@ -263,7 +263,7 @@ void TipWindow::paintChart(QPainter &painter)
     painter.setPen(text);
     painter.setFont(font());
     painter.drawText(QRect(layout.pad, layout.pad, width() - 2 * layout.pad, layout.line),
-                     Qt::AlignLeft | Qt::AlignVCenter, kPositionChartTitle.toString());
+                     Qt::AlignLeft | Qt::AlignVCenter, positionChartTitle());
     const int barHeight = std::max(3, layout.line / 2);
     for (int row = 0; row < m_bars.size(); ++row) {
         const PositionBar &bar = m_bars[row];

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/advicetext.h"
 #include "engine/playerstate.h"
+#include "presentation/advicetext.h"
 
 #include <QBasicTimer>
 #include <QLabel>

@@ -8,13 +8,9 @@
 
 namespace wagecourt {
 
-// The texts the window's tooltips show. The fixed words are English, like the
-// window's other fixed texts; level, skill and position names come from the
-// current language's tables. Salaries are written as after an import.
-
-// A change of salary with its sign: "+1 257", "-1 257", and "±0" for a step in a
-// skill that does not count at the position that pays best.
-QString salaryChangeText(qint32 change);
+// The texts the window's tooltips show. The fixed words are the program's,
+// marked for translation; level, skill and position names come from the
+// current game language's tables. Salaries are written as after an import.
 
 // A skill caption without its colon: "Outside Def.:" gives "Outside Def.".
 QString skillNameOf(QStringView caption);
@@ -44,7 +40,8 @@ struct PositionBar
     bool operator==(const PositionBar &) const = default;
 };
 
-inline constexpr QStringView kPositionChartTitle = u"Weekly salary at each position";
+// "Weekly salary at each position", above the bars.
+QString positionChartTitle();
 
 // The five positions in their order, the one the salary is paid at marked best.
 QList<PositionBar> positionBars(const TrainingAdvice &advice, const PositionNames &positionNames);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "presentation/text.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace wagecourt {
+
+struct LanguageEntry;
+struct SkillListImport;
+
+// The command line's words. Its help, its usage errors and its messages on
+// standard error are for people and follow the installed translation; the
+// JSON and CSV it writes are for programs and always English (Reader::Machine).
+namespace clitext {
+
+// The whole --help text around the option list the parser writes.
+QString usageText(const QString &optionsHelp);
+
+inline constexpr Text kLangOption{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "Game language: a name or code (see 'languages'); import also takes 'auto'. %1 when not given.")};
+inline constexpr Text kJsonOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Print JSON: one object, or one per line for batch.")};
+inline constexpr Text kHeaderOption{"Cli", QT_TRANSLATE_NOOP("Cli", "batch: print a CSV line of column names first.")};
+inline constexpr Text kHelpOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show this help.")};
+inline constexpr Text kVersionOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show the version.")};
+
+// "wagecourt-cli: " and the message, and where to find the usage.
+QString usageErrorText(const QString &message);
+
+// Usage errors. A placeholder is a name, a count or the text the user wrote.
+inline constexpr Text kUnknownLanguage{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown language '%1'; the languages are: %2")};
+inline constexpr Text kTenLevelsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "%1 takes ten levels, %2 given")};
+inline constexpr Text kNumberedLevelNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "level %1 '%2' is not a whole number from 1 to 20")};
+inline constexpr Text kLevelNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "level '%1' is not a whole number from 1 to 20")};
+inline constexpr Text kOneListOnly{"Cli", QT_TRANSLATE_NOOP("Cli", "import reads one list, %1 files given")};
+inline constexpr Text kOneRosterOnly{"Cli", QT_TRANSLATE_NOOP("Cli", "batch reads one roster, %1 files given")};
+inline constexpr Text kCannotRead{"Cli", QT_TRANSLATE_NOOP("Cli", "cannot read '%1': %2")};
+inline constexpr Text kHeaderIsForCsv{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for CSV; JSON lines name their fields")};
+inline constexpr Text kHeaderIsForBatch{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for batch only")};
+inline constexpr Text kNoArgumentsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "languages takes no arguments, '%1' given")};
+inline constexpr Text kUnknownOption{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown option '%1'")};
+inline constexpr Text kNoCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "no command given")};
+inline constexpr Text kUnknownCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown command '%1'")};
+//: How many times the option was given.
+inline constexpr Text kLangGivenTwice{"Cli", QT_TRANSLATE_NOOP("Cli", "--lang given %1 times; give it once")};
+
+// Why a list was refused, for standard error (Reader::Person) and for the
+// JSON "detail" (Reader::Machine).
+QString tooLongDetail(qsizetype characters, Reader reader);
+// For a text of more bytes than any list of the most characters read could take.
+QString cutOffDetail(Reader reader);
+QString noLanguageDetail(Reader reader);
+QString rejectionDetail(const SkillListImport &import, const LanguageEntry &language, Reader reader);
+
+// A bad roster line, on standard error: "line 3 (Ann): expected ten levels, found 9".
+inline constexpr Text kUnclosedQuote{"Cli", QT_TRANSLATE_NOOP("Cli", "the quoted name has no closing quote")};
+inline constexpr Text kBatchNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "'%1' is not a level (a whole number from 1 to 20)")};
+inline constexpr Text kTenLevelsExpected{"Cli", QT_TRANSLATE_NOOP("Cli", "expected ten levels, found %1")};
+//: The character's code, in hexadecimal digits.
+inline constexpr Text kNameHoldsControl{"Cli", QT_TRANSLATE_NOOP("Cli", "the name holds the control character U+%1")};
+//: The most bytes a line may hold.
+inline constexpr Text kLineTooLong{"Cli", QT_TRANSLATE_NOOP("Cli", "longer than %1 bytes, skipped")};
+QString badLineText(const QString &where, const QString &why);
+
+// Input or output that failed, with the system's reason; each a whole line.
+QString cannotReadInputText(const QString &reason);
+// A batch input with no player line in it at all.
+QString noPlayerLineText();
+QString cannotWriteOutputText(const QString &reason);
+
+} // namespace clitext
+
+} // namespace wagecourt

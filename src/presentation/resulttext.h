@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/advice.h"
+#include "engine/salary.h"
+#include "i18n/catalogue.h"
+
+#include <QString>
+
+namespace wagecourt {
+
+// A player as the game's page lists him, in the given language, so that the
+// import reads it back: ten lines "caption level-name", then the salary line
+// "salary-caption salary (position)" with the salary the ten levels give. Each
+// line ends in a line break. The salary line's colon is the eleventh, and its
+// words stand behind all ten levels, so they never change a level read. Empty
+// when a level lies outside 1 to 20.
+QString skillListText(const LanguageEntry &language, const SkillLevels &levels);
+
+// The command line's short table: the salary and best position, then every
+// position with its rounded value, the best one marked.
+QString resultTable(const LanguageEntry &language, const SalaryResult &result);
+
+// The command line's training advice: the salary, one row per skill with the
+// salary one level down and up, then the positions as in resultTable().
+QString adviceTable(const LanguageEntry &language, const TrainingAdvice &advice);
+
+} // namespace wagecourt

@@ -1,0 +1,58 @@
+#include "presentation/salarytext.h"
+
+#include "i18n/catalogue.h"
+#include "presentation/text.h"
+
+namespace wagecourt {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The digits with a space before the last three; nothing before them when
+// there are three or fewer, which is where the two forms differ.
+QString groupedDigits(qint32 salary, bool spaceBeforeShortNumbers)
+{
+    const QString digits = QString::number(salary);
+    if (digits.size() <= 3)
+        return spaceBeforeShortNumbers ? u' ' + digits : digits;
+    const qsizetype head = digits.size() - 3;
+    return digits.first(head) + u' ' + digits.sliced(head);
+}
+
+//: The salary caption, the salary, the position.
+constexpr Text kSalaryLine{"Salary", QT_TRANSLATE_NOOP("Salary", "%1 %2 (%3)")};
+
+} // namespace
+
+QString salaryImportText(qint32 salary)
+{
+    return groupedDigits(salary, false);
+}
+
+QString salaryClickText(qint32 salary)
+{
+    return groupedDigits(salary, true);
+}
+
+QString salaryChangeText(qint32 change)
+{
+    if (change == 0)
+        return u"±0"_s;
+    // The magnitude of any change between two salaries fits, so no overflow here.
+    const qint32 magnitude = change < 0 ? -change : change;
+    return (change < 0 ? u"-"_s : u"+"_s) + salaryImportText(magnitude);
+}
+
+QString salaryWithChangeText(qint32 salary, qint32 change)
+{
+    return salaryImportText(salary) + u" ("_s + salaryChangeText(change) + u')';
+}
+
+QString salaryLineText(const LanguageEntry &language, qint32 salary, int position)
+{
+    return kSalaryLine.translated().arg(language.salaryCaption, salaryImportText(salary),
+                                        language.positionName(position));
+}
+
+} // namespace wagecourt

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace wagecourt {
+
+// Who reads a text. People get it in the language of the installed
+// translation; programs (the CLI's JSON and CSV) always get the English
+// source, so that what they parse never changes with the user's language.
+enum class Reader { Person, Machine };
+
+// A fixed text of the program, marked for the translation tools where it is
+// defined: write each one as {"Context", QT_TRANSLATE_NOOP("Context", "...")}
+// so the tools find it and the program looks it up under the same context. A
+// "//:" comment above it reaches the translator, to say what a placeholder holds.
+struct Text
+{
+    const char *context;
+    const char *english;
+
+    // English until a translation is installed.
+    QString translated() const { return QCoreApplication::translate(context, english); }
+    QString forReader(Reader reader) const
+    {
+        return reader == Reader::Person ? translated() : QString::fromUtf8(english);
+    }
+};
+
+} // namespace wagecourt

@@ -1,0 +1,33 @@
+#include "presentation/windowtexts.h"
+
+#include "i18n/catalogue.h"
+#include "presentation/advicetext.h"
+
+namespace wagecourt::windowtext {
+
+namespace {
+
+//: The Jump Shot caption without its colon.
+constexpr Text kStep1{"Info", QT_TRANSLATE_NOOP("Info",
+        "1. Go to Courtlore Website and copy your player's skills starting from \"%1\"..")};
+//: The Calculate button's caption.
+constexpr Text kStep3{"Info", QT_TRANSLATE_NOOP("Info", "3. Click \"%1\" button..")};
+
+} // namespace
+
+QString step1Text(const LanguageEntry &language)
+{
+    return kStep1.translated().arg(skillNameOf(language.skillCaption(1)));
+}
+
+QString step3Text(const LanguageEntry &language)
+{
+    return kStep3.translated().arg(language.calculateCaption);
+}
+
+QString skillLevelDescription(const QString &skillName)
+{
+    return kSkillLevel.translated().arg(skillName);
+}
+
+} // namespace wagecourt::windowtext

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "presentation/text.h"
+
+#include <QString>
+
+namespace wagecourt {
+
+struct LanguageEntry;
+
+// The window's own fixed words, all for people. The game's words (captions,
+// level names, positions, the Calculate button) are the catalogue's and are
+// filled in where a text names one.
+namespace windowtext {
+
+inline constexpr Text kTitle{"Window", QT_TRANSLATE_NOOP("Window", "Wagecourt v1.0 - by Tarvel (58203)")};
+// Command2's two captions; the info area's state is read from which one it shows.
+inline constexpr Text kShowInfo{"Window", QT_TRANSLATE_NOOP("Window", "Show Info")};
+inline constexpr Text kHideInfo{"Window", QT_TRANSLATE_NOOP("Window", "Hide Info")};
+// The result's context menu.
+inline constexpr Text kCopy{"Window", QT_TRANSLATE_NOOP("Window", "Copy")};
+inline constexpr Text kPasteAndCalculate{"Window", QT_TRANSLATE_NOOP("Window", "Paste and Calculate")};
+
+// Accessible names and descriptions, for screen readers.
+inline constexpr Text kPlayerCard{"Window", QT_TRANSLATE_NOOP("Window", "Player card")};
+inline constexpr Text kCopyingPicture{"Window", QT_TRANSLATE_NOOP("Window", "Copying a player's skills in a web browser")};
+inline constexpr Text kBestPosition{"Window", QT_TRANSLATE_NOOP("Window", "Best position")};
+inline constexpr Text kWeeklySalary{"Window", QT_TRANSLATE_NOOP("Window", "Weekly salary")};
+//: A level label's description: the skill's name.
+inline constexpr Text kSkillLevel{"Window", QT_TRANSLATE_NOOP("Window", "%1 level")};
+
+// The box a refused paste brings up.
+inline constexpr Text kErrorTitle{"ErrorBox", QT_TRANSLATE_NOOP("ErrorBox", "ERROR")};
+inline constexpr Text kErrorText{"ErrorBox", QT_TRANSLATE_NOOP("ErrorBox",
+        "Please copy your player's skills again and make sure that you chose the correct "
+        "language from the drop-down menu..")};
+
+// The information area, verbatim with its spaces and double full stops.
+inline constexpr Text kCredit{"Info", QT_TRANSLATE_NOOP("Info",
+        "   Wagecourt is a tool for calculating player salaries.. It uses Velmor's formulas ,so special thanks"
+        "     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable"
+        " formulas..   ")};
+inline constexpr Text kInstructions{"Info", QT_TRANSLATE_NOOP("Info", "INSTRUCTIONS")};
+inline constexpr Text kStep2{"Info", QT_TRANSLATE_NOOP("Info", "2. Select your in-game language from the drop-down menu..")};
+inline constexpr Text kStep4{"Info", QT_TRANSLATE_NOOP("Info",
+        "4. Click on the skills to change them ( Left-click --> +1, Right-click --> -1 )")};
+
+// Steps 1 and 3 name the Jump Shot caption and the Calculate button as the
+// given language writes them.
+QString step1Text(const LanguageEntry &language);
+QString step3Text(const LanguageEntry &language);
+
+// A level label's accessible description, for the skill's full name.
+QString skillLevelDescription(const QString &skillName);
+
+} // namespace windowtext
+
+} // namespace wagecourt

@@ -25,7 +25,9 @@ struct PlatformChoice
 };
 
 // With no platform asked for, X11 comes first, also under a Wayland compositor
-// (XWayland), because only X11 lets a window keep itself above the others;
+// (XWayland), because only X11 lets a window keep itself above the others
+// (Wayland has no request for it: wayland/wayland issue 305 on
+// gitlab.freedesktop.org);
 // native Wayland is the fallback when no X server answers. The probes run
 // only when WAYLAND_DISPLAY is set, so a plain X11 start costs nothing more.
 PlatformChoice choosePlatform(const DisplayEnvironment &environment);

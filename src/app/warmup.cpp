@@ -32,7 +32,8 @@ StartupWarmup::StartupWarmup()
     // cannot be found before the application object exists, and a std::thread
     // that has searched a plugin folder (matching "*.dll" with Qt's regular
     // expressions) faults as it ends, in MinGW's clean-up of Qt's thread-local
-    // expression stack.
+    // expression stack: MinGW-w64 frees emulated thread-local storage before
+    // running its destructors (msys2/MINGW-packages issue 7096, mingw-w64 bug 859).
     m_worker = std::thread([] {
 #ifdef WAGECOURT_HAVE_FONTCONFIG
         // Reading the font configuration is the dearest part of the first

@@ -40,7 +40,8 @@ StateAtoms &knownAtoms()
 }
 
 // Asks the window manager to add or remove _NET_WM_STATE_ABOVE, the way every
-// EWMH window manager expects a mapped window's state to change.
+// EWMH window manager expects a mapped window's state to change (the EWMH
+// specification, _NET_WM_STATE, at specifications.freedesktop.org/wm-spec).
 void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 {
     StateAtoms &atoms = knownAtoms();
@@ -70,8 +71,10 @@ void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 }
 
 // icewm keeps any state a window already had when it was mapped, and ignores
-// later requests to remove it. So the window is mapped without ABOVE, and the
-// first request waits here until the window is mapped and shown. The atoms it
+// later requests to remove it (a layer change of its that waits for a focus
+// change is bbidulock/icewm issue 629 on GitHub). So the window is mapped
+// without ABOVE, and the first request waits here until the window is mapped
+// and shown. The atoms it
 // needs are asked for meanwhile, so the first frame never waits for them.
 class AboveOnceMapped : public QObject
 {
@@ -122,7 +125,8 @@ void SetTopMost(QWidget *window, bool on)
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (platform != QLatin1String("xcb") || !x11) {
         // Another windowing system: the state goes with the window when it is mapped.
-        // QWindow's flag changes no native window, unlike QWidget::setWindowFlags.
+        // QWindow's flag changes no native window, unlike QWidget::setWindowFlags,
+        // which re-creates and hides it (Qt's QWidget documentation, windowFlags).
         handle->setFlag(Qt::WindowStaysOnTopHint, on);
         return;
     }

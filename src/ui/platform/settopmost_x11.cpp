@@ -74,8 +74,8 @@ void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 // later requests to remove it (a layer change of its that waits for a focus
 // change is bbidulock/icewm issue 629 on GitHub). So the window is mapped
 // without ABOVE, and the first request waits here until the window is mapped
-// and shown. The atoms it
-// needs are asked for meanwhile, so the first frame never waits for them.
+// and shown. The atoms it needs are asked for meanwhile, so the first frame
+// never waits for them.
 class AboveOnceMapped : public QObject
 {
     Q_OBJECT

@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.setFixedSize(581, 235);
-    wagecourt::ui::quitAfterFirstFrame(&window);
+    wagecourt::app::quitAfterFirstFrame(&window);
     window.show();
     return app.exec();
 }

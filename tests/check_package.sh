@@ -25,7 +25,7 @@ if ! "$cpack" --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/c
 fi
 
 built_cli=$build/src/cli/wagecourt-cli
-built_window=$build/src/ui/wagecourt
+built_window=$build/src/app/wagecourt
 deb=$scratch/out/wagecourt_$("$built_cli" --version)-1_$(dpkg --print-architecture).deb
 [[ -f "$deb" ]] || { ls "$scratch/out"; echo "FAIL no $(basename "$deb")"; exit 1; }
 pass "built $(basename "$deb"), $(stat -c %s "$deb") bytes"

@@ -1,11 +1,13 @@
 #include "commandline.h"
+#include "platformchoice.h"
+#include "startguard.h"
 #include "version.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace wagecourt::ui;
+using namespace wagecourt::app;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -160,7 +162,7 @@ void CommandLineTest::choosePlatform()
     const DisplayEnvironment environment{asked, display, wayland,
                                          [&] { ++probes; return xAnswers; },
                                          [&] { ++probes; return waylandAnswers; }};
-    const PlatformChoice choice = wagecourt::ui::choosePlatform(environment);
+    const PlatformChoice choice = wagecourt::app::choosePlatform(environment);
     QCOMPARE(choice.platform, platform);
     QCOMPARE(choice.refusal, refusal);
     if (refusal.isEmpty())

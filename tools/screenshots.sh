@@ -5,7 +5,7 @@
 #   (writes docs/window-compact.png, docs/window-expanded.png and docs/window-200.png)
 set -euo pipefail
 build=${1:-build/release}
-app=$build/src/ui/wagecourt
+app=$build/src/app/wagecourt
 out=docs
 scratch=$(mktemp -d)
 pids=()

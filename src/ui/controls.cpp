@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "warmup.h"
+#include "picturecache.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -152,13 +152,7 @@ void Form1::Combo1_Click()
         remember(kLanguageSetting, ui.Combo1->currentText());
     }
 
-    // Each level label stands just right of its caption, whose width the new text set.
-    const int gap = m_twips(kLevelLabelGap);
-    for (int i = 1; i <= kSkillCaptionCount; ++i) {
-        const Caption *caption = ui.SkillCaption[i];
-        LevelLabel *level = ui.LevelText[i];
-        level->moveLeftEdge(caption->x() + caption->width() + gap);
-    }
+    anchorLevelLabels();
     for (int i = 1; i <= kSalarySkillCount; ++i)
         ui.LevelText[i]->setCaption(m_state.LevelName[m_state.SkillLevel[i]]);
     for (int i = kFirstOtherSkill; i <= kSkillCaptionCount; ++i)

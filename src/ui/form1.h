@@ -15,6 +15,7 @@ namespace wagecourt::ui {
 
 class Platform;
 class Form1Tips;
+struct ControlRow;
 
 inline constexpr int kCompactClientHeight = 3525; // twips: control strip and player card
 inline constexpr int kExpandedClientHeight = 8850; // twips: down to the last instruction
@@ -90,10 +91,13 @@ private:
     };
 
     void createControls();
+    void createControl(const ControlRow &row);
+    QWidget *newControl(const ControlRow &row);
     void createKeys();
     void setLaidOutFont(const LaidOutFont &font);
     void applyLaidOutFont(const LaidOutFont &font);
     void setTextLimits();
+    void anchorLevelLabels();
     void applyScale(const TextScale &scale);
     void setClientHeight(int twips);
     void showResultMenu(const QPoint &globalPosition);

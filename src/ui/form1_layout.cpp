@@ -8,49 +8,159 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <type_traits>
+
 namespace wagecourt::ui {
 
 using namespace Qt::StringLiterals;
-
-namespace {
 
 struct Place
 {
     int left, top, width, height;
 };
 
-struct SkillRow
+enum class ControlKind { Button, WrappingButton, LanguageList, CheckBox, Label, AutoSizeLabel, SkillCaption, LevelLabel, Picture };
+
+// 0 points: the application's font.
+struct ControlFont
 {
-    const char *captionName;
-    const char16_t *caption;
-    Place captionPlace;
-    int levelTop;
-    const char *englishSkill; // what a screen reader says the level label is
+    Face face = Face::Tahoma;
+    qreal points = 0;
+    bool bold = false;
+    bool underline = false;
 };
 
-// In the game's skill order; level labels start at width 795 reading "atrocious".
-constexpr SkillRow kSkillRows[kSkillCaptionCount] = {
-    {"Label_JS", u"Jump Shot:", {3870, 1005, 810, 195}, 1005, "Jump Shot"},
-    {"Label_JR", u"Jump Range:", {6240, 1005, 945, 195}, 1005, "Jump Range"},
-    {"Label_OD", u"Outside Def.:", {3870, 1260, 975, 195}, 1260, "Outside Defence"},
-    {"Label_HA", u"Handling:", {6240, 1260, 675, 195}, 1260, "Handling"},
-    {"Label_DR", u"Driving:", {3870, 1515, 555, 195}, 1515, "Driving"},
-    {"Label_PA", u"Passing:", {6240, 1515, 600, 195}, 1515, "Passing"},
-    {"Label_IS", u"Inside Shot:", {3870, 1770, 870, 195}, 1770, "Inside Shot"},
-    {"Label_ID", u"Inside Def.:", {6240, 1770, 855, 195}, 1770, "Inside Defence"},
-    {"Label_RB", u"Rebounding:", {3870, 2025, 915, 195}, 2025, "Rebounding"},
-    {"Label_SB", u"Shot Blocking:", {6240, 2025, 1005, 195}, 2025, "Shot Blocking"},
-    {"Label_ST", u"Stamina:", {3870, 2280, 630, 195}, 2265, "Stamina"},
-    {"Label_FT", u"Free Throw:", {6240, 2280, 885, 195}, 2280, "Free Throw"},
-    {"Label_XP", u"Experience:", {3870, 2790, 855, 195}, 2790, "Experience"},
+struct ControlRow
+{
+    const char *name;
+    ControlKind kind;
+    Place place;
+    ControlFont font;
+    // The layout's first caption: a window word of the presentation layer, or
+    // (without a context) the catalogue's English word, which the language switch replaces.
+    Text caption;
+    Text spoken; // a picture's accessible name, a label's description; a level label's skill
+
+    void (*keep)(Form1Controls &ui, QWidget *control);
+    int index = 0;
 };
 
-// Skill captions are created in this order (after the level labels 13 down to 1).
-constexpr int kCaptionCreationOrder[kSkillCaptionCount] = {13, 12, 10, 11, 9, 8, 6, 4, 2, 7, 5, 3, 1};
+namespace {
 
-constexpr int kLevelLabelWidth = 795;
+// The skill captions' places; each level label stands right of its caption.
+constexpr Place kJumpShot{3870, 1005, 810, 195};
+constexpr Place kJumpRange{6240, 1005, 945, 195};
+constexpr Place kOutsideDefence{3870, 1260, 975, 195};
+constexpr Place kHandling{6240, 1260, 675, 195};
+constexpr Place kDriving{3870, 1515, 555, 195};
+constexpr Place kPassing{6240, 1515, 600, 195};
+constexpr Place kInsideShot{3870, 1770, 870, 195};
+constexpr Place kInsideDefence{6240, 1770, 855, 195};
+constexpr Place kRebounding{3870, 2025, 915, 195};
+constexpr Place kShotBlocking{6240, 2025, 1005, 195};
+constexpr Place kStamina{3870, 2280, 630, 195};
+constexpr Place kFreeThrow{6240, 2280, 885, 195};
+constexpr Place kExperience{3870, 2790, 855, 195};
+
+constexpr int kLevelLabelWidth = 795; // wide enough for "atrocious"
+
+constexpr Place besideCaption(const Place &caption, int top)
+{
+    return {caption.left + caption.width + kLevelLabelGap, top, kLevelLabelWidth, 195};
+}
 
 constexpr Place kCreditTextPlace{480, 3765, 7875, 495};
+
+// A caption the catalogue or the layout itself gives, in English.
+constexpr Text layoutWord(const char *english)
+{
+    return {nullptr, english};
+}
+
+constexpr ControlFont kApplicationFont{};
+constexpr ControlFont kTahoma{Face::Tahoma, 8.25};
+constexpr ControlFont kLevelFont{Face::Tahoma, 8.25, true, true};
+
+template <auto Member>
+void keepAs(Form1Controls &ui, QWidget *widget)
+{
+    using Pointer = std::remove_reference_t<decltype(ui.*Member)>;
+    ui.*Member = static_cast<Pointer>(widget);
+}
+
+// Every control in the order it is created, each behind the ones before it.
+// Skill captions and level labels carry their index in the arrays; the first
+// caption of a picture is its resource, what is spoken of it its name, and of
+// a label its description.
+const ControlRow kControls[] = {
+    {"Command2", ControlKind::Button, {7755, 45, 915, 330}, kApplicationFont, windowtext::kShowInfo, {},
+     keepAs<&Form1Controls::Command2>},
+    {"Combo1", ControlKind::LanguageList, {3690, 45, 2055, 315}, kApplicationFont, {}, {},
+     keepAs<&Form1Controls::Combo1>},
+    {"Check1", ControlKind::CheckBox, {360, 0, 2280, 375}, kApplicationFont, layoutWord("Always on Top"), {},
+     keepAs<&Form1Controls::Check1>},
+    {"Command1", ControlKind::WrappingButton, {2025, 2130, 1575, 690}, {Face::MsSansSerif, 9.75, true},
+     layoutWord("Calculate Salary"), {}, keepAs<&Form1Controls::Command1>},
+    {"Label6", ControlKind::Label, {540, 8280, 6585, 270}, kApplicationFont, windowtext::kStep4, {},
+     keepAs<&Form1Controls::Label6>},
+    {"Label5", ControlKind::Label, {540, 7890, 6585, 270}, kApplicationFont, {}, {}, keepAs<&Form1Controls::Label5>},
+    {"Label4", ControlKind::Label, {540, 7500, 6585, 270}, kApplicationFont, windowtext::kStep2, {}, keepAs<&Form1Controls::Label4>},
+    {"Image2", ControlKind::Picture, {1605, 5430, 4170, 1935}, kApplicationFont, layoutWord(":/pictures/screenshot.jpg"),
+     windowtext::kCopyingPicture, keepAs<&Form1Controls::Image2>},
+    {"Label3", ControlKind::Label, {540, 5025, 6585, 270}, kApplicationFont, {}, {},
+     keepAs<&Form1Controls::Label3>},
+    {"Label2", ControlKind::AutoSizeLabel, {540, 4605, 1410, 195}, {Face::MsSansSerif, 8.25, true, true},
+     windowtext::kInstructions, {}, keepAs<&Form1Controls::Label2>},
+    {"Label1", ControlKind::Label, kCreditTextPlace, kApplicationFont, windowtext::kCredit, {},
+     keepAs<&Form1Controls::Label1>},
+    {"PosText", ControlKind::AutoSizeLabel, {6600, 555, 1290, 210}, {Face::Tahoma, 9, true}, layoutWord("Small Forward"),
+     windowtext::kBestPosition, keepAs<&Form1Controls::PosText>},
+    {"SalaryText", ControlKind::Label, {2190, 1275, 1215, 255}, kTahoma, layoutWord(" 504"), windowtext::kWeeklySalary,
+     keepAs<&Form1Controls::SalaryText>},
+    {"Label_Salary", ControlKind::AutoSizeLabel, {2040, 1065, 1080, 195}, kTahoma, layoutWord("Weekly Salary:"), {},
+     keepAs<&Form1Controls::Label_Salary>},
+    {"LevelText_13", ControlKind::LevelLabel, besideCaption(kExperience, 2790), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Experience"), nullptr, 13},
+    {"LevelText_12", ControlKind::LevelLabel, besideCaption(kFreeThrow, 2280), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Free Throw"), nullptr, 12},
+    {"LevelText_11", ControlKind::LevelLabel, besideCaption(kStamina, 2265), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Stamina"), nullptr, 11},
+    {"LevelText_10", ControlKind::LevelLabel, besideCaption(kShotBlocking, 2025), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Shot Blocking"), nullptr, 10},
+    {"LevelText_9", ControlKind::LevelLabel, besideCaption(kRebounding, 2025), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Rebounding"), nullptr, 9},
+    {"LevelText_8", ControlKind::LevelLabel, besideCaption(kInsideDefence, 1770), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Inside Defence"), nullptr, 8},
+    {"LevelText_7", ControlKind::LevelLabel, besideCaption(kInsideShot, 1770), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Inside Shot"), nullptr, 7},
+    {"LevelText_6", ControlKind::LevelLabel, besideCaption(kPassing, 1515), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Passing"), nullptr, 6},
+    {"LevelText_5", ControlKind::LevelLabel, besideCaption(kDriving, 1515), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Driving"), nullptr, 5},
+    {"LevelText_4", ControlKind::LevelLabel, besideCaption(kHandling, 1260), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Handling"), nullptr, 4},
+    {"LevelText_3", ControlKind::LevelLabel, besideCaption(kOutsideDefence, 1260), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Outside Defence"), nullptr, 3},
+    {"LevelText_2", ControlKind::LevelLabel, besideCaption(kJumpRange, 1005), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Jump Range"), nullptr, 2},
+    {"LevelText_1", ControlKind::LevelLabel, besideCaption(kJumpShot, 1005), kLevelFont, layoutWord("atrocious"),
+     layoutWord("Jump Shot"), nullptr, 1},
+    {"Label_XP", ControlKind::SkillCaption, kExperience, kTahoma, layoutWord("Experience:"), {}, nullptr, 13},
+    {"Label_FT", ControlKind::SkillCaption, kFreeThrow, kTahoma, layoutWord("Free Throw:"), {}, nullptr, 12},
+    {"Label_SB", ControlKind::SkillCaption, kShotBlocking, kTahoma, layoutWord("Shot Blocking:"), {}, nullptr, 10},
+    {"Label_ST", ControlKind::SkillCaption, kStamina, kTahoma, layoutWord("Stamina:"), {}, nullptr, 11},
+    {"Label_RB", ControlKind::SkillCaption, kRebounding, kTahoma, layoutWord("Rebounding:"), {}, nullptr, 9},
+    {"Label_ID", ControlKind::SkillCaption, kInsideDefence, kTahoma, layoutWord("Inside Def.:"), {}, nullptr, 8},
+    {"Label_PA", ControlKind::SkillCaption, kPassing, kTahoma, layoutWord("Passing:"), {}, nullptr, 6},
+    {"Label_HA", ControlKind::SkillCaption, kHandling, kTahoma, layoutWord("Handling:"), {}, nullptr, 4},
+    {"Label_JS", ControlKind::SkillCaption, kJumpShot, kTahoma, layoutWord("Jump Shot:"), {}, nullptr, 1},
+    {"Label_IS", ControlKind::SkillCaption, kInsideShot, kTahoma, layoutWord("Inside Shot:"), {}, nullptr, 7},
+    {"Label_DR", ControlKind::SkillCaption, kDriving, kTahoma, layoutWord("Driving:"), {}, nullptr, 5},
+    {"Label_OD", ControlKind::SkillCaption, kOutsideDefence, kTahoma, layoutWord("Outside Def.:"), {}, nullptr, 3},
+    {"Label_JR", ControlKind::SkillCaption, kJumpRange, kTahoma, layoutWord("Jump Range:"), {}, nullptr, 2},
+    {"Image1", ControlKind::Picture, {0, 375, 8715, 3090}, kApplicationFont, layoutWord(":/pictures/playercard.jpg"),
+     windowtext::kPlayerCard, keepAs<&Form1Controls::Image1>},
+};
 
 // Black text on the colour of an active title bar's text: white in every usual scheme.
 const QColor kWindowBackground = Qt::white;
@@ -65,114 +175,30 @@ constexpr int kCardFrameX = 579;
 // that a closed-up last letter or its underline may reach past its label.
 constexpr int kClearOfLine = 2;
 
+// The controls without a font of their own and the message box take the
+// application's, chosen for the main screen; this window may open on another.
+void useDefaultFont(const TextScale &scale)
+{
+    if (const QFont standard = defaultFont(scale); QApplication::font() != standard)
+        QApplication::setFont(standard);
+}
+
 } // namespace
 
 void Form1::createControls()
 {
-    // The controls without a font of their own and the message box take the
-    // application's, chosen for the main screen; this window may open on another.
-    if (const QFont standard = defaultFont(m_scale); QApplication::font() != standard)
-        QApplication::setFont(standard);
-    auto place = [this](QWidget *widget, const Place &at) {
-        widget->setGeometry(m_twips(at.left), m_twips(at.top), m_twips(at.width), m_twips(at.height));
-        widget->lower(); // each control lies behind the ones created before it
-    };
-    auto label = [&](const char *name, const Place &at, const QString &text, bool autoSize) {
-        auto *created = new Caption(this, autoSize);
-        created->setObjectName(QLatin1String(name));
-        place(created, at);
-        created->setCaption(text);
-        return created;
-    };
-
-    ui.Command2 = new PushButton(windowtext::kShowInfo.translated(), this);
-    ui.Command2->setObjectName(u"Command2"_s);
-    place(ui.Command2, {7755, 45, 915, 330});
-
-    ui.Combo1 = new LanguageList(this);
-    ui.Combo1->setObjectName(u"Combo1"_s);
+    useDefaultFont(m_scale);
+    for (const ControlRow &row : kControls)
+        createControl(row);
     ui.Combo1->addItems(languageNames()); // the catalogue's names, in its order
     ui.Combo1->setCurrentIndex(-1);
-    place(ui.Combo1, {3690, 45, 2055, 315});
-
-    ui.Check1 = new ValueCheckBox(this);
-    ui.Check1->setObjectName(u"Check1"_s);
     ui.Check1->setValue(1);
-    place(ui.Check1, {360, 0, 2280, 375});
-    ui.Check1->setLaidOutWidth(m_twips(2280));
-    ui.Check1->setCaption(u"Always on Top"_s);
-
-    ui.Command1 = new WrappingButton(u"Calculate Salary"_s, this);
-    ui.Command1->setObjectName(u"Command1"_s);
-    setLaidOutFont({ui.Command1, Face::MsSansSerif, 9.75, true});
-    place(ui.Command1, {2025, 2130, 1575, 690});
-
-    ui.Label6 = label("Label6", {540, 8280, 6585, 270},
-                      windowtext::kStep4.translated(), false);
-    ui.Label5 = label("Label5", {540, 7890, 6585, 270}, windowtext::step3Text(languages().front()), false);
-    ui.Label4 = label("Label4", {540, 7500, 6585, 270},
-                      windowtext::kStep2.translated(), false);
-
-    ui.Image2 = new Picture(this, u":/pictures/screenshot.jpg"_s, m_scale.devicePixelRatio);
-    ui.Image2->setObjectName(u"Image2"_s);
-    const QSize screenshotSize = ui.Image2->size();
-    place(ui.Image2, {1605, 5430, 4170, 1935});
-    ui.Image2->resize(screenshotSize); // natural size, never stretched
-    ui.Image2->setAccessibleName(windowtext::kCopyingPicture.translated());
-
-    ui.Label3 = label("Label3", {540, 5025, 6585, 270},
-                      windowtext::step1Text(languages().front()),
-                      false);
-    ui.Label2 = label("Label2", {540, 4605, 1410, 195}, QString(), true);
-    setLaidOutFont({ui.Label2, Face::MsSansSerif, 8.25, true, true});
-    ui.Label2->setCaption(windowtext::kInstructions.translated());
-
-    ui.Label1 = label("Label1", kCreditTextPlace, windowtext::kCredit.translated(), false);
+    // Steps 1 and 3 name the first skill and the button as the language writes them.
+    ui.Label3->setCaption(windowtext::step1Text(languages().front()));
+    ui.Label5->setCaption(windowtext::step3Text(languages().front()));
     ui.Label1->setWordWrap(true);
     ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    ui.PosText = label("PosText", {6600, 555, 1290, 210}, QString(), true);
-    setLaidOutFont({ui.PosText, Face::Tahoma, 9, true});
-    ui.PosText->setCaption(u"Small Forward"_s);
-    ui.PosText->setAccessibleDescription(windowtext::kBestPosition.translated());
-
-    ui.SalaryText = label("SalaryText", {2190, 1275, 1215, 255}, QString(), false);
-    setLaidOutFont({ui.SalaryText, Face::Tahoma, 8.25});
-    ui.SalaryText->setCaption(u" 504"_s);
-    ui.SalaryText->setAccessibleDescription(windowtext::kWeeklySalary.translated());
-
-    ui.Label_Salary = label("Label_Salary", {2040, 1065, 1080, 195}, QString(), true);
-    setLaidOutFont({ui.Label_Salary, Face::Tahoma, 8.25});
-    ui.Label_Salary->setCaption(u"Weekly Salary:"_s);
-
-    const QString firstLevelName = u"atrocious"_s;
-    for (int i = kSkillCaptionCount; i >= 1; --i) {
-        const SkillRow &row = kSkillRows[i - 1];
-        auto *level = new LevelLabel(this, i);
-        level->setObjectName(u"LevelText_%1"_s.arg(i));
-        setLaidOutFont({level, Face::Tahoma, 8.25, true, true});
-        const int left = row.captionPlace.left + row.captionPlace.width + kLevelLabelGap;
-        place(level, {left, row.levelTop, kLevelLabelWidth, 195});
-        level->setCaption(firstLevelName);
-        level->setAccessibleDescription(windowtext::skillLevelDescription(QLatin1String(row.englishSkill)));
-        connect(level, &LevelLabel::mouseDown, this, &Form1::LevelText_MouseDown);
-        ui.LevelText[i] = level;
-    }
-    for (int i : kCaptionCreationOrder) {
-        const SkillRow &row = kSkillRows[i - 1];
-        Caption *caption = label(row.captionName, row.captionPlace, QString(), true);
-        setLaidOutFont({caption, Face::Tahoma, 8.25});
-        caption->setCaption(QString::fromUtf16(row.caption));
-        ui.SkillCaption[i] = caption;
-    }
-
-    ui.Image1 = new Picture(this, u":/pictures/playercard.jpg"_s, m_scale.devicePixelRatio);
-    ui.Image1->setObjectName(u"Image1"_s);
-    const QSize cardSize = ui.Image1->size();
-    place(ui.Image1, {0, 375, 8715, 3090});
-    ui.Image1->resize(cardSize);
     setTextLimits();
-    ui.Image1->setAccessibleName(windowtext::kPlayerCard.translated());
 
     // The info labels sit on the window's own colour; the card's labels paint only their text.
     for (Caption *info : {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6}) {
@@ -201,6 +227,76 @@ void Form1::createControls()
     connect(ui.Check1, &ValueCheckBox::clickEvent, this, &Form1::Check1_Click);
     connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+namespace {
+
+QString textOf(const Text &text)
+{
+    if (!text.english)
+        return {};
+    return text.context ? text.translated() : QString::fromUtf8(text.english);
+}
+
+} // namespace
+
+QWidget *Form1::newControl(const ControlRow &row)
+{
+    const QString caption = textOf(row.caption);
+    switch (row.kind) {
+    case ControlKind::Button:
+        return new PushButton(caption, this);
+    case ControlKind::WrappingButton:
+        return new WrappingButton(caption, this);
+    case ControlKind::LanguageList:
+        return new LanguageList(this);
+    case ControlKind::CheckBox:
+        return new ValueCheckBox(this);
+    case ControlKind::Label:
+        return new Caption(this, false);
+    case ControlKind::AutoSizeLabel:
+        return new Caption(this, true);
+    case ControlKind::SkillCaption:
+        return ui.SkillCaption[row.index] = new Caption(this, true);
+    case ControlKind::LevelLabel: {
+        auto *level = new LevelLabel(this, row.index);
+        connect(level, &LevelLabel::mouseDown, this, &Form1::LevelText_MouseDown);
+        return ui.LevelText[row.index] = level;
+    }
+    case ControlKind::Picture:
+        return new Picture(this, caption, m_scale.devicePixelRatio);
+    }
+    return nullptr;
+}
+
+void Form1::createControl(const ControlRow &row)
+{
+    QWidget *control = newControl(row);
+    control->setObjectName(QLatin1String(row.name));
+    if (row.keep)
+        row.keep(ui, control);
+    const QSize naturalSize = control->size();
+    control->setGeometry(m_twips(row.place.left), m_twips(row.place.top), m_twips(row.place.width),
+                         m_twips(row.place.height));
+    control->lower(); // behind the controls created before it
+    if (row.font.points > 0)
+        setLaidOutFont({control, row.font.face, row.font.points, row.font.bold, row.font.underline});
+
+    const QString caption = textOf(row.caption);
+    const QString spoken = textOf(row.spoken);
+    if (auto *label = qobject_cast<Caption *>(control)) {
+        label->setCaption(caption);
+        if (row.kind == ControlKind::LevelLabel)
+            label->setAccessibleDescription(windowtext::skillLevelDescription(spoken));
+        else if (!spoken.isEmpty())
+            label->setAccessibleDescription(spoken);
+    } else if (auto *box = qobject_cast<ValueCheckBox *>(control)) {
+        box->setLaidOutWidth(m_twips(row.place.width));
+        box->setCaption(caption);
+    } else if (qobject_cast<Picture *>(control)) {
+        control->resize(naturalSize); // never stretched
+        control->setAccessibleName(spoken);
+    }
 }
 
 void Form1::setLaidOutFont(const LaidOutFont &font)
@@ -251,8 +347,7 @@ void Form1::applyScale(const TextScale &scale)
     if (scale == m_scale)
         return;
     m_scale = scale;
-    if (const QFont standard = defaultFont(scale); QApplication::font() != standard)
-        QApplication::setFont(standard);
+    useDefaultFont(scale);
     for (const LaidOutFont &font : std::as_const(m_fonts))
         applyLaidOutFont(font);
     ui.Image1->showAt(scale.devicePixelRatio);
@@ -264,11 +359,18 @@ void Form1::applyScale(const TextScale &scale)
         ui.SkillCaption[i]->setCaption(ui.SkillCaption[i]->caption());
     ui.Check1->setCaption(ui.Check1->text());
     setTextLimits();
+    anchorLevelLabels();
+    for (int i = 1; i <= kSkillCaptionCount; ++i)
+        ui.LevelText[i]->setCaption(ui.LevelText[i]->caption());
+}
+
+// Each level label stands just right of its caption, whose width its text set.
+void Form1::anchorLevelLabels()
+{
     const int gap = m_twips(kLevelLabelGap);
     for (int i = 1; i <= kSkillCaptionCount; ++i) {
         const Caption *caption = ui.SkillCaption[i];
         ui.LevelText[i]->moveLeftEdge(caption->x() + caption->width() + gap);
-        ui.LevelText[i]->setCaption(ui.LevelText[i]->caption());
     }
 }
 

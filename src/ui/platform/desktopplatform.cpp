@@ -44,7 +44,9 @@ ClipboardText DesktopPlatform::clipboardText(qsizetype maxCharacters)
 {
     ClipboardText read;
 #ifdef WAGECOURT_HAVE_XCB
-    // Qt's own reader waits five seconds for an owner that does not answer.
+    // Qt's own reader waits five seconds for an owner that does not answer
+    // (QXcbClipboard::waitForClipboardEvent; a trace of that wait is in
+    // QupZilla/qupzilla issue 1945 on GitHub).
     // What this program owns itself it must answer itself, through Qt.
     if (QGuiApplication::platformName() == QLatin1String("xcb") && !QGuiApplication::clipboard()->ownsClipboard())
         read = readX11ClipboardText(kClipboardDeadlineMilliseconds, maxCharacters * 4); // UTF-8: at most 4 bytes each

@@ -1,5 +1,7 @@
 #include "platform/settopmost.h"
 
+#include "platform/xcbatoms.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
@@ -8,7 +10,7 @@
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
+#include <array>
 #include <cstring>
 
 namespace wagecourt::ui {
@@ -21,50 +23,14 @@ struct StateAtoms
     xcb_atom_t above = XCB_ATOM_NONE;
 };
 
-// The two atoms are asked for together, so they cost one round trip to the
-// X server at most, and none when their answer is taken long after the request.
-class StateAtomRequest
+using StateAtomRequest = AtomRequest<2>;
+constexpr std::array<const char *, 2> kStateAtomNames{"_NET_WM_STATE", "_NET_WM_STATE_ABOVE"};
+
+StateAtoms stateAtoms(StateAtomRequest &request)
 {
-public:
-    explicit StateAtomRequest(xcb_connection_t *connection)
-        : m_connection(connection), m_state(intern(connection, "_NET_WM_STATE")),
-          m_above(intern(connection, "_NET_WM_STATE_ABOVE"))
-    {
-    }
-    ~StateAtomRequest()
-    {
-        if (!m_answered) {
-            xcb_discard_reply(m_connection, m_state.sequence);
-            xcb_discard_reply(m_connection, m_above.sequence);
-        }
-    }
-    StateAtomRequest(const StateAtomRequest &) = delete;
-    StateAtomRequest &operator=(const StateAtomRequest &) = delete;
-
-    StateAtoms answer()
-    {
-        m_answered = true;
-        return {atomOf(xcb_intern_atom_reply(m_connection, m_state, nullptr)),
-                atomOf(xcb_intern_atom_reply(m_connection, m_above, nullptr))};
-    }
-
-private:
-    static xcb_intern_atom_cookie_t intern(xcb_connection_t *connection, const char *name)
-    {
-        return xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name);
-    }
-    static xcb_atom_t atomOf(xcb_intern_atom_reply_t *reply)
-    {
-        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return atom;
-    }
-
-    xcb_connection_t *m_connection;
-    xcb_intern_atom_cookie_t m_state;
-    xcb_intern_atom_cookie_t m_above;
-    bool m_answered = false;
-};
+    const auto &atoms = request.answer();
+    return {atoms[0], atoms[1]};
+}
 
 // One display connection per process, so the atoms are learnt once.
 StateAtoms &knownAtoms()
@@ -74,12 +40,16 @@ StateAtoms &knownAtoms()
 }
 
 // Asks the window manager to add or remove _NET_WM_STATE_ABOVE, the way every
-// EWMH window manager expects a mapped window's state to change.
+// EWMH window manager expects a mapped window's state to change (the EWMH
+// specification, _NET_WM_STATE, at specifications.freedesktop.org/wm-spec).
 void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 {
     StateAtoms &atoms = knownAtoms();
     if (atoms.state == XCB_ATOM_NONE || atoms.above == XCB_ATOM_NONE)
-        atoms = StateAtomRequest(connection).answer();
+    {
+        StateAtomRequest request(connection, kStateAtomNames);
+        atoms = stateAtoms(request);
+    }
     if (atoms.state == XCB_ATOM_NONE || atoms.above == XCB_ATOM_NONE)
         return;
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
@@ -101,16 +71,18 @@ void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 }
 
 // icewm keeps any state a window already had when it was mapped, and ignores
-// later requests to remove it. So the window is mapped without ABOVE, and the
-// first request waits here until the window is mapped and shown. The atoms it
-// needs are asked for meanwhile, so the first frame never waits for them.
+// later requests to remove it (a layer change of its that waits for a focus
+// change is bbidulock/icewm issue 629 on GitHub). So the window is mapped
+// without ABOVE, and the first request waits here until the window is mapped
+// and shown. The atoms it needs are asked for meanwhile, so the first frame
+// never waits for them.
 class AboveOnceMapped : public QObject
 {
     Q_OBJECT
 
 public:
     AboveOnceMapped(QWindow *window, xcb_connection_t *connection)
-        : QObject(window), m_window(window), m_atoms(connection)
+        : QObject(window), m_window(window), m_atoms(connection, kStateAtomNames)
     {
         window->installEventFilter(this);
     }
@@ -123,7 +95,7 @@ protected:
         if (watched == m_window && event->type() == QEvent::Expose && m_window->isExposed()) {
             m_window->removeEventFilter(this);
             if (knownAtoms().state == XCB_ATOM_NONE)
-                knownAtoms() = m_atoms.answer();
+                knownAtoms() = stateAtoms(m_atoms);
             if (m_on) // mapped without the state, so there is nothing to remove
                 if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
                     sendAboveState(x11->connection(), xcb_window_t(m_window->winId()), true);
@@ -153,7 +125,8 @@ void SetTopMost(QWidget *window, bool on)
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (platform != QLatin1String("xcb") || !x11) {
         // Another windowing system: the state goes with the window when it is mapped.
-        // QWindow's flag changes no native window, unlike QWidget::setWindowFlags.
+        // QWindow's flag changes no native window, unlike QWidget::setWindowFlags,
+        // which re-creates and hides it (Qt's QWidget documentation, windowFlags).
         handle->setFlag(Qt::WindowStaysOnTopHint, on);
         return;
     }

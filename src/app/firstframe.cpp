@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
-namespace wagecourt::ui {
+namespace wagecourt::app {
 
 namespace {
 
@@ -46,4 +46,4 @@ void quitAfterFirstFrame(QWidget *window)
     window->installEventFilter(new FirstFrameWatcher(window));
 }
 
-} // namespace wagecourt::ui
+} // namespace wagecourt::app

@@ -1,8 +1,12 @@
 #include "commandline.h"
+#include "displayprobes.h"
 #include "firstframe.h"
 #include "fonts.h"
 #include "form1.h"
+#include "picturecache.h"
 #include "platform/platform.h"
+#include "platformchoice.h"
+#include "startguard.h"
 #include "version.h"
 #include "warmup.h"
 
@@ -12,6 +16,9 @@
 
 #include <cstdio>
 #include <optional>
+
+namespace app = wagecourt::app;
+namespace ui = wagecourt::ui;
 
 namespace {
 
@@ -29,27 +36,27 @@ QStringList argumentList(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     // Answered before any display is needed.
-    const wagecourt::ui::CommandLine commandLine = wagecourt::ui::parseCommandLine(argumentList(argc, argv));
+    const app::CommandLine commandLine = app::parseCommandLine(argumentList(argc, argv));
     switch (commandLine.action) {
-    case wagecourt::ui::CommandLine::Action::Help:
-    case wagecourt::ui::CommandLine::Action::Version:
+    case app::CommandLine::Action::Help:
+    case app::CommandLine::Action::Version:
         std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             std::perror("wagecourt: cannot write to standard output");
             return 1;
         }
         return 0;
-    case wagecourt::ui::CommandLine::Action::UsageError:
+    case app::CommandLine::Action::UsageError:
         std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
         return 2;
-    case wagecourt::ui::CommandLine::Action::Run:
+    case app::CommandLine::Action::Run:
         break;
     }
 
     QString platformFailure;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    const wagecourt::ui::PlatformChoice choice =
-        wagecourt::ui::choosePlatform(wagecourt::ui::currentDisplayEnvironment(commandLine));
+    const app::PlatformChoice choice =
+        app::choosePlatform(app::currentDisplayEnvironment(commandLine));
     if (!choice.refusal.isEmpty()) {
         std::fprintf(stderr, "%s\n", choice.refusal.toLocal8Bit().constData());
         return 1;
@@ -59,8 +66,8 @@ int main(int argc, char *argv[])
     platformFailure = choice.failure;
 #endif
 
-    wagecourt::ui::StartupWarmup warmup;
-    std::optional<wagecourt::ui::PlatformStartGuard> platformGuard(std::in_place, platformFailure);
+    app::StartupWarmup warmup;
+    std::optional<app::PlatformStartGuard> platformGuard(std::in_place, platformFailure);
     QApplication app(argc, argv);
     platformGuard.reset();
     warmup.applicationReady();
@@ -69,14 +76,14 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagecourt.Wagecourt"));
     // Decoded by the warm-up: an image reader set up here would cost the first
     // frame about a millisecond.
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(wagecourt::ui::resourcePicture(wagecourt::ui::kWindowIcon))));
-    wagecourt::ui::loadLayoutFonts();
-    QApplication::setFont(wagecourt::ui::defaultFont(wagecourt::ui::TextScale::of(QGuiApplication::primaryScreen())));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::resourcePicture(ui::kWindowIcon))));
+    ui::loadLayoutFonts();
+    QApplication::setFont(ui::defaultFont(ui::TextScale::of(QGuiApplication::primaryScreen())));
 
-    wagecourt::ui::DesktopPlatform platform;
-    wagecourt::ui::Form1 form(platform);
+    ui::DesktopPlatform platform;
+    ui::Form1 form(platform);
     if (commandLine.quitAfterFirstFrame)
-        wagecourt::ui::quitAfterFirstFrame(&form);
+        app::quitAfterFirstFrame(&form);
     form.show();
     return app.exec();
 }

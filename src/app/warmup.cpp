@@ -1,8 +1,8 @@
 #include "warmup.h"
 
+#include "picturecache.h"
+
 #include <QGuiApplication>
-#include <QHash>
-#include <QMutex>
 #include <QScreen>
 
 #ifdef WAGECOURT_HAVE_DBUS
@@ -12,52 +12,18 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-namespace wagecourt::ui {
+namespace wagecourt::app {
+
+using ui::kWindowIcon;
+using ui::pictureResource;
+using ui::picturePixelRatio;
+using ui::resourcePicture;
 
 namespace {
 
 const QString kPictures[] = {QStringLiteral(":/pictures/playercard.jpg"), QStringLiteral(":/pictures/screenshot.jpg")};
 
-QMutex &picturesMutex()
-{
-    static QMutex mutex;
-    return mutex;
-}
-
-QHash<QString, QImage> &pictures()
-{
-    static QHash<QString, QImage> decoded;
-    return decoded;
-}
-
 } // namespace
-
-QImage resourcePicture(const QString &resource)
-{
-    QMutexLocker lock(&picturesMutex());
-    const auto found = pictures().constFind(resource);
-    if (found != pictures().cend())
-        return *found;
-    // A failed decode is not kept: the decoder may only be found once the
-    // application object has added the program's folder to the plugin path.
-    const QImage decoded(resource);
-    if (!decoded.isNull())
-        pictures().insert(resource, decoded);
-    return decoded;
-}
-
-int picturePixelRatio(qreal devicePixelRatio)
-{
-    return devicePixelRatio >= 1.5 ? 2 : 1;
-}
-
-QString pictureResource(const QString &resource, int pixelRatio)
-{
-    if (pixelRatio == 1)
-        return resource;
-    const qsizetype dot = resource.lastIndexOf(u'.');
-    return resource.first(dot) + QStringLiteral("@%1x").arg(pixelRatio) + resource.sliced(dot);
-}
 
 StartupWarmup::StartupWarmup()
 {
@@ -66,7 +32,8 @@ StartupWarmup::StartupWarmup()
     // cannot be found before the application object exists, and a std::thread
     // that has searched a plugin folder (matching "*.dll" with Qt's regular
     // expressions) faults as it ends, in MinGW's clean-up of Qt's thread-local
-    // expression stack.
+    // expression stack: MinGW-w64 frees emulated thread-local storage before
+    // running its destructors (msys2/MINGW-packages issue 7096, mingw-w64 bug 859).
     m_worker = std::thread([] {
 #ifdef WAGECOURT_HAVE_FONTCONFIG
         // Reading the font configuration is the dearest part of the first
@@ -106,4 +73,4 @@ void StartupWarmup::applicationReady()
 #endif
 }
 
-} // namespace wagecourt::ui
+} // namespace wagecourt::app

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "commandline.h"
+#include "platformchoice.h"
+
+namespace wagecourt::app {
+
+// The environment of this process, with probes that really connect.
+DisplayEnvironment currentDisplayEnvironment(const CommandLine &commandLine);
+
+} // namespace wagecourt::app

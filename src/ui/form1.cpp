@@ -25,6 +25,15 @@ namespace {
 constexpr int kPauseMilliseconds = 100;
 const QString kShowInfo = u"Show Info"_s;
 const QString kHideInfo = u"Hide Info"_s;
+const QString kCopy = u"Copy"_s;
+const QString kPasteAndCalculate = u"Paste and Calculate"_s;
+
+// The browser picture of the instructions, showing the skill list as the game
+// shows it in that language; English is the picture drawn first.
+QString instructionPicture(QStringView languageCode)
+{
+    return languageCode == u"en" ? u":/pictures/screenshot.jpg"_s : u":/pictures/screenshot_%1.jpg"_s.arg(languageCode);
+}
 
 qreal screenDpi(const QWidget *widget)
 {
@@ -59,12 +68,12 @@ Form1::Form1(Platform &platform, QWidget *parent)
 
 void Form1::createKeys()
 {
-    m_copy = new QAction(u"Copy"_s, this);
+    m_copy = new QAction(kCopy, this);
     m_copy->setShortcuts(QKeySequence::Copy);
     connect(m_copy, &QAction::triggered, this, &Form1::copyPlayer);
 
     // The same press as the button's: its pauses, its check, its ERROR box.
-    m_paste = new QAction(u"Paste and Calculate"_s, this);
+    m_paste = new QAction(kPasteAndCalculate, this);
     m_paste->setShortcuts(QKeySequence::Paste);
     connect(m_paste, &QAction::triggered, this, &Form1::Command1_Click);
 
@@ -150,6 +159,7 @@ void Form1::Combo1_Click()
         ui.Label_Salary->setCaption(language->salaryCaption.toString());
         ui.Check1->setCaption(language->alwaysOnTopCaption.toString());
         remember(kLanguageSetting, ui.Combo1->currentText());
+        useLanguage(int(language - languages().data()));
     }
 
     // Each level label stands just right of its caption, whose width the new text set.
@@ -165,6 +175,26 @@ void Form1::Combo1_Click()
         ui.LevelText[i]->setCaption(m_state.LevelName[otherLevelShown(i)]);
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
     m_tips->refresh();
+}
+
+void Form1::useLanguage(int languageIndex)
+{
+    // The info state lives in Command2's caption, which reads as a state only
+    // in the language it was written in.
+    const bool infoShown = ui.Command2->text() == kHideInfo;
+    if (!m_translators.use(languageCode(languageIndex)))
+        return; // English at start: nothing to load
+    ui.Image2->showResource(instructionPicture(m_translators.code()), m_scale.devicePixelRatio);
+    retranslate(infoShown);
+}
+
+// The one place where the window's fixed texts are set again after the
+// translations changed.
+void Form1::retranslate(bool infoShown)
+{
+    ui.Command2->setText(infoShown ? kHideInfo : kShowInfo);
+    m_copy->setText(kCopy);
+    m_paste->setText(kPasteAndCalculate);
 }
 
 void Form1::Command1_Click()

@@ -253,6 +253,8 @@ private slots:
     void switchKeepsLevelsSalaryAndColours();
     void switchMovesLevelLabelsBesideTheirCaptions();
     void pickingTheSameLanguageChangesNothing();
+    void qtTextsPictureAndInfoStateFollowTheSwitch_data() { importInEveryLanguage_data(); }
+    void qtTextsPictureAndInfoStateFollowTheSwitch();
 
     // Calculate Salary.
     void importInEveryLanguage_data();
@@ -681,6 +683,30 @@ void Form1Test::pickingTheSameLanguageChangesNothing()
     QCOMPARE(clicks.count(), 1); // the switch ran again
     QCOMPARE(viewOf(*m_form), before);
     QCOMPARE(m_form->state().LevelName, names);
+}
+
+// Qt's own texts (a text field's menu) and the browser picture come in the
+// language picked, and the info area stays as it was; English needs neither.
+void Form1Test::qtTextsPictureAndInfoStateFollowTheSwitch()
+{
+    QFETCH(QString, language);
+    const Form1Controls &ui = m_form->controls();
+    const QImage englishPicture = ui.Image2->pixmap().toImage();
+    m_form->Command2_Click();
+    const int expandedHeight = m_form->height();
+
+    pickLanguage(*m_form, language);
+    const bool english = language == u"English"_s;
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy") == u"&Copy"_s, english);
+    QCOMPARE(ui.Image2->pixmap().toImage() == englishPicture, english);
+    QCOMPARE(ui.Image2->size(), QSize(278, 129));
+    m_form->Command2_Click();
+    QCOMPARE(m_form->height(), m_form->twips()(kCompactClientHeight)); // it was read as shown
+    QVERIFY(m_form->height() < expandedHeight);
+
+    pickLanguage(*m_form, u"English"_s);
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), u"&Copy"_s);
+    QCOMPARE(ui.Image2->pixmap().toImage(), englishPicture);
 }
 
 void Form1Test::importInEveryLanguage_data()

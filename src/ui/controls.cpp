@@ -233,6 +233,12 @@ void Picture::showAt(qreal devicePixelRatio)
     resize(pixmap.deviceIndependentSize().toSize());
 }
 
+void Picture::showResource(const QString &resource, qreal devicePixelRatio)
+{
+    m_resource = resource;
+    showAt(devicePixelRatio);
+}
+
 PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
 
 void PushButton::keyPressEvent(QKeyEvent *event)

@@ -118,6 +118,8 @@ public:
     Picture(QWidget *parent, const QString &resource, qreal devicePixelRatio);
 
     void showAt(qreal devicePixelRatio);
+    // Another picture in the same place, such as the same scene in another language.
+    void showResource(const QString &resource, qreal devicePixelRatio);
 
 private:
     QString m_resource;

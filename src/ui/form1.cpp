@@ -25,6 +25,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kPauseMilliseconds = 100;
+// The browser picture of the instructions, showing the skill list as the game
+// shows it in that language; English is the picture drawn first.
+QString instructionPicture(QStringView languageCode)
+{
+    return languageCode == u"en" ? u":/pictures/screenshot.jpg"_s : u":/pictures/screenshot_%1.jpg"_s.arg(languageCode);
+}
 
 qreal screenDpi(const QWidget *widget)
 {
@@ -150,6 +156,7 @@ void Form1::Combo1_Click()
         ui.Label_Salary->setCaption(language->salaryCaption.toString());
         ui.Check1->setCaption(language->alwaysOnTopCaption.toString());
         remember(kLanguageSetting, ui.Combo1->currentText());
+        useLanguage(int(language - languages().data()));
     }
 
     anchorLevelLabels();
@@ -159,6 +166,37 @@ void Form1::Combo1_Click()
         ui.LevelText[i]->setCaption(m_state.LevelName[otherLevelShown(i)]);
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
     m_tips->refresh();
+}
+
+void Form1::useLanguage(int languageIndex)
+{
+    // The info state lives in Command2's caption, which reads as a state only
+    // in the language it was written in.
+    const bool infoShown = ui.Command2->text() == windowtext::kHideInfo.translated();
+    if (!m_translators.use(languageCode(languageIndex)))
+        return; // English at start: nothing to load
+    ui.Image2->showResource(instructionPicture(m_translators.code()), m_scale.devicePixelRatio);
+    retranslate(infoShown, languages()[std::size_t(languageIndex)]);
+}
+
+// The one place where the window's fixed texts are set again after the
+// translations changed.
+void Form1::retranslate(bool infoShown, const LanguageEntry &language)
+{
+    setWindowTitle(windowtext::kTitle.translated());
+    ui.Command2->setText((infoShown ? windowtext::kHideInfo : windowtext::kShowInfo).translated());
+    m_copy->setText(windowtext::kCopy.translated());
+    m_paste->setText(windowtext::kPasteAndCalculate.translated());
+    ui.Label1->setCaption(windowtext::kCredit.translated());
+    ui.Label2->setCaption(windowtext::kInstructions.translated());
+    ui.Label3->setCaption(windowtext::step1Text(language));
+    ui.Label4->setCaption(windowtext::kStep2.translated());
+    ui.Label5->setCaption(windowtext::step3Text(language));
+    ui.Label6->setCaption(windowtext::kStep4.translated());
+    ui.Image1->setAccessibleName(windowtext::kPlayerCard.translated());
+    ui.Image2->setAccessibleName(windowtext::kCopyingPicture.translated());
+    ui.PosText->setAccessibleDescription(windowtext::kBestPosition.translated());
+    ui.SalaryText->setAccessibleDescription(windowtext::kWeeklySalary.translated());
 }
 
 void Form1::Command1_Click()

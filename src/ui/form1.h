@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "engine/playerstate.h"
 #include "fonts.h"
+#include "i18n/translators.h"
 #include "twips.h"
 
 #include <QPushButton>
@@ -10,6 +11,10 @@
 
 class QAction;
 class QMenu;
+
+namespace wagecourt {
+struct LanguageEntry;
+}
 
 namespace wagecourt::ui {
 
@@ -104,6 +109,10 @@ private:
     // Stores a changed setting once the window is loaded; a run that changes
     // nothing writes nothing.
     void remember(const QString &key, const QVariant &value);
+    // The translations and the instruction picture of the catalogue's language
+    // at this place in the list, and every fixed text read again through them.
+    void useLanguage(int languageIndex);
+    void retranslate(bool infoShown, const LanguageEntry &language);
 
     void ShowLevel(int k);
     void ShowOtherLevel(int i);
@@ -118,6 +127,7 @@ private:
     Form1Controls ui;
     PlayerState m_state;
     Form1Tips *m_tips = nullptr;
+    Translators m_translators;
     QAction *m_copy = nullptr;  // Copy, in the window and in the result menu
     QAction *m_paste = nullptr; // Paste and Calculate
     QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position

@@ -4,7 +4,9 @@
 //                              from the game's web site; the form's labels, the
 //                              salary and the button are laid over it at run time.
 //   screenshot.jpg  278 x 129  a small browser screenshot that shows how to copy
-//                              a player's skills from the game's player page.
+//                              a player's skills from the game's player page;
+//                              screenshot_de.jpg and so on show the same page
+//                              and browser in each other game language.
 //
 // and each again at twice the size, for screens of 150 % and more, under the
 // name Qt gives such versions: playercard@2x.jpg and screenshot@2x.jpg.
@@ -30,7 +32,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "i18n/catalogue.h"
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -555,8 +561,13 @@ void drawToolbar(QPainter &p)
     p.drawRect(QRectF(0, 32.5, kShotWidth, 0.8));
 }
 
+// The player shown on the page: his position and the levels of his first
+// eight skills, written in each language as the catalogue writes them.
+constexpr int kShownPosition = 2; // Shooting Guard
+constexpr std::array<int, 8> kShownLevels = {8, 9, 7, 10, 6, 8, 5, 7};
+
 // The game's player page, its skill list selected from the first line to the last.
-void drawPage(QPainter &p)
+void drawPage(QPainter &p, const wagecourt::LanguageEntry &language)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(rgb(0xFFFFFF));
@@ -583,19 +594,12 @@ void drawPage(QPainter &p)
     p.drawText(QRectF(8, 46, 160, 10), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Player Name  #00"));
     p.setFont(font(6));
     p.setPen(rgb(0x888888));
-    p.drawText(QRectF(90, 46, 80, 10), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Shooting Guard"));
+    p.drawText(QRectF(90, 46, 80, 10), Qt::AlignLeft | Qt::AlignVCenter, language.positionName(kShownPosition));
 
     // The skill list, selected from the first line to the last.
-    const QStringList lines = {
-        QStringLiteral("Jump Shot: strong"),
-        QStringLiteral("Jump Range: proficient"),
-        QStringLiteral("Outside Def.: respectable"),
-        QStringLiteral("Handling: prominent"),
-        QStringLiteral("Driving: average"),
-        QStringLiteral("Passing: strong"),
-        QStringLiteral("Inside Shot: mediocre"),
-        QStringLiteral("Inside Def.: respectable"),
-    };
+    QStringList lines;
+    for (std::size_t i = 0; i < kShownLevels.size(); ++i)
+        lines << language.skillCaption(int(i) + 1) + QLatin1Char(' ') + language.levelName(kShownLevels[i]);
     const QFont text = font(7);
     const QFontMetricsF metrics(text);
     p.setFont(text);
@@ -620,17 +624,44 @@ struct MenuEntry
     bool enabled;
 };
 
-void drawContextMenu(QPainter &p)
+using Menu = std::array<MenuEntry, 7>;
+
+// The browser's menu in the language of a user who reads the game in it, and
+// the picture's name, in the catalogue's order of languages.
+struct PictureLanguage
 {
-    const std::array<MenuEntry, 7> entries = {{
-        {"Back", nullptr, true},
-        {"Reload", "Ctrl+R", true},
-        {nullptr, nullptr, false},
-        {"Copy", "Ctrl+C", true},
-        {"Select All", "Ctrl+A", true},
-        {"Print\u2026", "Ctrl+P", true},
-        {"Inspect", nullptr, true},
-    }};
+    const char *suffix;
+    Menu menu;
+};
+
+const std::array<PictureLanguage, wagecourt::kLanguageCount> kPictureLanguages = {{
+    {"", {{{"Back", nullptr, true}, {"Reload", "Ctrl+R", true}, {nullptr, nullptr, false}, {"Copy", "Ctrl+C", true},
+            {"Select All", "Ctrl+A", true}, {"Print\u2026", "Ctrl+P", true}, {"Inspect", nullptr, true}}}},
+    {"_tr", {{{"Geri", nullptr, true}, {"Yeniden y\u00fckle", "Ctrl+R", true}, {nullptr, nullptr, false},
+               {"Kopyala", "Ctrl+C", true}, {"T\u00fcm\u00fcn\u00fc se\u00e7", "Ctrl+A", true},
+               {"Yazd\u0131r\u2026", "Ctrl+P", true}, {"\u0130ncele", nullptr, true}}}},
+    {"_es", {{{"Atr\u00e1s", nullptr, true}, {"Volver a cargar", "Ctrl+R", true}, {nullptr, nullptr, false},
+               {"Copiar", "Ctrl+C", true}, {"Seleccionar todo", "Ctrl+A", true}, {"Imprimir\u2026", "Ctrl+P", true},
+               {"Inspeccionar", nullptr, true}}}},
+    {"_it", {{{"Indietro", nullptr, true}, {"Ricarica", "Ctrl+R", true}, {nullptr, nullptr, false},
+               {"Copia", "Ctrl+C", true}, {"Seleziona tutto", "Ctrl+A", true}, {"Stampa\u2026", "Ctrl+P", true},
+               {"Ispeziona", nullptr, true}}}},
+    {"_fr", {{{"Pr\u00e9c\u00e9dent", nullptr, true}, {"Actualiser", "Ctrl+R", true}, {nullptr, nullptr, false},
+               {"Copier", "Ctrl+C", true}, {"Tout s\u00e9lectionner", "Ctrl+A", true},
+               {"Imprimer\u2026", "Ctrl+P", true}, {"Inspecter", nullptr, true}}}},
+    {"_de", {{{"Zur\u00fcck", nullptr, true}, {"Neu laden", "Strg+R", true}, {nullptr, nullptr, false},
+               {"Kopieren", "Strg+C", true}, {"Alles ausw\u00e4hlen", "Strg+A", true},
+               {"Drucken\u2026", "Strg+P", true}, {"Untersuchen", nullptr, true}}}},
+    {"_pl", {{{"Wstecz", nullptr, true}, {"Od\u015bwie\u017c", "Ctrl+R", true}, {nullptr, nullptr, false},
+               {"Kopiuj", "Ctrl+C", true}, {"Zaznacz wszystko", "Ctrl+A", true}, {"Drukuj\u2026", "Ctrl+P", true},
+               {"Zbadaj", nullptr, true}}}},
+    {"_pt", {{{"Voltar", nullptr, true}, {"Recarregar", "Ctrl+R", true}, {nullptr, nullptr, false},
+               {"Copiar", "Ctrl+C", true}, {"Selecionar tudo", "Ctrl+A", true}, {"Imprimir\u2026", "Ctrl+P", true},
+               {"Inspecionar", nullptr, true}}}},
+}};
+
+void drawContextMenu(QPainter &p, const Menu &entries)
+{
     const int highlighted = 3;
     const qreal entryHeight = 10;
     const qreal separatorHeight = 5;
@@ -638,7 +669,17 @@ void drawContextMenu(QPainter &p)
     qreal height = 4;
     for (const MenuEntry &e : entries)
         height += e.text ? entryHeight : separatorHeight;
-    const QRectF menu(118.5, 55.5, 96, height);
+    // Wide enough for the longest entry beside the widest shortcut.
+    const QFontMetricsF metrics(font(7));
+    qreal textWidth = 0, shortcutWidth = 0;
+    for (const MenuEntry &e : entries) {
+        if (e.text)
+            textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromUtf8(e.text)));
+        if (e.shortcut)
+            shortcutWidth = std::max(shortcutWidth, metrics.horizontalAdvance(QString::fromUtf8(e.shortcut)));
+    }
+    const qreal width = std::max<qreal>(96, std::ceil(1.5 + 8 + textWidth + 8 + shortcutWidth + 6 + 1.5));
+    const QRectF menu(118.5, 55.5, width, height);
 
     // Soft shadow.
     p.save();
@@ -695,7 +736,7 @@ void drawPointer(QPainter &p, QPointF tip)
     p.restore();
 }
 
-QImage drawScreenshot(int scale)
+QImage drawScreenshot(int scale, const wagecourt::LanguageEntry &language, const Menu &menu)
 {
     QImage image = blankPicture(kShotWidth, kShotHeight, scale);
 
@@ -705,8 +746,8 @@ QImage drawScreenshot(int scale)
 
     drawTabStrip(p);
     drawToolbar(p);
-    drawPage(p);
-    drawContextMenu(p);
+    drawPage(p, language);
+    drawContextMenu(p, menu);
     drawPointer(p, QPointF(167, 84));
 
     // Window border.
@@ -769,7 +810,12 @@ int main(int argc, char *argv[])
     for (int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
         ok = save(drawPlayerCard(scale), folder, QStringLiteral("playercard%1.jpg").arg(suffix)) && ok;
-        ok = save(drawScreenshot(scale), folder, QStringLiteral("screenshot%1.jpg").arg(suffix)) && ok;
+        for (std::size_t i = 0; i < kPictureLanguages.size(); ++i) {
+            const PictureLanguage &picture = kPictureLanguages[i];
+            ok = save(drawScreenshot(scale, wagecourt::languages()[i], picture.menu), folder,
+                      QStringLiteral("screenshot%1%2.jpg").arg(QLatin1String(picture.suffix), suffix))
+                    && ok;
+        }
     }
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Redraws src/ui/pictures/playercard.jpg and screenshot.jpg with their @2x
+# Redraws src/ui/pictures/playercard.jpg and screenshot.jpg (and screenshot_de.jpg
+# and the like in the other game languages) with their @2x
 # versions for screens of 150 % and more, and the window icon
 # src/ui/pictures/icon.png and the desktop icons data/icons/SIZE/*.png from
 # data/ (these need the Qt SVG image plugin).

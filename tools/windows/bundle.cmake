@@ -30,10 +30,11 @@ endforeach()
 
 # The licences of what the folder holds: Wagecourt's own, Qt's (built from
 # Debian's qt6-base source, so Debian's account of its copyright serves) with
-# the LGPL it is used under, and those of the compiler's runtime DLLs.
+# the LGPL it is used under, that of Qt's translations built into the window, and those of the compiler's runtime DLLs.
 set(licences
     "${PROJECT_SOURCE_DIR}/LICENSE=Wagecourt-LICENSE.txt"
     "/usr/share/doc/libqt6core6/copyright=Qt-copyright.txt"
+    "/usr/share/doc/qt6-translations-l10n/copyright=Qt-translations-copyright.txt"
     "/usr/share/common-licenses/LGPL-3=LGPL-3.txt"
     "/usr/share/common-licenses/GPL-3=GPL-3.txt"
     "/usr/share/doc/gcc-mingw-w64-base/copyright=GCC-runtime-copyright.txt"

@@ -72,6 +72,9 @@ public:
         clipboardTooLong = false;
     }
 
+    QStringList desktop; // its languages: none, so a first start is in English
+    QStringList desktopLanguages() override { return desktop; }
+
     // An in-memory store; reads are not calls the window makes of the system.
     QVariantMap settings;
     QStringList settingWrites;
@@ -292,6 +295,8 @@ private slots:
     void settingsRestoredAtStart_data();
     void settingsRestoredAtStart();
     void settingsFollowTheUser();
+    void firstStartFollowsTheDesktop_data();
+    void firstStartFollowsTheDesktop();
     void settingsFileSurvivesBadFolders_data();
     void settingsFileSurvivesBadFolders();
 
@@ -684,15 +689,23 @@ void Form1Test::pickingTheSameLanguageChangesNothing()
 void Form1Test::importInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
-    for (const QString &language : languageNames())
-        QTest::newRow(language.toUtf8().constData()) << language;
+    QTest::addColumn<QString>("chosen"); // before the press
+    const QStringList names = languageNames();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QTest::newRow(names[i].toUtf8().constData()) << names[i] << names[i];
+        // A list in another language switches the window to it, Français
+        // behind English (the same five characters) and English behind it.
+        const QString other = names[(i + 1) % names.size()];
+        QTest::newRow((names[i] + u" while "_s + other + u" is chosen"_s).toUtf8().constData()) << names[i] << other;
+    }
 }
 
 void Form1Test::importInEveryLanguage()
 {
     QFETCH(QString, language);
+    QFETCH(QString, chosen);
     const LanguageEntry &entry = *findLanguage(language);
-    pickLanguage(*m_form, language);
+    pickLanguage(*m_form, chosen);
     const QList<int> levels{20, 1, 14, 6, 9, 17, 3, 12, 5, 10, 2, 2, 2};
     m_platform->clipboard = skillList(entry, levels);
     m_form->Command1_Click();
@@ -714,6 +727,10 @@ void Form1Test::importInEveryLanguage()
     QCOMPARE(m_form->state().BestPosition, expected->position);
     // The working copy holds the list with the names turned into numbers.
     QVERIFY(m_form->state().PastedText.startsWith(entry.skillCaption(1) + u"  20\n"_s));
+    // In the list's language, remembered as a pick is.
+    QCOMPARE(ui.Combo1->currentText(), language);
+    QCOMPARE(ui.SkillCaption[1]->text(), entry.skillCaption(1));
+    QCOMPARE(m_platform->settings.value(kLanguageSetting).toString(), language);
 }
 
 void Form1Test::pressPausesAroundTheClipboardRead()
@@ -746,11 +763,11 @@ void Form1Test::rejectedPasteChangesNothing_data()
     QTest::newRow("fourteen colons") << u"English"_s << english + u"\nAge: 24"_s << english + u"\nAge: 24"_s;
     QTest::newRow("tab before") << u"English"_s << u"\t"_s + english << u"\t"_s + english;
     QTest::newRow("small letters") << u"English"_s << u"jump shot"_s + english.sliced(9) << u"jump shot"_s + english.sliced(9);
-    QTest::newRow("wrong language") << u"Deutsch"_s << english << english;
     QString unknown = english;
     unknown.replace(u"Passing: prolific"_s, u"Passing: superb"_s);
     QTest::newRow("unknown level name") << u"English"_s << unknown << QString();
-    QTest::newRow("English list as Français") << u"Français"_s << english << QString();
+    QTest::newRow("no language reads it") << u"Deutsch"_s << unknown << unknown;
+    QTest::newRow("no language reads it, Français chosen") << u"Français"_s << unknown << QString();
     QString outside = english;
     outside.replace(u"Driving: strong"_s, u"Driving: 25"_s);
     QTest::newRow("number outside 1 to 20") << u"English"_s << outside << QString();
@@ -782,6 +799,7 @@ void Form1Test::rejectedPasteChangesNothing()
              QStringList{u"Please copy your player's skills again and make sure that you chose the correct "
                          u"language from the drop-down menu.."_s});
     QCOMPARE(viewOf(*m_form), before);
+    QCOMPARE(m_form->controls().Combo1->currentText(), language);
     QCOMPARE(m_form->state().SkillLevel, levels);
     QCOMPARE(m_form->state().Salary, salary);
     QCOMPARE(m_form->state().BestPosition, position);
@@ -1318,20 +1336,25 @@ void Form1Test::copyReadsBackAsTheShownPlayer()
     QTest::keySequence(m_form, QKeySequence::Copy);
     const QString copied = m_platform->clipboard;
     const QStringList lines = copied.split(u'\n');
-    QCOMPARE(lines.size(), kSalarySkillCount + 2); // the last line ends too
-    for (int k = 1; k <= kSalarySkillCount; ++k)
+    QCOMPARE(lines.size(), kSkillCaptionCount + 2); // the last line ends too
+    for (int k = 1; k <= kSkillCaptionCount; ++k)
         QCOMPARE(lines[k - 1], ui.SkillCaption[k]->text() + u' ' + ui.LevelText[k]->text());
-    // The salary as an import shows it, whatever form the label has now.
-    QCOMPARE(lines[kSalarySkillCount],
-             ui.Label_Salary->text() + u' ' + ui.SalaryText->text().trimmed() + u" ("_s + ui.PosText->text() + u')');
+    // The salary as an import shows it, whatever form the label has now; its
+    // caption without the colon, which would be one more than a list may hold.
+    QCOMPARE(lines[kSkillCaptionCount], ui.Label_Salary->text().chopped(1) + u' ' + ui.SalaryText->text().trimmed()
+                                                + u" ("_s + ui.PosText->text() + u')');
     if (levels.isEmpty())
-        QCOMPARE(lines[kSalarySkillCount], u"Weekly Salary: 504 (Small Forward)"_s);
+        QCOMPARE(lines[kSkillCaptionCount], u"Weekly Salary 504 (Small Forward)"_s);
 
-    // Pasted back in the same language: the same player, as an import shows him.
+    // Pasted back into a window that starts in English: the same player, as an
+    // import shows him, in the copy's language.
+    m_platform->settings.remove(kLanguageSetting);
     Form1 pasted(*m_platform);
-    pickLanguage(pasted, language);
     pasted.Command1_Click();
     QVERIFY(m_platform->messageTitles.isEmpty());
+    QCOMPARE(pasted.controls().Combo1->currentText(), language);
+    for (int k = 1; k <= kSkillCaptionCount; ++k)
+        QCOMPARE(pasted.controls().LevelText[k]->text(), ui.LevelText[k]->text());
     QCOMPARE(pasted.state().SkillLevel, m_form->state().SkillLevel);
     QCOMPARE(pasted.state().BestPosition, m_form->state().BestPosition);
     QCOMPARE(pasted.controls().SalaryText->text(), ui.SalaryText->text().trimmed());
@@ -1463,6 +1486,35 @@ void Form1Test::settingsRestoredAtStart()
     QTest::mouseClick(ui.Check1, Qt::LeftButton, {}, QPoint(5, ui.Check1->height() / 2));
     QCOMPARE(ui.Check1->value(), 1 - check);
     QCOMPARE(platform.topMost.last(), check == 0);
+}
+
+void Form1Test::firstStartFollowsTheDesktop_data()
+{
+    QTest::addColumn<QStringList>("desktop"); // its languages, most wanted first
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("language");
+
+    QTest::newRow("German") << QStringList{u"de-DE"_s, u"en-US"_s} << QString() << u"Deutsch"_s;
+    QTest::newRow("Turkish, as a locale") << QStringList{u"tr_TR.UTF-8"_s} << QString() << u"Türkçe"_s;
+    QTest::newRow("Japanese") << QStringList{u"ja-JP"_s, u"ja"_s} << QString() << u"English"_s;
+    QTest::newRow("the second choice") << QStringList{u"ja"_s, u"pt-BR"_s} << QString() << u"Português"_s;
+    QTest::newRow("remembered wins") << QStringList{u"de-DE"_s} << u"Polski"_s << u"Polski"_s;
+}
+
+void Form1Test::firstStartFollowsTheDesktop()
+{
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, remembered);
+    QFETCH(QString, language);
+
+    RecordingPlatform platform;
+    platform.desktop = desktop;
+    if (!remembered.isEmpty())
+        platform.settings.insert(kLanguageSetting, remembered);
+    Form1 form(platform);
+    QCOMPARE(form.controls().Combo1->currentText(), language);
+    QCOMPARE(form.controls().SkillCaption[1]->text(), findLanguage(language)->skillCaption(1));
+    QVERIFY(platform.settingWrites.isEmpty()); // not a pick, so not kept
 }
 
 void Form1Test::settingsFollowTheUser()

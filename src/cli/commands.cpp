@@ -27,7 +27,7 @@ constexpr QStringView kAutoLanguage = u"auto";
 // Laid out as help2man reads it: usage lines, a summary, then sections.
 const QString kUsage = uR"(Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
   or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
   or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
   or:  wagecourt-cli languages [--json]
 Work out the weekly salary of a Courtlore basketball player, exactly as the
@@ -50,7 +50,8 @@ Commands:
   advise     what one level up or down in each skill would pay, then each
              position's salary
   import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window's "Calculate Salary" reads the clipboard
+             exactly as the window's "Calculate Salary" reads the clipboard,
+             in the language given or, without --lang, in any
   batch      one player per line from FILE or standard input, one result line
              out (CSV: the name if given, levels, salary, position, position
              name)
@@ -64,10 +65,6 @@ Exit status:
 A closed pipe (as with '| head') ends the program by SIGPIPE, as it ends other
 command-line tools.
 )"_s;
-
-// ISO 639-1, in the catalogue's order.
-constexpr std::array<QStringView, kLanguageCount> kLanguageCodes{u"en", u"tr", u"es", u"it",
-                                                                 u"fr", u"de", u"pl", u"pt"};
 
 // Letter case and accents dropped, so "Turkce" finds "Türkçe".
 QString looseName(QStringView name)
@@ -84,17 +81,10 @@ QString looseName(QStringView name)
 const LanguageEntry *matchLanguage(QStringView name)
 {
     const QString wanted = looseName(name.trimmed());
-    for (std::size_t i = 0; i < kLanguageCount; ++i) {
-        const LanguageEntry &entry = wagecourt::languages()[i];
-        if (looseName(entry.name) == wanted || kLanguageCodes[i] == wanted)
+    for (const LanguageEntry &entry : wagecourt::languages())
+        if (looseName(entry.name) == wanted || wagecourt::languageCode(entry) == wanted)
             return &entry;
-    }
     return nullptr;
-}
-
-QString languageCode(const LanguageEntry &entry)
-{
-    return kLanguageCodes[std::size_t(&entry - wagecourt::languages().data())].toString();
 }
 
 class Session
@@ -131,8 +121,8 @@ private:
     QIODevice &m_err;
     QCommandLineParser m_parser;
     QCommandLineOption m_lang{u"lang"_s,
-                              u"Game language: a name or code (see 'languages'); import also takes 'auto'. "
-                              u"English when not given."_s,
+                              u"Game language: a name or code (see 'languages'). English when not given; "
+                              u"import then reads the list in whichever language it is."_s,
                               u"NAME"_s, u"English"_s};
     QCommandLineOption m_json{u"json"_s, u"Print JSON: one object, or one per line for batch."_s};
     QCommandLineOption m_header{u"header"_s, u"batch: print a CSV line of column names first."_s};
@@ -164,7 +154,8 @@ QString Session::badArgument(const QStringList &arguments) const
 std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
 {
     const QString name = m_parser.value(m_lang);
-    if (allowAuto && name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0)
+    // import reads any language unless one is named; 'auto' says so outright.
+    if (allowAuto && (!m_parser.isSet(m_lang) || name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0))
         return nullptr;
     if (const LanguageEntry *entry = matchLanguage(name))
         return entry;
@@ -283,31 +274,20 @@ int Session::importList(const QStringList &arguments)
                                    u"than %2 are read."_s.arg(text.size()).arg(kMaxPastedCharacters),
                           u"check"_s);
 
-    // With 'auto', the first language in list order that accepts the list; when
-    // none does, the report names the first that at least passed the check.
-    const LanguageEntry *reported = nullptr;
-    SkillListImport outcome;
-    for (const LanguageEntry &candidate : wagecourt::languages()) {
-        if (*language && &candidate != *language)
-            continue;
-        SkillListImport attempt = importSkillList(text, candidate.skillCaption(1), candidate.levelNameTable());
-        if (attempt.accepted()) {
-            const auto result = computeSalary(attempt.levels);
-            Q_ASSERT(result);
-            printResult(candidate, attempt.levels, *result, true);
-            return ExitOk;
-        }
-        if (!reported
-            || (attempt.outcome == ImportOutcome::LevelUnreadable && outcome.outcome == ImportOutcome::CheckFailed)) {
-            reported = &candidate;
-            outcome = std::move(attempt);
-        }
+    // Without a language named, the first in list order that reads the list.
+    const LanguageImport found = importInAnyLanguage(
+            text, *language, *language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
+    if (found.accepted()) {
+        const auto result = computeSalary(found.import.levels);
+        Q_ASSERT(result);
+        printResult(*found.language, found.import.levels, *result, true);
+        return ExitOk;
     }
-
-    const bool checkFailed = outcome.outcome == ImportOutcome::CheckFailed;
+    const bool checkFailed = found.import.outcome == ImportOutcome::CheckFailed;
     const bool named = *language || !checkFailed;
-    return rejectList(named ? reported : nullptr,
-                      named ? rejectionDetail(outcome, *reported) : u"Not a skill list in any of the game languages."_s,
+    return rejectList(named ? found.language : nullptr,
+                      named ? rejectionDetail(found.import, *found.language)
+                            : u"Not a skill list in any of the game languages."_s,
                       checkFailed ? u"check"_s : u"level"_s);
 }
 
@@ -352,7 +332,7 @@ int Session::languages(const QStringList &arguments)
     if (m_parser.isSet(m_json)) {
         QJsonArray list;
         for (const LanguageEntry &entry : wagecourt::languages())
-            list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry)}});
+            list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry).toString()}});
         m_out.write(QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n');
     } else {
         writeOut(languageNames().join(u'\n') + u'\n');

@@ -245,7 +245,28 @@ ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption)
     return ImportOutcome::Accepted;
 }
 
-QString skillListText(const LanguageEntry &language, const SkillLevels &levels)
+LanguageImport importInAnyLanguage(QStringView text, const LanguageEntry *first, LanguageSearch search)
+{
+    const auto all = languages();
+    if (!first)
+        first = &all.front();
+    LanguageImport found{first, importSkillList(text, first->skillCaption(1), first->levelNameTable())};
+    if (found.accepted() || search == LanguageSearch::OnlyFirst)
+        return found;
+    for (const LanguageEntry &other : all) {
+        if (&other == first)
+            continue;
+        SkillListImport attempt = importSkillList(text, other.skillCaption(1), other.levelNameTable());
+        const bool passedCheck = attempt.outcome != ImportOutcome::CheckFailed;
+        if (attempt.accepted() || (passedCheck && found.import.outcome == ImportOutcome::CheckFailed))
+            found = {&other, std::move(attempt)};
+        if (found.accepted())
+            break;
+    }
+    return found;
+}
+
+QString skillListText(const LanguageEntry &language, const SkillLevels &levels, const OtherSkillLevels &others)
 {
     if (!std::all_of(levels.begin(), levels.end(), isValidLevel))
         return {};
@@ -255,7 +276,14 @@ QString skillListText(const LanguageEntry &language, const SkillLevels &levels)
     QString text;
     for (int skill = 1; skill <= kSalarySkillCount; ++skill)
         text += language.skillCaption(skill) + u' ' + language.levelName(levels[skill]) + u'\n';
-    text += language.salaryCaption.toString() + u' ' + salaryImportText(result->salary) + u" ("_s
+    for (int skill = kFirstOtherSkill; skill <= kSkillCaptionCount; ++skill) {
+        const int level = isValidLevel(others[skill]) ? others[skill] : kLowestLevel;
+        text += language.skillCaption(skill) + u' ' + language.levelName(level) + u'\n';
+    }
+    QStringView salaryCaption = language.salaryCaption;
+    if (salaryCaption.endsWith(u':'))
+        salaryCaption.chop(1);
+    text += salaryCaption.toString() + u' ' + salaryImportText(result->salary) + u" ("_s
             + language.positionName(result->position) + u")\n"_s;
     return text;
 }

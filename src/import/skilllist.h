@@ -85,12 +85,33 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
 // Returns how it went.
 ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption);
 
+// Whether a list is read in the one language given or, failing that, in any.
+enum class LanguageSearch { OnlyFirst, AnyLanguage };
+
+struct LanguageImport
+{
+    // The language that read the list. When none did: the first tried that
+    // passed the check, or the first tried when none passed it.
+    const LanguageEntry *language = nullptr;
+    SkillListImport import; // in that language
+
+    bool accepted() const { return import.accepted(); }
+};
+
+// Reads a text in the language first (none: the list's first), then, where
+// asked, in each other language in list order, until one accepts it. English
+// and Français share the check's beginning, so the order decides between
+// them; no list is accepted in two languages with different levels.
+LanguageImport importInAnyLanguage(QStringView text, const LanguageEntry *first, LanguageSearch search);
+
 // A player as the game's page lists him, in the given language, so that the
-// import reads it back: ten lines "caption level-name", then the salary line
-// "salary-caption salary (position)" with the salary the ten levels give. Each
-// line ends in a line break. The salary line's colon is the eleventh, and its
-// words stand behind all ten levels, so they never change a level read. Empty
-// when a level lies outside 1 to 20.
-QString skillListText(const LanguageEntry &language, const SkillLevels &levels);
+// import reads it back: thirteen lines "caption level-name", Stamina, Free
+// Throw and Experience at the levels given or the lowest where none is known,
+// then the salary line "salary-caption salary (position)" with the salary the
+// ten levels give. Each line ends in a line break. The thirteen colons are all
+// a list may hold, so the salary line's caption goes without its colon; its
+// words stand behind every level, so they never change one read. Empty when a
+// level lies outside 1 to 20.
+QString skillListText(const LanguageEntry &language, const SkillLevels &levels, const OtherSkillLevels &others = {});
 
 } // namespace wagecourt

@@ -66,12 +66,14 @@ RememberedSettings readSettings(Platform &platform, QSize windowSize)
 {
     RememberedSettings remembered;
 
+    // A remembered language wins; before the first pick, the desktop's.
     const QVariant language = platform.setting(kLanguageSetting);
-    if (language.typeId() == QMetaType::QString) {
-        const qsizetype index = languageNames().indexOf(language.toString());
-        if (index >= 0)
-            remembered.languageIndex = int(index);
-    }
+    const qsizetype index =
+            language.typeId() == QMetaType::QString ? languageNames().indexOf(language.toString()) : -1;
+    if (index >= 0)
+        remembered.languageIndex = int(index);
+    else if (const LanguageEntry *desktop = firstGameLanguage(platform.desktopLanguages()))
+        remembered.languageIndex = int(desktop - languages().data());
 
     remembered.onTop = readBool(platform.setting(kOnTopSetting)).value_or(true);
 

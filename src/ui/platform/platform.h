@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -45,6 +47,10 @@ public:
     // made is dropped. Neither ever stops the program.
     virtual QVariant setting(const QString &key) = 0;
     virtual void setSetting(const QString &key, const QVariant &value) = 0;
+
+    // The desktop's languages for its user interface, most wanted first, as
+    // locales name them ("de-DE"); the first start follows them.
+    virtual QStringList desktopLanguages() { return QLocale::system().uiLanguages(); }
 };
 
 class DesktopPlatform : public Platform

@@ -180,6 +180,30 @@ int inkRight(QWidget *control)
     return -1;
 }
 
+// Whether the first letter of a label's text shows as two marks, one above the
+// other (the dot and the stem of İ): ink, then a clear row, then ink again in
+// the columns of its leftmost stroke.
+bool firstLetterHasItsDot(QWidget *label)
+{
+    const QImage image = label->grab().toImage();
+    auto inkAt = [&](int x, int y) { return qAlpha(image.pixel(x, y)) >= 64 && qGray(image.pixel(x, y)) < 160; };
+    int left = -1;
+    for (int x = 0; x < image.width() && left < 0; ++x)
+        for (int y = 0; y < image.height() && left < 0; ++y)
+            if (inkAt(x, y))
+                left = x;
+    int marks = 0;
+    bool inMark = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = left; x >= 0 && x <= left + int(image.devicePixelRatio()) && x < image.width(); ++x)
+            ink = ink || inkAt(x, y);
+        marks += ink && !inMark;
+        inMark = ink;
+    }
+    return marks >= 2;
+}
+
 // The upright lines of the card picture that text must keep clear of (the rule
 // before the skills, the accents that begin the skill bands, the frame): its
 // warm, darker columns across the row at windowY, in the window's coordinates.
@@ -489,7 +513,10 @@ void Form1Test::levelLabelsFitInEveryLanguage()
         for (int k = 1; k <= kSalarySkillCount; ++k)
             while (m_form->state().SkillLevel[k] > 1)
                 m_form->LevelText_MouseDown(k, 2);
-        // Captions and buttons keep their whole text too.
+        // Captions and buttons keep their whole text too, the dot of İ included.
+        for (int i = 1; i <= kSkillCaptionCount; ++i)
+            if (ui.SkillCaption[i]->text().startsWith(u'\u0130') && !firstLetterHasItsDot(ui.SkillCaption[i]))
+                unfit << u"%1 '%2' lost the dot of its İ"_s.arg(language, ui.SkillCaption[i]->text());
         QVERIFY(ui.Label_Salary->geometry().right() < ui.SkillCaption[1]->x());
         keepClearOfLines(ui.Label_Salary, language);
         QVERIFY2(ui.Check1->sizeHint().width() <= ui.Check1->width(),

@@ -58,8 +58,20 @@ void Caption::setCaption(const QString &caption)
         m_tightened = false;
     }
     setText(caption);
-    if (m_autoSize)
+    if (m_autoSize) {
+        // The free Tahoma draws the dot of İ above its ascent, where a label one
+        // line high would cut it off: such a label reaches up by that much,
+        // its text staying where it was.
+        int inkAbove = 0;
+        if (caption.contains(u'\u0130'))
+            inkAbove = std::max(0, -fontMetrics().boundingRect(caption).top() - fontMetrics().ascent());
+        if (inkAbove != m_inkAbove) {
+            move(x(), y() + m_inkAbove - inkAbove);
+            setContentsMargins(0, inkAbove, 0, 0);
+            m_inkAbove = inkAbove;
+        }
         resize(sizeHint());
+    }
     keepWithinLimit();
 }
 

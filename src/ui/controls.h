@@ -47,6 +47,7 @@ private:
     QFont m_layoutFont;
     bool m_tightened = false; // the font is m_layoutFont closed up or narrowed
     qreal m_overstrike = 0;
+    int m_inkAbove = 0; // pixels the label reaches above its line for its text's ink
 };
 
 // One member of the level label array; reports a press with its index and button.

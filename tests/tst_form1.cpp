@@ -180,28 +180,29 @@ int inkRight(QWidget *control)
     return -1;
 }
 
-// Whether the first letter of a label's text shows as two marks, one above the
-// other (the dot and the stem of İ): ink, then a clear row, then ink again in
-// the columns of its leftmost stroke.
-bool firstLetterHasItsDot(QWidget *label)
+// Bands of ink one above the other, with a clear row between, in a widget's
+// columns from its first inked one on, this many wide (all: -1): the dot and
+// the stem of İ, or the lines of a wrapped text.
+int inkBands(QWidget *widget, int columns)
 {
-    const QImage image = label->grab().toImage();
+    const QImage image = widget->grab().toImage();
     auto inkAt = [&](int x, int y) { return qAlpha(image.pixel(x, y)) >= 64 && qGray(image.pixel(x, y)) < 160; };
     int left = -1;
     for (int x = 0; x < image.width() && left < 0; ++x)
         for (int y = 0; y < image.height() && left < 0; ++y)
             if (inkAt(x, y))
                 left = x;
-    int marks = 0;
-    bool inMark = false;
+    const int right = columns < 0 ? image.width() - 1 : std::min(image.width() - 1, left + columns - 1);
+    int bands = 0;
+    bool inBand = false;
     for (int y = 0; y < image.height(); ++y) {
         bool ink = false;
-        for (int x = left; x >= 0 && x <= left + int(image.devicePixelRatio()) && x < image.width(); ++x)
-            ink = ink || inkAt(x, y);
-        marks += ink && !inMark;
-        inMark = ink;
+        for (int x = std::max(left, 0); x <= right && !ink; ++x)
+            ink = inkAt(x, y);
+        bands += ink && !inBand;
+        inBand = ink;
     }
-    return marks >= 2;
+    return bands;
 }
 
 // The upright lines of the card picture that text must keep clear of (the rule
@@ -488,6 +489,9 @@ void Form1Test::levelLabelsFitInEveryLanguage()
         unfit << u"the credit text needs %1 pixels, has %2"_s.arg(ui.Label1->heightForWidth(ui.Label1->width()))
                          .arg(ui.Label1->height());
     QVERIFY(ui.Label1->geometry().bottom() < ui.Label2->y());
+    // Its two lines apart: no descender meets the capitals below.
+    if (inkBands(ui.Label1, -1) < 2)
+        unfit << u"the credit text's lines touch"_s;
     for (const QString &language : languageNames()) {
         pickLanguage(*m_form, language);
         for (int level = 1; level <= kLevelCount; ++level) {
@@ -515,7 +519,8 @@ void Form1Test::levelLabelsFitInEveryLanguage()
                 m_form->LevelText_MouseDown(k, 2);
         // Captions and buttons keep their whole text too, the dot of İ included.
         for (int i = 1; i <= kSkillCaptionCount; ++i)
-            if (ui.SkillCaption[i]->text().startsWith(u'\u0130') && !firstLetterHasItsDot(ui.SkillCaption[i]))
+            if (ui.SkillCaption[i]->text().startsWith(u'\u0130')
+                && inkBands(ui.SkillCaption[i], 1 + int(m_form->devicePixelRatioF())) < 2)
                 unfit << u"%1 '%2' lost the dot of its İ"_s.arg(language, ui.SkillCaption[i]->text());
         QVERIFY(ui.Label_Salary->geometry().right() < ui.SkillCaption[1]->x());
         keepClearOfLines(ui.Label_Salary, language);

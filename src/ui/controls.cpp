@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "fonts.h"
 #include "warmup.h"
 
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextLayout>
 
 #include <array>
 
@@ -91,8 +93,52 @@ void Caption::setLayoutFont(const QFont &font, qreal overstrike)
     update();
 }
 
+qreal Caption::wrappedLineSpacing() const
+{
+    if (!wordWrap() || m_overstrike > 0 || (font().styleStrategy() & QFont::NoAntialias))
+        return 0; // the tuned bitmaps keep the spacing the window was laid out with
+    const qreal own = faceLineSpacing(font());
+    return own > QFontMetricsF(font()).lineSpacing() ? own : 0;
+}
+
+qreal Caption::layOutLines(QTextLayout &layout, int width) const
+{
+    const qreal spacing = wrappedLineSpacing();
+    QTextOption option(QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, std::ceil(height)));
+        height += spacing;
+    }
+    layout.endLayout();
+    return height - spacing + QFontMetricsF(font()).height();
+}
+
+int Caption::heightForWidth(int width) const
+{
+    if (wrappedLineSpacing() <= 0)
+        return QLabel::heightForWidth(width);
+    QTextLayout layout(text(), font(), this);
+    const QMargins margins = contentsMargins();
+    return qCeil(layOutLines(layout, width - margins.left() - margins.right())) + margins.top() + margins.bottom();
+}
+
 void Caption::paintEvent(QPaintEvent *event)
 {
+    if (wrappedLineSpacing() > 0) {
+        // A wrapped text at its face's own line spacing, where the toolkit's
+        // would let one line's descenders meet the next line's capitals.
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        QTextLayout layout(text(), font(), this);
+        layOutLines(layout, contentsRect().width());
+        layout.draw(&painter, contentsRect().topLeft());
+        return;
+    }
     if (m_overstrike <= 0) {
         QLabel::paintEvent(event);
         return;

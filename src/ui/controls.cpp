@@ -108,14 +108,13 @@ qreal Caption::layOutLines(QTextLayout &layout, int width) const
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
     layout.beginLayout();
-    qreal height = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
         line.setLineWidth(width);
-        line.setPosition(QPointF(0, std::ceil(height)));
-        height += spacing;
+        line.setPosition(QPointF(0, std::ceil(lines * spacing)));
     }
     layout.endLayout();
-    return height - spacing + QFontMetricsF(font()).height();
+    return lines == 0 ? 0 : (lines - 1) * spacing + QFontMetricsF(font()).height();
 }
 
 int Caption::heightForWidth(int width) const

@@ -179,7 +179,9 @@ qreal faceLineSpacing(const QFont &font)
     const QByteArray head = raw.fontTable("head");
     if (header.size() < 10 || head.size() < 20)
         return 0;
-    auto int16At = [](const QByteArray &table, int at) { return qint16(quint16(uchar(table[at])) << 8 | uchar(table[at + 1])); };
+    auto int16At = [](const QByteArray &table, int at) {
+        return qint16(quint16(uchar(table[at])) << 8 | uchar(table[at + 1])); // big-endian
+    };
     const int unitsPerEm = quint16(int16At(head, 18));
     if (unitsPerEm == 0)
         return 0;

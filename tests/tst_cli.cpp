@@ -408,13 +408,15 @@ void CliTest::importAcceptsWhatTheWindowAccepts()
 
 void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
 {
-    for (const LanguageEntry &entry : languages()) {
-        const Run run = cli({u"import"_s, u"--lang"_s, u"auto"_s, u"--json"_s}, skillList(entry, kSample).toUtf8());
-        QCOMPARE(run.status, 0);
-        // Français shares "Jump " with English; English is tried first and cannot read it.
-        QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
-        QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
-    }
+    // Without --lang, as with 'auto'.
+    for (const QStringList &any : {QStringList{}, QStringList{u"--lang"_s, u"auto"_s}})
+        for (const LanguageEntry &entry : languages()) {
+            const Run run = cli(QStringList{u"import"_s, u"--json"_s} + any, skillList(entry, kSample).toUtf8());
+            QCOMPARE(run.status, 0);
+            // Français shares "Jump " with English; English is tried first and cannot read it.
+            QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
+            QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
+        }
 }
 
 void CliTest::importReadsTheWindowsCopy()
@@ -448,7 +450,7 @@ void CliTest::importRejectionSaysWhatFailed_data()
     const QString english = skillList(*findLanguage(u"English"), kSample);
     QTest::newRow("wrong language") << QStringList{u"--lang"_s, u"Deutsch"_s} << english << u"check"_s
                                     << u"Deutsch"_s << u"\"Sprun\""_s;
-    QTest::newRow("too many colons") << QStringList{} << english + u"Age: 20\n"_s << u"check"_s << u"English"_s
+    QTest::newRow("too many colons") << QStringList{u"--lang"_s, u"en"_s} << english + u"Age: 20\n"_s << u"check"_s << u"English"_s
                                      << u"14 colons"_s;
     QTest::newRow("English read as French") << QStringList{u"--lang"_s, u"Français"_s} << english << u"level"_s
                                             << u"Français"_s << u"skill 1"_s;
@@ -457,7 +459,9 @@ void CliTest::importRejectionSaysWhatFailed_data()
     QTest::newRow("unknown level name") << QStringList{} << bad << u"level"_s << u"English"_s
                                         << u"Passing (skill 6)"_s;
     QTest::newRow("over a megabyte") << QStringList{} << english + QString(1 << 20, u'x') << u"check"_s
-                                     << u"English"_s << u"1048576"_s;
+                                     << QString() << u"1048576"_s;
+    QTest::newRow("nothing fits") << QStringList{} << english + u"Age: 20\n"_s << u"check"_s << QString()
+                                  << u"any of the game languages"_s;
     QTest::newRow("auto, nothing fits") << QStringList{u"--lang"_s, u"auto"_s} << u"hello"_s << u"check"_s
                                         << QString() << u"any of the game languages"_s;
     QTest::newRow("auto, a level unreadable") << QStringList{u"--lang"_s, u"auto"_s} << bad << u"level"_s

@@ -17,6 +17,8 @@ trap cleanup EXIT
 
 # The window as on a first start: none of the user's settings, no scale of the desktop's.
 export XDG_CONFIG_HOME=$scratch/config
+export LC_ALL=C.UTF-8 # in English: a first start follows the desktop's language
+unset LANGUAGE
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_ENABLE_HIGHDPI_SCALING QT_STYLE_OVERRIDE \
     QT_QPA_PLATFORMTHEME
 

@@ -52,10 +52,6 @@ std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
     return bytes;
 }
 
-// ISO 639-1, in the catalogue's order.
-constexpr std::array<QStringView, kLanguageCount> kLanguageCodes{u"en", u"tr", u"es", u"it",
-                                                                 u"fr", u"de", u"pl", u"pt"};
-
 // Letter case and accents dropped, so "Turkce" finds "Türkçe".
 QString looseName(QStringView name)
 {
@@ -71,17 +67,10 @@ QString looseName(QStringView name)
 const LanguageEntry *matchLanguage(QStringView name)
 {
     const QString wanted = looseName(name.trimmed());
-    for (std::size_t i = 0; i < kLanguageCount; ++i) {
-        const LanguageEntry &entry = wagecourt::languages()[i];
-        if (looseName(entry.name) == wanted || kLanguageCodes[i] == wanted)
+    for (const LanguageEntry &entry : wagecourt::languages())
+        if (looseName(entry.name) == wanted || wagecourt::languageCode(entry) == wanted)
             return &entry;
-    }
     return nullptr;
-}
-
-QString languageCode(const LanguageEntry &entry)
-{
-    return kLanguageCodes[std::size_t(&entry - wagecourt::languages().data())].toString();
 }
 
 class Session
@@ -151,7 +140,8 @@ QString Session::badArgument(const QStringList &arguments) const
 std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
 {
     const QString name = m_parser.value(m_lang);
-    if (allowAuto && name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0)
+    // import reads any language unless one is named; 'auto' says so outright.
+    if (allowAuto && (!m_parser.isSet(m_lang) || name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0))
         return nullptr;
     if (const LanguageEntry *entry = matchLanguage(name))
         return entry;
@@ -254,32 +244,20 @@ int Session::importList(const QStringList &arguments)
                           },
                           u"check"_s);
 
-    // With 'auto', the first language in list order that accepts the list; when
-    // none does, the report names the first that at least passed the check.
-    const LanguageEntry *reported = nullptr;
-    SkillListImport outcome;
-    for (const LanguageEntry &candidate : wagecourt::languages()) {
-        if (*language && &candidate != *language)
-            continue;
-        SkillListImport attempt = importSkillList(text, candidate.skillCaption(1), candidate.levelNameTable());
-        if (attempt.accepted()) {
-            const auto result = computeSalary(attempt.levels);
-            Q_ASSERT(result);
-            printResult(candidate, attempt.levels, *result, true);
-            return ExitOk;
-        }
-        if (!reported
-            || (attempt.outcome == ImportOutcome::LevelUnreadable && outcome.outcome == ImportOutcome::CheckFailed)) {
-            reported = &candidate;
-            outcome = std::move(attempt);
-        }
+    // Without a language named, the first in list order that reads the list.
+    const LanguageImport found = importInAnyLanguage(
+            text, *language, *language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
+    if (found.accepted()) {
+        const auto result = computeSalary(found.import.levels);
+        Q_ASSERT(result);
+        printResult(*found.language, found.import.levels, *result, true);
+        return ExitOk;
     }
-
-    const bool checkFailed = outcome.outcome == ImportOutcome::CheckFailed;
+    const bool checkFailed = found.import.outcome == ImportOutcome::CheckFailed;
     const bool named = *language || !checkFailed;
-    return rejectList(named ? reported : nullptr,
+    return rejectList(named ? found.language : nullptr,
                       [&](Reader reader) {
-                          return named ? clitext::rejectionDetail(outcome, *reported, reader)
+                          return named ? clitext::rejectionDetail(found.import, *found.language, reader)
                                        : clitext::noLanguageDetail(reader);
                       },
                       checkFailed ? u"check"_s : u"level"_s);
@@ -327,7 +305,7 @@ int Session::languages(const QStringList &arguments)
     if (m_parser.isSet(m_json)) {
         QJsonArray list;
         for (const LanguageEntry &entry : wagecourt::languages())
-            list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry)}});
+            list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry).toString()}});
         m_out.write(QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n');
     } else {
         writeOut(languageNames().join(u'\n') + u'\n');

@@ -216,4 +216,26 @@ QStringList languageNames()
     return names;
 }
 
+QStringView languageCode(const LanguageEntry &entry)
+{
+    // In the catalogue's order.
+    static constexpr QStringView kCodes[kLanguageCount]{u"en", u"tr", u"es", u"it", u"fr", u"de", u"pl", u"pt"};
+    return kCodes[&entry - kCatalogue];
+}
+
+const LanguageEntry *firstGameLanguage(const QStringList &desktopLanguages)
+{
+    for (const QString &locale : desktopLanguages) {
+        // The language is the letters before the territory, script or encoding.
+        qsizetype end = 0;
+        while (end < locale.size() && locale[end].isLetter())
+            ++end;
+        const QStringView language = QStringView(locale).first(end);
+        for (const LanguageEntry &entry : kCatalogue)
+            if (language.compare(languageCode(entry), Qt::CaseInsensitive) == 0)
+                return &entry;
+    }
+    return nullptr;
+}
+
 } // namespace wagecourt

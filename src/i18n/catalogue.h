@@ -43,4 +43,11 @@ const LanguageEntry *findLanguage(QStringView name);
 
 QStringList languageNames();
 
+// The entry's ISO 639-1 code: en tr es it fr de pl pt.
+QStringView languageCode(const LanguageEntry &entry);
+
+// The first of a desktop's languages, most wanted first, as locales name them
+// ("de-DE", "pt_BR", "tr"), that is a game language; null when none is.
+const LanguageEntry *firstGameLanguage(const QStringList &desktopLanguages);
+
 } // namespace wagecourt

@@ -1,6 +1,7 @@
 #include "import/skilllist.h"
 
 #include "engine/salary.h"
+#include "i18n/catalogue.h"
 
 #include <QChar>
 
@@ -241,6 +242,27 @@ ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption)
     state.OtherSkillLevel = import.otherLevels;
     CalcSalary(state);
     return ImportOutcome::Accepted;
+}
+
+LanguageImport importInAnyLanguage(QStringView text, const LanguageEntry *first, LanguageSearch search)
+{
+    const auto all = languages();
+    if (!first)
+        first = &all.front();
+    LanguageImport found{first, importSkillList(text, first->skillCaption(1), first->levelNameTable())};
+    if (found.accepted() || search == LanguageSearch::OnlyFirst)
+        return found;
+    for (const LanguageEntry &other : all) {
+        if (&other == first)
+            continue;
+        SkillListImport attempt = importSkillList(text, other.skillCaption(1), other.levelNameTable());
+        const bool passedCheck = attempt.outcome != ImportOutcome::CheckFailed;
+        if (attempt.accepted() || (passedCheck && found.import.outcome == ImportOutcome::CheckFailed))
+            found = {&other, std::move(attempt)};
+        if (found.accepted())
+            break;
+    }
+    return found;
 }
 
 } // namespace wagecourt

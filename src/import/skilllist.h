@@ -7,6 +7,8 @@
 
 namespace wagecourt {
 
+struct LanguageEntry;
+
 // The most pasted text the import looks at; a skill list is a few hundred
 // characters, so anything this long is not one and is refused unread.
 inline constexpr qsizetype kMaxPastedCharacters = 1 << 20;
@@ -75,5 +77,24 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
 // calculated. A rejected one changes no level, no salary and no position.
 // Returns how it went.
 ImportOutcome importPastedText(PlayerState &state, QStringView jumpShotCaption);
+
+// Whether a list is read in the one language given or, failing that, in any.
+enum class LanguageSearch { OnlyFirst, AnyLanguage };
+
+struct LanguageImport
+{
+    // The language that read the list. When none did: the first tried that
+    // passed the check, or the first tried when none passed it.
+    const LanguageEntry *language = nullptr;
+    SkillListImport import; // in that language
+
+    bool accepted() const { return import.accepted(); }
+};
+
+// Reads a text in the language first (none: the list's first), then, where
+// asked, in each other language in list order, until one accepts it. English
+// and Français share the check's beginning, so the order decides between
+// them; no list is accepted in two languages with different levels.
+LanguageImport importInAnyLanguage(QStringView text, const LanguageEntry *first, LanguageSearch search);
 
 } // namespace wagecourt

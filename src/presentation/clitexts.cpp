@@ -17,7 +17,7 @@ namespace {
 constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]\n"
-        "  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]\n"
+        "  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]\n"
         "  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]\n"
         "  or:  wagecourt-cli languages [--json]\n"
         "Work out the weekly salary of a Courtlore basketball player, exactly as the\n"
@@ -38,7 +38,8 @@ constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "  advise     what one level up or down in each skill would pay, then each\n"
         "             position's salary\n"
         "  import     read one copied skill list (UTF-8) from FILE or standard input,\n"
-        "             exactly as the window's \"%2\" reads the clipboard\n"
+        "             exactly as the window's \"%2\" reads the clipboard,\n"
+        "             in the language given or, without --lang, in any\n"
         "  batch      one player per line from FILE or standard input, one result line\n"
         "             out (CSV: the name if given, levels, salary, position, position\n"
         "             name)\n"

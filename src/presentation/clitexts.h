@@ -19,7 +19,8 @@ namespace clitext {
 QString usageText(const QString &optionsHelp);
 
 inline constexpr Text kLangOption{"Cli", QT_TRANSLATE_NOOP("Cli",
-        "Game language: a name or code (see 'languages'); import also takes 'auto'. %1 when not given.")};
+        "Game language: a name or code (see 'languages'). %1 when not given; "
+        "import then reads the list in whichever language it is.")};
 inline constexpr Text kJsonOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Print JSON: one object, or one per line for batch.")};
 inline constexpr Text kHeaderOption{"Cli", QT_TRANSLATE_NOOP("Cli", "batch: print a CSV line of column names first.")};
 inline constexpr Text kHelpOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show this help.")};

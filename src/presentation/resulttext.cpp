@@ -29,7 +29,7 @@ QString positionRows(const LanguageEntry &language, int best, const OneBased<qin
 
 } // namespace
 
-QString skillListText(const LanguageEntry &language, const SkillLevels &levels)
+QString skillListText(const LanguageEntry &language, const SkillLevels &levels, const OtherSkillLevels &others)
 {
     if (!std::all_of(levels.begin(), levels.end(), isValidLevel))
         return {};
@@ -39,7 +39,16 @@ QString skillListText(const LanguageEntry &language, const SkillLevels &levels)
     QString text;
     for (int skill = 1; skill <= kSalarySkillCount; ++skill)
         text += language.skillCaption(skill) + u' ' + language.levelName(levels[skill]) + u'\n';
-    return text + salaryLineText(language, result->salary, result->position) + u'\n';
+    for (int skill = kFirstOtherSkill; skill <= kSkillCaptionCount; ++skill) {
+        const int level = isValidLevel(others[skill]) ? others[skill] : kLowestLevel;
+        text += language.skillCaption(skill) + u' ' + language.levelName(level) + u'\n';
+    }
+    // The game's own line, not words of ours: never translated.
+    QStringView salaryCaption = language.salaryCaption;
+    if (salaryCaption.endsWith(u':'))
+        salaryCaption.chop(1);
+    return text + salaryCaption.toString() + u' ' + salaryImportText(result->salary) + u" ("_s
+            + language.positionName(result->position) + u")\n"_s;
 }
 
 QString resultTable(const LanguageEntry &language, const SalaryResult &result)

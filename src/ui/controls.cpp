@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "fonts.h"
 #include "picturecache.h"
 
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextLayout>
 
 #include <array>
 
@@ -58,8 +60,20 @@ void Caption::setCaption(const QString &caption)
         m_tightened = false;
     }
     setText(caption);
-    if (m_autoSize)
+    if (m_autoSize) {
+        // The free Tahoma draws the dot of İ above its ascent, where a label one
+        // line high would cut it off: such a label reaches up by that much,
+        // its text staying where it was.
+        int inkAbove = 0;
+        if (caption.contains(u'\u0130'))
+            inkAbove = std::max(0, -fontMetrics().boundingRect(caption).top() - fontMetrics().ascent());
+        if (inkAbove != m_inkAbove) {
+            move(x(), y() + m_inkAbove - inkAbove);
+            setContentsMargins(0, inkAbove, 0, 0);
+            m_inkAbove = inkAbove;
+        }
         resize(sizeHint());
+    }
     keepWithinLimit();
 }
 
@@ -79,8 +93,51 @@ void Caption::setLayoutFont(const QFont &font, qreal overstrike)
     update();
 }
 
+qreal Caption::wrappedLineSpacing() const
+{
+    if (!wordWrap() || m_overstrike > 0 || (font().styleStrategy() & QFont::NoAntialias))
+        return 0; // the tuned bitmaps keep the spacing the window was laid out with
+    const qreal own = faceLineSpacing(font());
+    return own > QFontMetricsF(font()).lineSpacing() ? own : 0;
+}
+
+qreal Caption::layOutLines(QTextLayout &layout, int width) const
+{
+    const qreal spacing = wrappedLineSpacing();
+    QTextOption option(QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, std::ceil(lines * spacing)));
+    }
+    layout.endLayout();
+    return lines == 0 ? 0 : (lines - 1) * spacing + QFontMetricsF(font()).height();
+}
+
+int Caption::heightForWidth(int width) const
+{
+    if (wrappedLineSpacing() <= 0)
+        return QLabel::heightForWidth(width);
+    QTextLayout layout(text(), font(), this);
+    const QMargins margins = contentsMargins();
+    return qCeil(layOutLines(layout, width - margins.left() - margins.right())) + margins.top() + margins.bottom();
+}
+
 void Caption::paintEvent(QPaintEvent *event)
 {
+    if (wrappedLineSpacing() > 0) {
+        // A wrapped text at its face's own line spacing, where the toolkit's
+        // would let one line's descenders meet the next line's capitals.
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        QTextLayout layout(text(), font(), this);
+        layOutLines(layout, contentsRect().width());
+        layout.draw(&painter, contentsRect().topLeft());
+        return;
+    }
     if (m_overstrike <= 0) {
         QLabel::paintEvent(event);
         return;

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+class QTextLayout;
+
 namespace wagecourt::ui {
 
 // Mouse buttons as the handlers number them: 1 left, 2 right, 4 middle, 0 any other.
@@ -37,16 +39,25 @@ public:
     // window's edge, or the next column. 0 sets no limit.
     void setRightLimit(int x);
 
+    int heightForWidth(int width) const override;
+
 protected:
     void keepWithinLimit();
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The line spacing a wrapped text is drawn with where its face's own is
+    // wider than the toolkit's, else 0 (see faceLineSpacing()).
+    qreal wrappedLineSpacing() const;
+    // The lines of a wrapped text at that spacing; returns their height.
+    qreal layOutLines(QTextLayout &layout, int width) const;
+
     bool m_autoSize;
     int m_rightLimit = 0;
     QFont m_layoutFont;
     bool m_tightened = false; // the font is m_layoutFont closed up or narrowed
     qreal m_overstrike = 0;
+    int m_inkAbove = 0; // pixels the label reaches above its line for its text's ink
 };
 
 // One member of the level label array; reports a press with its index and button.

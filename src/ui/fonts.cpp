@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
@@ -169,6 +170,23 @@ qreal boldOverstrike(Face face, qreal points, bool bold, const TextScale &scale)
     if (!choose(face, points, bold, scale).overstruck)
         return 0;
     return points * scale.logicalDpi / 72.0 * kOfTheEm;
+}
+
+qreal faceLineSpacing(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray header = raw.fontTable("hhea");
+    const QByteArray head = raw.fontTable("head");
+    if (header.size() < 10 || head.size() < 20)
+        return 0;
+    auto int16At = [](const QByteArray &table, int at) {
+        return qint16(quint16(uchar(table[at])) << 8 | uchar(table[at + 1])); // big-endian
+    };
+    const int unitsPerEm = quint16(int16At(head, 18));
+    if (unitsPerEm == 0)
+        return 0;
+    const int units = int16At(header, 4) - int16At(header, 6) + int16At(header, 8); // ascender - descender + gap
+    return units * raw.pixelSize() / unitsPerEm;
 }
 
 QFont defaultFont(const TextScale &scale)

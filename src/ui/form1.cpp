@@ -207,7 +207,15 @@ void Form1::Command1_Click()
     m_platform.pause(kPauseMilliseconds);
 
     // An oversized text is no skill list and is turned away before any work on
-    // it. A list is taken whole or not at all.
+    // it. A list in another language than the chosen one switches the window
+    // to its language, as a pick in the list would, and is then read in it.
+    // A list is taken whole or not at all.
+    if (!clipboard.tooLong) {
+        const LanguageEntry *chosen = findLanguage(ui.Combo1->currentText());
+        const LanguageImport found = importInAnyLanguage(clipboard.text, chosen, LanguageSearch::AnyLanguage);
+        if (found.accepted() && found.language != chosen)
+            ui.Combo1->select(ui.Combo1->findText(found.language->name.toString()));
+    }
     if (clipboard.tooLong || importPastedText(m_state, ui.SkillCaption[1]->caption()) != ImportOutcome::Accepted) {
         m_platform.showMessage(windowtext::kErrorTitle.translated(), windowtext::kErrorText.translated());
         return;
@@ -310,7 +318,7 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::copyPlayer()
 {
     const LanguageEntry *language = findLanguage(ui.Combo1->currentText());
-    const QString text = language ? skillListText(*language, m_state.SkillLevel) : QString();
+    const QString text = language ? skillListText(*language, m_state.SkillLevel, m_state.OtherSkillLevel) : QString();
     if (!text.isEmpty())
         m_platform.setClipboardText(text);
 }

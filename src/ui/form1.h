@@ -75,8 +75,8 @@ public:
     void Form_MouseDown(int button);
     void LevelText_MouseDown(int index, int button);
 
-    // Copy (Ctrl+C): the player shown, as the game's skill list in the chosen
-    // language with a salary line, onto the clipboard.
+    // Copy (Ctrl+C): the player shown, as the game's list of all thirteen
+    // skills in the chosen language with a salary line, onto the clipboard.
     void copyPlayer();
 
 protected:

@@ -317,16 +317,17 @@ void Form1::applyLaidOutFont(const LaidOutFont &font)
 
 void Form1::setTextLimits()
 {
-    // The hand-tuned faces at 1× keep the limits the window was laid out with:
-    // a level label ends before the right column's captions, or at the
-    // window's edge. Other faces keep clear of the card's lines as well.
+    // A level label ends before the right column's captions and the accent
+    // that marks each of its rows, or at the window's edge. The hand-tuned
+    // faces at 1× may reach the card's frame, as the window was laid out;
+    // other faces keep clear of it as well.
     const bool laidOut = drawsTunedBitmaps(m_scale);
     const int card = ui.Image1->x();
     const int columnGap = m_twips(kLevelLabelGap);
     for (int i = 1; i <= kSkillCaptionCount; ++i) {
         const bool besideRightColumn = i % 2 == 1 && i + 1 <= kSkillCaptionCount;
         int limit = besideRightColumn ? ui.SkillCaption[i + 1]->x() - columnGap : m_twips(kClientWidth);
-        if (!laidOut)
+        if (besideRightColumn || !laidOut)
             limit = std::min(limit, card + (besideRightColumn ? kRightBandAccentX : kCardFrameX) - kClearOfLine);
         ui.LevelText[i]->setRightLimit(limit);
     }

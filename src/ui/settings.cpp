@@ -66,12 +66,15 @@ RememberedSettings readSettings(Platform &platform, QSize windowSize)
 {
     RememberedSettings remembered;
 
+    // A remembered language wins; before the first pick, the desktop's.
     qsizetype languageIndex = -1;
     const QVariant language = platform.setting(kLanguageSetting);
     if (language.typeId() == QMetaType::QString)
         languageIndex = languageNames().indexOf(language.toString());
     if (languageIndex >= 0)
         remembered.languageIndex = int(languageIndex);
+    else if (const LanguageEntry *desktop = firstGameLanguage(platform.desktopLanguages()))
+        remembered.languageIndex = int(desktop - languages().data());
 
     const std::optional<bool> onTop = readBool(platform.setting(kOnTopSetting));
     remembered.onTop = onTop.value_or(true);

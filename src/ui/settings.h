@@ -22,7 +22,7 @@ inline const QString kPositionYSetting = QStringLiteral("position/y");
 // be grabbed on any screen now, gives what the first start does.
 struct RememberedSettings
 {
-    int languageIndex = 0; // in the language list
+    int languageIndex = 0; // in the language list; with none kept, the desktop's
     bool onTop = true;
     std::optional<QPoint> position; // none: the window manager places the window
 };

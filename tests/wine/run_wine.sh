@@ -34,6 +34,7 @@ scratch=$(cd "$scratch" && pwd)
 export HOME=$scratch/home WINEPREFIX=$scratch/home/prefix XDG_CONFIG_HOME=$scratch/home/config \
     XDG_DATA_HOME=$scratch/home/data XDG_CACHE_HOME=$scratch/home/cache
 export WINEDEBUG=-all WINEARCH=win64 LC_ALL=C.UTF-8
+unset LANGUAGE # the window starts in the desktop's language; the tests expect English
 # No Mono or Gecko installer prompts; no menu entries or file associations for the host desktop.
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY XAUTHORITY WINELOADER WINESERVER

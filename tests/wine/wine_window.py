@@ -230,7 +230,8 @@ def check_clipboard(args, report):
     try:
         pasted = skill_list(language, levels)
         salary_line = run([args.cli, "calc", *map(str, levels[:10]), "--lang", language]).stdout.splitlines()[0]
-        expected = "".join(pasted.splitlines(keepends=True)[:10]) + salary_line + "\n"
+        # All thirteen skills, then the salary line without its caption's colon.
+        expected = pasted + salary_line.replace(":", "", 1) + "\n"
         run(["xdotool", "windowactivate", "--sync", str(window.wid)])
         # The language list comes after Calculate Salary and Always on Top; a letter picks an entry.
         run(["xdotool", "key", "--clearmodifiers", "--delay", "100", "Tab", "Tab", "d"])

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -50,6 +52,10 @@ public:
     // Puts aside a store from which nothing could be read, for a fresh one to
     // take its place; false when there is none to put aside.
     virtual bool setSettingsAside() { return false; }
+
+    // The desktop's languages for its user interface, most wanted first, as
+    // locales name them ("de-DE"); the first start follows them.
+    virtual QStringList desktopLanguages() { return QLocale::system().uiLanguages(); }
 };
 
 class DesktopPlatform : public Platform

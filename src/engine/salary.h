@@ -21,8 +21,7 @@ struct SalaryResult
     qint32 roundedValue(int position) const;
 };
 
-// Nearest whole number, halves to the even neighbour. In the default rounding
-// mode, which the program never changes: the products before it need it too.
+// Nearest whole number, halves to the even neighbour, whatever the FPU's rounding mode.
 double roundHalfEven(double value);
 
 // The strict cascade: the highest number wins, and on equal numbers the higher position.
@@ -37,9 +36,9 @@ std::optional<SalaryResult> computeSalary(const SkillLevels &levels);
 
 // The same calculation written plainly: one call of the C library's pow() per
 // factor, and the floating-point status tested after every multiplication.
-// The reference the table form is measured and checked against, and its
-// fallback for levels outside 0 to 20; where pow() is correctly rounded, as
-// glibc's is for every factor here, the two agree to the bit.
+// Kept as the reference the fast form is measured and checked against; where
+// pow() is correctly rounded, as glibc's is for every factor here, the two
+// agree to the bit.
 std::optional<SalaryResult> computeSalaryByPower(const SkillLevels &levels);
 
 // Computes from state.SkillLevel and stores Salary and BestPosition together.

@@ -253,7 +253,7 @@ int main(int argc, char **argv)
         goal("bit-identical to the power form (1024 players)", formsAgree(), "");
     }
     if (table > 0 && power > 0)
-        goal("CalcSalary >= 20x faster than the power form", power / table >= 20, format("%.1fx", power / table));
+        goal("CalcSalary >= 30x faster than the power form", power / table >= 30, format("%.1fx", power / table));
     if (advise > 0)
         goal("training advice (21 salaries) <= 1 us", advise <= 1e-6, format("%.0f ns", advise * 1e9));
     if (typical > 0)

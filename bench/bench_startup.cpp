@@ -1,5 +1,6 @@
 // Start-up time (process start to first painted frame) and peak resident memory
-// of the window, against a bare Qt window, alternating runs in one session.
+// of the window, against a bare Qt window empty and with text, alternating runs
+// in one session.
 // Needs an X display: see run_startup.sh.
 #include <algorithm>
 #include <chrono>
@@ -79,32 +80,40 @@ double median(std::vector<double> values)
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s WAGECOURT BARE_WINDOW [RUNS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s WAGECOURT BARE_WINDOW TEXT_WINDOW [RUNS]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
-    std::vector<double> appTime, appMemory, bareTime, bareMemory;
-    runOnce(argv[1]); // warm the file cache for both
-    runOnce(argv[2]);
+    const int runs = argc > 4 ? std::atoi(argv[4]) : 21;
+    const char *const names[] = {"wagecourt", "bare Qt window", "bare window with text"};
+    constexpr int kPrograms = 3;
+    std::vector<double> times[kPrograms], memory[kPrograms];
+    for (int program = 0; program < kPrograms; ++program)
+        runOnce(argv[1 + program]); // warm the file cache for all
     for (int i = 0; i < runs; ++i) {
-        for (const bool app : {true, false}) {
-            const Sample sample = runOnce(app ? argv[1] : argv[2]);
+        for (int program = 0; program < kPrograms; ++program) {
+            const Sample sample = runOnce(argv[1 + program]);
             if (sample.milliseconds < 0) {
-                std::fprintf(stderr, "no first frame from %s\n", app ? argv[1] : argv[2]);
+                std::fprintf(stderr, "no first frame from %s\n", argv[1 + program]);
                 return 1;
             }
-            (app ? appTime : bareTime).push_back(sample.milliseconds);
-            (app ? appMemory : bareMemory).push_back(sample.peakMegabytes);
+            times[program].push_back(sample.milliseconds);
+            memory[program].push_back(sample.peakMegabytes);
         }
     }
-    const double t = median(appTime), tb = median(bareTime), m = median(appMemory), mb = median(bareMemory);
+    double t[kPrograms], m[kPrograms];
     std::printf("Medians of %d alternating runs:\n", runs);
     std::printf("  %-28s %9s %12s\n", "", "start-up", "peak RSS");
-    std::printf("  %-28s %7.1f ms %9.1f MB\n", "wagecourt", t, m);
-    std::printf("  %-28s %7.1f ms %9.1f MB\n", "bare Qt window", tb, mb);
-    std::printf("  %-28s %8.2fx %11.2fx\n", "ratio", t / tb, m / mb);
-    std::printf("Goals: start-up within 1.25x %s, peak memory within 1.25x %s\n", t / tb <= 1.25 ? "met" : "MISSED",
-                m / mb <= 1.25 ? "met" : "MISSED");
+    for (int program = 0; program < kPrograms; ++program) {
+        t[program] = median(times[program]);
+        m[program] = median(memory[program]);
+        std::printf("  %-28s %7.1f ms %9.1f MB\n", names[program], t[program], m[program]);
+    }
+    std::printf("  %-28s %8.2fx %11.2fx\n", "ratio to the bare window", t[0] / t[1], m[0] / m[1]);
+    std::printf("  %-28s %8.2fx %11.2fx\n", "ratio to the one with text", t[0] / t[2], m[0] / m[2]);
+    std::printf("Goals: start-up within 1.25x of the bare window %s and 1.10x of the one with text %s, "
+                "peak memory within 1.25x %s\n",
+                t[0] / t[1] <= 1.25 ? "met" : "MISSED", t[0] / t[2] <= 1.10 ? "met" : "MISSED",
+                m[0] / m[1] <= 1.25 ? "met" : "MISSED");
     return 0;
 }

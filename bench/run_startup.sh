@@ -19,4 +19,5 @@ Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 
 server=$!
 trap 'kill $server 2>/dev/null; rm -rf "$config"' EXIT
 read -r -t 10 display <&3
-DISPLAY=:$display QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" "$build/src/app/wagecourt" "$build/bench/bare_window" "$runs"
+DISPLAY=:$display QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" "$build/src/app/wagecourt" "$build/bench/bare_window" \
+    "$build/bench/text_window" "$runs"

@@ -21,7 +21,7 @@ using ui::resourcePicture;
 
 namespace {
 
-const QString kPictures[] = {QStringLiteral(":/pictures/playercard.jpg"), QStringLiteral(":/pictures/screenshot.jpg")};
+const QString kPictures[] = {QStringLiteral(":/pictures/screenshot.jpg"), QStringLiteral(":/pictures/playercard.jpg")};
 
 } // namespace
 
@@ -34,31 +34,32 @@ StartupWarmup::StartupWarmup()
     // expressions) faults as it ends, in MinGW's clean-up of Qt's thread-local
     // expression stack: MinGW-w64 frees emulated thread-local storage before
     // running its destructors (msys2/MINGW-packages issue 7096, mingw-w64 bug 859).
-    m_worker = std::thread([] {
+    m_worker = std::thread([this] {
 #ifdef WAGECOURT_HAVE_FONTCONFIG
         // Reading the font configuration is the dearest part of the first
         // text; done here it overlaps with the display connection.
         FcInit();
 #endif
+        m_fontConfigurationRead.count_down();
+        // In the order the start asks for them.
+        resourcePicture(kWindowIcon);
         for (const QString &picture : kPictures)
             resourcePicture(picture);
-        resourcePicture(kWindowIcon);
     });
 #endif
 }
 
 StartupWarmup::~StartupWarmup()
 {
-    if (m_worker.joinable())
-        m_worker.join();
-    if (m_largePictures.joinable())
-        m_largePictures.join();
+    for (std::thread *thread : {&m_worker, &m_sessionBus, &m_largePictures})
+        if (thread->joinable())
+            thread->join();
 }
 
 void StartupWarmup::applicationReady()
 {
     if (m_worker.joinable())
-        m_worker.join();
+        m_fontConfigurationRead.wait();
     // The larger pictures only for a screen that shows them; at 1× they would
     // cost a core's time for nothing.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -69,7 +70,7 @@ void StartupWarmup::applicationReady()
         });
     }
 #ifdef WAGECOURT_HAVE_DBUS
-    m_worker = std::thread([] { QDBusConnection::sessionBus(); });
+    m_sessionBus = std::thread([] { QDBusConnection::sessionBus(); });
 #endif
 }
 

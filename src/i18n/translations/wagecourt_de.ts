@@ -363,7 +363,7 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
-        <translation>Info zeigen</translation>
+        <translation>Info ein</translation>
     </message>
     <message>
         <source>Hide Info</source>

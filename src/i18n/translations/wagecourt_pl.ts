@@ -320,7 +320,7 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>1. Go to Courtlore Website and copy your player&apos;s skills starting from &quot;%1&quot;..</source>
         <extracomment>The Jump Shot caption without its colon.</extracomment>
-        <translation>1. Na stronie Courtlore skopiuj umiejętności swojego zawodnika, zaczynając od „%1”.</translation>
+        <translation>1. Na stronie Courtlore skopiuj umiejętności zawodnika od „%1”.</translation>
     </message>
     <message>
         <source>3. Click &quot;%1&quot; button..</source>

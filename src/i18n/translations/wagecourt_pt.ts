@@ -329,7 +329,7 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>   Wagecourt is a tool for calculating player salaries.. It uses Velmor&apos;s formulas ,so special thanks     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable formulas..   </source>
         <extracomment>Two lines in the window at most: no longer than the English.</extracomment>
-        <translation>O Wagecourt é uma ferramenta para calcular os ordenados dos jogadores com as fórmulas de Velmor. Um agradecimento especial a Velmor (35817) pelo seu trabalho e por partilhar estas valiosas fórmulas com a comunidade.</translation>
+        <translation>O Wagecourt calcula os ordenados dos jogadores com as fórmulas de Velmor. Um agradecimento especial a Velmor (35817) pelo seu trabalho e por partilhar estas fórmulas com a comunidade.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS</source>

@@ -317,7 +317,7 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>1. Go to Courtlore Website and copy your player&apos;s skills starting from &quot;%1&quot;..</source>
         <extracomment>The Jump Shot caption without its colon.</extracomment>
-        <translation>1. Courtlore sitesinde oyuncunuzun becerilerini &quot;%1&quot; satırından başlayarak kopyalayın.</translation>
+        <translation>1. Courtlore&apos;da oyuncunuzun becerilerini &quot;%1&quot; ile başlayarak kopyalayın.</translation>
     </message>
     <message>
         <source>3. Click &quot;%1&quot; button..</source>
@@ -361,12 +361,12 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
-        <translation>Bilgi Göster</translation>
+        <translation>Bilgi Aç</translation>
     </message>
     <message>
         <source>Hide Info</source>
         <extracomment>The same button while the instructions are shown; ten letters at most.</extracomment>
-        <translation>Bilgi Gizle</translation>
+        <translation>Bilgi Kapat</translation>
     </message>
     <message>
         <source>Copy</source>

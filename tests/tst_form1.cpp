@@ -4,6 +4,7 @@
 #include "i18n/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
+#include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
 #include "settings.h"
 #include "tooltips.h"
@@ -169,6 +170,27 @@ TipWindow *hover(const Form1 &form, QWidget *widget)
     QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &help);
     return form.tips().window();
+}
+
+// Every word of the window's own, in the order of a list to compare: what it
+// shows, the menus, the tips, the refused paste's box and what screen readers hear.
+QStringList windowWords(Form1 &form, RecordingPlatform &platform)
+{
+    const Form1Controls &ui = form.controls();
+    QStringList words{form.windowTitle(), ui.Command2->text(), ui.Image1->accessibleName(),
+                      ui.Image2->accessibleName(), ui.PosText->accessibleDescription(),
+                      ui.SalaryText->accessibleDescription(), form.tips().levelTipText(1),
+                      form.tips().levelTipText(13), positionChartText(form.tips().positionChart())};
+    for (const Caption *info : {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6})
+        words << info->caption();
+    for (int i = 1; i <= kSkillCaptionCount; ++i)
+        words << ui.LevelText[i]->accessibleDescription();
+    for (const QAction *action : form.actions())
+        if (!action->text().isEmpty())
+            words << action->text();
+    platform.clipboard = u"no skill list"_s;
+    form.Command1_Click();
+    return words << platform.messageTitles.last() << platform.messageTexts.last();
 }
 
 // The rightmost column a control paints into, in its parent's coordinates; -1 when it paints nothing.
@@ -673,8 +695,8 @@ void Form1Test::switchKeepsLevelsSalaryAndColours()
     QCOMPARE(m_form->controls().Command1->text(), u"Berechn Gehalt"_s);
     QCOMPARE(m_form->controls().Label_Salary->text(), u"Gehalt:"_s);
     QCOMPARE(m_form->controls().Check1->text(), u"Immer im Vordergrund"_s);
-    QCOMPARE(m_form->controls().Command2->text(), u"Show Info"_s); // never translated
-    QCOMPARE(m_form->windowTitle(), u"Wagecourt v1.0 - by Tarvel (58203)"_s);
+    QCOMPARE(m_form->controls().Command2->text(), u"Info ein"_s);
+    QCOMPARE(m_form->windowTitle(), u"Wagecourt v1.0 - von Tarvel (58203)"_s);
     QCOMPARE(m_form->state().LevelColor[20], 6730510u);
     QCOMPARE(m_platform->topMost, QList<bool>{true}); // the switch leaves the window alone
 }
@@ -716,13 +738,15 @@ void Form1Test::pickingTheSameLanguageChangesNothing()
     QCOMPARE(m_form->state().LevelName, names);
 }
 
-// Qt's own texts (a text field's menu) and the browser picture come in the
-// language picked, and the info area stays as it was; English needs neither.
+// The window's own words, Qt's (a text field's menu) and the browser picture
+// come in the language picked, and the info area stays as it was; English
+// needs no translation.
 void Form1Test::qtTextsPictureAndInfoStateFollowTheSwitch()
 {
     QFETCH(QString, language);
     const Form1Controls &ui = m_form->controls();
     const QImage englishPicture = ui.Image2->pixmap().toImage();
+    const QStringList englishWords = windowWords(*m_form, *m_platform);
     m_form->Command2_Click();
     const int expandedHeight = m_form->height();
 
@@ -734,8 +758,14 @@ void Form1Test::qtTextsPictureAndInfoStateFollowTheSwitch()
     m_form->Command2_Click();
     QCOMPARE(m_form->height(), m_form->twips()(kCompactClientHeight)); // it was read as shown
     QVERIFY(m_form->height() < expandedHeight);
+    // Not one of the window's own words is left in English.
+    const QStringList words = windowWords(*m_form, *m_platform);
+    QCOMPARE(words.size(), englishWords.size());
+    for (qsizetype i = 0; i < words.size(); ++i)
+        QVERIFY2((words[i] == englishWords[i]) == english, qPrintable(words[i]));
 
     pickLanguage(*m_form, u"English"_s);
+    QCOMPARE(windowWords(*m_form, *m_platform), englishWords);
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), u"&Copy"_s);
     QCOMPARE(ui.Image2->pixmap().toImage(), englishPicture);
 }
@@ -847,10 +877,9 @@ void Form1Test::rejectedPasteChangesNothing()
     m_platform->clipboard = clipboard;
     m_platform->clipboardTooLong = QByteArrayView(QTest::currentDataTag()) == "refused by the reader";
     m_form->Command1_Click();
-    QCOMPARE(m_platform->messageTitles, QStringList{u"ERROR"_s});
-    QCOMPARE(m_platform->messageTexts,
-             QStringList{u"Please copy your player's skills again and make sure that you chose the correct "
-                         u"language from the drop-down menu.."_s});
+    // In the language chosen, which the text was not read in.
+    QCOMPARE(m_platform->messageTitles, QStringList{QCoreApplication::translate("ErrorBox", "ERROR")});
+    QCOMPARE(m_platform->messageTexts.size(), 1);
     QCOMPARE(viewOf(*m_form), before);
     QCOMPARE(m_form->controls().Combo1->currentText(), language);
     QCOMPARE(m_form->state().SkillLevel, levels);
@@ -1030,12 +1059,12 @@ void Form1Test::levelTooltips_data()
             << u"Jump Range: 7 of 20, respectable\n+1: {up} (+{upChange}) as Shooting Guard\n"
                u"-1: {down} (-{downChange}) as Center"_s;
     QTest::newRow("Türkçe names") << u"Türkçe"_s << moving << 2
-                                  << u"Şut Menzili: 7 of 20, iyi\n+1: {up} (+{upChange}) as Şutör Gard\n"
-                                     u"-1: {down} (-{downChange}) as Pivot"_s;
+                                  << u"Şut Menzili: 20 üzerinden 7, iyi\n+1: {up} (+{upChange}), Şutör Gard olarak\n"
+                                     u"-1: {down} (-{downChange}), Pivot olarak"_s;
     QTest::newRow("Stamina from the list") << u"English"_s << kSample << 11
                                            << u"Stamina: 20 of 20, legendary\nThis skill sets no salary."_s;
     QTest::newRow("Experience, no list") << u"Polski"_s << QList<int>() << 13
-                                         << u"Doswiadczenie: no level read\nThis skill sets no salary."_s;
+                                         << u"Doswiadczenie: nie odczytano poziomu\nTa umiejętność nie wpływa na pensję."_s;
 }
 
 void Form1Test::levelTooltips()
@@ -1089,10 +1118,10 @@ void Form1Test::levelTooltipFollowsClicksLanguageAndImport()
     QVERIFY(tip->text().endsWith(u"\n-1: 504 (-"_s + salaryImportText(m_form->state().Salary - 504) + u')'));
 
     pickLanguage(*m_form, u"Deutsch"_s);
-    QVERIFY(tip->text().startsWith(u"Sprungwurf: 2 of 20, kläglich\n"_s));
+    QVERIFY(tip->text().startsWith(u"Sprungwurf: 2 von 20, kläglich\n"_s));
     m_platform->clipboard = skillList(*findLanguage(u"Deutsch"), kSample);
     m_form->Command1_Click();
-    QVERIFY(tip->text().startsWith(u"Sprungwurf: 8 of 20, überzeugend\n"_s));
+    QVERIFY(tip->text().startsWith(u"Sprungwurf: 8 von 20, überzeugend\n"_s));
 
     // Like any tooltip it goes at a click elsewhere, and at one on a label that is not stepped.
     clickLevel(*m_form, 2, Qt::LeftButton);
@@ -1135,14 +1164,15 @@ void Form1Test::positionTooltipCharts()
         QVERIFY(tip->isVisible());
         const QList<PositionBar> bars = tip->bars();
         QCOMPARE(bars.size(), 5);
-        QStringList lines{u"Weekly salary at each position"_s};
+        QStringList lines{QCoreApplication::translate("Advice", "Weekly salary at each position")};
         for (int p = 1; p <= 5; ++p) {
             const PositionBar &bar = bars[p - 1];
             QCOMPARE(bar.position, p);
             QCOMPARE(bar.name, entry.positionName(p));
             QCOMPARE(bar.salary, p == 5 ? expected->roundedCenter : qint32(roundHalfEven(expected->values[p])));
             QCOMPARE(bar.best, p == expected->position);
-            lines << bar.name + u": "_s + salaryImportText(bar.salary) + (bar.best ? u" (best)"_s : QString());
+            lines << QCoreApplication::translate("Advice", bar.best ? "%1: %2 (best)" : "%1: %2")
+                             .arg(bar.name, salaryImportText(bar.salary));
         }
         // The best bar carries what the window shows.
         QCOMPARE(salaryImportText(bars[expected->position - 1].salary), ui.SalaryText->text().trimmed());

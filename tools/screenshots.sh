@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the window with a player's list imported,
 # on a private X server: compact and expanded at 100 %, and compact at 200 %.
-# Usage: tools/screenshots.sh [BUILD_DIR]
+# Usage: tools/screenshots.sh [BUILD_DIR [LANGUAGE [OUT_DIR]]]
 #   (writes docs/window-compact.png, docs/window-expanded.png and docs/window-200.png)
+# With a LANGUAGE as the list names it (Deutsch, Türkçe ...), the window switches
+# to it after the import and is taken compact and expanded at 100 % and 200 %:
+# OUT_DIR/window-LANGUAGE-{compact,expanded}[-200].png, OUT_DIR docs unless given.
 set -euo pipefail
 build=${1:-build/release}
+language=${2:-}
 app=$build/src/app/wagecourt
-out=docs
+out=${3:-docs}
+languages=(English Türkçe Español Italiano Français Deutsch Polski Português)
+steps=
+if [[ -n $language ]]; then
+    for i in "${!languages[@]}"; do [[ ${languages[$i]} == "$language" ]] && steps=$i; done
+    [[ -n $steps ]] || { echo "unknown language '$language': ${languages[*]}" >&2; exit 2; }
+fi
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
@@ -51,6 +61,13 @@ shoot() {
     sleep 0.5
     xdotool mousemove --window "$window" $((187 * scale)) $((165 * scale)) click 1 # Calculate Salary
     sleep 0.8
+    if [[ -n $language ]]; then
+        xdotool mousemove --window "$window" $((310 * scale)) $((13 * scale)) click 1 # the language list
+        sleep 0.5
+        for _ in $(seq "$steps"); do xdotool key Down; done
+        xdotool key Return
+        sleep 0.8
+    fi
     import -window "$window" -frame "$out/$compact" 2>/dev/null || import -window "$window" "$out/$compact"
     if [[ -n $expanded ]]; then
         xdotool mousemove --window "$window" $((547 * scale)) $((14 * scale)) click 1 # Show Info
@@ -62,5 +79,10 @@ shoot() {
     echo "wrote $out/$compact${expanded:+ and $out/$expanded}"
 }
 
-shoot 1 window-compact.png window-expanded.png
-shoot 2 window-200.png
+if [[ -n $language ]]; then
+    shoot 1 "window-$language-compact.png" "window-$language-expanded.png"
+    shoot 2 "window-$language-compact-200.png" "window-$language-expanded-200.png"
+else
+    shoot 1 window-compact.png window-expanded.png
+    shoot 2 window-200.png
+fi

@@ -11,7 +11,9 @@ namespace {
 
 //: The skill, its level, the highest level, the level's name.
 constexpr Text kLevelLine{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: %2 of %3, %4")};
+//: In place of a step up's salary: the level cannot go higher.
 constexpr Text kAtHighestLevel{"Advice", QT_TRANSLATE_NOOP("Advice", "highest level")};
+//: In place of a step down's salary: the level cannot go lower.
 constexpr Text kAtLowestLevel{"Advice", QT_TRANSLATE_NOOP("Advice", "lowest level")};
 //: A step with its salary ("+1: 24 053 (-1 257)"), the position it would be paid at.
 constexpr Text kStepAtPosition{"Advice", QT_TRANSLATE_NOOP("Advice", "%1 as %2")};
@@ -20,6 +22,7 @@ constexpr Text kSetsNoSalary{"Advice", QT_TRANSLATE_NOOP("Advice", "This skill s
 constexpr Text kChartTitle{"Advice", QT_TRANSLATE_NOOP("Advice", "Weekly salary at each position")};
 //: A position and its salary in the chart's text for screen readers.
 constexpr Text kChartLine{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: %2")};
+//: The best-paid position and its salary.
 constexpr Text kChartBestLine{"Advice", QT_TRANSLATE_NOOP("Advice", "%1: %2 (best)")};
 
 QString stepText(const std::optional<TrainingStep> &step, QStringView sign, const Text &missing, int position,

@@ -18,6 +18,7 @@ namespace clitext {
 // The whole --help text around the option list the parser writes.
 QString usageText(const QString &optionsHelp);
 
+//: The language used when the option is not given.
 inline constexpr Text kLangOption{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Game language: a name or code (see 'languages'). %1 when not given; "
         "import then reads the list in whichever language it is.")};
@@ -31,12 +32,15 @@ QString usageErrorText(const QString &message);
 
 // Usage errors. A placeholder is a name, a count or the text the user wrote.
 inline constexpr Text kUnknownLanguage{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown language '%1'; the languages are: %2")};
+//: The command (calc or advise), the count of levels given.
 inline constexpr Text kTenLevelsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "%1 takes ten levels, %2 given")};
+//: The level's place among the ten, what was written there.
 inline constexpr Text kNumberedLevelNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli",
         "level %1 '%2' is not a whole number from 1 to 20")};
 inline constexpr Text kLevelNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "level '%1' is not a whole number from 1 to 20")};
 inline constexpr Text kOneListOnly{"Cli", QT_TRANSLATE_NOOP("Cli", "import reads one list, %1 files given")};
 inline constexpr Text kOneRosterOnly{"Cli", QT_TRANSLATE_NOOP("Cli", "batch reads one roster, %1 files given")};
+//: The file, the reason.
 inline constexpr Text kCannotRead{"Cli", QT_TRANSLATE_NOOP("Cli", "cannot read '%1': %2")};
 inline constexpr Text kHeaderIsForCsv{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for CSV; JSON lines name their fields")};
 inline constexpr Text kHeaderIsForBatch{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for batch only")};

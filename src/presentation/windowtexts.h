@@ -13,15 +13,21 @@ struct LanguageEntry;
 // filled in where a text names one.
 namespace windowtext {
 
+//: The window's title: the name, the version and the author's game name and number stay as they are.
 inline constexpr Text kTitle{"Window", QT_TRANSLATE_NOOP("Window", "Wagecourt v1.0 - by Tarvel (58203)")};
 // Command2's two captions; the info area's state is read from which one it shows.
+//: A small button, ten letters wide at most, that shows the instructions below the player card.
 inline constexpr Text kShowInfo{"Window", QT_TRANSLATE_NOOP("Window", "Show Info")};
+//: The same button while the instructions are shown; ten letters at most.
 inline constexpr Text kHideInfo{"Window", QT_TRANSLATE_NOOP("Window", "Hide Info")};
 // The result's context menu.
+//: Menu item: copies the player's skill list and salary.
 inline constexpr Text kCopy{"Window", QT_TRANSLATE_NOOP("Window", "Copy")};
+//: Menu item: pastes a copied skill list and works out its salary.
 inline constexpr Text kPasteAndCalculate{"Window", QT_TRANSLATE_NOOP("Window", "Paste and Calculate")};
 
 // Accessible names and descriptions, for screen readers.
+//: What a screen reader says of the picture behind the skills and the salary.
 inline constexpr Text kPlayerCard{"Window", QT_TRANSLATE_NOOP("Window", "Player card")};
 inline constexpr Text kCopyingPicture{"Window", QT_TRANSLATE_NOOP("Window", "Copying a player's skills in a web browser")};
 inline constexpr Text kBestPosition{"Window", QT_TRANSLATE_NOOP("Window", "Best position")};
@@ -30,17 +36,20 @@ inline constexpr Text kWeeklySalary{"Window", QT_TRANSLATE_NOOP("Window", "Weekl
 inline constexpr Text kSkillLevel{"Window", QT_TRANSLATE_NOOP("Window", "%1 level")};
 
 // The box a refused paste brings up.
+//: The title of the box that refuses a pasted text.
 inline constexpr Text kErrorTitle{"ErrorBox", QT_TRANSLATE_NOOP("ErrorBox", "ERROR")};
 inline constexpr Text kErrorText{"ErrorBox", QT_TRANSLATE_NOOP("ErrorBox",
         "Please copy your player's skills again and make sure that you chose the correct "
         "language from the drop-down menu..")};
 
 // The information area, verbatim with its spaces and double full stops.
+//: Two lines in the window at most: no longer than the English.
 inline constexpr Text kCredit{"Info", QT_TRANSLATE_NOOP("Info",
         "   Wagecourt is a tool for calculating player salaries.. It uses Velmor's formulas ,so special thanks"
         "     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable"
         " formulas..   ")};
 inline constexpr Text kInstructions{"Info", QT_TRANSLATE_NOOP("Info", "INSTRUCTIONS")};
+//: One line in the window, as are the other steps: no longer than the English.
 inline constexpr Text kStep2{"Info", QT_TRANSLATE_NOOP("Info", "2. Select your in-game language from the drop-down menu..")};
 inline constexpr Text kStep4{"Info", QT_TRANSLATE_NOOP("Info",
         "4. Click on the skills to change them ( Left-click --> +1, Right-click --> -1 )")};

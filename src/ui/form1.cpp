@@ -197,6 +197,7 @@ void Form1::retranslate(bool infoShown, const LanguageEntry &language)
     ui.Image2->setAccessibleName(windowtext::kCopyingPicture.translated());
     ui.PosText->setAccessibleDescription(windowtext::kBestPosition.translated());
     ui.SalaryText->setAccessibleDescription(windowtext::kWeeklySalary.translated());
+    describeLevelLabels(language);
 }
 
 void Form1::Command1_Click()

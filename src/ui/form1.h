@@ -103,6 +103,7 @@ private:
     void applyLaidOutFont(const LaidOutFont &font);
     void setTextLimits();
     void anchorLevelLabels();
+    void describeLevelLabels(const LanguageEntry &language);
     void applyScale(const TextScale &scale);
     void setClientHeight(int twips);
     void showResultMenu(const QPoint &globalPosition);

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "i18n/catalogue.h"
+#include "presentation/advicetext.h"
 #include "presentation/windowtexts.h"
 
 #include <QApplication>
@@ -363,6 +364,19 @@ void Form1::applyScale(const TextScale &scale)
     anchorLevelLabels();
     for (int i = 1; i <= kSkillCaptionCount; ++i)
         ui.LevelText[i]->setCaption(ui.LevelText[i]->caption());
+}
+
+// A level label's description names its skill: in full in English, as the
+// catalogue's caption does in the other languages.
+void Form1::describeLevelLabels(const LanguageEntry &language)
+{
+    const bool english = &language == &languages().front();
+    for (const ControlRow &row : kControls) {
+        if (row.kind != ControlKind::LevelLabel)
+            continue;
+        const QString skill = english ? textOf(row.spoken) : skillNameOf(language.skillCaption(row.index));
+        ui.LevelText[row.index]->setAccessibleDescription(windowtext::skillLevelDescription(skill));
+    }
 }
 
 // Each level label stands just right of its caption, whose width its text set.

@@ -32,7 +32,17 @@ import pyatspi
 sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 from silent_owner import clipboard_owner  # noqa: E402
 
-TITLE = "Wagecourt v1.0 - by Tarvel (58203)"
+# The window's words in the two languages it starts in here: English first, and
+# Deutsch after the language was remembered.
+TITLES = {"English": "Wagecourt v1.0 - by Tarvel (58203)", "Deutsch": "Wagecourt v1.0 - von Tarvel (58203)"}
+TITLE = TITLES["English"]
+INFO_CAPTIONS = {"English": ("Show Info", "Hide Info"), "Deutsch": ("Info ein", "Info aus")}
+ERROR_BOXES = {  # title, text; the button is Qt's own "OK" in both
+    "English": ("ERROR", "Please copy your player's skills again and make sure that you chose the correct "
+                "language from the drop-down menu.."),
+    "Deutsch": ("FEHLER", "Bitte kopiere die Fähigkeiten deines Spielers noch einmal und achte darauf, dass "
+                "du im Auswahlmenü die richtige Sprache gewählt hast."),
+}
 WIDTH = 581
 COMPACT_HEIGHT = 235
 EXPANDED_HEIGHT = 590
@@ -47,7 +57,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SKILLS = ["Jump Shot", "Jump Range", "Outside Defence", "Handling", "Driving", "Passing",
           "Inside Shot", "Inside Defence", "Rebounding", "Shot Blocking", "Stamina",
           "Free Throw", "Experience"]
-LEVEL_DESCRIPTIONS = [skill + " level" for skill in SKILLS]
 
 LEVEL_NAMES = {
     "English": ["atrocious", "pitiful", "awful", "inept", "mediocre", "average", "respectable",
@@ -73,8 +82,6 @@ POSITION_NAMES = {
 SALARY_CAPTIONS = {"English": "Weekly Salary:", "Deutsch": "Gehalt:"}
 LANGUAGES = ["English", "Türkçe", "Español", "Italiano", "Français", "Deutsch", "Polski",
              "Português"]
-ERROR_TEXT = ("Please copy your player's skills again and make sure that you chose the correct "
-              "language from the drop-down menu..")
 
 JS, JR, STAMINA, FREE_THROW, EXPERIENCE = 0, 1, 10, 11, 12  # label indexes
 LEFT, RIGHT = 1, 3  # X button numbers
@@ -318,7 +325,7 @@ class Window:
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([binary], env=env, stdin=subprocess.DEVNULL,
                                         stdout=self.log, stderr=subprocess.STDOUT)
-        pattern = "^" + re.escape(TITLE) + "$"
+        pattern = "^(" + "|".join(map(re.escape, TITLES.values())) + ")$"
 
         def windows():
             if self.process.poll() is not None:
@@ -328,7 +335,7 @@ class Window:
 
         wids = poll(windows, bool, timeout=20, interval=0.1)
         if not wids:
-            raise Aborted(f"no window titled {TITLE!r} appeared; the application said:\n{self.output()}")
+            raise Aborted(f"no window titled {' or '.join(TITLES.values())!r} appeared; the application said:\n{self.output()}")
         self.wid = wids[0]
         # Placed and framed by the window manager once _NET_FRAME_EXTENTS is set.
         framed = poll(lambda: run(["xprop", "-id", str(self.wid), "_NET_FRAME_EXTENTS"],
@@ -372,7 +379,7 @@ class Window:
             if app is None:
                 return None
             for child in app:
-                if child is not None and child.name == TITLE:
+                if child is not None and child.name in TITLES.values():
                     return child
             return None
         found = poll(frame, lambda f: f is not None, timeout=20, interval=0.2)
@@ -381,18 +388,24 @@ class Window:
         return found
 
     def _find_controls(self):
-        self.levels = [None] * len(LEVEL_DESCRIPTIONS)
+        self.levels = [None] * len(SKILLS)
         self.salary = self.position = self.calculate = self.info = None
         self.checkbox = self.combo = self.js_caption = None
+        # A level label is found by its place, in every language: in its skill
+        # caption's row, the nearest label right of it.
+        captions, labels = [None] * len(SKILLS), []
         for child in self.frame:
             role, name, description = child.getRole(), child.name, child.description
-            if description in LEVEL_DESCRIPTIONS:
-                self.levels[LEVEL_DESCRIPTIONS.index(description)] = child
-            elif description == "Weekly salary":
+            if role == pyatspi.ROLE_LABEL:
+                for known in CAPTIONS.values():
+                    if name in known:
+                        captions[known.index(name)] = child
+                labels.append(child)
+            if description in ("Weekly salary", "Wochengehalt"):
                 self.salary = child
-            elif description == "Best position":
+            elif description in ("Best position", "Beste Position"):
                 self.position = child
-            elif role == pyatspi.ROLE_PUSH_BUTTON and name == "Show Info":
+            elif role == pyatspi.ROLE_PUSH_BUTTON and name in (shown for shown, _ in INFO_CAPTIONS.values()):
                 self.info = child
             elif role == pyatspi.ROLE_PUSH_BUTTON:  # its caption is in the language the window starts in
                 self.calculate = child
@@ -400,9 +413,17 @@ class Window:
                 self.checkbox = child
             elif role == pyatspi.ROLE_COMBO_BOX:
                 self.combo = child
-            elif name in (captions[JS] for captions in CAPTIONS.values()):
-                self.js_caption = child
-        missing = [d for d, a in zip(LEVEL_DESCRIPTIONS, self.levels) if a is None]
+        self.js_caption = captions[JS]
+        boxes = {id(label): label.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for label in labels}
+        for index, caption in enumerate(captions):
+            if caption is None:
+                continue
+            at = boxes[id(caption)]
+            beside = [label for label in labels if label is not caption and abs(boxes[id(label)].y - at.y) <= 3
+                      and boxes[id(label)].x >= at.x + at.width]
+            if beside:
+                self.levels[index] = min(beside, key=lambda label: boxes[id(label)].x)
+        missing = [f"{skill} level" for skill, a in zip(SKILLS, self.levels) if a is None]
         for what, accessible in (("Weekly salary", self.salary), ("Best position", self.position),
                                  ("Calculate Salary button", self.calculate),
                                  ("Show Info button", self.info), ("check box", self.checkbox),
@@ -471,12 +492,13 @@ class Session:
         self.report = report
         self.place = None  # (x, y) the window must keep
         self.box_times = []  # (what, seconds from the click until the ERROR box was up)
+        self.language = "English"  # the window's, which its own words follow
 
     def expect_card(self, what, expected):
         """Waits until the card shows what is expected, then checks each part of it."""
         seen = poll(self.w.snapshot, lambda s: s == expected)
-        for i, description in enumerate(LEVEL_DESCRIPTIONS):
-            self.report.equal(f"{what}: {description}", expected["levels"][i], seen["levels"][i])
+        for i, skill in enumerate(SKILLS):
+            self.report.equal(f"{what}: {skill} level", expected["levels"][i], seen["levels"][i])
         self.report.equal(f"{what}: salary", expected["salary"], seen["salary"])
         self.report.equal(f"{what}: position", expected["position"], seen["position"])
         return seen
@@ -644,11 +666,12 @@ class Session:
         """offer() puts on the clipboard what the press must turn away. Checks that
         the ERROR box is up in time after the click, closes it, and checks that the
         card is as before."""
+        title, text = ERROR_BOXES[self.language]
         before = self.w.snapshot()
         offer()
         clicked = self.calculate()
         # Polled finely from outside the application, so that the time is its own.
-        boxes = poll(lambda: search_windows("^ERROR$", self.w.process.pid, visible=True), bool,
+        boxes = poll(lambda: search_windows(f"^{title}$", self.w.process.pid, visible=True), bool,
                      timeout=WAIT + ERROR_BOX_LIMIT, interval=0.02)
         shown = time.monotonic() - clicked
         if not self.report.check(f"{what}: ERROR box shown", bool(boxes), "a window titled ERROR", boxes):
@@ -656,11 +679,11 @@ class Session:
         self.box_times.append((what, shown))
         self.report.check(f"{what}: ERROR box up within {ERROR_BOX_LIMIT:.1f} s of the click",
                           shown <= ERROR_BOX_LIMIT, f"<= {ERROR_BOX_LIMIT:.3f} s", f"{shown:.3f} s")
-        box = self._error_dialog()
+        box = self._error_dialog(title)
         inside = list(descendants(box))
         labels = [c.name for c in inside if c.getRole() == pyatspi.ROLE_LABEL]
         buttons = [c for c in inside if c.getRole() == pyatspi.ROLE_PUSH_BUTTON]
-        self.report.check(f"{what}: ERROR box text", ERROR_TEXT in labels, ERROR_TEXT, labels)
+        self.report.check(f"{what}: ERROR box text", text in labels, text, labels)
         self.report.equal(f"{what}: ERROR box buttons", ["OK"], [b.name for b in buttons])
         if len(buttons) != 1:
             raise Aborted("no single button to close the ERROR box with")
@@ -677,18 +700,18 @@ class Session:
             origin = box.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             ok = buttons[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             click(boxes[0], ok.x - origin.x + ok.width // 2, ok.y - origin.y + ok.height // 2, LEFT)
-        left = poll(lambda: search_windows("^ERROR$", self.w.process.pid), lambda b: not b, interval=0.1)
+        left = poll(lambda: search_windows(f"^{title}$", self.w.process.pid), lambda b: not b, interval=0.1)
         if not self.report.equal(f"{what}: ERROR box closed by {'Return' if close_by_key else 'OK'}",
                                  [], left):
             raise Aborted("the ERROR box stays open")
         # The handler has returned once its box is gone; whatever it changed shows now.
         self.expect_card(f"{what}: card unchanged", before)
 
-    def _error_dialog(self):
+    def _error_dialog(self, title):
         def find():
             app = self.w._application()
             for child in app or []:
-                if child is not None and child.name == "ERROR":
+                if child is not None and child.name == title:
                     return child
             return None
         box = poll(find, lambda b: b is not None)
@@ -710,6 +733,7 @@ class Session:
         self.report.equal("language list closes on Return", False, closed)
         self.report.equal("language list shows the choice", language,
                           poll(lambda: w.name(w.combo), lambda n: n == language))
+        self.language = language
 
     # -- on top
 
@@ -738,16 +762,15 @@ class Session:
 
     def info(self):
         w = self.w
+        show, hide = INFO_CAPTIONS[self.language]
         w.click(w.info)
         self.expect_place("Show Info", EXPANDED_HEIGHT)
-        self.report.equal("Show Info: button caption", "Hide Info",
-                          poll(lambda: w.name(w.info), lambda n: n == "Hide Info"))
+        self.report.equal("Show Info: button caption", hide, poll(lambda: w.name(w.info), lambda n: n == hide))
         size = f"{WIDTH} by {EXPANDED_HEIGHT}"
         self.report.equal("Show Info: fixed size (min, max hints)", (size, size), size_hints(w.wid))
         w.click(w.info)
         self.expect_place("Hide Info", COMPACT_HEIGHT)
-        self.report.equal("Hide Info: button caption", "Show Info",
-                          poll(lambda: w.name(w.info), lambda n: n == "Show Info"))
+        self.report.equal("Hide Info: button caption", show, poll(lambda: w.name(w.info), lambda n: n == show))
 
     # -- keyboard
 
@@ -828,6 +851,7 @@ class Session:
 
         self.w = Window(self.binary, self.report)
         w = self.w
+        self.language = "Deutsch"
         r.equal("next start: language list", "Deutsch", poll(lambda: w.name(w.combo), lambda n: n == "Deutsch"))
         r.equal("next start: Always on Top ticked", False, w.checked())
         r.check("next start: _NET_WM_STATE_ABOVE cleared", "_NET_WM_STATE_ABOVE" not in wm_states(w.wid),
@@ -940,7 +964,7 @@ class Session:
                     self.clipboard.release()
                     if self.w.process.poll() is not None:
                         raise Aborted(f"the application ended with status {self.w.process.returncode}")
-                    if search_windows("^ERROR$", self.w.process.pid):
+                    if search_windows(f"^{ERROR_BOXES[self.language][0]}$", self.w.process.pid):
                         raise Aborted("an ERROR box is still open")
                     self.paste(f"{what}: English import again", "English", levels)
         finally:

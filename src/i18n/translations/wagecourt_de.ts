@@ -49,85 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Aufruf: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  oder: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  oder: wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  oder: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  oder: wagecourt-cli languages [--json]
-Berechnet das Wochengehalt eines Courtlore-Basketballspielers, genau wie das
-Wagecourt-Fenster.
-
-%1
-
-Sprachen werden so benannt, wie &apos;languages&apos; sie auflistet, in beliebiger
-Groß- und Kleinschreibung und mit oder ohne Akzente (english, Turkce, espanol),
-oder mit ihren Kürzeln: en tr es it fr de pl pt.
-
-Eine Batch-Zeile enthält zehn Stufen, getrennt durch Leerzeichen, Tabulatoren
-oder Kommas, und darf mit dem Namen des Spielers und einem Komma oder Tabulator
-beginnen. Leere Zeilen, Zeilen mit &apos;#&apos; am Anfang und eine erste Zeile mit
-Spaltennamen werden übersprungen.
-
-Befehle:
-  calc       das Gehalt eines Spielers und was er auf jeder Position verdient
-  advise     was eine Stufe mehr oder weniger in jeder Fähigkeit einbrächte,
-             dann das Gehalt jeder Position
-  import     liest eine kopierte Fähigkeitenliste (UTF-8) aus FILE oder der
-             Standardeingabe, genau wie „%2“ im Fenster die Zwischenablage
-  batch      ein Spieler pro Zeile aus FILE oder der Standardeingabe, eine
-             Ergebniszeile pro Spieler (CSV: Name falls angegeben, Stufen,
-             Gehalt, Position, Name der Position)
-  languages  die Spielsprachen, eine pro Zeile, oder mit Kürzeln als JSON
-
-%3
-Rückgabewert:
-  0  erledigt
-  1  eine Liste abgelehnt, eine Batch-Zeile fehlerhaft oder die Ausgabe nicht
-     schreibbar
-  2  ein Aufruffehler
-Eine geschlossene Pipe (wie bei &apos;| head&apos;) beendet das Programm mit SIGPIPE,
-wie andere Kommandozeilenprogramme auch.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>Stufen sind ganze Zahlen von 1 bis 20 in der Reihenfolge des Spiels: %1.</translation>
@@ -197,11 +118,6 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>Standardausgabe nicht beschreibbar: %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Spielsprache: Name oder Kürzel (siehe &apos;languages&apos;); import nimmt auch &apos;auto&apos;. Ohne Angabe %1.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -300,6 +216,92 @@ wie andere Kommandozeilenprogramme auch.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>länger als %1 Bytes, übersprungen</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Aufruf: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  oder: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  oder: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  oder: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  oder: wagecourt-cli languages [--json]
+Berechnet das Wochengehalt eines Courtlore-Basketballspielers, genau wie das
+Wagecourt-Fenster.
+
+%1
+
+Sprachen werden so benannt, wie &apos;languages&apos; sie auflistet, in beliebiger
+Groß- und Kleinschreibung und mit oder ohne Akzente (english, Turkce, espanol),
+oder mit ihren Kürzeln: en tr es it fr de pl pt.
+
+Eine Batch-Zeile enthält zehn Stufen, getrennt durch Leerzeichen, Tabulatoren
+oder Kommas, und darf mit dem Namen des Spielers und einem Komma oder Tabulator
+beginnen. Leere Zeilen, Zeilen mit &apos;#&apos; am Anfang und eine erste Zeile mit
+Spaltennamen werden übersprungen.
+
+Befehle:
+  calc       das Gehalt eines Spielers und was er auf jeder Position verdient
+  advise     was eine Stufe mehr oder weniger in jeder Fähigkeit einbrächte,
+             dann das Gehalt jeder Position
+  import     liest eine kopierte Fähigkeitenliste (UTF-8) aus FILE oder der
+             Standardeingabe, genau wie „%2“ im Fenster die Zwischenablage,
+             in der angegebenen Sprache oder, ohne --lang, in jeder
+  batch      ein Spieler pro Zeile aus FILE oder der Standardeingabe, eine
+             Ergebniszeile pro Spieler (CSV: Name falls angegeben, Stufen,
+             Gehalt, Position, Name der Position)
+  languages  die Spielsprachen, eine pro Zeile, oder mit Kürzeln als JSON
+
+%3
+Rückgabewert:
+  0  erledigt
+  1  eine Liste abgelehnt, eine Batch-Zeile fehlerhaft oder die Ausgabe nicht
+     schreibbar
+  2  ein Aufruffehler
+Eine geschlossene Pipe (wie bei &apos;| head&apos;) beendet das Programm mit SIGPIPE,
+wie andere Kommandozeilenprogramme auch.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Spielsprache: Name oder Kürzel (siehe &apos;languages&apos;). Ohne Angabe %1; import liest die Liste dann in jeder Sprache, in der sie vorliegt.</translation>
     </message>
 </context>
 <context>

@@ -49,85 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  o:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  o:  wagecourt-cli languages [--json]
-Calcula el sueldo semanal de un jugador de baloncesto de Courtlore, igual que
-la ventana de Wagecourt.
-
-%1
-
-Los idiomas se nombran como los lista &apos;languages&apos;, en mayúsculas o minúsculas
-y con o sin acentos (english, Turkce, espanol), o por sus códigos: en tr es it
-fr de pl pt.
-
-Una línea de batch contiene diez niveles separados por espacios, tabuladores o
-comas, y puede empezar con el nombre del jugador y una coma o un tabulador. Se
-omiten las líneas en blanco, las que empiezan por &apos;#&apos; y una primera línea con
-los nombres de las columnas.
-
-Órdenes:
-  calc       el sueldo de un jugador y lo que gana en cada posición
-  advise     lo que pagaría un nivel más o menos en cada habilidad, y luego el
-             sueldo de cada posición
-  import     lee una lista de habilidades copiada (UTF-8) de FILE o de la
-             entrada estándar, igual que &quot;%2&quot; lee el portapapeles en la ventana
-  batch      un jugador por línea de FILE o de la entrada estándar, una línea
-             de resultado por jugador (CSV: el nombre si se da, niveles,
-             sueldo, posición, nombre de la posición)
-  languages  los idiomas del juego, uno por línea, o con sus códigos en JSON
-
-%3
-Estado de salida:
-  0  hecho
-  1  una lista rechazada, una línea de batch errónea o una salida que no se
-     pudo escribir
-  2  un error de uso
-Una tubería cerrada (como con &apos;| head&apos;) termina el programa con SIGPIPE, igual
-que a otras herramientas de línea de órdenes.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>Los niveles son números enteros del 1 al 20 en el orden del juego: %1.</translation>
@@ -197,11 +118,6 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Idioma del juego: un nombre o código (ver &apos;languages&apos;); import admite también &apos;auto&apos;. %1 si no se indica.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -300,6 +216,92 @@ que a otras herramientas de línea de órdenes.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>más de %1 bytes, omitida</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  o:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  o:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  o:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  o:  wagecourt-cli languages [--json]
+Calcula el sueldo semanal de un jugador de baloncesto de Courtlore, igual que
+la ventana de Wagecourt.
+
+%1
+
+Los idiomas se nombran como los lista &apos;languages&apos;, en mayúsculas o minúsculas
+y con o sin acentos (english, Turkce, espanol), o por sus códigos: en tr es it
+fr de pl pt.
+
+Una línea de batch contiene diez niveles separados por espacios, tabuladores o
+comas, y puede empezar con el nombre del jugador y una coma o un tabulador. Se
+omiten las líneas en blanco, las que empiezan por &apos;#&apos; y una primera línea con
+los nombres de las columnas.
+
+Órdenes:
+  calc       el sueldo de un jugador y lo que gana en cada posición
+  advise     lo que pagaría un nivel más o menos en cada habilidad, y luego el
+             sueldo de cada posición
+  import     lee una lista de habilidades copiada (UTF-8) de FILE o de la
+             entrada estándar, igual que &quot;%2&quot; lee el portapapeles en la ventana,
+             en el idioma indicado o, sin --lang, en cualquiera
+  batch      un jugador por línea de FILE o de la entrada estándar, una línea
+             de resultado por jugador (CSV: el nombre si se da, niveles,
+             sueldo, posición, nombre de la posición)
+  languages  los idiomas del juego, uno por línea, o con sus códigos en JSON
+
+%3
+Estado de salida:
+  0  hecho
+  1  una lista rechazada, una línea de batch errónea o una salida que no se
+     pudo escribir
+  2  un error de uso
+Una tubería cerrada (como con &apos;| head&apos;) termina el programa con SIGPIPE, igual
+que a otras herramientas de línea de órdenes.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Sin él, %1; import lee entonces la lista en el idioma en que esté.</translation>
     </message>
 </context>
 <context>

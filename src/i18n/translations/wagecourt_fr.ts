@@ -49,86 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Usage : wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-   ou : wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-   ou : wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-   ou : wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-   ou : wagecourt-cli languages [--json]
-Calcule le salaire hebdomadaire d&apos;un joueur de basket de Courtlore, exactement
-comme la fenêtre de Wagecourt.
-
-%1
-
-Les langues se nomment comme &apos;languages&apos; les liste, en majuscules ou
-minuscules, avec ou sans accents (english, Turkce, espanol), ou par leur code :
-en tr es it fr de pl pt.
-
-Une ligne de batch contient dix niveaux séparés par des espaces, des
-tabulations ou des virgules, et peut commencer par le nom du joueur suivi
-d&apos;une virgule ou d&apos;une tabulation. Les lignes vides, celles qui commencent par
-&apos;#&apos; et une première ligne de noms de colonnes sont ignorées.
-
-Commandes :
-  calc       le salaire d&apos;un joueur et ce qu&apos;il gagne à chaque poste
-  advise     ce que rapporterait un niveau de plus ou de moins dans chaque
-             compétence, puis le salaire à chaque poste
-  import     lit une liste de compétences copiée (UTF-8) depuis FILE ou
-             l&apos;entrée standard, exactement comme « %2 » lit le presse-papiers
-             dans la fenêtre
-  batch      un joueur par ligne depuis FILE ou l&apos;entrée standard, une ligne de
-             résultat par joueur (CSV : le nom s&apos;il est donné, niveaux,
-             salaire, poste, nom du poste)
-  languages  les langues du jeu, une par ligne, ou avec leur code en JSON
-
-%3
-Code de sortie :
-  0  terminé
-  1  une liste refusée, une ligne de batch erronée ou une sortie impossible à
-     écrire
-  2  une erreur d&apos;utilisation
-Un tube fermé (comme avec &apos;| head&apos;) termine le programme par SIGPIPE, comme
-les autres outils en ligne de commande.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>Les niveaux sont des nombres entiers de 1 à 20 dans l&apos;ordre du jeu : %1.</translation>
@@ -198,11 +118,6 @@ les autres outils en ligne de commande.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Langue du jeu : un nom ou un code (voir &apos;languages&apos;) ; import accepte aussi &apos;auto&apos;. %1 par défaut.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -301,6 +216,93 @@ les autres outils en ligne de commande.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>plus de %1 octets, ignorée</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Usage : wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+   ou : wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+   ou : wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+   ou : wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+   ou : wagecourt-cli languages [--json]
+Calcule le salaire hebdomadaire d&apos;un joueur de basket de Courtlore, exactement
+comme la fenêtre de Wagecourt.
+
+%1
+
+Les langues se nomment comme &apos;languages&apos; les liste, en majuscules ou
+minuscules, avec ou sans accents (english, Turkce, espanol), ou par leur code :
+en tr es it fr de pl pt.
+
+Une ligne de batch contient dix niveaux séparés par des espaces, des
+tabulations ou des virgules, et peut commencer par le nom du joueur suivi
+d&apos;une virgule ou d&apos;une tabulation. Les lignes vides, celles qui commencent par
+&apos;#&apos; et une première ligne de noms de colonnes sont ignorées.
+
+Commandes :
+  calc       le salaire d&apos;un joueur et ce qu&apos;il gagne à chaque poste
+  advise     ce que rapporterait un niveau de plus ou de moins dans chaque
+             compétence, puis le salaire à chaque poste
+  import     lit une liste de compétences copiée (UTF-8) depuis FILE ou
+             l&apos;entrée standard, exactement comme « %2 » lit le presse-papiers,
+             dans la langue donnée ou, sans --lang, dans n&apos;importe laquelle
+             dans la fenêtre
+  batch      un joueur par ligne depuis FILE ou l&apos;entrée standard, une ligne de
+             résultat par joueur (CSV : le nom s&apos;il est donné, niveaux,
+             salaire, poste, nom du poste)
+  languages  les langues du jeu, une par ligne, ou avec leur code en JSON
+
+%3
+Code de sortie :
+  0  terminé
+  1  une liste refusée, une ligne de batch erronée ou une sortie impossible à
+     écrire
+  2  une erreur d&apos;utilisation
+Un tube fermé (comme avec &apos;| head&apos;) termine le programme par SIGPIPE, comme
+les autres outils en ligne de commande.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Langue du jeu : un nom ou un code (voir &apos;languages&apos;). %1 par défaut ; import lit alors la liste dans la langue où elle est écrite.</translation>
     </message>
 </context>
 <context>

@@ -49,85 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  o:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  o:  wagecourt-cli languages [--json]
-Calcola lo stipendio settimanale di un giocatore di basket di Courtlore,
-esattamente come la finestra di Wagecourt.
-
-%1
-
-Le lingue si indicano come le elenca &apos;languages&apos;, in maiuscolo o minuscolo e
-con o senza accenti (english, Turkce, espanol), oppure con i loro codici: en tr
-es it fr de pl pt.
-
-Una riga di batch contiene dieci livelli separati da spazi, tabulazioni o
-virgole, e può iniziare con il nome del giocatore seguito da una virgola o una
-tabulazione. Le righe vuote, quelle che iniziano con &apos;#&apos; e una prima riga con i
-nomi delle colonne vengono saltate.
-
-Comandi:
-  calc       lo stipendio di un giocatore e quanto guadagna in ogni ruolo
-  advise     quanto renderebbe un livello in più o in meno in ogni abilità,
-             poi lo stipendio di ogni ruolo
-  import     legge una lista di abilità copiata (UTF-8) da FILE o dallo
-             standard input, esattamente come &quot;%2&quot; legge gli appunti nella
-             finestra
-  batch      un giocatore per riga da FILE o dallo standard input, una riga di
-             risultato per giocatore (CSV: il nome se dato, livelli, stipendio,
-             ruolo, nome del ruolo)
-  languages  le lingue del gioco, una per riga, o con i codici in JSON
-
-%3
-Stato di uscita:
-  0  fatto
-  1  una lista rifiutata, una riga di batch errata o un output non scrivibile
-  2  un errore di utilizzo
-Una pipe chiusa (come con &apos;| head&apos;) termina il programma con SIGPIPE, come
-accade agli altri strumenti da riga di comando.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>I livelli sono numeri interi da 1 a 20 nell&apos;ordine del gioco: %1.</translation>
@@ -197,11 +118,6 @@ accade agli altri strumenti da riga di comando.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossibile scrivere sullo standard output: %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Lingua del gioco: un nome o un codice (vedi &apos;languages&apos;); import accetta anche &apos;auto&apos;. %1 se non indicata.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -300,6 +216,92 @@ accade agli altri strumenti da riga di comando.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>più lunga di %1 byte, saltata</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  o:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  o:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  o:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  o:  wagecourt-cli languages [--json]
+Calcola lo stipendio settimanale di un giocatore di basket di Courtlore,
+esattamente come la finestra di Wagecourt.
+
+%1
+
+Le lingue si indicano come le elenca &apos;languages&apos;, in maiuscolo o minuscolo e
+con o senza accenti (english, Turkce, espanol), oppure con i loro codici: en tr
+es it fr de pl pt.
+
+Una riga di batch contiene dieci livelli separati da spazi, tabulazioni o
+virgole, e può iniziare con il nome del giocatore seguito da una virgola o una
+tabulazione. Le righe vuote, quelle che iniziano con &apos;#&apos; e una prima riga con i
+nomi delle colonne vengono saltate.
+
+Comandi:
+  calc       lo stipendio di un giocatore e quanto guadagna in ogni ruolo
+  advise     quanto renderebbe un livello in più o in meno in ogni abilità,
+             poi lo stipendio di ogni ruolo
+  import     legge una lista di abilità copiata (UTF-8) da FILE o dallo
+             standard input, esattamente come &quot;%2&quot; legge gli appunti nella,
+             nella lingua indicata o, senza --lang, in qualsiasi
+             finestra
+  batch      un giocatore per riga da FILE o dallo standard input, una riga di
+             risultato per giocatore (CSV: il nome se dato, livelli, stipendio,
+             ruolo, nome del ruolo)
+  languages  le lingue del gioco, una per riga, o con i codici in JSON
+
+%3
+Stato di uscita:
+  0  fatto
+  1  una lista rifiutata, una riga di batch errata o un output non scrivibile
+  2  un errore di utilizzo
+Una pipe chiusa (come con &apos;| head&apos;) termina il programma con SIGPIPE, come
+accade agli altri strumenti da riga di comando.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Lingua del gioco: un nome o un codice (vedi &apos;languages&apos;). Se non indicata, %1; import legge allora la lista in qualunque lingua sia.</translation>
     </message>
 </context>
 <context>

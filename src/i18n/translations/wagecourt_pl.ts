@@ -49,86 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Użycie: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  lub:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  lub:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  lub:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  lub:  wagecourt-cli languages [--json]
-Oblicza tygodniową pensję koszykarza z Courtlore, dokładnie tak jak okno
-Wagecourt.
-
-%1
-
-Języki podaje się tak, jak wypisuje je &apos;languages&apos;, dowolną wielkością liter,
-ze znakami diakrytycznymi lub bez (english, Turkce, espanol), albo kodami:
-en tr es it fr de pl pt.
-
-Wiersz dla batch zawiera dziesięć poziomów rozdzielonych spacjami,
-tabulatorami lub przecinkami i może zaczynać się od nazwiska zawodnika oraz
-przecinka lub tabulatora. Puste wiersze, wiersze zaczynające się od &apos;#&apos;
-i pierwszy wiersz z nazwami kolumn są pomijane.
-
-Polecenia:
-  calc       pensja jednego zawodnika i jego zarobki na każdej pozycji
-  advise     ile dałby poziom więcej lub mniej w każdej umiejętności, potem
-             pensja na każdej pozycji
-  import     czyta jedną skopiowaną listę umiejętności (UTF-8) z FILE lub
-             standardowego wejścia, dokładnie tak, jak „%2” w oknie czyta
-             schowek
-  batch      jeden zawodnik na wiersz z FILE lub standardowego wejścia, jeden
-             wiersz wyniku na zawodnika (CSV: nazwisko, jeśli podane, poziomy,
-             pensja, pozycja, nazwa pozycji)
-  languages  języki gry, po jednym w wierszu, lub z kodami jako JSON
-
-%3
-Kod wyjścia:
-  0  gotowe
-  1  odrzucona lista, błędny wiersz dla batch lub wyjście, którego nie dało
-     się zapisać
-  2  błąd użycia
-Zamknięty potok (jak przy &apos;| head&apos;) kończy program sygnałem SIGPIPE, tak jak
-inne narzędzia wiersza poleceń.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>Poziomy to liczby całkowite od 1 do 20 w kolejności z gry: %1.</translation>
@@ -198,11 +118,6 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>nie można pisać na standardowe wyjście: %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;); import przyjmuje też &apos;auto&apos;. Domyślnie %1.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -301,6 +216,93 @@ inne narzędzia wiersza poleceń.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>dłuższy niż %1 bajtów, pominięty</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Użycie: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  lub:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  lub:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  lub:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  lub:  wagecourt-cli languages [--json]
+Oblicza tygodniową pensję koszykarza z Courtlore, dokładnie tak jak okno
+Wagecourt.
+
+%1
+
+Języki podaje się tak, jak wypisuje je &apos;languages&apos;, dowolną wielkością liter,
+ze znakami diakrytycznymi lub bez (english, Turkce, espanol), albo kodami:
+en tr es it fr de pl pt.
+
+Wiersz dla batch zawiera dziesięć poziomów rozdzielonych spacjami,
+tabulatorami lub przecinkami i może zaczynać się od nazwiska zawodnika oraz
+przecinka lub tabulatora. Puste wiersze, wiersze zaczynające się od &apos;#&apos;
+i pierwszy wiersz z nazwami kolumn są pomijane.
+
+Polecenia:
+  calc       pensja jednego zawodnika i jego zarobki na każdej pozycji
+  advise     ile dałby poziom więcej lub mniej w każdej umiejętności, potem
+             pensja na każdej pozycji
+  import     czyta jedną skopiowaną listę umiejętności (UTF-8) z FILE lub
+             standardowego wejścia, dokładnie tak, jak „%2” w oknie czyta,
+             w podanym języku lub, bez --lang, w dowolnym
+             schowek
+  batch      jeden zawodnik na wiersz z FILE lub standardowego wejścia, jeden
+             wiersz wyniku na zawodnika (CSV: nazwisko, jeśli podane, poziomy,
+             pensja, pozycja, nazwa pozycji)
+  languages  języki gry, po jednym w wierszu, lub z kodami jako JSON
+
+%3
+Kod wyjścia:
+  0  gotowe
+  1  odrzucona lista, błędny wiersz dla batch lub wyjście, którego nie dało
+     się zapisać
+  2  błąd użycia
+Zamknięty potok (jak przy &apos;| head&apos;) kończy program sygnałem SIGPIPE, tak jak
+inne narzędzia wiersza poleceń.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;). Bez podania: %1; import czyta wtedy listę w dowolnym języku, w jakim jest.</translation>
     </message>
 </context>
 <context>

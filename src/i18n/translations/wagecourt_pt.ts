@@ -49,85 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  ou:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  ou:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  ou:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  ou:  wagecourt-cli languages [--json]
-Calcula o ordenado semanal de um jogador de basquetebol do Courtlore,
-exatamente como a janela do Wagecourt.
-
-%1
-
-Os idiomas indicam-se como &apos;languages&apos; os lista, em maiúsculas ou minúsculas e
-com ou sem acentos (english, Turkce, espanol), ou pelos seus códigos: en tr es
-it fr de pl pt.
-
-Uma linha de batch contém dez níveis separados por espaços, tabulações ou
-vírgulas, e pode começar com o nome do jogador e uma vírgula ou tabulação. As
-linhas em branco, as que começam por &apos;#&apos; e uma primeira linha com os nomes das
-colunas são ignoradas.
-
-Comandos:
-  calc       o ordenado de um jogador e o que ganha em cada posição
-  advise     quanto renderia um nível a mais ou a menos em cada habilidade,
-             depois o ordenado de cada posição
-  import     lê uma lista de habilidades copiada (UTF-8) de FILE ou da entrada
-             padrão, exatamente como &quot;%2&quot; lê a área de transferência na janela
-  batch      um jogador por linha de FILE ou da entrada padrão, uma linha de
-             resultado por jogador (CSV: o nome, se indicado, níveis, ordenado,
-             posição, nome da posição)
-  languages  os idiomas do jogo, um por linha, ou com os códigos em JSON
-
-%3
-Estado de saída:
-  0  concluído
-  1  uma lista recusada, uma linha de batch errada ou uma saída que não pôde
-     ser escrita
-  2  um erro de utilização
-Um pipe fechado (como com &apos;| head&apos;) termina o programa com SIGPIPE, tal como
-acontece a outras ferramentas da linha de comandos.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>Os níveis são números inteiros de 1 a 20 pela ordem do jogo: %1.</translation>
@@ -197,11 +118,6 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>não é possível escrever na saída padrão: %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Idioma do jogo: um nome ou código (ver &apos;languages&apos;); import aceita também &apos;auto&apos;. %1 se não for indicado.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -300,6 +216,92 @@ acontece a outras ferramentas da linha de comandos.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>mais de %1 bytes, ignorada</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  ou:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  ou:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  ou:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  ou:  wagecourt-cli languages [--json]
+Calcula o ordenado semanal de um jogador de basquetebol do Courtlore,
+exatamente como a janela do Wagecourt.
+
+%1
+
+Os idiomas indicam-se como &apos;languages&apos; os lista, em maiúsculas ou minúsculas e
+com ou sem acentos (english, Turkce, espanol), ou pelos seus códigos: en tr es
+it fr de pl pt.
+
+Uma linha de batch contém dez níveis separados por espaços, tabulações ou
+vírgulas, e pode começar com o nome do jogador e uma vírgula ou tabulação. As
+linhas em branco, as que começam por &apos;#&apos; e uma primeira linha com os nomes das
+colunas são ignoradas.
+
+Comandos:
+  calc       o ordenado de um jogador e o que ganha em cada posição
+  advise     quanto renderia um nível a mais ou a menos em cada habilidade,
+             depois o ordenado de cada posição
+  import     lê uma lista de habilidades copiada (UTF-8) de FILE ou da entrada
+             padrão, exatamente como &quot;%2&quot; lê a área de transferência na janela,
+             no idioma indicado ou, sem --lang, em qualquer um
+  batch      um jogador por linha de FILE ou da entrada padrão, uma linha de
+             resultado por jogador (CSV: o nome, se indicado, níveis, ordenado,
+             posição, nome da posição)
+  languages  os idiomas do jogo, um por linha, ou com os códigos em JSON
+
+%3
+Estado de saída:
+  0  concluído
+  1  uma lista recusada, uma linha de batch errada ou uma saída que não pôde
+     ser escrita
+  2  um erro de utilização
+Um pipe fechado (como com &apos;| head&apos;) termina o programa com SIGPIPE, tal como
+acontece a outras ferramentas da linha de comandos.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Idioma do jogo: um nome ou código (veja &apos;languages&apos;). Sem ele, %1; import lê então a lista no idioma em que estiver.</translation>
     </message>
 </context>
 <context>

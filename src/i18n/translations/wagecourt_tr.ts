@@ -49,83 +49,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  or:  wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  or:  wagecourt-cli languages [--json]
-Work out the weekly salary of a Courtlore basketball player, exactly as the
-Wagecourt window does.
-
-%1
-
-Languages are named as &apos;languages&apos; lists them, in any letter case and with or
-without accents (english, Turkce, espanol), or by their codes: en tr es it fr
-de pl pt.
-
-A batch line holds ten levels separated by spaces, tabs or commas, and may
-begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
-with &apos;#&apos; and a first line of column names are skipped.
-
-Commands:
-  calc       the salary of one player and what he earns at each position
-  advise     what one level up or down in each skill would pay, then each
-             position&apos;s salary
-  import     read one copied skill list (UTF-8) from FILE or standard input,
-             exactly as the window&apos;s &quot;%2&quot; reads the clipboard
-  batch      one player per line from FILE or standard input, one result line
-             out (CSV: the name if given, levels, salary, position, position
-             name)
-  languages  the game languages, one per line, or with their codes as JSON
-
-%3
-Exit status:
-  0  done
-  1  a list rejected, a batch line bad, or output that could not be written
-  2  a usage error
-A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
-command-line tools.
-</source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
-        <translation>Kullanım: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-     veya: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-     veya: wagecourt-cli import [--lang NAME|auto] [--json] [FILE|-]
-     veya: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-     veya: wagecourt-cli languages [--json]
-Bir Courtlore basketbol oyuncusunun haftalık maaşını, Wagecourt penceresiyle
-tam olarak aynı biçimde hesaplar.
-
-%1
-
-Diller &apos;languages&apos; komutunun listelediği adlarla, büyük ya da küçük harfle,
-aksanlı ya da aksansız (english, Turkce, espanol) veya kodlarıyla verilir:
-en tr es it fr de pl pt.
-
-Bir batch satırı boşluk, sekme ya da virgülle ayrılmış on seviye içerir ve
-oyuncunun adı ile bir virgül ya da sekmeyle başlayabilir. Boş satırlar, &apos;#&apos; ile
-başlayan satırlar ve sütun adlarından oluşan ilk satır atlanır.
-
-Komutlar:
-  calc       bir oyuncunun maaşı ve her pozisyonda ne kazandığı
-  advise     her beceride bir seviye artışın ya da düşüşün getirisi, ardından
-             her pozisyonun maaşı
-  import     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesi
-             (UTF-8) okur, tıpkı penceredeki &quot;%2&quot; düğmesinin panoyu okuması gibi
-  batch      FILE&apos;dan ya da standart girdiden satır başına bir oyuncu, her biri
-             için bir sonuç satırı (CSV: verilmişse ad, seviyeler, maaş,
-             pozisyon, pozisyon adı)
-  languages  oyun dilleri, satır başına bir tane ya da kodlarıyla JSON olarak
-
-%3
-Çıkış durumu:
-  0  tamamlandı
-  1  bir liste reddedildi, bir batch satırı hatalı ya da çıktı yazılamadı
-  2  kullanım hatası
-Kapanan bir boru (&apos;| head&apos; gibi) programı, diğer komut satırı araçlarında
-olduğu gibi SIGPIPE ile sonlandırır.
-</translation>
-    </message>
-    <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
         <extracomment>The ten skill names in the game&apos;s order, wrapped to the help&apos;s width.</extracomment>
         <translation>Seviyeler, oyundaki sırayla 1 ile 20 arasında tam sayılardır: %1.</translation>
@@ -195,11 +118,6 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>standart çıktıya yazılamıyor: %1</translation>
-    </message>
-    <message>
-        <source>Game language: a name or code (see &apos;languages&apos;); import also takes &apos;auto&apos;. %1 when not given.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Oyun dili: bir ad ya da kod (&apos;languages&apos; komutuna bakın); import &apos;auto&apos; da kabul eder. Verilmezse %1.</translation>
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
@@ -298,6 +216,90 @@ olduğu gibi SIGPIPE ile sonlandırır.
         <source>longer than %1 bytes, skipped</source>
         <extracomment>The most bytes a line may hold.</extracomment>
         <translation>%1 bayttan uzun, atlandı</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <translation>Kullanım: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+     veya: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+     veya: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+     veya: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+     veya: wagecourt-cli languages [--json]
+Bir Courtlore basketbol oyuncusunun haftalık maaşını, Wagecourt penceresiyle
+tam olarak aynı biçimde hesaplar.
+
+%1
+
+Diller &apos;languages&apos; komutunun listelediği adlarla, büyük ya da küçük harfle,
+aksanlı ya da aksansız (english, Turkce, espanol) veya kodlarıyla verilir:
+en tr es it fr de pl pt.
+
+Bir batch satırı boşluk, sekme ya da virgülle ayrılmış on seviye içerir ve
+oyuncunun adı ile bir virgül ya da sekmeyle başlayabilir. Boş satırlar, &apos;#&apos; ile
+başlayan satırlar ve sütun adlarından oluşan ilk satır atlanır.
+
+Komutlar:
+  calc       bir oyuncunun maaşı ve her pozisyonda ne kazandığı
+  advise     her beceride bir seviye artışın ya da düşüşün getirisi, ardından
+             her pozisyonun maaşı
+  import     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesi
+             (UTF-8) okur, tıpkı penceredeki &quot;%2&quot; düğmesinin panoyu okuması gibi,
+             verilen dilde ya da --lang olmadan herhangi bir dilde
+  batch      FILE&apos;dan ya da standart girdiden satır başına bir oyuncu, her biri
+             için bir sonuç satırı (CSV: verilmişse ad, seviyeler, maaş,
+             pozisyon, pozisyon adı)
+  languages  oyun dilleri, satır başına bir tane ya da kodlarıyla JSON olarak
+
+%3
+Çıkış durumu:
+  0  tamamlandı
+  1  bir liste reddedildi, bir batch satırı hatalı ya da çıktı yazılamadı
+  2  kullanım hatası
+Kapanan bir boru (&apos;| head&apos; gibi) programı, diğer komut satırı araçlarında
+olduğu gibi SIGPIPE ile sonlandırır.
+</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
+        <extracomment>The language used when the option is not given.</extracomment>
+        <translation>Oyun dili: bir ad ya da kod (&apos;languages&apos; komutuna bakın). Verilmezse %1; import ise listeyi hangi dilde olursa olsun okur.</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,8 @@ struct SalaryResult
     qint32 roundedValue(int position) const;
 };
 
-// Nearest whole number, halves to the even neighbour, whatever the FPU's rounding mode.
+// Nearest whole number, halves to the even neighbour, in the default rounding
+// mode, which the program never changes.
 double roundHalfEven(double value);
 
 // The strict cascade: the highest number wins, and on equal numbers the higher position.

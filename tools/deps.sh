@@ -6,7 +6,8 @@
 # The Windows build and its tests under Wine need about a gigabyte more; their
 # packages are named only when that part runs (see tools/windows/workflow.sh):
 # WAGECOURT_WINDOWS=1, or a Qt for MinGW already built and WAGECOURT_WINDOWS
-# not 0.
+# not 0. So are the web page's (tools/web/workflow.sh): WAGECOURT_WEB=1, or a
+# Qt for WebAssembly already built and WAGECOURT_WEB not 0.
 set -euo pipefail
 
 packages=(
@@ -39,16 +40,27 @@ if [[ "${WAGECOURT_WINDOWS:-}" == 1 || ( "${WAGECOURT_WINDOWS:-}" != 0 && -f "$q
         wine wine64
     )
 fi
+qt_wasm=${WAGECOURT_QT_WASM:-${HOME:-/nonexistent}/.cache/wagecourt/qt-wasm}
+if [[ "${WAGECOURT_WEB:-}" == 1 || ( "${WAGECOURT_WEB:-}" != 0 && -f "$qt_wasm/wagecourt-qt.stamp" ) ]]; then
+    packages+=(
+        # compiling Qt from Debian's source and the module
+        emscripten dpkg-dev xz-utils qt6-base-dev-tools
+        # running the module's tests, the page's in a real browser, and npm for puppeteer-core
+        nodejs npm chromium
+    )
+fi
 
 if [[ "${1:-}" == "--list" ]]; then
     printf '%s\n' "${packages[@]}"
     exit 0
 fi
 
+provided=$(dpkg-query -W -f='${Provides}\n' 2>/dev/null | tr ',' '\n' | sed 's/ *(.*//; s/^ *//' | sort -u)
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "installed" ]] || missing+=("$package")
+    # Another package may provide it, as NodeSource's nodejs provides npm.
+    [[ "$status" == "installed" ]] || grep -qxF "$package" <<<"$provided" || missing+=("$package")
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 

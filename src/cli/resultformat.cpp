@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <version>
 
 namespace wagecourt::cli {
 
@@ -60,7 +61,15 @@ char *writeJsonNumber(char *to, double value)
     const double magnitude = std::fabs(value);
     if (magnitude >= 1 && magnitude < 1e15) {
         const double whole = std::trunc(value);
-        return value == whole ? writeInteger(to, qint64(whole)) : std::to_chars(to, to + kNumberRoom, value).ptr;
+        if (value == whole)
+            return writeInteger(to, qint64(whole));
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+        return std::to_chars(to, to + kNumberRoom, value).ptr;
+#else
+        // This C++ library (libc++ before 14, the web build's) cannot write a
+        // double with to_chars; the document writes the same shortest digits.
+        return writeText(to, documentText(value));
+#endif
     }
     const QByteArray text = documentText(value);
     Q_ASSERT(text.size() <= kNumberRoom);

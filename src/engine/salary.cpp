@@ -175,7 +175,12 @@ std::optional<SalaryResult> computeSalary(const SkillLevels &levels)
 
 std::optional<SalaryResult> computeSalaryByPower(const SkillLevels &levels)
 {
+#if defined(FE_OVERFLOW) && defined(FE_DIVBYZERO) && defined(FE_INVALID)
     constexpr int kFailures = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
+#else
+    // WebAssembly keeps no exception flags; finish() still refuses a value that is not finite.
+    constexpr int kFailures = 0;
+#endif
     std::feclearexcept(FE_ALL_EXCEPT);
 
     double v[kPositionCount];

@@ -3,9 +3,8 @@
 # source, with MinGW-w64, and installs it into a cache folder outside the tree:
 #   $WAGECOURT_QT_MINGW (default ~/.cache/wagecourt/qt-mingw)
 # A finished cache with the same recipe is reused, so a second run takes
-# seconds. The source is fetched with a private apt configuration (a deb-src
-# entry for the mirror this machine already uses, and its own package lists in
-# the scratch folder), so the system's apt sources and lists stay untouched.
+# seconds. The source comes from tools/qt-source.sh, into
+#   $WAGECOURT_QT_SOURCE (default ~/.cache/wagecourt/qt6-base-source)
 # Needs: g++-mingw-w64-x86-64-posix, qt6-base-dev-tools, dpkg-dev, cmake, ninja.
 #   WAGECOURT_QT_MINGW_JOBS   parallel compile jobs (default 2)
 #   WAGECOURT_QT_MINGW_WORK   scratch folder (default: a new one under /var/tmp, removed afterwards)
@@ -15,6 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 toolchain="$here/mingw-w64-x86_64.cmake"
 prefix=${WAGECOURT_QT_MINGW:-${HOME:?}/.cache/wagecourt/qt-mingw}
 jobs=${WAGECOURT_QT_MINGW_JOBS:-2}
+source_files=${WAGECOURT_QT_SOURCE:-${HOME:?}/.cache/wagecourt/qt6-base-source}
 
 # Qt's host tools and the Windows Qt must be the same release.
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
@@ -59,56 +59,9 @@ else
 fi
 echo "Building Qt $host_version for MinGW in $work, installing into $prefix" >&2
 
-# A deb-src entry for each Debian mirror and suite the system's sources name.
-apt_dir="$work/apt"
-mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-python3 - "$apt_dir/sources.list.d/debian-src.list" <<'PY'
-import glob, re, sys
-lines = []
-def add(uri, suite, comps, signed):
-    opt = f" [signed-by={signed}]" if signed else ""
-    line = f"deb-src{opt} {uri} {suite} {' '.join(comps)}"
-    if line not in lines:
-        lines.append(line)
-for path in ["/etc/apt/sources.list"] + sorted(glob.glob("/etc/apt/sources.list.d/*.list")):
-    try:
-        text = open(path).read()
-    except OSError:
-        continue
-    for raw in text.splitlines():
-        m = re.match(r"\s*deb\s+(?:\[([^\]]*)\]\s+)?(\S+)\s+(\S+)\s+(.*)", raw)
-        if not m:
-            continue
-        opts = dict(o.split("=", 1) for o in (m.group(1) or "").split() if "=" in o)
-        add(m.group(2), m.group(3), m.group(4).split("#")[0].split(), opts.get("signed-by"))
-for path in sorted(glob.glob("/etc/apt/sources.list.d/*.sources")):
-    try:
-        text = open(path).read()
-    except OSError:
-        continue
-    for stanza in re.split(r"\n\s*\n", text):
-        fields = {}
-        for raw in stanza.splitlines():
-            if raw.startswith("#") or ":" not in raw:
-                continue
-            key, value = raw.split(":", 1)
-            fields[key.strip().lower()] = value.strip()
-        if "deb" not in fields.get("types", "").split() or fields.get("enabled", "yes") == "no":
-            continue
-        for uri in fields.get("uris", "").split():
-            for suite in fields.get("suites", "").split():
-                add(uri, suite, fields.get("components", "main").split(), fields.get("signed-by"))
-# Only Debian's own mirrors; qt6-base lives in main.
-lines = [l for l in lines if "debian" in l and " main" in l]
-if not lines:
-    sys.exit("build-qt.sh: no Debian mirror found in /etc/apt/sources.list*")
-open(sys.argv[1], "w").write("\n".join(lines) + "\n")
-PY
-apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
-          -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o Debug::NoLocking=1)
-[[ $(id -u) -eq 0 ]] && apt_opts+=(-o APT::Sandbox::User=root)
-apt-get "${apt_opts[@]}" -q update >&2
-(cd "$work" && apt-get "${apt_opts[@]}" -q source qt6-base >&2)
+# Debian's source files stay in their own cache, for the workflow to ship them.
+"$here/../qt-source.sh" "$source_files"
+(cd "$work" && dpkg-source --no-check -x "$(ls "$source_files"/qt6-base_*.dsc | head -n1)" >&2)
 src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -n1)
 [[ -n "$src" ]] || { echo "build-qt.sh: apt-get source unpacked nothing" >&2; exit 1; }
 src_version=$(sed -n 's/^set(QT_REPO_MODULE_VERSION "\([0-9.]*\)").*/\1/p' "$src/.cmake.conf")

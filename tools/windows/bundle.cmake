@@ -49,6 +49,13 @@ foreach(licence IN LISTS licences)
     install(FILES "${from}" DESTINATION licences RENAME "${to}")
 endforeach()
 
+# Which Debian source the Qt DLLs were built from, and that source packed
+# beside the zip, as the LGPL asks.
+include(${PROJECT_SOURCE_DIR}/cmake/QtSourceNotice.cmake)
+wagecourt_qt_source("${CMAKE_BINARY_DIR}/Qt-source.txt"
+    "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64-qt-source.tar" tools/windows/build-qt.sh)
+install(FILES "${CMAKE_BINARY_DIR}/Qt-source.txt" DESTINATION licences)
+
 set(WAGECOURT_WINDOWS_FOLDER "${CMAKE_BINARY_DIR}/Wagecourt")
 add_custom_target(windows_folder ALL
     COMMAND ${CMAKE_COMMAND} -E rm -rf "${WAGECOURT_WINDOWS_FOLDER}"

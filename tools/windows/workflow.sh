@@ -21,4 +21,6 @@ case "${WAGECOURT_WINDOWS:-}" in
 esac
 
 tools/windows/build-qt.sh
+# A Qt built before its source was kept: fetch the same source for the zip's archive.
+tools/qt-source.sh "${WAGECOURT_QT_SOURCE:-$HOME/.cache/wagecourt/qt6-base-source}"
 cmake --workflow --preset windows

@@ -1,0 +1,68 @@
+// The site's figures, after `cmake --workflow --preset web`: its gzipped size,
+// the time from opening the page to a usable page, and from Calculate to the
+// result painted, in Debian's headless chromium against a server on 127.0.0.1.
+// Medians of repeated runs; goals 250 KB, 1 s and 50 ms.
+//   node bench/web.mjs [build/web]
+import { spawn } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { gzipSync } from 'node:zlib';
+
+const build = process.argv[2] ?? 'build/web';
+const site = join(build, 'site');
+const puppeteer = createRequire(resolve(build, 'tests/web/npm/package.json'))('puppeteer-core');
+const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
+
+const files = (folder) => readdirSync(folder).flatMap((name) =>
+  statSync(join(folder, name)).isDirectory() ? files(join(folder, name)) : [join(folder, name)]);
+let gzipped = 0;
+for (const file of files(site)) gzipped += gzipSync(readFileSync(file), { level: 9 }).length;
+
+const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
+  { stdio: ['ignore', 'pipe', 'ignore'] });
+const origin = await new Promise((resolve) => server.stdout.on('data', (data) => {
+  const port = /port (\d+)/.exec(String(data));
+  if (port) resolve(`http://127.0.0.1:${port[1]}`);
+}));
+const profile = mkdtempSync(join(tmpdir(), 'wagecourt-bench-'));
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'],
+});
+const LIST = 'Jump Shot: strong\nJump Range: respectable\nOutside Def.: proficient\nHandling: prominent\n'
+  + 'Driving: strong\nPassing: prolific\nInside Shot: awful\nInside Def.: awful\nRebounding: mediocre\n'
+  + 'Shot Blocking: pitiful\n';
+try {
+  const loads = [];
+  const calculations = [];
+  for (let run = 0; run < 11; ++run) {
+    // A fresh context each time: no service worker, no cache, a first visit.
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.goto(`${origin}/`);
+    await page.waitForSelector('body.ready');
+    loads.push(await page.evaluate(() => performance.getEntriesByName('usable')[0].startTime));
+    calculations.push(await page.evaluate(async (list) => {
+      const times = [];
+      for (let i = 0; i < 20; ++i) {
+        document.getElementById('paste').value = i % 2 ? list : list.replace('strong', 'proficient');
+        const start = performance.now();
+        document.getElementById('calculate').click();
+        await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted, 0)));
+        times.push(performance.now() - start);
+      }
+      return times.sort((a, b) => a - b)[10];
+    }, LIST));
+    await context.close();
+  }
+  console.log(`site, gzipped:            ${(gzipped / 1024).toFixed(1)} KB (goal 250 KB)`);
+  console.log(`page load to usable:      ${median(loads).toFixed(1)} ms (goal 1000 ms)`);
+  console.log(`Calculate to result:      ${median(calculations).toFixed(2)} ms (goal 50 ms)`);
+} finally {
+  await browser.close();
+  server.kill();
+  rmSync(profile, { recursive: true, force: true });
+}

@@ -1,0 +1,66 @@
+# What we owe with a Qt we built ourselves and ship (the Windows folder's DLLs,
+# the web module's static QtCore): the LGPL asks for its corresponding source.
+# Both Qt builds unpack Debian's qt6-base source package, kept in
+#   WAGECOURT_QT_SOURCE (default ~/.cache/wagecourt/qt6-base-source)
+# by tools/qt-source.sh.
+#
+# wagecourt_qt_source(<notice-file> <archive> <build-script>) writes a short
+# notice naming the exact source package and version and the script that
+# configured the build, and adds a target qt_source_archive that packs the
+# .dsc and the files it lists into <archive>, to publish beside what ships.
+
+set(WAGECOURT_QT_SOURCE "$ENV{WAGECOURT_QT_SOURCE}" CACHE PATH "Debian's qt6-base source package files")
+if(NOT WAGECOURT_QT_SOURCE)
+    set(WAGECOURT_QT_SOURCE "$ENV{HOME}/.cache/wagecourt/qt6-base-source" CACHE PATH "" FORCE)
+endif()
+
+function(wagecourt_qt_source notice archive build_script)
+    file(GLOB dsc "${WAGECOURT_QT_SOURCE}/qt6-base_*.dsc")
+    list(LENGTH dsc count)
+    if(NOT count EQUAL 1)
+        message(FATAL_ERROR "${WAGECOURT_QT_SOURCE} must hold the one qt6-base .dsc the Qt was built from "
+                            "(tools/qt-source.sh ${WAGECOURT_QT_SOURCE})")
+    endif()
+    file(STRINGS "${dsc}" version_line REGEX "^Version: ")
+    string(REGEX REPLACE "^Version: *" "" debian_version "${version_line}")
+    if(NOT debian_version MATCHES "^${Qt6Core_VERSION}[+~-]")
+        message(FATAL_ERROR "${dsc} is qt6-base ${debian_version}, but the Qt found is ${Qt6Core_VERSION}")
+    endif()
+    # The files the .dsc lists under Files:, each line " md5 size name".
+    file(STRINGS "${dsc}" listed REGEX "^ [0-9a-f]+ [0-9]+ qt6-base_")
+    set(files "${dsc}")
+    foreach(line IN LISTS listed)
+        string(REGEX REPLACE "^ [0-9a-f]+ [0-9]+ " "" name "${line}")
+        list(APPEND files "${WAGECOURT_QT_SOURCE}/${name}")
+    endforeach()
+    list(REMOVE_DUPLICATES files)
+    set(names "")
+    set(relative "")
+    foreach(file IN LISTS files)
+        if(NOT EXISTS "${file}")
+            message(FATAL_ERROR "${file} is missing (tools/qt-source.sh ${WAGECOURT_QT_SOURCE})")
+        endif()
+        get_filename_component(name "${file}" NAME)
+        string(APPEND names "  ${name}\n")
+        list(APPEND relative "${name}")
+    endforeach()
+    get_filename_component(archive_name "${archive}" NAME)
+
+    file(WRITE "${notice}"
+"The Qt in this program (Qt ${Qt6Core_VERSION}) was built by the Wagecourt developers
+from Debian's source package qt6-base, version ${debian_version}:
+${names}
+configured and built by the script ${build_script} of Wagecourt's source.
+Qt is used under the GNU Lesser General Public License version 3 (LGPL-3).
+Its corresponding source is published beside this program as
+${archive_name}, and Debian keeps the same package at
+https://snapshot.debian.org/package/qt6-base/${debian_version}/
+")
+    add_custom_command(OUTPUT "${archive}"
+        COMMAND ${CMAKE_COMMAND} -E tar cf "${archive}" -- ${relative}
+        WORKING_DIRECTORY "${WAGECOURT_QT_SOURCE}"
+        DEPENDS ${files}
+        COMMENT "Packing Debian's qt6-base ${debian_version} source into ${archive_name}"
+        VERBATIM)
+    add_custom_target(qt_source_archive ALL DEPENDS "${archive}")
+endfunction()

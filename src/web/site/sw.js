@@ -1,0 +1,22 @@
+// Keeps the site's own files for offline use: served from the cache when
+// there, fetched and kept otherwise. The build writes the file list and a
+// cache name drawn from their contents.
+const CACHE = 'wagecourt-@CACHE_VERSION@';
+const FILES = ['@SITE_FILES@'];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((name) => name !== CACHE).map((name) => caches.delete(name))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', (event) => {
+  const url = new URL(event.request.url);
+  if (event.request.method !== 'GET' || url.origin !== self.location.origin) return;
+  event.respondWith(caches.match(event.request, { ignoreSearch: true })
+    .then((kept) => kept || fetch(event.request)));
+});

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "presentation/text.h"
+
+// The page's own words, beside the window's (presentation/windowtexts.h): what
+// only a web page has, a paste box, touch buttons, the training table, the
+// licences link. Marked for the translation tools like every other fixed word.
+namespace wagecourt::webtext {
+
+inline constexpr Text kPasteLabel{"Web", QT_TRANSLATE_NOOP("Web", "Your player's copied skill list")};
+inline constexpr Text kLanguageLabel{"Web", QT_TRANSLATE_NOOP("Web", "Game language")};
+//: Buttons beside a level on touch screens; %1 is the skill's name.
+inline constexpr Text kRaise{"Web", QT_TRANSLATE_NOOP("Web", "Raise %1")};
+inline constexpr Text kLower{"Web", QT_TRANSLATE_NOOP("Web", "Lower %1")};
+inline constexpr Text kCopyResult{"Web", QT_TRANSLATE_NOOP("Web", "Copy result")};
+inline constexpr Text kCopied{"Web", QT_TRANSLATE_NOOP("Web", "Copied")};
+//: The heads of the training table: the skill, its level, one level up, one level down.
+inline constexpr Text kSkillHead{"Web", QT_TRANSLATE_NOOP("Web", "Skill")};
+inline constexpr Text kLevelHead{"Web", QT_TRANSLATE_NOOP("Web", "Level")};
+inline constexpr Text kUpHead{"Web", QT_TRANSLATE_NOOP("Web", "+1")};
+inline constexpr Text kDownHead{"Web", QT_TRANSLATE_NOOP("Web", "-1")};
+inline constexpr Text kTrainingTitle{"Web", QT_TRANSLATE_NOOP("Web", "What one training step pays")};
+inline constexpr Text kStep4{"Web", QT_TRANSLATE_NOOP("Web",
+        "4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)")};
+inline constexpr Text kLicences{"Web", QT_TRANSLATE_NOOP("Web", "Licences")};
+inline constexpr Text kPrivacy{"Web", QT_TRANSLATE_NOOP("Web",
+        "Works offline; fetches nothing but its own files, sets no cookies and counts nobody.")};
+
+} // namespace wagecourt::webtext

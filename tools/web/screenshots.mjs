@@ -1,0 +1,48 @@
+// Retakes the README's pictures of the page, after `cmake --workflow --preset
+// web`: a phone (360 × 640) in Deutsch and a desktop (1280 × 900) in English,
+// each with the README's player imported, in Debian's headless chromium.
+//   node tools/web/screenshots.mjs [build/web]
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+
+const build = process.argv[2] ?? 'build/web';
+const puppeteer = createRequire(resolve(build, 'tests/web/npm/package.json'))('puppeteer-core');
+const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', join(build, 'site')],
+  { stdio: ['ignore', 'pipe', 'ignore'] });
+const origin = await new Promise((resolve) => server.stdout.on('data', (data) => {
+  const port = /port (\d+)/.exec(String(data));
+  if (port) resolve(`http://127.0.0.1:${port[1]}`);
+}));
+const profile = mkdtempSync(join(tmpdir(), 'wagecourt-shots-'));
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync', '--hide-scrollbars'],
+});
+const LIST = 'Jump Shot: strong\nJump Range: respectable\nOutside Def.: proficient\nHandling: prominent\n'
+  + 'Driving: strong\nPassing: prolific\nInside Shot: awful\nInside Def.: awful\nRebounding: mediocre\n'
+  + 'Shot Blocking: pitiful\nStamina: strong\nFree Throw: average\nExperience: mediocre\n';
+try {
+  for (const [file, width, height, language] of [['docs/web-phone.png', 360, 640, 'Deutsch'],
+    ['docs/web-desktop.png', 1280, 900, 'English']]) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width, height });
+    await page.goto(`${origin}/`);
+    await page.waitForSelector('body.ready');
+    await page.select('#language', language);
+    await page.$eval('#paste', (box, list) => { box.value = list; }, LIST);
+    await page.click('#calculate');
+    await page.select('#language', language);
+    if (width > 600) await page.hover('#level-1');
+    await page.screenshot({ path: file, fullPage: width > 600 });
+    await context.close();
+  }
+} finally {
+  await browser.close();
+  server.kill();
+  rmSync(profile, { recursive: true, force: true });
+}

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "picturecache.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -273,11 +274,11 @@ void LevelLabel::paintEvent(QPaintEvent *event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
-Picture::Picture(QWidget *parent, const QString &resource, qreal devicePixelRatio)
+Picture::Picture(QWidget *parent, const QString &resource)
     : QLabel(parent), m_resource(resource)
 {
     setAttribute(Qt::WA_NoMousePropagation);
-    showAt(devicePixelRatio);
+    resize(QImageReader(resource).size()); // read from the header alone
 }
 
 void Picture::showAt(qreal devicePixelRatio)

@@ -96,10 +96,7 @@ void Caption::setLayoutFont(const QFont &font, qreal overstrike)
 
 qreal Caption::wrappedLineSpacing() const
 {
-    if (!wordWrap() || m_overstrike > 0 || (font().styleStrategy() & QFont::NoAntialias))
-        return 0; // the tuned bitmaps keep the spacing the window was laid out with
-    const qreal own = faceLineSpacing(font());
-    return own > QFontMetricsF(font()).lineSpacing() ? own : 0;
+    return wordWrap() && m_overstrike <= 0 ? ui::wrappedLineSpacing(font()) : 0;
 }
 
 qreal Caption::layOutLines(QTextLayout &layout, int width) const

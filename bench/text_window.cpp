@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     QLabel bold(QStringLiteral("Weekly salary"), &window);
     bold.setFont(QFont(QStringLiteral("Tahoma"), 8, QFont::Bold));
     bold.move(8, 32);
-    wagecourt::ui::quitAfterFirstFrame(&window);
+    wagecourt::app::quitAfterFirstFrame(&window);
     window.show();
     return app.exec();
 }

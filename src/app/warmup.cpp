@@ -21,7 +21,11 @@ using ui::resourcePicture;
 
 namespace {
 
-const QString kPictures[] = {QStringLiteral(":/pictures/screenshot.jpg"), QStringLiteral(":/pictures/playercard.jpg")};
+// The player card, seen in the first frame. Not the instruction picture: it is
+// seen only under Show Info, and in the language the window starts in, which
+// is not known here; decoding the English one for a start in another language
+// would cost its memory for nothing.
+const QString kPictures[] = {QStringLiteral(":/pictures/playercard.jpg")};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "picturecache.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -95,10 +96,7 @@ void Caption::setLayoutFont(const QFont &font, qreal overstrike)
 
 qreal Caption::wrappedLineSpacing() const
 {
-    if (!wordWrap() || m_overstrike > 0 || (font().styleStrategy() & QFont::NoAntialias))
-        return 0; // the tuned bitmaps keep the spacing the window was laid out with
-    const qreal own = faceLineSpacing(font());
-    return own > QFontMetricsF(font()).lineSpacing() ? own : 0;
+    return wordWrap() && m_overstrike <= 0 ? ui::wrappedLineSpacing(font()) : 0;
 }
 
 qreal Caption::layOutLines(QTextLayout &layout, int width) const
@@ -273,11 +271,11 @@ void LevelLabel::paintEvent(QPaintEvent *event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
-Picture::Picture(QWidget *parent, const QString &resource, qreal devicePixelRatio)
+Picture::Picture(QWidget *parent, const QString &resource)
     : QLabel(parent), m_resource(resource)
 {
     setAttribute(Qt::WA_NoMousePropagation);
-    showAt(devicePixelRatio);
+    resize(QImageReader(resource).size()); // read from the header alone
 }
 
 void Picture::showAt(qreal devicePixelRatio)

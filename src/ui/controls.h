@@ -121,12 +121,14 @@ private:
 
 // A JPEG shown at its natural size, behind the labels. From 150 % on it is
 // drawn from its version of twice the size, named "name@2x.jpg", so it stays sharp.
+// It takes its natural size at once but is decoded only by showAt(): a picture
+// first seen later, or in another language, costs no memory before then.
 class Picture : public QLabel
 {
     Q_OBJECT
 
 public:
-    Picture(QWidget *parent, const QString &resource, qreal devicePixelRatio);
+    Picture(QWidget *parent, const QString &resource);
 
     void showAt(qreal devicePixelRatio);
     // Another picture in the same place, such as the same scene in another language.

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QScreen>
@@ -187,6 +188,14 @@ qreal faceLineSpacing(const QFont &font)
         return 0;
     const int units = int16At(header, 4) - int16At(header, 6) + int16At(header, 8); // ascender - descender + gap
     return units * raw.pixelSize() / unitsPerEm;
+}
+
+qreal wrappedLineSpacing(const QFont &font)
+{
+    if (font.styleStrategy() & QFont::NoAntialias)
+        return 0;
+    const qreal own = faceLineSpacing(font);
+    return own > QFontMetricsF(font).lineSpacing() ? own : 0;
 }
 
 QFont defaultFont(const TextScale &scale)

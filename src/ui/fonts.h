@@ -59,6 +59,11 @@ qreal boldOverstrike(Face face, qreal points, bool bold, const TextScale &scale)
 // of text touch. 0 where the face gives no such header.
 qreal faceLineSpacing(const QFont &font);
 
+// The spacing of wrapped lines of text in this font: the face's own where it
+// is wider than the toolkit's, else 0. Always 0 for the hand-tuned bitmaps,
+// which keep the spacing the window was laid out with.
+qreal wrappedLineSpacing(const QFont &font);
+
 // The font of every control that the layout gives none, and of the message box.
 QFont defaultFont(const TextScale &scale);
 

@@ -142,6 +142,8 @@ void Form1::Form_Load()
     m_platform.setTopMost(this, ui.Check1->value() == 1);
     m_state.resetLevelsAndPosition();
     ui.Combo1->select(remembered.languageIndex); // runs the language switch before the next step
+    // Decoded once, in the language the window starts in.
+    ui.Image2->showResource(instructionPicture(m_translators.code()), m_scale.devicePixelRatio);
     m_state.fillLevelColors();
 }
 
@@ -175,7 +177,8 @@ void Form1::useLanguage(int languageIndex)
     const bool infoShown = ui.Command2->text() == windowtext::kHideInfo.translated();
     if (!m_translators.use(languageCode(languageIndex)))
         return; // English at start: nothing to load
-    ui.Image2->showResource(instructionPicture(m_translators.code()), m_scale.devicePixelRatio);
+    if (m_loaded) // at start, Form_Load() shows the picture
+        ui.Image2->showResource(instructionPicture(m_translators.code()), m_scale.devicePixelRatio);
     retranslate(infoShown, languages()[std::size_t(languageIndex)]);
 }
 

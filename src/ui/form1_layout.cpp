@@ -200,6 +200,9 @@ void Form1::createControls()
     ui.Label1->setWordWrap(true);
     ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextLimits();
+    // The card is seen at once; the instruction picture only once the
+    // language is known (see Form_Load()).
+    ui.Image1->showAt(m_scale.devicePixelRatio);
 
     // The info labels sit on the window's own colour; the card's labels paint only their text.
     for (Caption *info : {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6}) {
@@ -265,7 +268,7 @@ QWidget *Form1::newControl(const ControlRow &row)
         return ui.LevelText[row.index] = level;
     }
     case ControlKind::Picture:
-        return new Picture(this, caption, m_scale.devicePixelRatio);
+        return new Picture(this, caption);
     }
     return nullptr;
 }

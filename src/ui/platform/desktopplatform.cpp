@@ -1,13 +1,17 @@
+#include "fonts.h"
 #include "platform/platform.h"
 #include "platform/settingsfile.h"
 #include "platform/settopmost.h"
 
-#include <QClipboard>
 #include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -69,6 +73,14 @@ void DesktopPlatform::showMessage(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // The toolkit's spacing of the scalable Tahoma lets a descender meet the
+    // next line's capitals; the text keeps its words, at the face's own spacing.
+    const QFont font = QApplication::font("QMessageBox");
+    if (const qreal spacing = wrappedLineSpacing(font); spacing > 0) {
+        const qreal percent = 100 * spacing / std::ceil(QFontMetricsF(font).lineSpacing());
+        box.setTextFormat(Qt::RichText);
+        box.setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(percent, 0, 'f', 2).arg(text.toHtmlEscaped()));
+    }
     box.exec();
 }
 

@@ -40,8 +40,8 @@ StateAtoms &knownAtoms()
 }
 
 // Asks the window manager to add or remove _NET_WM_STATE_ABOVE, the way every
-// EWMH window manager expects a mapped window's state to change (the EWMH
-// specification, _NET_WM_STATE, at specifications.freedesktop.org/wm-spec).
+// EWMH window manager expects a mapped window's state to change (freedesktop.org's
+// Extended Window Manager Hints, _NET_WM_STATE).
 void sendAboveState(xcb_connection_t *connection, xcb_window_t window, bool on)
 {
     StateAtoms &atoms = knownAtoms();

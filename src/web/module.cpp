@@ -123,20 +123,6 @@ void useTranslation(const LanguageEntry &language)
         g_translator = std::move(translator);
 }
 
-// The thirteen lines as the level labels show them, then the salary line: the
-// whole player as the window's copy gives him.
-QString copiedPlayerText(const LanguageEntry &language, const SkillLevels &levels, const OtherSkillLevels &others)
-{
-    QString text = skillListText(language, levels);
-    const qsizetype salaryLine = text.lastIndexOf(u'\n', -2) + 1;
-    QString otherLines;
-    for (int k = kFirstOtherSkill; k <= kSkillCaptionCount; ++k) {
-        const int shown = others[k] == kUnknownLevel ? kLowestLevel : others[k];
-        otherLines += language.skillCaption(k) + u' ' + language.levelName(shown) + u'\n';
-    }
-    return text.insert(salaryLine, otherLines);
-}
-
 } // namespace
 
 extern "C" {
@@ -331,7 +317,7 @@ EMSCRIPTEN_KEEPALIVE const char *wc_view(const char *levelText, const char *lang
             {u"chart"_s, chart},
             {u"chart_title"_s, positionChartTitle()},
             {u"chart_text"_s, positionChartText(bars)},
-            {u"copy"_s, copiedPlayerText(*language, levels, others)},
+            {u"copy"_s, skillListText(*language, levels, others)},
     });
 }
 

@@ -86,9 +86,10 @@ bool parseLevels(const char *text, SkillLevels &levels, OtherSkillLevels &others
 
 QString colorText(ColorValue color)
 {
-    return u"#%1%2%3"_s.arg(colorRed(color), 2, 16, QChar(u'0'))
-            .arg(colorGreen(color), 2, 16, QChar(u'0'))
-            .arg(colorBlue(color), 2, 16, QChar(u'0'));
+    // The leading 1 keeps the zeros of a dark red; arg(int) with a field width
+    // would pull the locale database into the module.
+    const int rgb = 1 << 24 | colorRed(color) << 16 | colorGreen(color) << 8 | colorBlue(color);
+    return u'#' + QString::number(rgb, 16).mid(1);
 }
 
 // The window's translations, as tables made from its .ts files at build

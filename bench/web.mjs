@@ -17,8 +17,15 @@ const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
 
 const files = (folder) => readdirSync(folder).flatMap((name) =>
   statSync(join(folder, name)).isDirectory() ? files(join(folder, name)) : [join(folder, name)]);
+// The page is what a visit loads and the service worker keeps; the licence
+// texts are fetched only when someone opens them.
 let gzipped = 0;
-for (const file of files(site)) gzipped += gzipSync(readFileSync(file), { level: 9 }).length;
+let pageBytes = 0;
+for (const file of files(site)) {
+  const size = gzipSync(readFileSync(file), { level: 9 }).length;
+  gzipped += size;
+  if (!/^licences\/.*\.txt$/.test(file.slice(site.length + 1))) pageBytes += size;
+}
 
 const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
   { stdio: ['ignore', 'pipe', 'ignore'] });
@@ -58,7 +65,8 @@ try {
     }, LIST));
     await context.close();
   }
-  console.log(`site, gzipped:            ${(gzipped / 1024).toFixed(1)} KB (goal 250 KB)`);
+  console.log(`page, gzipped:            ${(pageBytes / 1024).toFixed(1)} KB (goal 250 KB)`);
+  console.log(`with the licence texts:   ${(gzipped / 1024).toFixed(1)} KB`);
   console.log(`page load to usable:      ${median(loads).toFixed(1)} ms (goal 1000 ms)`);
   console.log(`Calculate to result:      ${median(calculations).toFixed(2)} ms (goal 50 ms)`);
 } finally {

@@ -4,10 +4,11 @@
 #   WAGECOURT_QT_SOURCE (default ~/.cache/wagecourt/qt6-base-source)
 # by tools/qt-source.sh.
 #
-# wagecourt_qt_source(<notice-file> <archive> <build-script>) writes a short
-# notice naming the exact source package and version and the script that
-# configured the build, and adds a target qt_source_archive that packs the
-# .dsc and the files it lists into <archive>, to publish beside what ships.
+# wagecourt_qt_source(<notice-file> <archive> <build-script> [PATCHES <file>...])
+# writes a short notice naming the exact source package and version, the
+# script that configured the build and the changes it applied, and adds a
+# target qt_source_archive that packs the .dsc, the files it lists and the
+# changes into <archive>, to publish beside what ships.
 
 set(WAGECOURT_QT_SOURCE "$ENV{WAGECOURT_QT_SOURCE}" CACHE PATH "Debian's qt6-base source package files")
 if(NOT WAGECOURT_QT_SOURCE)
@@ -15,6 +16,7 @@ if(NOT WAGECOURT_QT_SOURCE)
 endif()
 
 function(wagecourt_qt_source notice archive build_script)
+    cmake_parse_arguments(PARSE_ARGV 3 arg "" "" PATCHES)
     file(GLOB dsc "${WAGECOURT_QT_SOURCE}/qt6-base_*.dsc")
     list(LENGTH dsc count)
     if(NOT count EQUAL 1)
@@ -45,21 +47,38 @@ function(wagecourt_qt_source notice archive build_script)
         list(APPEND relative "${name}")
     endforeach()
     get_filename_component(archive_name "${archive}" NAME)
+    set(changes "")
+    set(patch_names "")
+    set(patch_dir "")
+    foreach(patch IN LISTS arg_PATCHES)
+        get_filename_component(patch_dir "${patch}" DIRECTORY)
+        get_filename_component(name "${patch}" NAME)
+        list(APPEND patch_names "${name}")
+        string(APPEND changes "  ${name}\n")
+    endforeach()
+    if(changes)
+        set(changes "with these changes of ours applied to it (in the same archive):\n${changes}")
+    endif()
 
     file(WRITE "${notice}"
 "The Qt in this program (Qt ${Qt6Core_VERSION}) was built by the Wagecourt developers
 from Debian's source package qt6-base, version ${debian_version}:
-${names}
-configured and built by the script ${build_script} of Wagecourt's source.
+${names}${changes}configured and built by the script ${build_script} of Wagecourt's source.
 Qt is used under the GNU Lesser General Public License version 3 (LGPL-3).
 Its corresponding source is published beside this program as
 ${archive_name}, and Debian keeps the same package at
 https://snapshot.debian.org/package/qt6-base/${debian_version}/
 ")
+    set(pack_changes "")
+    if(patch_names)
+        list(PREPEND patch_names -C "${patch_dir}")
+        set(pack_changes COMMAND tar rf "${archive}" ${patch_names})
+    endif()
     add_custom_command(OUTPUT "${archive}"
         COMMAND ${CMAKE_COMMAND} -E tar cf "${archive}" -- ${relative}
+        ${pack_changes}
         WORKING_DIRECTORY "${WAGECOURT_QT_SOURCE}"
-        DEPENDS ${files}
+        DEPENDS ${files} ${arg_PATCHES}
         COMMENT "Packing Debian's qt6-base ${debian_version} source into ${archive_name}"
         VERBATIM)
     add_custom_target(qt_source_archive ALL DEPENDS "${archive}")

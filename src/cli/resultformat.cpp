@@ -1,4 +1,4 @@
-#include "resultformat.h"
+#include "cli/resultformat.h"
 
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"

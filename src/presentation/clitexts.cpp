@@ -132,14 +132,18 @@ QString usageErrorText(const QString &message)
     return withProgramName(message) + kRunHelp.translated() + u'\n';
 }
 
+// Numbers go in through QString::number throughout: the digits arg(int)
+// gives, without drawing the whole locale database in where QtCore is linked
+// statically (the web page).
 QString tooLongDetail(qsizetype characters, Reader reader)
 {
-    return kTooLong.forReader(reader).arg(characters).arg(kMaxPastedCharacters);
+    return kTooLong.forReader(reader).arg(QString::number(characters), QString::number(kMaxPastedCharacters));
 }
 
 QString cutOffDetail(Reader reader)
 {
-    return kFarTooLong.forReader(reader).arg(kMaxPastedCharacters).arg(kMaxPastedCharacters);
+    const QString limit = QString::number(kMaxPastedCharacters);
+    return kFarTooLong.forReader(reader).arg(limit, limit);
 }
 
 QString noLanguageDetail(Reader reader)
@@ -152,7 +156,8 @@ QString rejectionDetail(const SkillListImport &import, const LanguageEntry &lang
     if (import.outcome == ImportOutcome::CheckFailed) {
         QStringList reasons;
         if (import.colonCount < kFewestColons || import.colonCount > kMostColons)
-            reasons << kColonCount.forReader(reader).arg(import.colonCount).arg(kFewestColons).arg(kMostColons);
+            reasons << kColonCount.forReader(reader).arg(QString::number(import.colonCount),
+                                                         QString::number(kFewestColons), QString::number(kMostColons));
         if (!import.beginningMatches)
             reasons << kWrongBeginning.forReader(reader).arg(language.skillCaption(1).left(kComparedBeginning),
                                                              language.name,
@@ -161,7 +166,7 @@ QString rejectionDetail(const SkillListImport &import, const LanguageEntry &lang
     }
     const QString skill = language.skillCaption(import.failedSkill).chopped(1);
     const QString found = import.numberRead < 0 ? kNoLevelBehindColon.forReader(reader)
-                                                : kNumberNotALevel.forReader(reader).arg(import.numberRead);
+                                                : kNumberNotALevel.forReader(reader).arg(QString::number(import.numberRead));
     return kLevelUnreadable.forReader(reader).arg(skill, QString::number(import.failedSkill), found);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 
 namespace wagecourt {
@@ -9,6 +8,12 @@ namespace wagecourt {
 // translation; programs (the CLI's JSON and CSV) always get the English
 // source, so that what they parse never changes with the user's language.
 enum class Reader { Person, Machine };
+
+// The text in the language of the installed translation, English when none
+// is. The desktop programs ask the translators installed on the application;
+// the web page, which has no application object, a table of its own made
+// from the same translations.
+QString translateText(const char *context, const char *english);
 
 // A fixed text of the program, marked for the translation tools where it is
 // defined: write each one as {"Context", QT_TRANSLATE_NOOP("Context", "...")}
@@ -20,7 +25,7 @@ struct Text
     const char *english;
 
     // English until a translation is installed.
-    QString translated() const { return QCoreApplication::translate(context, english); }
+    QString translated() const { return translateText(context, english); }
     QString forReader(Reader reader) const
     {
         return reader == Reader::Person ? translated() : QString::fromUtf8(english);

@@ -20,18 +20,15 @@
 #include "presentation/windowtexts.h"
 #include "web/webtexts.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
-#include <QTranslator>
 
 #include <emscripten/emscripten.h>
 
 #include <array>
-#include <memory>
+#include <span>
 
 using namespace wagecourt;
 using namespace Qt::StringLiterals;
@@ -89,41 +86,47 @@ bool parseLevels(const char *text, SkillLevels &levels, OtherSkillLevels &others
 
 QString colorText(ColorValue color)
 {
-    return u"#%1%2%3"_s.arg(colorRed(color), 2, 16, QChar(u'0'))
-            .arg(colorGreen(color), 2, 16, QChar(u'0'))
-            .arg(colorBlue(color), 2, 16, QChar(u'0'));
+    // The leading 1 keeps the zeros of a dark red; arg(int) with a field width
+    // would pull the locale database into the module.
+    const int rgb = 1 << 24 | colorRed(color) << 16 | colorGreen(color) << 8 | colorBlue(color);
+    return u'#' + QString::number(rgb, 16).mid(1);
 }
 
-// The translator of the language the page shows; none for English, the source.
-std::unique_ptr<QTranslator> g_translator;
-
-void ensureApplication()
+// The window's translations, as tables made from its .ts files at build
+// time (texttable.py); the language the page shows, none for English.
+struct PageText
 {
-    // Translations are installed on the application object.
-    static int argc = 1;
-    static char name[] = "wagecourt";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
-}
+    const char *context;
+    const char *english;
+    const char *translated;
+};
+struct PageLanguage
+{
+    const char *code;
+    std::span<const PageText> texts;
+};
+#include "translationtable.inc"
 
-// The window's translations, built into the module as resources once they
-// exist; until then, and for English, the source texts.
+std::span<const PageText> g_texts;
+
 void useTranslation(const LanguageEntry &language)
 {
-    ensureApplication();
-    if (g_translator) {
-        QCoreApplication::removeTranslator(g_translator.get());
-        g_translator.reset();
-    }
-    const QString file = u":/i18n/wagecourt_%1.qm"_s.arg(languageCode(language));
-    if (!QFile::exists(file))
-        return;
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(file) && QCoreApplication::installTranslator(translator.get()))
-        g_translator = std::move(translator);
+    g_texts = {};
+    const QByteArray code = languageCode(language).toUtf8();
+    for (const PageLanguage &table : kPageLanguages)
+        if (code == table.code)
+            g_texts = table.texts;
 }
 
 } // namespace
+
+QString wagecourt::translateText(const char *context, const char *english)
+{
+    for (const PageText &text : g_texts)
+        if (qstrcmp(text.english, english) == 0 && qstrcmp(text.context, context) == 0)
+            return QString::fromUtf8(text.translated);
+    return QString::fromUtf8(english);
+}
 
 extern "C" {
 

@@ -85,6 +85,7 @@ try {
 
   await choose('Deutsch');
   assert.notEqual(await text('calculate'), 'Calculate Salary');
+  assert.equal(await text('copy'), 'Ergebnis kopieren', 'the page\'s own words follow the language');
   const german = await copied(); // the whole copy reads back
   await choose('Français');
   await paste(german);

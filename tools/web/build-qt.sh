@@ -25,7 +25,7 @@ if [[ -z "$host_version" ]]; then
     echo "build-qt.sh: qt6-base-dev-tools is not installed (WAGECOURT_WEB=1 tools/deps.sh)" >&2
     exit 1
 fi
-for tool in emcc node cmake ninja dpkg-source; do
+for tool in emcc node cmake ninja dpkg-source patch; do
     command -v "$tool" >/dev/null || { echo "build-qt.sh: $tool is missing (WAGECOURT_WEB=1 tools/deps.sh)" >&2; exit 1; }
 done
 [[ -f "$emscripten_toolchain" ]] || { echo "build-qt.sh: $emscripten_toolchain is missing (emscripten)" >&2; exit 1; }
@@ -46,9 +46,20 @@ features=(
     -DFEATURE_itemmodel=OFF -DFEATURE_easingcurve=OFF -DFEATURE_animation=OFF -DFEATURE_gestures=OFF
     -DFEATURE_jalalicalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_timezone=OFF
     -DFEATURE_commandlineparser=OFF
+    -DFEATURE_temporaryfile=OFF -DFEATURE_filesystemiterator=OFF -DFEATURE_hijricalendar=OFF
+    -DFEATURE_cborstreamwriter=OFF -DFEATURE_sha3_fast=OFF
 )
+# Qt's own messages: none below critical, and those few go to standard error
+# as they are (qt-messages.patch), without the logging rules and the message
+# pattern, whose reading of files and settings would bring most of QtCore into
+# the page. The system locale is the C one: the page formats its numbers itself.
+defines="-DQT_NO_DEBUG_OUTPUT -DQT_NO_INFO_OUTPUT -DQT_NO_WARNING_OUTPUT -DQT_MESSAGES_TO_STDERR_ONLY -DQT_NO_SYSTEMLOCALE"
+patches=("$here/qt-messages.patch")
+# Built for size: the page is downloaded, and its core is not where QtCore's speed counts.
+build_type=MinSizeRel
 # What the build depends on; a cache built from another recipe is built again.
-recipe=$(printf '%s\n' "qtbase $host_version" "emscripten $emcc_version" "${features[@]}" | sha256sum | cut -d' ' -f1)
+recipe=$(printf '%s\n' "qtbase $host_version" "emscripten $emcc_version" "${features[@]}" "$defines" "$build_type" \
+         | cat - "${patches[@]}" | sha256sum | cut -d' ' -f1)
 stamp="$prefix/wagecourt-qt.stamp"
 if [[ -f "$stamp" && "$(cat "$stamp")" == "$recipe" && -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
     echo "Qt $host_version for WebAssembly is ready in $prefix"
@@ -68,7 +79,12 @@ echo "Building Qt $host_version for WebAssembly in $work, installing into $prefi
 "$here/../qt-source.sh" "$source_files"
 dsc=$(ls "$source_files"/qt6-base_*.dsc | head -n1)
 src="$work/qt6-base"
-[[ -d "$src" ]] || dpkg-source --no-check -x "$dsc" "$src" >&2
+if [[ ! -d "$src" ]]; then
+    dpkg-source --no-check -x "$dsc" "$src" >&2
+    for patch in "${patches[@]}"; do
+        patch -d "$src" -p1 --forward < "$patch" >&2
+    done
+fi
 src_version=$(sed -n 's/^set(QT_REPO_MODULE_VERSION "\([0-9.]*\)").*/\1/p' "$src/.cmake.conf")
 if [[ "$src_version" != "$host_version" ]]; then
     echo "build-qt.sh: the source is qtbase $src_version but the host tools are $host_version" >&2
@@ -97,10 +113,11 @@ host_cmake_dir=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Q
 cmake -S "$src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" \
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
-    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_BUILD_TYPE="$build_type" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
     -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DCMAKE_CXX_FLAGS="$defines" \
     "${features[@]}"
 cmake --build "$work/build" --parallel "$jobs"
 cmake --install "$work/build"
@@ -108,5 +125,6 @@ cmake --install "$work/build"
 # that ships with what links it.
 cp "$dsc" "$prefix/"
 cp "$0" "$prefix/build-qt.sh"
+cp "${patches[@]}" "$prefix/"
 echo "$recipe" > "$stamp"
 echo "Qt $host_version for WebAssembly is ready in $prefix"

@@ -356,6 +356,67 @@ wie andere Kommandozeilenprogramme auch.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>Die kopierte Fähigkeitenliste deines Spielers</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Spielsprache</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>%1 erhöhen</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>%1 senken</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Fähigkeit</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>Was ein Trainingsschritt bringt</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Klicke oder tippe auf eine Stufe, um sie zu erhöhen; ein Rechtsklick oder ihr − senkt sie (die Tasten + und − gehen auch)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Funktioniert offline; lädt nur die eigenen Dateien, setzt keine Cookies und zählt niemanden.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

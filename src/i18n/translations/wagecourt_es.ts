@@ -356,6 +356,67 @@ que a otras herramientas de línea de órdenes.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>La lista de habilidades copiada de tu jugador</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Idioma del juego</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>Bajar %1</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Habilidad</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>Lo que paga un paso de entrenamiento</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Haz clic o toca un nivel para subirlo; haz clic derecho o pulsa su − para bajarlo (las teclas + y − también sirven)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Funciona sin conexión; solo descarga sus propios archivos, no usa cookies y no cuenta a nadie.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

@@ -357,6 +357,67 @@ les autres outils en ligne de commande.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>La liste de compétences copiée de votre joueur</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Langue du jeu</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>Augmenter %1</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>Baisser %1</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Compétence</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>Ce que rapporte une étape d’entraînement</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; clic droit ou son − pour le baisser (les touches + et − marchent aussi)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne compte personne.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

@@ -356,6 +356,67 @@ accade agli altri strumenti da riga di comando.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>La lista di abilità copiata del tuo giocatore</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Lingua del gioco</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>Aumenta %1</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>Diminuisci %1</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copia risultato</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Abilità</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>Quanto rende un passo di allenamento</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Fai clic o tocca un livello per aumentarlo; fai clic destro o premi il suo − per diminuirlo (funzionano anche i tasti + e −)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenze</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Funziona offline; scarica solo i propri file, non usa cookie e non conta nessuno.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

@@ -357,6 +357,67 @@ inne narzędzia wiersza poleceń.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>Skopiowana lista umiejętności twojego zawodnika</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Język gry</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>Podnieś: %1</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>Obniż: %1</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Kopiuj wynik</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Skopiowano</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Umiejętność</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>Ile daje jeden krok treningu</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Kliknij lub dotknij poziomu, aby go podnieść; kliknij prawym przyciskiem lub naciśnij jego −, aby go obniżyć (działają też klawisze + i −)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencje</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Działa offline; pobiera tylko własne pliki, nie ustawia ciasteczek i nikogo nie liczy.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

@@ -356,6 +356,67 @@ acontece a outras ferramentas da linha de comandos.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>A lista de habilidades copiada do seu jogador</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Idioma do jogo</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>Descer %1</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Habilidade</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>O que rende um passo de treino</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Clique ou toque num nível para o subir; clique com o botão direito ou prima o seu − para o descer (as teclas + e − também funcionam)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenças</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Funciona offline; só obtém os seus próprios ficheiros, não usa cookies e não conta ninguém.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

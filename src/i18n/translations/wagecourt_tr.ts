@@ -354,6 +354,67 @@ olduğu gibi SIGPIPE ile sonlandırır.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Your player&apos;s copied skill list</source>
+        <translation>Oyuncunuzun kopyalanan beceri listesi</translation>
+    </message>
+    <message>
+        <source>Game language</source>
+        <translation>Oyun dili</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <extracomment>Buttons beside a level on touch screens; %1 is the skill&apos;s name.</extracomment>
+        <translation>%1 seviyesini yükselt</translation>
+    </message>
+    <message>
+        <source>Lower %1</source>
+        <translation>%1 seviyesini düşür</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Sonucu kopyala</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopyalandı</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <extracomment>The heads of the training table: the skill, its level, one level up, one level down.</extracomment>
+        <translation>Beceri</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Seviye</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>What one training step pays</source>
+        <translation>Bir antrenman adımının getirisi</translation>
+    </message>
+    <message>
+        <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
+        <translation>4. Bir seviyeyi yükseltmek için tıklayın veya dokunun; düşürmek için sağ tıklayın ya da yanındaki −&apos;ye basın (+ ve − tuşları da çalışır)</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lisanslar</translation>
+    </message>
+    <message>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
+        <translation>Çevrimdışı çalışır; yalnızca kendi dosyalarını yükler, çerez bırakmaz ve kimseyi saymaz.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Wagecourt v1.0 - by Tarvel (58203)</source>

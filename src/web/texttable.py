@@ -1,0 +1,54 @@
+#!/usr/bin/env python3
+"""Writes the page's translation tables from the window's .ts files.
+
+    texttable.py OUTPUT.inc wagecourt_de.ts wagecourt_fr.ts ...
+
+The page has no application object to install a translator on, so its module
+looks its words up in these tables instead: for each language, every finished
+translation as (context, English, translation), in UTF-8. Unfinished,
+obsolete and vanished entries are left out, so those texts stay English, as
+they would in the window.
+"""
+import sys
+import xml.etree.ElementTree as ElementTree
+
+
+def literal(text):
+    escaped = text.replace('\\', '\\\\').replace('"', '\\"').replace('\n', '\\n').replace('\t', '\\t')
+    return '"' + escaped + '"'
+
+
+def entries(ts_file):
+    root = ElementTree.parse(ts_file).getroot()
+    code = root.get('language').split('_')[0]
+    rows = []
+    for context in root.iter('context'):
+        name = context.findtext('name')
+        for message in context.iter('message'):
+            translation = message.find('translation')
+            if translation is None or translation.get('type') in ('unfinished', 'obsolete', 'vanished'):
+                continue
+            if not translation.text:
+                continue
+            rows.append((name, message.findtext('source'), translation.text))
+    return code, sorted(rows)
+
+
+def main(output, ts_files):
+    lines = ['// Made by texttable.py from the .ts files; do not edit.', '']
+    languages = []
+    for ts_file in ts_files:
+        code, rows = entries(ts_file)
+        languages.append(code)
+        lines.append(f'inline constexpr PageText kPageTexts_{code}[] = {{')
+        lines += [f'    {{{literal(c)}, {literal(s)}, {literal(t)}}},' for c, s, t in rows]
+        lines += ['};', '']
+    lines.append('inline constexpr PageLanguage kPageLanguages[] = {')
+    lines += [f'    {{"{code}", kPageTexts_{code}}},' for code in languages]
+    lines += ['};', '']
+    with open(output, 'w', encoding='utf-8') as out:
+        out.write('\n'.join(lines))
+
+
+if __name__ == '__main__':
+    main(sys.argv[1], sys.argv[2:])

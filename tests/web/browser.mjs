@@ -102,8 +102,13 @@ try {
   await page.reload();
   await page.waitForSelector('body.ready');
   assert.equal(await text('language'), 'Deutsch', 'the choice is remembered');
-  const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-  assert.ok(widths[0] <= widths[1], `no sideways scrolling at 360 pixels: ${widths}`);
+  await paste(german);
+  await page.click('#calculate');
+  for (const name of ['Português', 'Polski', 'Deutsch']) { // the longest skill and level names
+    await choose(name);
+    const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
+    assert.ok(widths[0] <= widths[1], `no sideways scrolling at 360 pixels in ${name}: ${widths}`);
+  }
   assert.equal(await page.$eval('#training', (table) => getComputedStyle(table).display), 'table');
 
   assert.deepEqual(outside, [], 'no request leaves the page\'s origin');

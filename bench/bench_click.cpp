@@ -5,7 +5,7 @@
 // list, through every language and back to English, with the translations
 // swapped and the widgets told of it.
 #include "form1.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "fonts.h"
 #include "platform/platform.h"
 

@@ -6,7 +6,7 @@
 #include "batch.h"
 #include "engine/advice.h"
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 
 #include <QBuffer>

@@ -10,7 +10,7 @@
 //  - where the text holds none of the letters that only the Turkish I's and
 //    the ss for ß can match, it equals plain case-insensitive replacement.
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 #include "onelevelatatime.h"
 

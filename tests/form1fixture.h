@@ -5,7 +5,7 @@
 #include "engine/salary.h"
 #include "fonts.h"
 #include "form1.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
 #include "presentation/advicetext.h"

@@ -1,4 +1,4 @@
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,11 +1,11 @@
 #include "batch.h"
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 #include "presentation/resulttext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
-#include "resultformat.h"
+#include "format/resultformat.h"
 
 #include <QBuffer>
 #include <QFile>

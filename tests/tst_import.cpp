@@ -1,4 +1,4 @@
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
 #include "presentation/resulttext.h"

@@ -2,7 +2,7 @@
 
 #include "engine/salary.h"
 #include "presentation/clitexts.h"
-#include "resultformat.h"
+#include "format/resultformat.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

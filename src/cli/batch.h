@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <QIODevice>
 

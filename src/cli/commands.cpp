@@ -7,7 +7,7 @@
 #include "presentation/clitexts.h"
 #include "presentation/windowtexts.h"
 #include "presentation/resulttext.h"
-#include "resultformat.h"
+#include "format/resultformat.h"
 #include "version.h"
 
 #include <QCommandLineParser>

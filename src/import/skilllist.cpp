@@ -1,7 +1,7 @@
 #include "import/skilllist.h"
 
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <QChar>
 

@@ -1,6 +1,6 @@
 #include "presentation/clitexts.h"
 
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 #include "presentation/advicetext.h"
 

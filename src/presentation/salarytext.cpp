@@ -1,6 +1,6 @@
 #include "presentation/salarytext.h"
 
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "presentation/text.h"
 
 namespace wagecourt {

@@ -1,6 +1,6 @@
 #include "presentation/windowtexts.h"
 
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
 
 namespace wagecourt::windowtext {

@@ -1,7 +1,7 @@
 #include "form1.h"
 
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
 #include "presentation/resulttext.h"

@@ -2,7 +2,7 @@
 // colour and first text, in the order the controls are created.
 #include "fonts.h"
 #include "form1.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
 #include "presentation/windowtexts.h"
 

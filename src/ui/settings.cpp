@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "platform/platform.h"
 
 #include <QGuiApplication>

@@ -8,10 +8,10 @@
 //
 // A returned text stays valid until the next call.
 
-#include "cli/resultformat.h"
+#include "format/resultformat.h"
 #include "engine/advice.h"
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "import/skilllist.h"
 #include "presentation/advicetext.h"
 #include "presentation/clitexts.h"

@@ -32,7 +32,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <algorithm>
 #include <array>

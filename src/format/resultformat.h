@@ -2,7 +2,7 @@
 
 #include "engine/advice.h"
 #include "engine/salary.h"
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

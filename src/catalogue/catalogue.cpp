@@ -1,4 +1,4 @@
-#include "i18n/catalogue.h"
+#include "catalogue/catalogue.h"
 
 namespace wagecourt {
 

@@ -1,4 +1,4 @@
-#include "cli/resultformat.h"
+#include "format/resultformat.h"
 
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"

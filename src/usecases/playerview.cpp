@@ -40,8 +40,18 @@ const LevelColors &levelColors()
     return colors;
 }
 
+const LanguageEntry *languageNamed(QStringView nameOrCode)
+{
+    for (const LanguageEntry &entry : languages())
+        if (entry.name == nameOrCode || languageCode(entry) == nameOrCode)
+            return &entry;
+    return nullptr;
+}
+
 const LanguageEntry *languageByName(QStringView nameOrCode)
 {
+    // Normalising drags Unicode's decomposition tables into the web module,
+    // which only ever passes names as listed.
     const QString wanted = looseName(nameOrCode.trimmed());
     for (const LanguageEntry &entry : languages())
         if (looseName(entry.name) == wanted || languageCode(entry) == wanted)

@@ -117,7 +117,7 @@ const char *wc_languages()
 const char *wc_import(const char *text, const char *language)
 {
     const bool any = qstrcmp(language, "auto") == 0;
-    const LanguageEntry *only = any ? nullptr : usecase::languageByName(QString::fromUtf8(language));
+    const LanguageEntry *only = any ? nullptr : usecase::languageNamed(QString::fromUtf8(language));
     if (!any && !only)
         return answer(QByteArray());
     const usecase::ReadOutcome read = usecase::readPastedBytes(
@@ -134,7 +134,7 @@ const char *wc_calc(const char *levelText, const char *language)
 {
     SkillLevels levels;
     OtherSkillLevels others;
-    const LanguageEntry *entry = usecase::languageByName(QString::fromUtf8(language));
+    const LanguageEntry *entry = usecase::languageNamed(QString::fromUtf8(language));
     if (!entry || !parseLevels(levelText, levels, others))
         return answer(QByteArray());
     return answer(cli::resultObject(*entry, levels, *computeSalary(levels)));
@@ -145,7 +145,7 @@ const char *wc_advise(const char *levelText, const char *language)
 {
     SkillLevels levels;
     OtherSkillLevels others;
-    const LanguageEntry *entry = usecase::languageByName(QString::fromUtf8(language));
+    const LanguageEntry *entry = usecase::languageNamed(QString::fromUtf8(language));
     if (!entry || !parseLevels(levelText, levels, others))
         return answer(QByteArray());
     return answer(cli::adviceObject(*entry, *adviseTraining(levels)));
@@ -158,7 +158,7 @@ const char *wc_advise(const char *levelText, const char *language)
 // language's words.
 const char *wc_read(const char *text, const char *chosenLanguage)
 {
-    const LanguageEntry *chosen = usecase::languageByName(QString::fromUtf8(chosenLanguage));
+    const LanguageEntry *chosen = usecase::languageNamed(QString::fromUtf8(chosenLanguage));
     const usecase::ReadOutcome read
             = usecase::readPastedBytes(QByteArrayView(text), chosen, LanguageSearch::AnyLanguage);
     if (!read.accepted())
@@ -184,7 +184,7 @@ const char *wc_view(const char *levelText, const char *languageName)
 {
     SkillLevels levels;
     OtherSkillLevels others;
-    const LanguageEntry *language = usecase::languageByName(QString::fromUtf8(languageName));
+    const LanguageEntry *language = usecase::languageNamed(QString::fromUtf8(languageName));
     if (!language || !parseLevels(levelText, levels, others))
         return answer(QByteArray());
     const usecase::PlayerView view = *usecase::viewPlayer(*language, levels, others);
@@ -213,7 +213,7 @@ const char *wc_view(const char *levelText, const char *languageName)
 // The catalogue of one language: captions, level names and their colours, positions.
 const char *wc_catalogue(const char *languageName)
 {
-    const LanguageEntry *language = usecase::languageByName(QString::fromUtf8(languageName));
+    const LanguageEntry *language = usecase::languageNamed(QString::fromUtf8(languageName));
     if (!language)
         return answer(QByteArray());
     QJsonArray captions, levelNames, colors, positions;

@@ -64,7 +64,7 @@ extern "C" {
 // shows in it, and the catalogue's words for its buttons and captions.
 const char *wc_texts(const char *languageName)
 {
-    const LanguageEntry *language = usecase::languageByName(QString::fromUtf8(languageName));
+    const LanguageEntry *language = usecase::languageNamed(QString::fromUtf8(languageName));
     if (!language)
         return answer(QByteArray());
     useTranslation(*language);

@@ -796,6 +796,26 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
+    // An icon a phone may cut to a circle or a rounded square: the picture
+    // drawn smaller, inside the circle of four fifths of the side that every
+    // such shape keeps, on a white square that fills the whole.
+    if (args.size() == 5 && args.at(1) == QLatin1String("--maskable")) {
+        const int size = args.at(4).toInt();
+        const int inner = size * 5 / 8;
+        QImageReader reader(args.at(2));
+        reader.setScaledSize(QSize(inner, inner));
+        const QImage picture = reader.read();
+        QImage icon(size, size, QImage::Format_ARGB32);
+        icon.fill(Qt::white);
+        QPainter painter(&icon);
+        painter.drawImage((size - inner) / 2, (size - inner) / 2, picture);
+        painter.end();
+        if (picture.isNull() || size <= 0 || !icon.save(args.at(3), "PNG")) {
+            std::fprintf(stderr, "drawpictures: could not draw %s at %d px\n", qPrintable(args.at(3)), size);
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: drawpictures <output folder>\n");
         return 2;

@@ -426,7 +426,6 @@ function listen() {
 
 async function start() {
   applyScheme(localStorage.getItem(STORED_SCHEME));
-  if (!EXTENSION && 'serviceWorker' in navigator) watchForNewVersion().catch(() => {});
   try {
     module = await createWagecourt();
   } catch {
@@ -442,6 +441,8 @@ async function start() {
   $('share').hidden = !navigator.share;
   document.body.classList.add('ready');
   performance.mark('usable'); // for bench/web.mjs
+  // After the first result: the worker's download of the whole site would slow the page's own.
+  if (!EXTENSION && 'serviceWorker' in navigator) watchForNewVersion().catch(() => {});
   if (EXTENSION) {
     chrome.storage.onChanged.addListener((changes, area) => {
       if (area === 'session' && typeof (changes.selection || {}).newValue === 'string') takeSelection();

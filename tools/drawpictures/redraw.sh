@@ -14,17 +14,17 @@ QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.
 for size in 48 128 256; do
     mkdir -p data/icons/$size
     QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.wagecourt.Wagecourt.svg \
-        data/icons/$size/io.github.wagecourt.Wagecourt.png $size
+        --size "$size" data/icons/$size/io.github.wagecourt.Wagecourt.png
 done
 for size in 192 512; do
     QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.wagecourt.Wagecourt.svg \
-        src/web/site/icons/wagecourt-$size.png $size
+        --size "$size" src/web/site/icons/wagecourt-$size.png
 done
-QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --maskable data/io.github.wagecourt.Wagecourt.svg \
-    src/web/site/icons/wagecourt-maskable-512.png 512
+QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.wagecourt.Wagecourt.svg \
+    --size 512 --maskable src/web/site/icons/wagecourt-maskable-512.png
 for size in 16 32; do
     QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.wagecourt.Wagecourt.svg \
-        src/web/extension/icons/wagecourt-$size.png $size
+        --size "$size" src/web/extension/icons/wagecourt-$size.png
 done
 # The page downloads these: as small as their colours allow.
 for icon in src/web/site/icons/wagecourt-*.png src/web/extension/icons/wagecourt-*.png; do

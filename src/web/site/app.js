@@ -56,7 +56,7 @@ function setText(id, text) {
   $(id).textContent = text;
 }
 
-function chooseLanguage(name, remember) {
+function chooseLanguage(name, remember, draw = true) {
   language = name;
   texts = call('wc_texts', name);
   if (remember) {
@@ -96,7 +96,7 @@ function chooseLanguage(name, remember) {
   setText('privacy', texts.privacy);
   $('error').hidden = true;
   setText('status', '');
-  render();
+  if (draw) render();
 }
 
 function levelElement(skill, index) {
@@ -344,20 +344,26 @@ function showLoadFailure() {
 }
 
 // A text shared to the installed page (its share target) or linked as
-// ?text=...: calculated at once. Some apps put the list in the title, or a
-// title before it in the text; the query leaves the address, so a reload or
-// a bookmark does not bring the text back.
-function takeSharedText() {
+// ?text=...; the query leaves the address, so a reload or a bookmark does not
+// bring the text back.
+function sharedText() {
   const query = new URLSearchParams(location.search);
-  const text = query.get('text') || '';
-  const title = query.get('title') || '';
-  if (!text && !title) return;
+  const shared = { text: query.get('text') || '', title: query.get('title') || '' };
+  if (!shared.text && !shared.title) return null;
   history.replaceState(null, '', location.pathname + location.hash);
+  return shared;
+}
+
+// Calculated at once. Some apps put the list in the title, or a title before
+// it in the text. The page was not drawn yet, to be drawn only once.
+function calculateShared({ text, title }) {
   $('paste').value = text || title;
-  if (!calculate() && text && title) {
+  let accepted = calculate();
+  if (!accepted && text && title) {
     $('paste').value = `${title}\n${text}`;
-    calculate();
+    accepted = calculate();
   }
+  if (!accepted) render();
   performance.mark('shared'); // for bench/web.mjs
 }
 
@@ -435,8 +441,9 @@ async function start() {
   languages = call('wc_languages');
   $('language').replaceChildren(...languages.map((entry) => new Option(entry.name, entry.name)));
   listen();
-  chooseLanguage(firstLanguage(), false);
-  takeSharedText();
+  const shared = sharedText();
+  chooseLanguage(firstLanguage(), false, !shared);
+  if (shared) calculateShared(shared);
   for (const id of ['language', 'calculate', 'copy']) $(id).disabled = false;
   $('share').hidden = !navigator.share;
   document.body.classList.add('ready');

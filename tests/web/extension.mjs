@@ -12,9 +12,8 @@ import { ENGLISH, launch, serve, watch } from './harness.mjs';
 
 const [extension, chromium, npmDir] = process.argv.slice(2).map((path) => resolve(path));
 const manifest = JSON.parse(readFileSync(join(extension, 'manifest.json'), 'utf8'));
-assert.deepEqual(manifest.permissions, ['contextMenus', 'activeTab', 'scripting', 'storage']);
-assert.deepEqual([manifest.host_permissions, manifest.content_scripts, manifest.optional_permissions], [undefined, undefined, undefined]);
-assert.match(manifest.content_security_policy.extension_pages, /'wasm-unsafe-eval'/);
+assert.deepEqual([manifest.permissions, manifest.host_permissions, manifest.content_scripts, manifest.optional_permissions],
+  [['contextMenus', 'activeTab', 'scripting', 'storage'], undefined, undefined, undefined]);
 
 const folder = mkdtempSync(join(tmpdir(), 'wagecourt-player-'));
 writeFileSync(join(folder, 'index.html'), '<!doctype html><title>Player</title><h1>A player</h1><div id="skills">'
@@ -48,9 +47,8 @@ try {
   }, flattened);
   const fromMenu = await popup();
   await fromMenu.waitForFunction(() => document.getElementById('salary').textContent === '16 736');
-  assert.equal(await fromMenu.$eval('#position', (element) => element.textContent), 'Point Guard');
-  assert.equal((await fromMenu.$eval('#paste', (box) => box.value)).split('\n').length >= 10, true,
-    'the selection keeps its line breaks');
+  assert.deepEqual(await fromMenu.evaluate(() => [document.getElementById('position').textContent,
+    document.getElementById('paste').value.split('\n').length > 9]), ['Point Guard', true], 'read with its line breaks');
   assert.equal(await worker.evaluate(() => chrome.i18n.getMessage('menuTitle')), 'Weekly salary in Wagecourt');
   console.log('the extension shows the salary of a selected list');
 } finally {

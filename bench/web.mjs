@@ -85,7 +85,10 @@ try {
   console.log(`with the licence texts:   ${(gzipped / 1024).toFixed(1)} KB`);
   console.log(`extension, gzipped:       ${(extensionBytes / 1024).toFixed(1)} KB (goal 250 KB)`);
   console.log(`page load to usable:      ${median(loads).toFixed(1)} ms (goal 1000 ms)`);
-  console.log(`shared text to result:    ${median(shared).toFixed(1)} ms (goal 300 ms)`);
+  // The page's own load, measured in the same run, as the baseline: on a busy
+  // machine both grow, and what the shared text adds stays apparent.
+  console.log(`shared text to result:    ${median(shared).toFixed(1)} ms (goal 300 ms; `
+    + `${(median(shared) / median(loads)).toFixed(2)} times the load to usable)`);
   console.log(`Calculate to result:      ${median(calculations).toFixed(2)} ms (goal 50 ms)`);
 } finally {
   await browser.close();

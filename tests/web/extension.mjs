@@ -30,6 +30,8 @@ try {
   const page = watch(await browser.newPage());
   await page.goto(`${server.origin}/`);
   await page.evaluate(() => getSelection().selectAllChildren(document.getElementById('skills')));
+  // Its background worker runs once the browser has installed it.
+  const background = await browser.waitForTarget((t) => t.type() === 'service_worker' && t.url().endsWith('/background.js'));
   const installed = [...(await browser.extensions()).values()].find((entry) => entry.name === 'Wagecourt');
 
   await page.triggerExtensionAction(installed);
@@ -37,8 +39,7 @@ try {
   assert.equal(await fromButton.$eval('#paste', (box) => box.value), '', 'the toolbar button opens the paste box');
   await fromButton.close();
 
-  const worker = await (await browser.waitForTarget((t) => t.type() === 'service_worker'
-    && t.url().startsWith(`chrome-extension://${installed.id}/`))).worker();
+  const worker = await background.worker();
   await page.bringToFront();
   const flattened = await page.evaluate(() => getSelection().toString().replace(/\s+/g, ' '));
   await worker.evaluate(async (selectionText) => {

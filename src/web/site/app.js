@@ -262,7 +262,6 @@ async function share() {
   }
 }
 
-
 // The game's level colours are drawn for the window's light card. On the page
 // each keeps its hue and saturation and takes as little change of lightness,
 // away from its card's, as it needs to stand WANTED_CONTRAST to 1 against it,

@@ -42,7 +42,7 @@ try {
     await page.click('#calculate');
     await page.select('#language', language);
     if (width > 600) await page.hover('#level-1');
-    await page.screenshot({ path: file, fullPage: whole, ...(file.endsWith('.webp') ? { quality: 60 } : {}) });
+    await page.screenshot({ path: file, fullPage: whole, ...(file.endsWith('.webp') ? { quality: 30 } : {}) });
     await context.close();
   }
 } finally {

@@ -31,7 +31,7 @@ QString stepText(const std::optional<TrainingStep> &step, QStringView sign, cons
     const QString line = sign.toString() + u"1: "_s;
     if (!step)
         return line + missing.translated();
-    const QString withSalary = line + salaryWithChangeText(step->salary, step->change);
+    const QString withSalary = line + salaryWithChangeText(step->salary, step->change, DigitSpace::NoBreak);
     if (step->position == position)
         return withSalary;
     return kStepAtPosition.translated().arg(withSalary, positionNames[step->position]);
@@ -88,7 +88,7 @@ QString positionChartText(const QList<PositionBar> &bars)
     const QString bestLine = kChartBestLine.translated();
     QString text = positionChartTitle();
     for (const PositionBar &bar : bars)
-        text += u'\n' + (bar.best ? bestLine : line).arg(bar.name, salaryImportText(bar.salary));
+        text += u'\n' + (bar.best ? bestLine : line).arg(bar.name, salaryImportText(bar.salary, DigitSpace::NoBreak));
     return text;
 }
 

@@ -93,12 +93,14 @@ QString colorText(ColorValue color)
 }
 
 // The window's translations, as tables made from its .ts files at build
-// time (texttable.py); the language the page shows, none for English.
+// time (texttable.py); the language the page shows, and English's own forms
+// of the texts that hold a count.
 struct PageText
 {
     const char *context;
     const char *english;
     const char *translated;
+    int form; // of a text with a count, which of the language's forms; -1 for any other
 };
 struct PageLanguage
 {
@@ -107,15 +109,43 @@ struct PageLanguage
 };
 #include "translationtable.inc"
 
-std::span<const PageText> g_texts;
+std::span<const PageText> textsOf(QByteArrayView code)
+{
+    for (const PageLanguage &table : kPageLanguages)
+        if (code == table.code)
+            return table.texts;
+    return {};
+}
+
+std::span<const PageText> g_texts = textsOf("en");
+QByteArray g_code = "en";
 
 void useTranslation(const LanguageEntry &language)
 {
-    g_texts = {};
-    const QByteArray code = languageCode(language).toUtf8();
-    for (const PageLanguage &table : kPageLanguages)
-        if (code == table.code)
-            g_texts = table.texts;
+    g_code = languageCode(language).toUtf8();
+    g_texts = textsOf(g_code);
+}
+
+// Which of a language's forms a count takes, by the rules the translation
+// tools give the languages of the .ts files.
+int pluralForm(QByteArrayView code, int n)
+{
+    if (code == "tr")
+        return 0;
+    if (code == "fr" || code == "pt")
+        return n > 1 ? 1 : 0;
+    if (code == "pl")
+        return n == 1 ? 0 : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20) ? 1 : 2;
+    return n == 1 ? 0 : 1;
+}
+
+QString countText(std::span<const PageText> texts, int form, const char *context, const char *english, int count)
+{
+    QString text = QString::fromUtf8(english);
+    for (const PageText &row : texts)
+        if (row.form == form && qstrcmp(row.english, english) == 0 && qstrcmp(row.context, context) == 0)
+            text = QString::fromUtf8(row.translated);
+    return text.replace(u"%n"_s, QString::number(count));
 }
 
 } // namespace
@@ -123,9 +153,19 @@ void useTranslation(const LanguageEntry &language)
 QString wagecourt::translateText(const char *context, const char *english)
 {
     for (const PageText &text : g_texts)
-        if (qstrcmp(text.english, english) == 0 && qstrcmp(text.context, context) == 0)
+        if (text.form < 0 && qstrcmp(text.english, english) == 0 && qstrcmp(text.context, context) == 0)
             return QString::fromUtf8(text.translated);
     return QString::fromUtf8(english);
+}
+
+QString wagecourt::translateText(const char *context, const char *english, int count)
+{
+    return countText(g_texts, pluralForm(g_code, count), context, english, count);
+}
+
+QString wagecourt::englishText(const char *context, const char *english, int count)
+{
+    return countText(textsOf("en"), pluralForm("en", count), context, english, count);
 }
 
 extern "C" {
@@ -275,7 +315,7 @@ EMSCRIPTEN_KEEPALIVE const char *wc_view(const char *levelText, const char *lang
     auto step = [&](const std::optional<TrainingStep> &taken) -> QJsonValue {
         if (!taken)
             return QJsonValue::Null;
-        QString text = salaryWithChangeText(taken->salary, taken->change);
+        QString text = salaryWithChangeText(taken->salary, taken->change, DigitSpace::NoBreak);
         if (taken->position != advice.position)
             text += u' ' + language->positionName(taken->position);
         return QJsonObject{{u"level"_s, taken->level}, {u"text"_s, text}};
@@ -309,7 +349,7 @@ EMSCRIPTEN_KEEPALIVE const char *wc_view(const char *levelText, const char *lang
     for (const PositionBar &bar : bars)
         chart.append(QJsonObject{{u"name"_s, bar.name},
                                  {u"salary"_s, bar.salary},
-                                 {u"salary_text"_s, salaryImportText(bar.salary)},
+                                 {u"salary_text"_s, salaryImportText(bar.salary, DigitSpace::NoBreak)},
                                  {u"best"_s, bar.best}});
     return answer(QJsonObject{
             {u"language"_s, language->name.toString()},
@@ -335,7 +375,7 @@ EMSCRIPTEN_KEEPALIVE const char *wc_texts(const char *languageName)
     return answer(QJsonObject{
             {u"language"_s, language->name.toString()},
             {u"code"_s, languageCode(*language).toString()},
-            {u"title"_s, windowtext::kTitle.translated()},
+            {u"title"_s, windowtext::titleText()},
             {u"calculate"_s, language->calculateCaption.toString()},
             {u"salary_caption"_s, language->salaryCaption.toString()},
             {u"weekly_salary"_s, windowtext::kWeeklySalary.translated()},

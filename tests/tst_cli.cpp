@@ -893,7 +893,7 @@ void CliTest::messagesFollowTheLocale_data()
                                  << QStringList{u"calc"_s, u"--lang=en"_s, u"--lang=de"_s, u"--lang=fr"_s}
                                  << QByteArray() << u"opcję --lang podano 3 razy"_s;
     QTest::newRow("Qt's own words") << QStringList{german} << QStringList{u"calc"_s, u"--lang"_s} << QByteArray()
-                                    << u"'--lang'"_s;
+                                    << u"Nach '--lang' fehlt der Wert"_s;
 }
 
 void CliTest::messagesFollowTheLocale()

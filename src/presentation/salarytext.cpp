@@ -1,7 +1,6 @@
 #include "presentation/salarytext.h"
 
 #include "catalogue/catalogue.h"
-#include "presentation/text.h"
 
 namespace wagecourt {
 
@@ -19,9 +18,6 @@ QString groupedDigits(qint32 salary, bool spaceBeforeShortNumbers, DigitSpace sp
     const qsizetype head = digits.size() - 3;
     return digits.first(head) + (space == DigitSpace::NoBreak ? u'\u00a0' : u' ') + digits.sliced(head);
 }
-
-//: The salary caption, the salary, the position.
-constexpr Text kSalaryLine{"Salary", QT_TRANSLATE_NOOP("Salary", "%1 %2 (%3)")};
 
 } // namespace
 
@@ -51,8 +47,10 @@ QString salaryWithChangeText(qint32 salary, qint32 change, DigitSpace space)
 
 QString salaryLineText(const LanguageEntry &language, qint32 salary, int position)
 {
-    return kSalaryLine.translated().arg(language.salaryCaption, salaryImportText(salary),
-                                        language.positionName(position));
+    // The game's own line in its language's words, which scripts read: never
+    // translated.
+    return language.salaryCaption.toString() + u' ' + salaryImportText(salary) + u" ("_s + language.positionName(position)
+            + u')';
 }
 
 } // namespace wagecourt

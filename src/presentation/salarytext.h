@@ -26,7 +26,8 @@ QString salaryChangeText(qint32 change, DigitSpace space = DigitSpace::Plain);
 QString salaryWithChangeText(qint32 salary, qint32 change, DigitSpace space = DigitSpace::Plain);
 
 // The salary line of a copied player and of the command line's tables, in the
-// game language's words: "Weekly Salary: 16 736 (Point Guard)", no newline.
+// game language's words: "Weekly Salary: 16 736 (Point Guard)", no newline,
+// the same whatever translation is installed.
 QString salaryLineText(const LanguageEntry &language, qint32 salary, int position);
 
 } // namespace wagecourt

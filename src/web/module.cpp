@@ -109,7 +109,7 @@ struct PageLanguage
 };
 #include "translationtable.inc"
 
-std::span<const PageText> textsOf(QByteArrayView code)
+std::span<const PageText> textsOf(const QByteArray &code)
 {
     for (const PageLanguage &table : kPageLanguages)
         if (code == table.code)
@@ -128,7 +128,7 @@ void useTranslation(const LanguageEntry &language)
 
 // Which of a language's forms a count takes, by the rules the translation
 // tools give the languages of the .ts files.
-int pluralForm(QByteArrayView code, int n)
+int pluralForm(const QByteArray &code, int n)
 {
     if (code == "tr")
         return 0;

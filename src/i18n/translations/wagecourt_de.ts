@@ -43,7 +43,7 @@
     <message>
         <source>%1: %2 (best)</source>
         <extracomment>The best-paid position and its salary.</extracomment>
-        <translation>%1: %2 (beste)</translation>
+        <translation>%1: %2 (Bestwert)</translation>
     </message>
 </context>
 <context>
@@ -60,7 +60,7 @@
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
         <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
-        <translation>er beginnt nicht mit „%1“ wie die Beschriftung %3 auf %2</translation>
+        <translation>der Text beginnt nicht mit „%1“ wie die Beschriftung %3 auf %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Not a skill list in any of the game languages.</source>
-        <translation>Keine Fähigkeitenliste in einer der Spielsprachen.</translation>
+        <translation>In keiner der Spielsprachen eine Fähigkeitenliste.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -120,11 +120,11 @@
     </message>
     <message>
         <source>Show this help.</source>
-        <translation>Diese Hilfe zeigen.</translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation>Die Version zeigen.</translation>
+        <translation>Version anzeigen.</translation>
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages nimmt keine Argumente, &apos;%1&apos; angegeben</translation>
+        <translation>languages erwartet keine Argumente, &apos;%1&apos; angegeben</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>the quoted name has no closing quote</source>
-        <translation>dem Namen in Anführungszeichen fehlt das schließende</translation>
+        <translation>beim Namen in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
@@ -375,14 +375,6 @@ wie andere Kommandozeilenprogramme auch.
     </message>
 </context>
 <context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
-    </message>
-</context>
-<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>
@@ -432,7 +424,7 @@ wie andere Kommandozeilenprogramme auch.
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
-        <translation>4. Klicke oder tippe auf eine Stufe, um sie zu erhöhen; ein Rechtsklick oder ihr − senkt sie (die Tasten + und − gehen auch)</translation>
+        <translation>4. Klicke oder tippe auf eine Stufe, um sie zu erhöhen; ein Rechtsklick oder ihr − senkt sie (die Tasten + und − funktionieren auch)</translation>
     </message>
     <message>
         <source>Licences</source>

@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Run &apos;wagecourt-cli --help&apos; for usage.</source>
-        <translation>Ejecuta &apos;wagecourt-cli --help&apos; para ver el uso.</translation>
+        <translation>Ejecuta &apos;wagecourt-cli --help&apos; para más información.</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages no admite argumentos, se dio &apos;%1&apos;</translation>
+        <translation>languages no admite argumentos, se indicó &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>no command given</source>
-        <translation>no se dio ninguna orden</translation>
+        <translation>no se indicó ninguna orden</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
@@ -375,14 +375,6 @@ que a otras herramientas de línea de órdenes.
     </message>
 </context>
 <context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
-    </message>
-</context>
-<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>
@@ -428,7 +420,7 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Lo que paga un paso de entrenamiento</translation>
+        <translation>Lo que vale un nivel más</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>

@@ -21,7 +21,7 @@
     <message>
         <source>%1 as %2</source>
         <extracomment>A step with its salary (&quot;+1: 24 053 (-1 257)&quot;), the position it would be paid at.</extracomment>
-        <translation>%1 comme %2</translation>
+        <translation>%1 (poste : %2)</translation>
     </message>
     <message>
         <source>%1: no level read</source>
@@ -55,17 +55,17 @@
     </message>
     <message>
         <source>Run &apos;wagecourt-cli --help&apos; for usage.</source>
-        <translation>Lancez &apos;wagecourt-cli --help&apos; pour l&apos;usage.</translation>
+        <translation>Saisissez « wagecourt-cli --help » pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
         <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
-        <translation>il ne commence pas par « %1 », comme l&apos;intitulé %3 en %2</translation>
+        <translation>le texte ne commence pas par « %1 », comme l&apos;intitulé %3 en %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
         <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
-        <translation>Pas une liste de compétences en %1 : %2.</translation>
+        <translation>Ce n&apos;est pas une liste de compétences (langue : %1) : %2.</translation>
     </message>
     <message>
         <source>; </source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Not a skill list in any of the game languages.</source>
-        <translation>Pas une liste de compétences dans l&apos;une des langues du jeu.</translation>
+        <translation>Ce n&apos;est une liste de compétences dans aucune des langues du jeu.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages ne prend pas d&apos;argument, &apos;%1&apos; donné</translation>
+        <translation>languages ne prend pas d&apos;argument, &apos;%1&apos; indiqué</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -375,14 +375,6 @@ les autres outils en ligne de commande.
     </message>
 </context>
 <context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
-    </message>
-</context>
-<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>
@@ -428,11 +420,11 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Ce que rapporte une étape d’entraînement</translation>
+        <translation>Ce que rapporte un niveau de plus</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
-        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; clic droit ou son − pour le baisser (les touches + et − marchent aussi)</translation>
+        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; faites un clic droit ou appuyez sur son − pour le baisser (les touches + et − fonctionnent aussi)</translation>
     </message>
     <message>
         <source>Licences</source>

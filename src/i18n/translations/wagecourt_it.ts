@@ -21,7 +21,7 @@
     <message>
         <source>%1 as %2</source>
         <extracomment>A step with its salary (&quot;+1: 24 053 (-1 257)&quot;), the position it would be paid at.</extracomment>
-        <translation>%1 come %2</translation>
+        <translation>%1 da %2</translation>
     </message>
     <message>
         <source>%1: no level read</source>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Run &apos;wagecourt-cli --help&apos; for usage.</source>
-        <translation>Esegui &apos;wagecourt-cli --help&apos; per l&apos;uso.</translation>
+        <translation>Esegui &apos;wagecourt-cli --help&apos; per maggiori informazioni.</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages non accetta argomenti, dato &apos;%1&apos;</translation>
+        <translation>languages non accetta argomenti, indicato &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -374,14 +374,6 @@ accade agli altri strumenti da riga di comando.
     </message>
 </context>
 <context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
-    </message>
-</context>
-<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>
@@ -427,7 +419,7 @@ accade agli altri strumenti da riga di comando.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Quanto rende un passo di allenamento</translation>
+        <translation>Quanto vale un livello in più</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>

@@ -272,7 +272,7 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
         <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
-        <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;). Bez podania: %1; import czyta wtedy listę w dowolnym języku, w jakim jest.</translation>
+        <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;). Domyślnie: %1; import czyta wtedy listę w dowolnym języku, w jakim jest.</translation>
     </message>
     <message numerus="yes">
         <source>it holds %n colon(s), a skill list holds %1 to %2</source>
@@ -382,14 +382,6 @@ inne narzędzia wiersza poleceń.
     </message>
 </context>
 <context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
-    </message>
-</context>
-<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>
@@ -435,7 +427,7 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Ile daje jeden krok treningu</translation>
+        <translation>Ile daje jeden poziom więcej</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>

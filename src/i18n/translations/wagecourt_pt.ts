@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages não aceita argumentos, foi dado &apos;%1&apos;</translation>
+        <translation>languages não aceita argumentos, foi indicado &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -340,7 +340,7 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>Please copy your player&apos;s skills again and make sure that you chose the correct language from the drop-down menu..</source>
-        <translation>Copie novamente as habilidades do seu jogador e confirme que escolheu o idioma certo no menu de seleção.</translation>
+        <translation>Copie novamente as habilidades do seu jogador e confirme que escolheu o idioma certo na lista pendente.</translation>
     </message>
 </context>
 <context>
@@ -367,19 +367,11 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>2. Select your in-game language from the drop-down menu..</source>
         <extracomment>One line in the window, as are the other steps: no longer than the English.</extracomment>
-        <translation>2. Escolha no menu de seleção o idioma em que joga.</translation>
+        <translation>2. Escolha na lista pendente o idioma em que joga.</translation>
     </message>
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Clique nas habilidades para as alterar (clique esquerdo +1, direito -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -428,7 +420,7 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>O que rende um passo de treino</translation>
+        <translation>O que vale um nível a mais</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>no level name or number behind its colon</source>
-        <translation>iki noktadan sonra seviye adı ya da sayı yok</translation>
+        <translation>iki nokta üst üsteden sonra seviye adı ya da sayı yok</translation>
     </message>
     <message>
         <source>%1 is not a level from 1 to 20</source>
@@ -82,7 +82,7 @@
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
         <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
-        <translation>%1 seviyesi (beceri %2) okunamadı: %3.</translation>
+        <translation>%1 seviyesi (%2. beceri) okunamadı: %3.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
-        <translation>JSON yaz: bir nesne, batch için satır başına bir nesne.</translation>
+        <translation>JSON yaz: tek bir nesne ya da batch için satır başına bir nesne.</translation>
     </message>
     <message>
         <source>batch: print a CSV line of column names first.</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>--header is for CSV; JSON lines name their fields</source>
-        <translation>--header CSV içindir; JSON satırları alanlarını kendisi adlandırır</translation>
+        <translation>--header CSV içindir; JSON satırları alanlarını kendileri adlandırır</translation>
     </message>
     <message>
         <source>--header is for batch only</source>
@@ -247,7 +247,7 @@ başlayan satırlar ve sütun adlarından oluşan ilk satır atlanır.
 
 Komutlar:
   calc       bir oyuncunun maaşı ve her pozisyonda ne kazandığı
-  advise     her beceride bir seviye artışın ya da düşüşün getirisi, ardından
+  advise     her beceride bir seviyelik artışın ya da düşüşün getirisi, ardından
              her pozisyonun maaşı
   import     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesi
              (UTF-8) okur, tıpkı penceredeki &quot;%2&quot; düğmesinin
@@ -349,7 +349,7 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>   Wagecourt is a tool for calculating player salaries.. It uses Velmor&apos;s formulas ,so special thanks     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable formulas..   </source>
         <extracomment>Two lines in the window at most: no longer than the English.</extracomment>
-        <translation>Wagecourt, oyuncu maaşlarını hesaplayan bir araçtır ve Velmor&apos;un formüllerini kullanır. Emeği ve bu değerli formülleri toplulukla paylaştığı için Velmor&apos;a (35817) özellikle teşekkürler.</translation>
+        <translation>Wagecourt, oyuncu maaşlarını hesaplayan bir araçtır ve Velmor&apos;un formüllerini kullanır. Emeği ve bu değerli formülleri toplulukla paylaştığı için Velmor&apos;a (35817) özel teşekkürler.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS</source>
@@ -363,14 +363,6 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Değiştirmek için becerilere tıklayın (sol tık +1, sağ tık -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wagecourt)
 set(CPACK_PACKAGE_VERSION ${WAGECOURT_VERSION_TEXT})
-set(CPACK_PACKAGE_VENDOR "The Wagecourt developers")
+set(CPACK_PACKAGE_VENDOR ${WAGECOURT_VENDOR})
 set(CPACK_PACKAGE_CONTACT ${WAGECOURT_MAINTAINER})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -35,9 +35,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${WAGECOURT_MAINTAINER})
 # A companion to a game rather than a game: "games" would ask for /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries as dpkg-shlibdeps finds them, and the faces the layout is drawn with.
+# The libraries as dpkg-shlibdeps finds them, the faces the layout is drawn
+# with, and Qt's translations of its standard texts, which both programs load.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core, qt6-translations-l10n")
 # Native Wayland, for sessions without XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

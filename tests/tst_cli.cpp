@@ -51,13 +51,20 @@ QString fromCrLf(QByteArray bytes, const char *stream)
 // The real binary, so exit statuses and streams are what a script sees. The
 // same cases check another build of it: WAGECOURT_CLI_PROGRAM names it,
 // WAGECOURT_CLI_RUNNER starts it (wine) and WAGECOURT_CLI_NEWLINE=crlf says
-// that it writes CR LF.
-Run runProgram(const QStringList &arguments, const QByteArray &input)
+// that it writes CR LF. Its messages are English unless locale (NAME=value
+// each) names another language: the tester's own locale never reaches it.
+Run runProgram(const QStringList &arguments, const QByteArray &input, const QStringList &locale = {})
 {
     static const QString program = qEnvironmentVariable("WAGECOURT_CLI_PROGRAM", QStringLiteral(WAGECOURT_CLI_PATH));
     static const QString runner = qEnvironmentVariable("WAGECOURT_CLI_RUNNER");
     static const bool crLf = qEnvironmentVariable("WAGECOURT_CLI_NEWLINE") == u"crlf";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s})
+        environment.remove(name);
+    for (const QString &setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (runner.isEmpty())
         process.start(program, arguments);
     else
@@ -129,7 +136,10 @@ class CliTest : public QObject
     Q_OBJECT
 
     // A member, so that it hides the library's namespace of the same name.
-    static Run cli(const QStringList &arguments, const QByteArray &input = {}) { return runProgram(arguments, input); }
+    static Run cli(const QStringList &arguments, const QByteArray &input = {}, const QStringList &locale = {})
+    {
+        return runProgram(arguments, input, locale);
+    }
 
 private slots:
     void calcJsonHasEveryFieldExactly();
@@ -157,6 +167,12 @@ private slots:
     void hostileInputIsRefused_data();
     void hostileInputIsRefused();
     void languagesAndVersion();
+    void messagesFollowTheLocale_data();
+    void messagesFollowTheLocale();
+    void whatScriptsReadIsTheSameInEveryLocale_data();
+    void whatScriptsReadIsTheSameInEveryLocale();
+    void helpFitsEightyColumnsInEveryLanguage_data();
+    void helpFitsEightyColumnsInEveryLanguage();
 };
 
 void CliTest::calcJsonHasEveryFieldExactly()
@@ -833,6 +849,112 @@ void CliTest::languagesAndVersion()
     for (const QString &option : {u"--lang"_s, u"--json"_s, u"--header"_s, u"--help"_s, u"--version"_s})
         QVERIFY2(run.out.contains(QRegularExpression(u"^  (-\\w, )?"_s + option, QRegularExpression::MultilineOption)),
                  qPrintable(option));
+}
+
+void CliTest::messagesFollowTheLocale_data()
+{
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("says"); // on standard output or error
+
+    const QString german = u"LANG=de_DE.UTF-8"_s;
+    const QStringList calc{u"calc"_s};
+    const QStringList twoFiles{u"import"_s, u"a"_s, u"b"_s};
+    const QStringList englishImport{u"import"_s, u"--lang"_s, u"en"_s};
+    QTest::newRow("LANG German") << QStringList{german} << QStringList{u"--help"_s} << QByteArray()
+                                 << u"Aufruf: wagecourt-cli calc L1 ... L10"_s;
+    QTest::newRow("LANG C") << QStringList{u"LANG=C"_s} << QStringList{u"--help"_s} << QByteArray()
+                            << u"Usage: wagecourt-cli calc L1 ... L10"_s;
+    QTest::newRow("nothing set") << QStringList{} << calc << QByteArray() << u"calc takes ten levels, 0 given"_s;
+    QTest::newRow("LANGUAGE before LANG") << QStringList{u"LANGUAGE=fr:de"_s, german} << calc << QByteArray()
+                                          << u"calc attend dix niveaux, 0 reçu\n"_s;
+    QTest::newRow("LANGUAGE past a language of none of ours")
+        << QStringList{u"LANGUAGE=ja:it_IT"_s, german} << calc << QByteArray() << u"richiede dieci livelli"_s;
+    QTest::newRow("LANGUAGE ignored under C") << QStringList{u"LANGUAGE=de"_s, u"LANG=C.UTF-8"_s} << calc
+                                              << QByteArray() << u"calc takes ten levels"_s;
+    QTest::newRow("LANGUAGE ignored under POSIX") << QStringList{u"LANGUAGE=de"_s, u"LC_ALL=POSIX"_s, german} << calc
+                                                  << QByteArray() << u"calc takes ten levels"_s;
+    QTest::newRow("LC_ALL over LANG") << QStringList{u"LC_ALL=C"_s, german} << calc << QByteArray()
+                                      << u"calc takes ten levels"_s;
+    QTest::newRow("LC_ALL over LC_MESSAGES") << QStringList{u"LC_ALL=pl_PL.UTF-8"_s, u"LC_MESSAGES=de_DE"_s} << calc
+                                             << QByteArray() << u"calc wymaga dziesięciu poziomów, podano 0"_s;
+    QTest::newRow("LC_MESSAGES over LANG") << QStringList{u"LC_MESSAGES=tr_TR.UTF-8"_s, german} << calc
+                                           << QByteArray() << u"calc on seviye ister"_s;
+    QTest::newRow("Brazil's Portuguese") << QStringList{u"LANG=pt_BR.UTF-8"_s} << twoFiles << QByteArray()
+                                         << u"foram indicados 2 ficheiros"_s;
+    QTest::newRow("a language of none of ours") << QStringList{u"LANG=ja_JP.UTF-8"_s} << twoFiles << QByteArray()
+                                                << u"import reads one list, 2 files given"_s;
+    QTest::newRow("English, one colon") << QStringList{} << englishImport << QByteArray("a:b\n")
+                                        << u"it holds 1 colon, a skill list"_s;
+    QTest::newRow("German, one colon") << QStringList{german} << englishImport << QByteArray("a:b\n")
+                                       << u"der Text enthält 1 Doppelpunkt, eine"_s;
+    QTest::newRow("German, two colons") << QStringList{german} << englishImport << QByteArray("a:b:c\n")
+                                        << u"der Text enthält 2 Doppelpunkte, eine"_s;
+    QTest::newRow("Polish, few") << QStringList{u"LANG=pl_PL.UTF-8"_s}
+                                 << QStringList{u"calc"_s, u"--lang=en"_s, u"--lang=de"_s, u"--lang=fr"_s}
+                                 << QByteArray() << u"opcję --lang podano 3 razy"_s;
+    QTest::newRow("Qt's own words") << QStringList{german} << QStringList{u"calc"_s, u"--lang"_s} << QByteArray()
+                                    << u"Nach '--lang' fehlt der Wert"_s;
+}
+
+void CliTest::messagesFollowTheLocale()
+{
+    QFETCH(QStringList, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, says);
+    const Run run = cli(arguments, input, locale);
+    QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+}
+
+void CliTest::whatScriptsReadIsTheSameInEveryLocale_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+
+    const QByteArray twoColons = "Jump Shot: a: b\n";
+    QTest::newRow("calc --json") << QStringList{u"calc"_s, u"--json"_s} + kSampleArguments << QByteArray();
+    QTest::newRow("calc table") << QStringList{u"calc"_s} + kSampleArguments << QByteArray();
+    QTest::newRow("advise table") << QStringList{u"advise"_s, u"--lang=fr"_s} + kSampleArguments << QByteArray();
+    QTest::newRow("advise --json") << QStringList{u"advise"_s, u"--json"_s} + kSampleArguments << QByteArray();
+    QTest::newRow("refused import --json") << QStringList{u"import"_s, u"--json"_s, u"--lang=de"_s} << twoColons;
+    QTest::newRow("refused import in any language")
+        << QStringList{u"import"_s, u"--json"_s} << twoColons;
+    QTest::newRow("text too long") << QStringList{u"import"_s, u"--json"_s}
+                                   << QByteArray(int(kMaxPastedCharacters) + 2, 'x');
+    QTest::newRow("batch --header") << QStringList{u"batch"_s, u"--header"_s} << QByteArray("Ann,8 7 9 10 8 11 3 3 5 2\n");
+    QTest::newRow("languages --json") << QStringList{u"languages"_s, u"--json"_s} << QByteArray();
+}
+
+void CliTest::whatScriptsReadIsTheSameInEveryLocale()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    const Run english = cli(arguments, input, {u"LANG=C"_s});
+    QVERIFY(!english.out.isEmpty());
+    for (const QString &locale : {u"LANG=de_DE.UTF-8"_s, u"LC_ALL=pl_PL.UTF-8"_s, u"LANGUAGE=tr"_s}) {
+        const Run translated = cli(arguments, input, {locale, u"LC_MESSAGES=fr_FR.UTF-8"_s});
+        QCOMPARE(translated.status, english.status);
+        QCOMPARE(translated.out, english.out);
+    }
+}
+
+void CliTest::helpFitsEightyColumnsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const LanguageEntry &entry : languages())
+        QTest::newRow(qPrintable(languageCode(entry).toString())) << languageCode(entry).toString();
+}
+
+void CliTest::helpFitsEightyColumnsInEveryLanguage()
+{
+    QFETCH(QString, code);
+    const Run run = cli({u"--help"_s}, {}, {u"LANG=en_US.UTF-8"_s, u"LANGUAGE="_s + code});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.startsWith(u"Usage: "_s), code == u"en"_s);
+    for (const QString &line : run.out.split(u'\n'))
+        QVERIFY2(line.size() <= 80, qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

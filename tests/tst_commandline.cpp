@@ -201,6 +201,16 @@ void CommandLineTest::program_data()
     // A platform that would open the window: it must not get the chance.
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << QStringList{u"QT_QPA_PLATFORM=offscreen"_s}
                                     << 2 << QString() << u"wagecourt: unknown option '--bogus'"_s;
+    const QStringList german = noDisplay + QStringList{u"LC_ALL"_s, u"LANGUAGE"_s, u"LANG=de_DE.UTF-8"_s};
+    QTest::newRow("--help in German") << QStringList{u"--help"_s} << german << 0
+                                      << u"Aufruf: wagecourt [options]\nBerechnet das Wochengehalt"_s << QString();
+    QTest::newRow("LANGUAGE first") << QStringList{u"-help"_s} << german + QStringList{u"LANGUAGE=pl"_s} << 0
+                                    << u"Użycie: wagecourt [options]"_s << QString();
+    QTest::newRow("LC_ALL=C over LANG") << QStringList{u"--help"_s} << noDisplay + QStringList{u"LANG=de_DE.UTF-8"_s}
+                                        << 0 << usage << QString();
+    QTest::newRow("unknown option in French") << QStringList{u"--bogus"_s}
+                                              << german + QStringList{u"LANG=fr_FR.UTF-8"_s} << 2 << QString()
+                                              << u"wagecourt: option inconnue '--bogus'"_s;
     QTest::newRow("no display") << QStringList{} << noDisplay << 1 << QString()
                                 << kNoDisplay + u"DISPLAY and WAYLAND_DISPLAY are not set)\n"_s;
     QTest::newRow("dead X server")
@@ -255,7 +265,7 @@ void CommandLineTest::program()
     QVERIFY2(out.isEmpty() ? standardOut.isEmpty() : standardOut.startsWith(out), qPrintable(standardOut));
     if (status == 2) {
         QCOMPARE(standardErr.section(u'\n', 0, 0), err);
-        QVERIFY(standardErr.contains(u"Usage: wagecourt [options]"_s));
+        QVERIFY(standardErr.contains(u" wagecourt [options]\n"_s));
     } else {
         QCOMPARE(standardErr, err);
     }

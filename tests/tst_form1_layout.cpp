@@ -1,5 +1,8 @@
 // The window's start, its layout in twips, its faces and pictures at every scale.
 #include "form1fixture.h"
+#include "presentation/windowtexts.h"
+
+#include <QStyleOptionButton>
 
 class Form1LayoutTest : public Form1Fixture
 {
@@ -210,6 +213,18 @@ void Form1LayoutTest::levelLabelsFitInEveryLanguage()
         const QRect twoLines = ui.Command1->fontMetrics().boundingRect(
                 ui.Command1->rect().adjusted(4, 0, -4, 0), Qt::AlignCenter | Qt::TextWordWrap, ui.Command1->text());
         QVERIFY2(twoLines.height() <= ui.Command1->height() - 4, qPrintable(ui.Command1->text()));
+        // Both captions of the info button inside the room its frame leaves, and
+        // of the ten letters at most its translators are given: the frame's
+        // margin is drawn, not measured, and more letters touch it.
+        for (const Text &caption : {windowtext::kShowInfo, windowtext::kHideInfo}) {
+            const QString text = caption.translated();
+            QStyleOptionButton option;
+            option.initFrom(ui.Command2);
+            const QRect room = ui.Command2->style()->subElementRect(QStyle::SE_PushButtonContents, &option, ui.Command2);
+            if (ui.Command2->fontMetrics().horizontalAdvance(text) > room.width()
+                || std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) > 10)
+                unfit << u"%1 '%2' meets the button's frame"_s.arg(language, text);
+        }
     }
     QVERIFY2(unfit.isEmpty(), qPrintable(unfit.join(u"; "_s)));
 }

@@ -63,7 +63,7 @@ void Form1TooltipsTest::levelTooltips_data()
                                   << u"Handling: 10 of 20, prominent\n+1: {up} (+{upChange})\n"
                                      u"-1: {down} (-{downChange})"_s;
     QTest::newRow("skill not counted at the best position")
-            << u"English"_s << kSample << 8 << u"Inside Def.: 3 of 20, awful\n+1: 16 736 (±0)\n-1: 16 736 (±0)"_s;
+            << u"English"_s << kSample << 8 << u"Inside Def.: 3 of 20, awful\n+1: 16\u00a0736 (±0)\n-1: 16\u00a0736 (±0)"_s;
     QTest::newRow("at 1, before any list") << u"English"_s << QList<int>() << 1
                                            << u"Jump Shot: 1 of 20, atrocious\n+1: {up} (+{upChange})\n"
                                               u"-1: lowest level"_s;
@@ -104,12 +104,12 @@ void Form1TooltipsTest::levelTooltips()
             return computeSalary(moved)->salary;
         };
         if (now[index] < 20) {
-            expected.replace(u"{up}"_s, salaryImportText(stepped(1)));
-            expected.replace(u"{upChange}"_s, salaryImportText(stepped(1) - salary));
+            expected.replace(u"{up}"_s, salaryImportText(stepped(1), DigitSpace::NoBreak));
+            expected.replace(u"{upChange}"_s, salaryImportText(stepped(1) - salary, DigitSpace::NoBreak));
         }
         if (now[index] > 1) {
-            expected.replace(u"{down}"_s, salaryImportText(stepped(-1)));
-            expected.replace(u"{downChange}"_s, salaryImportText(salary - stepped(-1)));
+            expected.replace(u"{down}"_s, salaryImportText(stepped(-1), DigitSpace::NoBreak));
+            expected.replace(u"{downChange}"_s, salaryImportText(salary - stepped(-1), DigitSpace::NoBreak));
         }
     }
     TipWindow *tip = hover(*m_form, m_form->controls().LevelText[index]);
@@ -130,7 +130,7 @@ void Form1TooltipsTest::levelTooltipFollowsClicksLanguageAndImport()
     QVERIFY(tip->isVisible());
     QCOMPARE(tip->owner(), ui.LevelText[1]);
     QVERIFY(tip->text().startsWith(u"Jump Shot: 2 of 20, pitiful\n"_s));
-    QVERIFY(tip->text().endsWith(u"\n-1: 504 (-"_s + salaryImportText(m_form->state().Salary - 504) + u')'));
+    QVERIFY(tip->text().endsWith(u"\n-1: 504 (-"_s + salaryImportText(m_form->state().Salary - 504, DigitSpace::NoBreak) + u')'));
 
     pickLanguage(*m_form, u"Deutsch"_s);
     QVERIFY(tip->text().startsWith(u"Sprungwurf: 2 von 20, kläglich\n"_s));
@@ -187,7 +187,7 @@ void Form1TooltipsTest::positionTooltipCharts()
             QCOMPARE(bar.salary, p == 5 ? expected->roundedCenter : qint32(roundHalfEven(expected->values[p])));
             QCOMPARE(bar.best, p == expected->position);
             lines << QCoreApplication::translate("Advice", bar.best ? "%1: %2 (best)" : "%1: %2")
-                             .arg(bar.name, salaryImportText(bar.salary));
+                             .arg(bar.name, salaryImportText(bar.salary, DigitSpace::NoBreak));
         }
         // The best bar carries what the window shows.
         QCOMPARE(salaryImportText(bars[expected->position - 1].salary), ui.SalaryText->text().trimmed());

@@ -4,6 +4,10 @@
 # the forms in the "Usage: ... / or: ..." shape that help2man makes into the
 # page's synopsis. A closing "Exit status:" block is left out: the page has an
 # EXIT STATUS section of its own. Anything else passes unchanged.
+# The pages are English, whatever language the build machine speaks.
+LC_ALL=C.UTF-8
+LANGUAGE=
+export LC_ALL LANGUAGE
 program=$1
 shift
 case "$1" in

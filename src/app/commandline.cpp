@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "presentation/windowtexts.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -45,10 +46,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Like the toolkit's own: "-platform xcb", not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(u"Work out the weekly salary of a Courtlore player from his skill list,\n"
-                                     "copied from the game's page."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and exit."_s);
-    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and exit."_s);
+    parser.setApplicationDescription(windowtext::kWindowSummary.translated());
+    const QCommandLineOption help({u"h"_s, u"help"_s}, windowtext::kWindowHelpOption.translated());
+    const QCommandLineOption version({u"v"_s, u"version"_s}, windowtext::kWindowVersionOption.translated());
     parser.addOption(help);
     parser.addOption(version);
 
@@ -67,9 +67,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
 
     // Without an application object the parser knows no program name.
-    const QString helpText = u"Usage: wagecourt [options]\n"_s + parser.helpText().section(u'\n', 1)
-        + u"\nThe toolkit's own options, such as -platform NAME, -display DISPLAY or\n"
-          "-style NAME, are accepted too.\n"_s;
+    const QString helpText = windowtext::kWindowUsage.translated() + u'\n' + parser.helpText().section(u'\n', 1)
+        + u'\n' + windowtext::kToolkitOptions.translated() + u'\n';
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -77,7 +76,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         const QStringList unknown = parser.unknownOptionNames();
         QString message = parser.errorText();
         if (!unknown.isEmpty()) {
-            message = u"unknown option "_s + quoted(typedArgument(arguments, unknown.first()));
+            message = windowtext::kWindowUnknownOption.translated().arg(quoted(typedArgument(arguments, unknown.first())));
         } else if (!message.isEmpty()) {
             message[0] = message.at(0).toLower();
             if (message.endsWith(u'.'))
@@ -98,8 +97,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (!parser.positionalArguments().isEmpty()) {
         result.action = CommandLine::Action::UsageError;
-        result.text = usageError(u"unexpected argument "_s + quoted(parser.positionalArguments().first()),
-                                 helpText);
+        result.text = usageError(
+            windowtext::kUnexpectedArgument.translated().arg(quoted(parser.positionalArguments().first())), helpText);
         return result;
     }
     result.platform = parser.value(u"platform"_s);

@@ -1,8 +1,11 @@
+#include "catalogue/catalogue.h"
 #include "commandline.h"
 #include "displayprobes.h"
 #include "firstframe.h"
 #include "fonts.h"
 #include "form1.h"
+#include "i18n/messagelanguage.h"
+#include "i18n/translators.h"
 #include "picturecache.h"
 #include "platform/platform.h"
 #include "platformchoice.h"
@@ -31,27 +34,35 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
+// Help, the version and usage errors, in the language the user's messages are
+// in, with an application object for the translations but no display.
+int answerWithoutWindow(int argc, char *argv[], const QStringList &arguments)
+{
+    const QCoreApplication core(argc, argv);
+    wagecourt::Translators translators;
+    translators.use(wagecourt::languageCode(wagecourt::messageLanguage()));
+    const app::CommandLine commandLine = app::parseCommandLine(arguments);
+    if (commandLine.action == app::CommandLine::Action::UsageError) {
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+    std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::perror("wagecourt: cannot write to standard output");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // Answered before any display is needed.
-    const app::CommandLine commandLine = app::parseCommandLine(argumentList(argc, argv));
-    switch (commandLine.action) {
-    case app::CommandLine::Action::Help:
-    case app::CommandLine::Action::Version:
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
-        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            std::perror("wagecourt: cannot write to standard output");
-            return 1;
-        }
-        return 0;
-    case app::CommandLine::Action::UsageError:
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
-        return 2;
-    case app::CommandLine::Action::Run:
-        break;
-    }
+    const QStringList arguments = argumentList(argc, argv);
+    const app::CommandLine commandLine = app::parseCommandLine(arguments);
+    if (commandLine.action != app::CommandLine::Action::Run)
+        return answerWithoutWindow(argc, argv, arguments);
 
     QString platformFailure;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)

@@ -8,6 +8,7 @@ namespace {
 constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     {
         u"English",
+        u"en",
         {
             u"atrocious", u"pitiful", u"awful", u"inept", u"mediocre",
             u"average", u"respectable", u"strong", u"proficient", u"prominent",
@@ -29,6 +30,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Türkçe",
+        u"tr",
         {
             u"korkunç", u"değersiz", u"berbat", u"işe yaramaz", u"zayıf",
             u"vasat", u"iyi", u"güçlü", u"becerikli", u"üstün",
@@ -50,6 +52,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Español",
+        u"es",
         {
             u"pésimo", u"ridículo", u"horrible", u"inepto", u"mediocre",
             u"regular", u"respetable", u"fuerte", u"excelente", u"destacado",
@@ -71,6 +74,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Italiano",
+        u"it",
         {
             u"atroce", u"pietoso", u"scarso", u"inadeguato", u"mediocre",
             u"sufficiente", u"rispettabile", u"forte", u"valido", u"notevole",
@@ -92,6 +96,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Français",
+        u"fr",
         {
             u"atroce", u"pitoyable", u"horrible", u"mauvais", u"médiocre",
             u"moyen", u"respectable", u"fort", u"compétent", u"proéminent",
@@ -113,6 +118,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Deutsch",
+        u"de",
         {
             u"miserabel", u"kläglich", u"furchtbar", u"unbeholfen", u"mittelmäßig",
             u"akzeptabel", u"beachtlich", u"überzeugend", u"ausgezeichnet", u"herausragend",
@@ -134,6 +140,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Polski",
+        u"pl",
         {
             u"okropny", u"zalosny", u"tragiczny", u"niezdarny", u"slaby",
             u"przecietny", u"porzadny", u"silny", u"sprawny", u"znaczacy",
@@ -155,6 +162,7 @@ constexpr LanguageEntry kCatalogue[kLanguageCount] = {
     },
     {
         u"Português",
+        u"pt",
         {
             u"ridículo", u"horrível", u"tenebroso", u"desajeitado", u"medíocre",
             u"comum", u"respeitável", u"forte", u"impressionante", u"admirável",
@@ -218,9 +226,7 @@ QStringList languageNames()
 
 QStringView languageCode(const LanguageEntry &entry)
 {
-    // In the catalogue's order.
-    static constexpr QStringView kCodes[kLanguageCount]{u"en", u"tr", u"es", u"it", u"fr", u"de", u"pl", u"pt"};
-    return kCodes[&entry - kCatalogue];
+    return entry.code;
 }
 
 const LanguageEntry *firstGameLanguage(const QStringList &desktopLanguages)

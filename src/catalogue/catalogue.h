@@ -17,6 +17,7 @@ namespace wagecourt {
 struct LanguageEntry
 {
     QStringView name; // as listed in the language drop-down
+    QStringView code; // ISO 639-1, as the translations and the command line name it
     std::array<QStringView, kLevelCount> levelNames;
     std::array<QStringView, kPositionCount> positionNames;
     std::array<QStringView, kSkillCaptionCount> skillCaptions; // Jump Shot .. Experience

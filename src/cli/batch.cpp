@@ -272,7 +272,7 @@ public:
             return;
         }
         if (count != kSalarySkillCount) {
-            fail(clitext::kTenLevelsExpected.translated().arg(count));
+            fail(clitext::kTenLevelsExpected.translated(int(count)));
             return;
         }
 

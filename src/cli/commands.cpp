@@ -138,7 +138,7 @@ void Session::printResult(const LanguageEntry &language, const SkillLevels &leve
 std::optional<SkillLevels> Session::levelArguments(const QString &command, const QStringList &arguments)
 {
     if (arguments.size() != kSalarySkillCount) {
-        usageError(clitext::kTenLevelsWanted.translated().arg(command).arg(arguments.size()));
+        usageError(clitext::kTenLevelsWanted.translated(int(arguments.size())).arg(command));
         return std::nullopt;
     }
     SkillLevels levels;
@@ -192,7 +192,7 @@ int Session::importList(const QStringList &arguments)
     if (!language)
         return ExitUsage;
     if (arguments.size() > 1)
-        return usageError(clitext::kOneListOnly.translated().arg(arguments.size()));
+        return usageError(clitext::kOneListOnly.translated(int(arguments.size())));
 
     const QString path = arguments.value(0, u"-"_s);
     QFile file(path);
@@ -229,7 +229,7 @@ int Session::batch(const QStringList &arguments)
     if (!language)
         return ExitUsage;
     if (arguments.size() > 1)
-        return usageError(clitext::kOneRosterOnly.translated().arg(arguments.size()));
+        return usageError(clitext::kOneRosterOnly.translated(int(arguments.size())));
     const bool json = m_parser.isSet(m_json);
     if (json && m_parser.isSet(m_header))
         return usageError(clitext::kHeaderIsForCsv.translated());
@@ -268,7 +268,7 @@ int Session::run(const QStringList &arguments)
     }
     // Which of two languages was meant cannot be known.
     if (m_parser.values(m_lang).size() > 1)
-        return usageError(clitext::kLangGivenTwice.translated().arg(m_parser.values(m_lang).size()));
+        return usageError(clitext::kLangGivenTwice.translated(int(m_parser.values(m_lang).size())));
     if (m_parser.isSet(m_help)) {
         // The parser's own text for the options, between the commands and the exit status.
         writeOut(clitext::usageText(m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));

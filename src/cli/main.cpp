@@ -1,4 +1,7 @@
+#include "catalogue/catalogue.h"
 #include "commands.h"
+#include "i18n/messagelanguage.h"
+#include "i18n/translators.h"
 #include "presentation/clitexts.h"
 #include "standardoutput.h"
 #include "version.h"
@@ -53,6 +56,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wagecourt-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WAGECOURT_VERSION_TEXT));
+    // Help and messages in the user's language; what scripts read stays English.
+    wagecourt::Translators translators;
+    translators.use(wagecourt::languageCode(wagecourt::messageLanguage()));
 
     QFile in, err;
 #ifdef Q_OS_WIN

@@ -9,13 +9,10 @@ class QTranslator;
 
 namespace wagecourt {
 
-// The ISO 639-1 code of a language by its place in the catalogue's list:
-// "en", "tr", "es", "it", "fr", "de", "pl", "pt".
-QStringView languageCode(int languageIndex);
-
 // The translations of one language installed in the application: Wagecourt's
 // own texts and Qt's standard ones (a text field's menu, a message box's
-// buttons). English, the language the texts are written in, needs none.
+// buttons, the command-line parser's errors). English, the language the texts
+// are written in, needs only its plural forms of ours.
 class Translators
 {
 public:
@@ -25,7 +22,7 @@ public:
     Translators &operator=(const Translators &) = delete;
 
     // Replaces the translations installed before by those of the language
-    // with this code. Returns whether any text may now read differently.
+    // with this catalogue code. Returns whether any text may now read differently.
     bool use(QStringView code);
     QStringView code() const { return m_code; }
 

@@ -31,7 +31,7 @@ QString stepText(const std::optional<TrainingStep> &step, QStringView sign, cons
     const QString line = sign.toString() + u"1: "_s;
     if (!step)
         return line + missing.translated();
-    const QString withSalary = line + salaryWithChangeText(step->salary, step->change);
+    const QString withSalary = line + salaryWithChangeText(step->salary, step->change, DigitSpace::NoBreak);
     if (step->position == position)
         return withSalary;
     return kStepAtPosition.translated().arg(withSalary, positionNames[step->position]);
@@ -64,7 +64,7 @@ QString levelAdviceText(const TrainingAdvice &advice, int skill, QStringView ski
 
 QString stepSalaryText(const TrainingStep &step, int position, const PositionNames &positionNames)
 {
-    QString text = salaryWithChangeText(step.salary, step.change);
+    QString text = salaryWithChangeText(step.salary, step.change, DigitSpace::NoBreak);
     if (step.position != position)
         text += u' ' + positionNames[step.position];
     return text;
@@ -96,7 +96,7 @@ QString positionChartText(const QList<PositionBar> &bars)
     const QString bestLine = kChartBestLine.translated();
     QString text = positionChartTitle();
     for (const PositionBar &bar : bars)
-        text += u'\n' + (bar.best ? bestLine : line).arg(bar.name, salaryImportText(bar.salary));
+        text += u'\n' + (bar.best ? bestLine : line).arg(bar.name, salaryImportText(bar.salary, DigitSpace::NoBreak));
     return text;
 }
 

@@ -13,7 +13,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Laid out as help2man reads it: usage lines, a summary, then sections.
-//: The levels paragraph (%1), the Calculate button's caption (%2), the option list (%3).
+//: The levels paragraph (%1), the Calculate button's caption (%2, always the 16 characters of "Calculate Salary"),
+//: the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after "Usage:" and
+//: "or:" start in one column.
 constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]\n"
@@ -59,20 +61,24 @@ constexpr qsizetype kHelpWidth = 78;
 
 constexpr Text kRunHelp{"Cli", QT_TRANSLATE_NOOP("Cli", "Run 'wagecourt-cli --help' for usage.")};
 
-//: The count of colons, the fewest and the most a skill list holds.
-constexpr Text kColonCount{"Cli", QT_TRANSLATE_NOOP("Cli", "it holds %1 colons, a skill list holds %2 to %3")};
-//: The beginning looked for, the language, the Jump Shot caption without its colon.
+//: "it" is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.
+constexpr CountText kColonCount{"Cli", QT_TRANSLATE_N_NOOP("Cli",
+        "it holds %n colon(s), a skill list holds %1 to %2")};
+//: "it" is the text read; the beginning looked for; the language's own name as the catalogue writes it, capitalised
+//: (Deutsch, Français); the Jump Shot caption without its colon.
 constexpr Text kWrongBeginning{"Cli", QT_TRANSLATE_NOOP("Cli",
         "it does not begin with \"%1\", as the %2 %3 caption does")};
-//: The language, then the reasons joined.
+//: The language's own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.
 constexpr Text kNotASkillList{"Cli", QT_TRANSLATE_NOOP("Cli", "Not a skill list in %1: %2.")};
 constexpr Text kReasonSeparator{"Cli", QT_TRANSLATE_NOOP("Cli", "; ")};
 constexpr Text kNoLevelBehindColon{"Cli", QT_TRANSLATE_NOOP("Cli", "no level name or number behind its colon")};
 constexpr Text kNumberNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "%1 is not a level from 1 to 20")};
-//: The skill's caption without its colon, its number, what stands behind it.
+//: The skill's caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what
+//: stands behind it.
 constexpr Text kLevelUnreadable{"Cli", QT_TRANSLATE_NOOP("Cli", "The level of %1 (skill %2) could not be read: %3.")};
-constexpr Text kTooLong{"Cli", QT_TRANSLATE_NOOP("Cli",
-        "The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.")};
+//: The count of characters, more than the most that are read (%1, 1048576).
+constexpr CountText kTooLong{"Cli", QT_TRANSLATE_N_NOOP("Cli",
+        "The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.")};
 //: Said of a text cut off unread; %1 and %2 are the same count, the most characters read.
 constexpr Text kFarTooLong{"Cli", QT_TRANSLATE_NOOP("Cli",
         "The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.")};
@@ -137,7 +143,7 @@ QString usageErrorText(const QString &message)
 // statically (the web page).
 QString tooLongDetail(qsizetype characters, Reader reader)
 {
-    return kTooLong.forReader(reader).arg(QString::number(characters), QString::number(kMaxPastedCharacters));
+    return kTooLong.forReader(reader, int(characters)).arg(QString::number(kMaxPastedCharacters));
 }
 
 QString cutOffDetail(Reader reader)
@@ -156,8 +162,8 @@ QString rejectionDetail(const SkillListImport &import, const LanguageEntry &lang
     if (import.outcome == ImportOutcome::CheckFailed) {
         QStringList reasons;
         if (import.colonCount < kFewestColons || import.colonCount > kMostColons)
-            reasons << kColonCount.forReader(reader).arg(QString::number(import.colonCount),
-                                                         QString::number(kFewestColons), QString::number(kMostColons));
+            reasons << kColonCount.forReader(reader, int(import.colonCount))
+                               .arg(QString::number(kFewestColons), QString::number(kMostColons));
         if (!import.beginningMatches)
             reasons << kWrongBeginning.forReader(reader).arg(language.skillCaption(1).left(kComparedBeginning),
                                                              language.name,

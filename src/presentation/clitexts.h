@@ -18,7 +18,7 @@ namespace clitext {
 // The whole --help text around the option list the parser writes.
 QString usageText(const QString &optionsHelp);
 
-//: The language used when the option is not given.
+//: The language used when the option is not given, as the catalogue writes its name: "English".
 inline constexpr Text kLangOption{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Game language: a name or code (see 'languages'). %1 when not given; "
         "import then reads the list in whichever language it is.")};
@@ -31,15 +31,19 @@ inline constexpr Text kVersionOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show the v
 QString usageErrorText(const QString &message);
 
 // Usage errors. A placeholder is a name, a count or the text the user wrote.
+//: What was written; the languages' own names as the catalogue writes them, each with its code: "Deutsch (de)".
 inline constexpr Text kUnknownLanguage{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown language '%1'; the languages are: %2")};
-//: The command (calc or advise), the count of levels given.
-inline constexpr Text kTenLevelsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "%1 takes ten levels, %2 given")};
+//: The command (calc or advise); the count of levels given.
+inline constexpr CountText kTenLevelsWanted{"Cli", QT_TRANSLATE_N_NOOP("Cli", "%1 takes ten levels, %n given")};
 //: The level's place among the ten, what was written there.
 inline constexpr Text kNumberedLevelNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli",
         "level %1 '%2' is not a whole number from 1 to 20")};
 inline constexpr Text kLevelNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "level '%1' is not a whole number from 1 to 20")};
-inline constexpr Text kOneListOnly{"Cli", QT_TRANSLATE_NOOP("Cli", "import reads one list, %1 files given")};
-inline constexpr Text kOneRosterOnly{"Cli", QT_TRANSLATE_NOOP("Cli", "batch reads one roster, %1 files given")};
+//: The count of files given, two or more.
+inline constexpr CountText kOneListOnly{"Cli", QT_TRANSLATE_N_NOOP("Cli", "import reads one list, %n file(s) given")};
+//: The count of files given, two or more.
+inline constexpr CountText kOneRosterOnly{"Cli", QT_TRANSLATE_N_NOOP("Cli",
+        "batch reads one roster, %n file(s) given")};
 //: The file, the reason.
 inline constexpr Text kCannotRead{"Cli", QT_TRANSLATE_NOOP("Cli", "cannot read '%1': %2")};
 inline constexpr Text kHeaderIsForCsv{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for CSV; JSON lines name their fields")};
@@ -48,8 +52,8 @@ inline constexpr Text kNoArgumentsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "langua
 inline constexpr Text kUnknownOption{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown option '%1'")};
 inline constexpr Text kNoCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "no command given")};
 inline constexpr Text kUnknownCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown command '%1'")};
-//: How many times the option was given.
-inline constexpr Text kLangGivenTwice{"Cli", QT_TRANSLATE_NOOP("Cli", "--lang given %1 times; give it once")};
+//: How many times the option was given, two or more.
+inline constexpr CountText kLangGivenTwice{"Cli", QT_TRANSLATE_N_NOOP("Cli", "--lang given %n time(s); give it once")};
 
 // Why a list was refused, for standard error (Reader::Person) and for the
 // JSON "detail" (Reader::Machine).
@@ -62,7 +66,8 @@ QString rejectionDetail(const SkillListImport &import, const LanguageEntry &lang
 // A bad roster line, on standard error: "line 3 (Ann): expected ten levels, found 9".
 inline constexpr Text kUnclosedQuote{"Cli", QT_TRANSLATE_NOOP("Cli", "the quoted name has no closing quote")};
 inline constexpr Text kBatchNotALevel{"Cli", QT_TRANSLATE_NOOP("Cli", "'%1' is not a level (a whole number from 1 to 20)")};
-inline constexpr Text kTenLevelsExpected{"Cli", QT_TRANSLATE_NOOP("Cli", "expected ten levels, found %1")};
+//: The count of levels found on the line.
+inline constexpr CountText kTenLevelsExpected{"Cli", QT_TRANSLATE_N_NOOP("Cli", "expected ten levels, found %n")};
 //: The character's code, in hexadecimal digits.
 inline constexpr Text kNameHoldsControl{"Cli", QT_TRANSLATE_NOOP("Cli", "the name holds the control character U+%1")};
 //: The most bytes a line may hold.

@@ -1,7 +1,6 @@
 #include "presentation/salarytext.h"
 
 #include "catalogue/catalogue.h"
-#include "presentation/text.h"
 
 namespace wagecourt {
 
@@ -11,23 +10,20 @@ namespace {
 
 // The digits with a space before the last three; nothing before them when
 // there are three or fewer, which is where the two forms differ.
-QString groupedDigits(qint32 salary, bool spaceBeforeShortNumbers)
+QString groupedDigits(qint32 salary, bool spaceBeforeShortNumbers, DigitSpace space = DigitSpace::Plain)
 {
     const QString digits = QString::number(salary);
     if (digits.size() <= 3)
         return spaceBeforeShortNumbers ? u' ' + digits : digits;
     const qsizetype head = digits.size() - 3;
-    return digits.first(head) + u' ' + digits.sliced(head);
+    return digits.first(head) + (space == DigitSpace::NoBreak ? u'\u00a0' : u' ') + digits.sliced(head);
 }
-
-//: The salary caption, the salary, the position.
-constexpr Text kSalaryLine{"Salary", QT_TRANSLATE_NOOP("Salary", "%1 %2 (%3)")};
 
 } // namespace
 
-QString salaryImportText(qint32 salary)
+QString salaryImportText(qint32 salary, DigitSpace space)
 {
-    return groupedDigits(salary, false);
+    return groupedDigits(salary, false, space);
 }
 
 QString salaryClickText(qint32 salary)
@@ -35,24 +31,26 @@ QString salaryClickText(qint32 salary)
     return groupedDigits(salary, true);
 }
 
-QString salaryChangeText(qint32 change)
+QString salaryChangeText(qint32 change, DigitSpace space)
 {
     if (change == 0)
         return u"±0"_s;
     // The magnitude of any change between two salaries fits, so no overflow here.
     const qint32 magnitude = change < 0 ? -change : change;
-    return (change < 0 ? u"-"_s : u"+"_s) + salaryImportText(magnitude);
+    return (change < 0 ? u"-"_s : u"+"_s) + salaryImportText(magnitude, space);
 }
 
-QString salaryWithChangeText(qint32 salary, qint32 change)
+QString salaryWithChangeText(qint32 salary, qint32 change, DigitSpace space)
 {
-    return salaryImportText(salary) + u" ("_s + salaryChangeText(change) + u')';
+    return salaryImportText(salary, space) + u" ("_s + salaryChangeText(change, space) + u')';
 }
 
 QString salaryLineText(const LanguageEntry &language, qint32 salary, int position)
 {
-    return kSalaryLine.translated().arg(language.salaryCaption, salaryImportText(salary),
-                                        language.positionName(position));
+    // The game's own line in its language's words, which scripts read: never
+    // translated.
+    return language.salaryCaption.toString() + u' ' + salaryImportText(salary) + u" ("_s + language.positionName(position)
+            + u')';
 }
 
 } // namespace wagecourt

@@ -14,6 +14,10 @@ enum class Reader { Person, Machine };
 // the web page, which has no application object, a table of its own made
 // from the same translations.
 QString translateText(const char *context, const char *english);
+// A text that holds a count (%n), in the form the count asks for: in the
+// installed translation's language, and in English whatever is installed.
+QString translateText(const char *context, const char *english, int count);
+QString englishText(const char *context, const char *english, int count);
 
 // A fixed text of the program, marked for the translation tools where it is
 // defined: write each one as {"Context", QT_TRANSLATE_NOOP("Context", "...")}
@@ -29,6 +33,21 @@ struct Text
     QString forReader(Reader reader) const
     {
         return reader == Reader::Person ? translated() : QString::fromUtf8(english);
+    }
+};
+
+// A fixed text that holds a count, marked as
+// {"Context", QT_TRANSLATE_N_NOOP("Context", "... %n things ...")}: every
+// language, English too, writes its own forms for one, few and many.
+struct CountText
+{
+    const char *context;
+    const char *english;
+
+    QString translated(int count) const { return translateText(context, english, count); }
+    QString forReader(Reader reader, int count) const
+    {
+        return reader == Reader::Person ? translated(count) : englishText(context, english, count);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
+#include "version.h"
 
 namespace wagecourt::windowtext {
 
@@ -23,6 +24,11 @@ QString step1Text(const LanguageEntry &language)
 QString step3Text(const LanguageEntry &language)
 {
     return kStep3.translated().arg(language.calculateCaption);
+}
+
+QString titleText()
+{
+    return kTitle.translated().arg(QStringLiteral(WAGECOURT_TITLE_VERSION));
 }
 
 QString skillLevelDescription(const QString &skillName)

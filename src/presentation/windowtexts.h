@@ -13,8 +13,9 @@ struct LanguageEntry;
 // filled in where a text names one.
 namespace windowtext {
 
-//: The window's title: the name, the version and the author's game name and number stay as they are.
-inline constexpr Text kTitle{"Window", QT_TRANSLATE_NOOP("Window", "Wagecourt v1.0 - by Tarvel (58203)")};
+//: The window's title: the name, the version (%1, such as 1.0) and the author's game name and number stay as
+//: they are.
+inline constexpr Text kTitle{"Window", QT_TRANSLATE_NOOP("Window", "Wagecourt v%1 - by Tarvel (58203)")};
 // Command2's two captions; the info area's state is read from which one it shows.
 //: A small button, ten letters wide at most, that shows the instructions below the player card.
 inline constexpr Text kShowInfo{"Window", QT_TRANSLATE_NOOP("Window", "Show Info")};
@@ -32,7 +33,8 @@ inline constexpr Text kPlayerCard{"Window", QT_TRANSLATE_NOOP("Window", "Player 
 inline constexpr Text kCopyingPicture{"Window", QT_TRANSLATE_NOOP("Window", "Copying a player's skills in a web browser")};
 inline constexpr Text kBestPosition{"Window", QT_TRANSLATE_NOOP("Window", "Best position")};
 inline constexpr Text kWeeklySalary{"Window", QT_TRANSLATE_NOOP("Window", "Weekly salary")};
-//: A level label's description: the skill's name.
+//: A level label's description: the skill's name as the catalogue writes it, which may begin with a vowel. The
+//: page adds ": " and the level's name after it.
 inline constexpr Text kSkillLevel{"Window", QT_TRANSLATE_NOOP("Window", "%1 level")};
 
 // The box a refused paste brings up.
@@ -54,10 +56,36 @@ inline constexpr Text kStep2{"Info", QT_TRANSLATE_NOOP("Info", "2. Select your i
 inline constexpr Text kStep4{"Info", QT_TRANSLATE_NOOP("Info",
         "4. Click on the skills to change them ( Left-click --> +1, Right-click --> -1 )")};
 
+// The window's own command line: its --help and its usage errors.
+//: The first line of the window's --help; "wagecourt [options]" stays as it is.
+inline constexpr Text kWindowUsage{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "Usage: wagecourt [options]")};
+//: Two lines of at most 79 characters each.
+inline constexpr Text kWindowSummary{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "Work out the weekly salary of a Courtlore player from his skill list,\n"
+        "copied from the game's page.")};
+inline constexpr Text kWindowHelpOption{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "Show this help and exit.")};
+inline constexpr Text kWindowVersionOption{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "Show the version and exit.")};
+//: Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.
+inline constexpr Text kToolkitOptions{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "The toolkit's own options, such as -platform NAME, -display DISPLAY or\n"
+        "-style NAME, are accepted too.")};
+//: The option as it was typed, in quotes.
+inline constexpr Text kWindowUnknownOption{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "unknown option %1")};
+//: The argument as it was typed, in quotes.
+inline constexpr Text kUnexpectedArgument{"WindowCommandLine", QT_TRANSLATE_NOOP("WindowCommandLine",
+        "unexpected argument %1")};
+
 // Steps 1 and 3 name the Jump Shot caption and the Calculate button as the
 // given language writes them.
 QString step1Text(const LanguageEntry &language);
 QString step3Text(const LanguageEntry &language);
+
+// The window's title, with the program's version.
+QString titleText();
 
 // A level label's accessible description, for the skill's full name.
 QString skillLevelDescription(const QString &skillName);

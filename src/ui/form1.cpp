@@ -50,7 +50,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
       m_scale(TextScale::of(this))
 {
     setObjectName(u"Form1"_s);
-    setWindowTitle(windowtext::kTitle.translated());
+    setWindowTitle(windowtext::titleText());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -177,7 +177,7 @@ void Form1::useLanguage(int languageIndex)
     // The info state lives in Command2's caption, which reads as a state only
     // in the language it was written in.
     const bool infoShown = ui.Command2->text() == windowtext::kHideInfo.translated();
-    if (!m_translators.use(languageCode(languageIndex)))
+    if (!m_translators.use(languageCode(languages()[std::size_t(languageIndex)])))
         return; // English at start: nothing to load
     if (m_loaded) // at start, Form_Load() shows the picture
         ui.Image2->showResource(instructionPicture(m_translators.code()), m_scale.devicePixelRatio);
@@ -188,7 +188,7 @@ void Form1::useLanguage(int languageIndex)
 // translations changed.
 void Form1::retranslate(bool infoShown, const LanguageEntry &language)
 {
-    setWindowTitle(windowtext::kTitle.translated());
+    setWindowTitle(windowtext::titleText());
     ui.Command2->setText((infoShown ? windowtext::kHideInfo : windowtext::kShowInfo).translated());
     m_copy->setText(windowtext::kCopy.translated());
     m_paste->setText(windowtext::kPasteAndCalculate.translated());

@@ -195,7 +195,7 @@ const char *wc_view(const char *levelText, const char *languageName)
     for (const PositionBar &bar : view.bars)
         chart.append(QJsonObject{{u"name"_s, bar.name},
                                  {u"salary"_s, bar.salary},
-                                 {u"salary_text"_s, salaryImportText(bar.salary)},
+                                 {u"salary_text"_s, salaryImportText(bar.salary, DigitSpace::NoBreak)},
                                  {u"best"_s, bar.best}});
     return answer(QJsonObject{
             {u"language"_s, language->name.toString()},

@@ -23,12 +23,14 @@ using web::answer;
 namespace {
 
 // The window's translations, as tables made from its .ts files at build
-// time (texttable.py); the language the page shows, none for English.
+// time (texttable.py); the language the page shows, and English's own forms
+// of the texts that hold a count.
 struct PageText
 {
     const char *context;
     const char *english;
     const char *translated;
+    int form; // of a text with a count, which of the language's forms; -1 for any other
 };
 struct PageLanguage
 {
@@ -37,15 +39,43 @@ struct PageLanguage
 };
 #include "translationtable.inc"
 
-std::span<const PageText> g_texts;
+std::span<const PageText> textsOf(const QByteArray &code)
+{
+    for (const PageLanguage &table : kPageLanguages)
+        if (code == table.code)
+            return table.texts;
+    return {};
+}
+
+std::span<const PageText> g_texts = textsOf("en");
+QByteArray g_code = "en";
 
 void useTranslation(const LanguageEntry &language)
 {
-    g_texts = {};
-    const QByteArray code = languageCode(language).toUtf8();
-    for (const PageLanguage &table : kPageLanguages)
-        if (code == table.code)
-            g_texts = table.texts;
+    g_code = languageCode(language).toUtf8();
+    g_texts = textsOf(g_code);
+}
+
+// Which of a language's forms a count takes, by the rules the translation
+// tools give the languages of the .ts files.
+int pluralForm(const QByteArray &code, int n)
+{
+    if (code == "tr")
+        return 0;
+    if (code == "fr" || code == "pt")
+        return n > 1 ? 1 : 0;
+    if (code == "pl")
+        return n == 1 ? 0 : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20) ? 1 : 2;
+    return n == 1 ? 0 : 1;
+}
+
+QString countText(std::span<const PageText> texts, int form, const char *context, const char *english, int count)
+{
+    QString text = QString::fromUtf8(english);
+    for (const PageText &row : texts)
+        if (row.form == form && qstrcmp(row.english, english) == 0 && qstrcmp(row.context, context) == 0)
+            text = QString::fromUtf8(row.translated);
+    return text.replace(u"%n"_s, QString::number(count));
 }
 
 } // namespace
@@ -53,9 +83,19 @@ void useTranslation(const LanguageEntry &language)
 QString wagecourt::translateText(const char *context, const char *english)
 {
     for (const PageText &text : g_texts)
-        if (qstrcmp(text.english, english) == 0 && qstrcmp(text.context, context) == 0)
+        if (text.form < 0 && qstrcmp(text.english, english) == 0 && qstrcmp(text.context, context) == 0)
             return QString::fromUtf8(text.translated);
     return QString::fromUtf8(english);
+}
+
+QString wagecourt::translateText(const char *context, const char *english, int count)
+{
+    return countText(g_texts, pluralForm(g_code, count), context, english, count);
+}
+
+QString wagecourt::englishText(const char *context, const char *english, int count)
+{
+    return countText(textsOf("en"), pluralForm("en", count), context, english, count);
 }
 
 extern "C" {
@@ -71,7 +111,7 @@ const char *wc_texts(const char *languageName)
     return answer(QJsonObject{
             {u"language"_s, language->name.toString()},
             {u"code"_s, languageCode(*language).toString()},
-            {u"title"_s, windowtext::kTitle.translated()},
+            {u"title"_s, windowtext::titleText()},
             {u"calculate"_s, language->calculateCaption.toString()},
             {u"salary_caption"_s, language->salaryCaption.toString()},
             {u"weekly_salary"_s, windowtext::kWeeklySalary.translated()},

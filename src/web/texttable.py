@@ -5,7 +5,9 @@
 
 The page has no application object to install a translator on, so its module
 looks its words up in these tables instead: for each language, every finished
-translation as (context, English, translation), in UTF-8. Unfinished,
+translation as (context, English, translation, form), in UTF-8, where form is
+which of the language's plural forms a text with a count is (one row each),
+-1 for any other text. Unfinished,
 obsolete and vanished entries are left out, so those texts stay English, as
 they would in the window.
 """
@@ -28,9 +30,15 @@ def entries(ts_file):
             translation = message.find('translation')
             if translation is None or translation.get('type') in ('unfinished', 'obsolete', 'vanished'):
                 continue
+            source = message.findtext('source')
+            if message.get('numerus') == 'yes':
+                forms = [form.text or '' for form in translation.iter('numerusform')]
+                if all(forms):
+                    rows += [(name, source, form, index) for index, form in enumerate(forms)]
+                continue
             if not translation.text:
                 continue
-            rows.append((name, message.findtext('source'), translation.text))
+            rows.append((name, source, translation.text, -1))
     return code, sorted(rows)
 
 
@@ -41,7 +49,7 @@ def main(output, ts_files):
         code, rows = entries(ts_file)
         languages.append(code)
         lines.append(f'inline constexpr PageText kPageTexts_{code}[] = {{')
-        lines += [f'    {{{literal(c)}, {literal(s)}, {literal(t)}}},' for c, s, t in rows]
+        lines += [f'    {{{literal(c)}, {literal(s)}, {literal(t)}, {f}}},' for c, s, t, f in rows]
         lines += ['};', '']
     lines.append('inline constexpr PageLanguage kPageLanguages[] = {')
     lines += [f'    {{"{code}", kPageTexts_{code}}},' for code in languages]

@@ -30,7 +30,8 @@ inline constexpr Text kTrainingTitle{"Web", QT_TRANSLATE_NOOP("Web", "What one t
 inline constexpr Text kStep4{"Web", QT_TRANSLATE_NOOP("Web",
         "4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)")};
 inline constexpr Text kLicences{"Web", QT_TRANSLATE_NOOP("Web", "Licences")};
+//: The page keeps no count of its visitors: say that visits are not counted.
 inline constexpr Text kPrivacy{"Web", QT_TRANSLATE_NOOP("Web",
-        "Works offline; fetches nothing but its own files, sets no cookies and counts nobody.")};
+        "Works offline; fetches nothing but its own files, sets no cookies and counts no visits.")};
 
 } // namespace wagecourt::webtext

@@ -286,6 +286,11 @@ def import_text(salary):
     return str(salary) if salary < 1000 else f"{salary // 1000} {salary % 1000:03d}"
 
 
+def reading_text(salary):
+    """The salary in a tooltip or the chart: a no-break space between the groups."""
+    return import_text(salary).replace(" ", "\u00a0")
+
+
 def click_text(salary):
     """The salary as shown after a level click: below 1000 it keeps a leading space."""
     return " " + str(salary) if salary < 1000 else import_text(salary)
@@ -593,8 +598,8 @@ class Session:
             moved[index] += step
             then = self.oracle.calc(moved, language)
             change = then["salary"] - now["salary"]
-            changed = "±0" if change == 0 else ("+" if change > 0 else "-") + import_text(abs(change))
-            line = f"{sign}1: {import_text(then['salary'])} ({changed})"
+            changed = "±0" if change == 0 else ("+" if change > 0 else "-") + reading_text(abs(change))
+            line = f"{sign}1: {reading_text(then['salary'])} ({changed})"
             if then["position"] != now["position"]:
                 line += f" as {then['position_name']}"
             lines.append(line)
@@ -606,7 +611,7 @@ class Session:
         for position, value in enumerate(result["values"], start=1):
             salary = round(value)  # half to even, as the window rounds
             best = " (best)" if position == result["position"] else ""
-            lines.append(f"{POSITION_NAMES[language][position - 1]}: {import_text(salary)}{best}")
+            lines.append(f"{POSITION_NAMES[language][position - 1]}: {reading_text(salary)}{best}")
         return "\n".join(lines)
 
     def hover(self, accessible):

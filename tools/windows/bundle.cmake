@@ -69,7 +69,7 @@ foreach(program wagecourt wagecourt-cli)
 endforeach()
 
 set(CPACK_PACKAGE_NAME Wagecourt)
-set(CPACK_PACKAGE_VENDOR Tarvel)
+set(CPACK_PACKAGE_VENDOR ${WAGECOURT_VENDOR})
 set(CPACK_PACKAGE_VERSION "${WAGECOURT_VERSION_TEXT}")
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_GENERATOR ZIP)

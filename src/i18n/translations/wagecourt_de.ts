@@ -43,7 +43,7 @@
     <message>
         <source>%1: %2 (best)</source>
         <extracomment>The best-paid position and its salary.</extracomment>
-        <translation>%1: %2 (beste)</translation>
+        <translation>%1: %2 (Bestwert)</translation>
     </message>
 </context>
 <context>
@@ -58,18 +58,13 @@
         <translation>Mehr dazu mit &apos;wagecourt-cli --help&apos;.</translation>
     </message>
     <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>er enthält %1 Doppelpunkte, eine Fähigkeitenliste %2 bis %3</translation>
-    </message>
-    <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
-        <translation>er beginnt nicht mit „%1“ wie die Beschriftung %3 auf %2</translation>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
+        <translation>der Text beginnt nicht mit „%1“ wie die Beschriftung %3 auf %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
         <translation>Keine Fähigkeitenliste auf %1: %2.</translation>
     </message>
     <message>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
         <translation>Die Stufe von %1 (Fähigkeit %2) ist nicht lesbar: %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>Der Text hat %1 Zeichen; eine Fähigkeitenliste ist weit kürzer, und höchstens %2 werden gelesen.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -100,7 +91,7 @@
     </message>
     <message>
         <source>Not a skill list in any of the game languages.</source>
-        <translation>Keine Fähigkeitenliste in einer der Spielsprachen.</translation>
+        <translation>In keiner der Spielsprachen eine Fähigkeitenliste.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -129,20 +120,16 @@
     </message>
     <message>
         <source>Show this help.</source>
-        <translation>Diese Hilfe zeigen.</translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation>Die Version zeigen.</translation>
+        <translation>Version anzeigen.</translation>
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>unbekannte Sprache &apos;%1&apos;; die Sprachen sind: %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 braucht zehn Stufen, %2 angegeben</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -152,14 +139,6 @@
     <message>
         <source>level &apos;%1&apos; is not a whole number from 1 to 20</source>
         <translation>Stufe &apos;%1&apos; ist keine ganze Zahl von 1 bis 20</translation>
-    </message>
-    <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import liest eine Liste, %1 Dateien angegeben</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch liest einen Kader, %1 Dateien angegeben</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -176,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages nimmt keine Argumente, &apos;%1&apos; angegeben</translation>
+        <translation>languages erwartet keine Argumente, &apos;%1&apos; angegeben</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -191,21 +170,12 @@
         <translation>unbekannter Befehl &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang %1-mal angegeben; bitte nur einmal</translation>
-    </message>
-    <message>
         <source>the quoted name has no closing quote</source>
-        <translation>dem Namen in Anführungszeichen fehlt das schließende</translation>
+        <translation>beim Namen in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; ist keine Stufe (eine ganze Zahl von 1 bis 20)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>zehn Stufen erwartet, %1 gefunden</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,7 +226,7 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Aufruf: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
   oder: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
   oder: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
@@ -281,8 +251,9 @@ Befehle:
   advise     was eine Stufe mehr oder weniger in jeder Fähigkeit einbrächte,
              dann das Gehalt jeder Position
   import     liest eine kopierte Fähigkeitenliste (UTF-8) aus FILE oder der
-             Standardeingabe, genau wie „%2“ im Fenster die Zwischenablage,
-             in der angegebenen Sprache oder, ohne --lang, in jeder
+             Standardeingabe, genau wie „%2“ im Fenster
+             die Zwischenablage, in der angegebenen Sprache oder, ohne
+             --lang, in jeder
   batch      ein Spieler pro Zeile aus FILE oder der Standardeingabe, eine
              Ergebniszeile pro Spieler (CSV: Name falls angegeben, Stufen,
              Gehalt, Position, Name der Position)
@@ -300,8 +271,64 @@ wie andere Kommandozeilenprogramme auch.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
         <translation>Spielsprache: Name oder Kürzel (siehe &apos;languages&apos;). Ohne Angabe %1; import liest die Liste dann in jeder Sprache, in der sie vorliegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>der Text enthält %n Doppelpunkt, eine Fähigkeitenliste %1 bis %2</numerusform>
+            <numerusform>der Text enthält %n Doppelpunkte, eine Fähigkeitenliste %1 bis %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>Der Text hat %n Zeichen; eine Fähigkeitenliste ist weit kürzer, und höchstens %1 werden gelesen.</numerusform>
+            <numerusform>Der Text hat %n Zeichen; eine Fähigkeitenliste ist weit kürzer, und höchstens %1 werden gelesen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 braucht zehn Stufen, %n angegeben</numerusform>
+            <numerusform>%1 braucht zehn Stufen, %n angegeben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import liest nur eine Liste, %n Datei angegeben</numerusform>
+            <numerusform>import liest nur eine Liste, %n Dateien angegeben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch liest nur einen Kader, %n Datei angegeben</numerusform>
+            <numerusform>batch liest nur einen Kader, %n Dateien angegeben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>--lang %n-mal angegeben; bitte nur einmal</numerusform>
+            <numerusform>--lang %n-mal angegeben; bitte nur einmal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>zehn Stufen erwartet, %n gefunden</numerusform>
+            <numerusform>zehn Stufen erwartet, %n gefunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -345,14 +372,6 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Klicke auf eine Fähigkeit, um sie zu ändern (Linksklick +1, Rechtsklick -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -405,15 +424,16 @@ wie andere Kommandozeilenprogramme auch.
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
-        <translation>4. Klicke oder tippe auf eine Stufe, um sie zu erhöhen; ein Rechtsklick oder ihr − senkt sie (die Tasten + und − gehen auch)</translation>
+        <translation>4. Klicke oder tippe auf eine Stufe, um sie zu erhöhen; ein Rechtsklick oder ihr − senkt sie (die Tasten + und − funktionieren auch)</translation>
     </message>
     <message>
         <source>Licences</source>
         <translation>Lizenzen</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Funktioniert offline; lädt nur die eigenen Dateien, setzt keine Cookies und zählt niemanden.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Funktioniert offline; lädt nur die eigenen Dateien, setzt keine Cookies und zählt keine Besucher.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -460,11 +480,6 @@ wie andere Kommandozeilenprogramme auch.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - von Tarvel (58203)</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Info ein</translation>
@@ -503,8 +518,53 @@ wie andere Kommandozeilenprogramme auch.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
         <translation>Stufe für %1</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - von Tarvel (58203)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Aufruf: wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Berechnet das Wochengehalt eines Courtlore-Spielers aus seiner
+Fähigkeitenliste, kopiert von der Seite des Spiels.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>Die eigenen Optionen der Oberflächenbibliothek, etwa -platform NAME,
+-display DISPLAY oder -style NAME, werden ebenfalls angenommen.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>unerwartetes Argument %1</translation>
     </message>
 </context>
 </TS>

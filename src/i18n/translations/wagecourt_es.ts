@@ -55,21 +55,16 @@
     </message>
     <message>
         <source>Run &apos;wagecourt-cli --help&apos; for usage.</source>
-        <translation>Ejecuta &apos;wagecourt-cli --help&apos; para ver el uso.</translation>
-    </message>
-    <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>tiene %1 dos puntos, una lista de habilidades tiene de %2 a %3</translation>
+        <translation>Ejecuta &apos;wagecourt-cli --help&apos; para más información.</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
         <translation>no empieza por &quot;%1&quot;, como la etiqueta %3 en %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
         <translation>No es una lista de habilidades en %1: %2.</translation>
     </message>
     <message>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
         <translation>No se pudo leer el nivel de %1 (habilidad %2): %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>El texto tiene %1 caracteres; una lista de habilidades es mucho más corta y no se leen más de %2.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -137,12 +128,8 @@
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>idioma desconocido &apos;%1&apos;; los idiomas son: %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 necesita diez niveles, se dieron %2</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -152,14 +139,6 @@
     <message>
         <source>level &apos;%1&apos; is not a whole number from 1 to 20</source>
         <translation>el nivel &apos;%1&apos; no es un número entero del 1 al 20</translation>
-    </message>
-    <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import lee una sola lista, se dieron %1 archivos</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch lee una sola plantilla, se dieron %1 archivos</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -176,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages no admite argumentos, se dio &apos;%1&apos;</translation>
+        <translation>languages no admite argumentos, se indicó &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -184,16 +163,11 @@
     </message>
     <message>
         <source>no command given</source>
-        <translation>no se dio ninguna orden</translation>
+        <translation>no se indicó ninguna orden</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>orden desconocida &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang dado %1 veces; dalo solo una vez</translation>
     </message>
     <message>
         <source>the quoted name has no closing quote</source>
@@ -202,10 +176,6 @@
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; no es un nivel (un número entero del 1 al 20)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>se esperaban diez niveles, hay %1</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,12 +226,12 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
-  o:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  o:  wagecourt-cli languages [--json]
+  o: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  o: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  o: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  o: wagecourt-cli languages [--json]
 Calcula el sueldo semanal de un jugador de baloncesto de Courtlore, igual que
 la ventana de Wagecourt.
 
@@ -281,8 +251,9 @@ los nombres de las columnas.
   advise     lo que pagaría un nivel más o menos en cada habilidad, y luego el
              sueldo de cada posición
   import     lee una lista de habilidades copiada (UTF-8) de FILE o de la
-             entrada estándar, igual que &quot;%2&quot; lee el portapapeles en la ventana,
-             en el idioma indicado o, sin --lang, en cualquiera
+             entrada estándar, igual que &quot;%2&quot; lee el
+             portapapeles en la ventana, en el idioma indicado o, sin --lang,
+             en cualquiera
   batch      un jugador por línea de FILE o de la entrada estándar, una línea
              de resultado por jugador (CSV: el nombre si se da, niveles,
              sueldo, posición, nombre de la posición)
@@ -300,8 +271,64 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
         <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Sin él, %1; import lee entonces la lista en el idioma en que esté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>tiene %n signo de dos puntos (:), una lista de habilidades tiene de %1 a %2</numerusform>
+            <numerusform>tiene %n signos de dos puntos (:), una lista de habilidades tiene de %1 a %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>El texto tiene %n carácter; una lista de habilidades es mucho más corta y no se leen más de %1.</numerusform>
+            <numerusform>El texto tiene %n caracteres; una lista de habilidades es mucho más corta y no se leen más de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 necesita diez niveles, se indicó %n</numerusform>
+            <numerusform>%1 necesita diez niveles, se indicaron %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import lee una sola lista, se indicó %n archivo</numerusform>
+            <numerusform>import lee una sola lista, se indicaron %n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch lee una sola plantilla, se indicó %n archivo</numerusform>
+            <numerusform>batch lee una sola plantilla, se indicaron %n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>--lang se indicó %n vez; indícalo solo una vez</numerusform>
+            <numerusform>--lang se indicó %n veces; indícalo solo una vez</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>se esperaban diez niveles, hay %n</numerusform>
+            <numerusform>se esperaban diez niveles, hay %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -345,14 +372,6 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Haz clic en las habilidades para cambiarlas (clic izquierdo +1, derecho -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -401,7 +420,7 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Lo que paga un paso de entrenamiento</translation>
+        <translation>Lo que vale un nivel más</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
@@ -412,8 +431,9 @@ que a otras herramientas de línea de órdenes.
         <translation>Licencias</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Funciona sin conexión; solo descarga sus propios archivos, no usa cookies y no cuenta a nadie.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Funciona sin conexión; solo descarga sus propios archivos, no usa cookies y no mide las visitas.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -460,11 +480,6 @@ que a otras herramientas de línea de órdenes.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - por Tarvel (58203)</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Ver info</translation>
@@ -472,7 +487,7 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>Hide Info</source>
         <extracomment>The same button while the instructions are shown; ten letters at most.</extracomment>
-        <translation>Ocultar info</translation>
+        <translation>Cerrar info</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -503,8 +518,53 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
         <translation>Nivel de %1</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - por Tarvel (58203)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Uso: wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Calcula el sueldo semanal de un jugador de Courtlore a partir de su lista de
+habilidades, copiada de la página del juego.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>También se aceptan las opciones propias de la biblioteca gráfica, como
+-platform NAME, -display DISPLAY o -style NAME.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>argumento inesperado %1</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,7 @@
     <message>
         <source>%1 as %2</source>
         <extracomment>A step with its salary (&quot;+1: 24 053 (-1 257)&quot;), the position it would be paid at.</extracomment>
-        <translation>%1 comme %2</translation>
+        <translation>%1 (poste : %2)</translation>
     </message>
     <message>
         <source>%1: no level read</source>
@@ -55,22 +55,17 @@
     </message>
     <message>
         <source>Run &apos;wagecourt-cli --help&apos; for usage.</source>
-        <translation>Lancez &apos;wagecourt-cli --help&apos; pour l&apos;usage.</translation>
-    </message>
-    <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>il contient %1 deux-points, une liste de compétences en contient de %2 à %3</translation>
+        <translation>Saisissez « wagecourt-cli --help » pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
-        <translation>il ne commence pas par « %1 », comme l&apos;intitulé %3 en %2</translation>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
+        <translation>le texte ne commence pas par « %1 », comme l&apos;intitulé %3 en %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
-        <translation>Pas une liste de compétences en %1 : %2.</translation>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
+        <translation>Ce n&apos;est pas une liste de compétences (langue : %1) : %2.</translation>
     </message>
     <message>
         <source>; </source>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
-        <translation>Le niveau de %1 (compétence %2) est illisible : %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>Le texte contient %1 caractères ; une liste de compétences est bien plus courte, et %2 au plus sont lus.</translation>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
+        <translation>Le niveau en %1 (compétence %2) est illisible : %3.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -100,7 +91,7 @@
     </message>
     <message>
         <source>Not a skill list in any of the game languages.</source>
-        <translation>Pas une liste de compétences dans l&apos;une des langues du jeu.</translation>
+        <translation>Ce n&apos;est une liste de compétences dans aucune des langues du jeu.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -137,12 +128,8 @@
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>langue inconnue &apos;%1&apos; ; les langues sont : %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 attend dix niveaux, %2 donnés</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -152,14 +139,6 @@
     <message>
         <source>level &apos;%1&apos; is not a whole number from 1 to 20</source>
         <translation>le niveau &apos;%1&apos; n&apos;est pas un nombre entier de 1 à 20</translation>
-    </message>
-    <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import lit une seule liste, %1 fichiers donnés</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch lit un seul effectif, %1 fichiers donnés</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -176,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages ne prend pas d&apos;argument, &apos;%1&apos; donné</translation>
+        <translation>languages ne prend pas d&apos;argument, &apos;%1&apos; indiqué</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -191,21 +170,12 @@
         <translation>commande inconnue &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang donné %1 fois ; donnez-le une seule fois</translation>
-    </message>
-    <message>
         <source>the quoted name has no closing quote</source>
         <translation>il manque le guillemet fermant du nom entre guillemets</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; n&apos;est pas un niveau (un nombre entier de 1 à 20)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>dix niveaux attendus, %1 trouvés</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,7 +226,7 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Usage : wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
    ou : wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
    ou : wagecourt-cli import [--lang NAME] [--json] [FILE|-]
@@ -281,9 +251,9 @@ Commandes :
   advise     ce que rapporterait un niveau de plus ou de moins dans chaque
              compétence, puis le salaire à chaque poste
   import     lit une liste de compétences copiée (UTF-8) depuis FILE ou
-             l&apos;entrée standard, exactement comme « %2 » lit le presse-papiers,
-             dans la langue donnée ou, sans --lang, dans n&apos;importe laquelle
-             dans la fenêtre
+             l&apos;entrée standard, exactement comme « %2 » lit
+             le presse-papiers dans la fenêtre, dans la langue donnée ou,
+             sans --lang, dans n&apos;importe laquelle
   batch      un joueur par ligne depuis FILE ou l&apos;entrée standard, une ligne de
              résultat par joueur (CSV : le nom s&apos;il est donné, niveaux,
              salaire, poste, nom du poste)
@@ -301,8 +271,64 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
         <translation>Langue du jeu : un nom ou un code (voir &apos;languages&apos;). %1 par défaut ; import lit alors la liste dans la langue où elle est écrite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>le texte contient %n deux-points, alors qu&apos;une liste de compétences en contient de %1 à %2</numerusform>
+            <numerusform>le texte contient %n deux-points, alors qu&apos;une liste de compétences en contient de %1 à %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>Le texte contient %n caractère ; une liste de compétences est bien plus courte, et %1 au plus sont lus.</numerusform>
+            <numerusform>Le texte contient %n caractères ; une liste de compétences est bien plus courte, et %1 au plus sont lus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 attend dix niveaux, %n reçu</numerusform>
+            <numerusform>%1 attend dix niveaux, %n reçus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import lit une seule liste, %n fichier indiqué</numerusform>
+            <numerusform>import lit une seule liste, %n fichiers indiqués</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch lit un seul effectif, %n fichier indiqué</numerusform>
+            <numerusform>batch lit un seul effectif, %n fichiers indiqués</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>--lang indiqué %n fois ; indiquez-le une seule fois</numerusform>
+            <numerusform>--lang indiqué %n fois ; indiquez-le une seule fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>dix niveaux attendus, %n trouvé</numerusform>
+            <numerusform>dix niveaux attendus, %n trouvés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -346,14 +372,6 @@ les autres outils en ligne de commande.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Cliquez sur les compétences pour les changer (clic gauche +1, clic droit -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -402,19 +420,20 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Ce que rapporte une étape d’entraînement</translation>
+        <translation>Ce que rapporte un niveau de plus</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
-        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; clic droit ou son − pour le baisser (les touches + et − marchent aussi)</translation>
+        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; faites un clic droit ou appuyez sur son − pour le baisser (les touches + et − fonctionnent aussi)</translation>
     </message>
     <message>
         <source>Licences</source>
         <translation>Licences</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne compte personne.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne mesure pas l&apos;audience.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -461,11 +480,6 @@ les autres outils en ligne de commande.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - par Tarvel (58203)</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Voir info</translation>
@@ -504,8 +518,53 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
-        <translation>Niveau de %1</translation>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
+        <translation>Niveau en %1</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - par Tarvel (58203)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Usage : wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Calcule le salaire hebdomadaire d&apos;un joueur de Courtlore à partir de sa liste
+de compétences, copiée depuis la page du jeu.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>Les options propres à la bibliothèque graphique, comme -platform NAME,
+-display DISPLAY ou -style NAME, sont acceptées aussi.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>argument inattendu %1</translation>
     </message>
 </context>
 </TS>

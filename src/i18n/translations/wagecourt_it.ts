@@ -21,7 +21,7 @@
     <message>
         <source>%1 as %2</source>
         <extracomment>A step with its salary (&quot;+1: 24 053 (-1 257)&quot;), the position it would be paid at.</extracomment>
-        <translation>%1 come %2</translation>
+        <translation>%1 da %2</translation>
     </message>
     <message>
         <source>%1: no level read</source>
@@ -55,21 +55,16 @@
     </message>
     <message>
         <source>Run &apos;wagecourt-cli --help&apos; for usage.</source>
-        <translation>Esegui &apos;wagecourt-cli --help&apos; per l&apos;uso.</translation>
-    </message>
-    <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>contiene %1 due punti, una lista di abilità ne ha da %2 a %3</translation>
+        <translation>Esegui &apos;wagecourt-cli --help&apos; per maggiori informazioni.</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
         <translation>non inizia con &quot;%1&quot;, come la voce %3 in %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
         <translation>Non è una lista di abilità in %1: %2.</translation>
     </message>
     <message>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
         <translation>Impossibile leggere il livello di %1 (abilità %2): %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>Il testo contiene %1 caratteri; una lista di abilità è molto più corta e se ne leggono al massimo %2.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -137,12 +128,8 @@
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>lingua sconosciuta &apos;%1&apos;; le lingue sono: %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 richiede dieci livelli, ne sono stati dati %2</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -152,14 +139,6 @@
     <message>
         <source>level &apos;%1&apos; is not a whole number from 1 to 20</source>
         <translation>il livello &apos;%1&apos; non è un numero intero da 1 a 20</translation>
-    </message>
-    <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import legge una sola lista, dati %1 file</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch legge una sola rosa, dati %1 file</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -176,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages non accetta argomenti, dato &apos;%1&apos;</translation>
+        <translation>languages non accetta argomenti, indicato &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -191,21 +170,12 @@
         <translation>comando sconosciuto &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang indicato %1 volte; indicalo una volta sola</translation>
-    </message>
-    <message>
         <source>the quoted name has no closing quote</source>
         <translation>al nome tra virgolette manca la virgoletta di chiusura</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; non è un livello (un numero intero da 1 a 20)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>attesi dieci livelli, trovati %1</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,12 +226,12 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  o:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
-  o:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  o:  wagecourt-cli languages [--json]
+  o: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  o: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  o: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  o: wagecourt-cli languages [--json]
 Calcola lo stipendio settimanale di un giocatore di basket di Courtlore,
 esattamente come la finestra di Wagecourt.
 
@@ -281,9 +251,9 @@ Comandi:
   advise     quanto renderebbe un livello in più o in meno in ogni abilità,
              poi lo stipendio di ogni ruolo
   import     legge una lista di abilità copiata (UTF-8) da FILE o dallo
-             standard input, esattamente come &quot;%2&quot; legge gli appunti nella,
-             nella lingua indicata o, senza --lang, in qualsiasi
-             finestra
+             standard input, esattamente come &quot;%2&quot; nella
+             finestra legge gli appunti, nella lingua indicata o, senza
+             --lang, in qualsiasi
   batch      un giocatore per riga da FILE o dallo standard input, una riga di
              risultato per giocatore (CSV: il nome se dato, livelli, stipendio,
              ruolo, nome del ruolo)
@@ -300,8 +270,64 @@ accade agli altri strumenti da riga di comando.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
         <translation>Lingua del gioco: un nome o un codice (vedi &apos;languages&apos;). Se non indicata, %1; import legge allora la lista in qualunque lingua sia.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>contiene %n segno di due punti (:), una lista di abilità ne ha da %1 a %2</numerusform>
+            <numerusform>contiene %n segni di due punti (:), una lista di abilità ne ha da %1 a %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>Il testo contiene %n carattere; una lista di abilità è molto più corta e se ne leggono al massimo %1.</numerusform>
+            <numerusform>Il testo contiene %n caratteri; una lista di abilità è molto più corta e se ne leggono al massimo %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 richiede dieci livelli, ne è stato indicato %n</numerusform>
+            <numerusform>%1 richiede dieci livelli, ne sono stati indicati %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import legge una sola lista, indicato %n file</numerusform>
+            <numerusform>import legge una sola lista, indicati %n file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch legge una sola rosa, indicato %n file</numerusform>
+            <numerusform>batch legge una sola rosa, indicati %n file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>--lang indicato %n volta; indicalo una volta sola</numerusform>
+            <numerusform>--lang indicato %n volte; indicalo una volta sola</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>attesi dieci livelli, trovato %n</numerusform>
+            <numerusform>attesi dieci livelli, trovati %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -345,14 +371,6 @@ accade agli altri strumenti da riga di comando.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Fai clic sulle abilità per cambiarle (clic sinistro +1, clic destro -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -401,7 +419,7 @@ accade agli altri strumenti da riga di comando.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Quanto rende un passo di allenamento</translation>
+        <translation>Quanto vale un livello in più</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
@@ -412,8 +430,9 @@ accade agli altri strumenti da riga di comando.
         <translation>Licenze</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Funziona offline; scarica solo i propri file, non usa cookie e non conta nessuno.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Funziona offline; scarica solo i propri file, non usa cookie e non conta le visite.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -460,11 +479,6 @@ accade agli altri strumenti da riga di comando.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - di Tarvel (58203)</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Vedi info</translation>
@@ -503,8 +517,53 @@ accade agli altri strumenti da riga di comando.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
         <translation>Livello di %1</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - di Tarvel (58203)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Uso: wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Calcola lo stipendio settimanale di un giocatore di Courtlore dalla sua lista
+di abilità, copiata dalla pagina del gioco.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>Sono accettate anche le opzioni proprie della libreria grafica, come
+-platform NAME, -display DISPLAY o -style NAME.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>argomento inatteso %1</translation>
     </message>
 </context>
 </TS>

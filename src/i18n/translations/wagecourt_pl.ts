@@ -58,18 +58,13 @@
         <translation>Uruchom &apos;wagecourt-cli --help&apos;, aby zobaczyć użycie.</translation>
     </message>
     <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>liczba dwukropków: %1, a lista umiejętności ma ich od %2 do %3</translation>
-    </message>
-    <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
         <translation>nie zaczyna się od „%1”, jak etykieta %3 w języku %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
         <translation>To nie jest lista umiejętności w języku %1: %2.</translation>
     </message>
     <message>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
         <translation>Nie udało się odczytać poziomu %1 (umiejętność %2): %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>Liczba znaków w tekście: %1; lista umiejętności jest dużo krótsza, a czytanych jest najwyżej %2.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -137,12 +128,8 @@
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>nieznany język &apos;%1&apos;; dostępne języki: %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 wymaga dziesięciu poziomów, podano %2</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -152,14 +139,6 @@
     <message>
         <source>level &apos;%1&apos; is not a whole number from 1 to 20</source>
         <translation>poziom &apos;%1&apos; nie jest liczbą całkowitą od 1 do 20</translation>
-    </message>
-    <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import czyta jedną listę, podano plików: %1</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch czyta jeden skład, podano plików: %1</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -191,21 +170,12 @@
         <translation>nieznane polecenie &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang podano %1 razy; podaj je raz</translation>
-    </message>
-    <message>
         <source>the quoted name has no closing quote</source>
         <translation>nazwisku w cudzysłowie brakuje cudzysłowu zamykającego</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; nie jest poziomem (liczbą całkowitą od 1 do 20)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>oczekiwano dziesięciu poziomów, znaleziono %1</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,7 +226,7 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Użycie: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
   lub:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
   lub:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
@@ -281,9 +251,9 @@ Polecenia:
   advise     ile dałby poziom więcej lub mniej w każdej umiejętności, potem
              pensja na każdej pozycji
   import     czyta jedną skopiowaną listę umiejętności (UTF-8) z FILE lub
-             standardowego wejścia, dokładnie tak, jak „%2” w oknie czyta,
-             w podanym języku lub, bez --lang, w dowolnym
-             schowek
+             standardowego wejścia, dokładnie tak, jak „%2”
+             w oknie czyta schowek, w podanym języku lub, bez --lang,
+             w dowolnym
   batch      jeden zawodnik na wiersz z FILE lub standardowego wejścia, jeden
              wiersz wyniku na zawodnika (CSV: nazwisko, jeśli podane, poziomy,
              pensja, pozycja, nazwa pozycji)
@@ -301,8 +271,71 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
-        <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;). Bez podania: %1; import czyta wtedy listę w dowolnym języku, w jakim jest.</translation>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
+        <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;). Domyślnie: %1; import czyta wtedy listę w dowolnym języku, w jakim jest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>liczba dwukropków: %n, a lista umiejętności ma ich od %1 do %2</numerusform>
+            <numerusform>liczba dwukropków: %n, a lista umiejętności ma ich od %1 do %2</numerusform>
+            <numerusform>liczba dwukropków: %n, a lista umiejętności ma ich od %1 do %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>Liczba znaków w tekście: %n; lista umiejętności jest dużo krótsza, a wczytywanych jest najwyżej %1 znaków.</numerusform>
+            <numerusform>Liczba znaków w tekście: %n; lista umiejętności jest dużo krótsza, a wczytywanych jest najwyżej %1 znaków.</numerusform>
+            <numerusform>Liczba znaków w tekście: %n; lista umiejętności jest dużo krótsza, a wczytywanych jest najwyżej %1 znaków.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 wymaga dziesięciu poziomów, podano %n</numerusform>
+            <numerusform>%1 wymaga dziesięciu poziomów, podano %n</numerusform>
+            <numerusform>%1 wymaga dziesięciu poziomów, podano %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import czyta jedną listę, podano plików: %n</numerusform>
+            <numerusform>import czyta jedną listę, podano plików: %n</numerusform>
+            <numerusform>import czyta jedną listę, podano plików: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch czyta jeden skład, podano plików: %n</numerusform>
+            <numerusform>batch czyta jeden skład, podano plików: %n</numerusform>
+            <numerusform>batch czyta jeden skład, podano plików: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>opcję --lang podano %n raz; podaj ją tylko raz</numerusform>
+            <numerusform>opcję --lang podano %n razy; podaj ją tylko raz</numerusform>
+            <numerusform>opcję --lang podano %n razy; podaj ją tylko raz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>oczekiwano dziesięciu poziomów, znaleziono %n</numerusform>
+            <numerusform>oczekiwano dziesięciu poziomów, znaleziono %n</numerusform>
+            <numerusform>oczekiwano dziesięciu poziomów, znaleziono %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -346,14 +379,6 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Kliknij umiejętność, aby ją zmienić (lewy przycisk +1, prawy przycisk -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -402,7 +427,7 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>Ile daje jeden krok treningu</translation>
+        <translation>Ile daje jeden poziom więcej</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
@@ -413,8 +438,9 @@ inne narzędzia wiersza poleceń.
         <translation>Licencje</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Działa offline; pobiera tylko własne pliki, nie ustawia ciasteczek i nikogo nie liczy.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Działa offline; pobiera tylko własne pliki, nie ustawia ciasteczek i nie zlicza odwiedzin.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -461,11 +487,6 @@ inne narzędzia wiersza poleceń.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - autor: Tarvel (58203)</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Pokaż info</translation>
@@ -504,8 +525,53 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
-        <translation>Poziom: %1</translation>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
+        <translation>Poziom umiejętności „%1”</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - autor: Tarvel (58203)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Użycie: wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Oblicza tygodniową pensję zawodnika Courtlore z jego listy umiejętności,
+skopiowanej ze strony gry.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Pokaż tę pomoc i zakończ.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Pokaż wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>Akceptowane są też własne opcje biblioteki interfejsu, takie jak
+-platform NAME, -display DISPLAY lub -style NAME.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>nieoczekiwany argument %1</translation>
     </message>
 </context>
 </TS>

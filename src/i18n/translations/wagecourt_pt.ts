@@ -58,18 +58,13 @@
         <translation>Execute &apos;wagecourt-cli --help&apos; para ver a utilização.</translation>
     </message>
     <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>tem %1 dois-pontos, uma lista de habilidades tem de %2 a %3</translation>
-    </message>
-    <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
         <translation>não começa por &quot;%1&quot;, como a etiqueta %3 em %2</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
         <translation>Não é uma lista de habilidades em %1: %2.</translation>
     </message>
     <message>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
         <translation>Não foi possível ler o nível de %1 (habilidade %2): %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>O texto tem %1 caracteres; uma lista de habilidades é muito mais curta e não se leem mais de %2.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -137,12 +128,8 @@
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>idioma desconhecido &apos;%1&apos;; os idiomas são: %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 precisa de dez níveis, foram dados %2</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -152,14 +139,6 @@
     <message>
         <source>level &apos;%1&apos; is not a whole number from 1 to 20</source>
         <translation>o nível &apos;%1&apos; não é um número inteiro de 1 a 20</translation>
-    </message>
-    <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import lê uma só lista, foram dados %1 ficheiros</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch lê um só plantel, foram dados %1 ficheiros</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -176,7 +155,7 @@
     </message>
     <message>
         <source>languages takes no arguments, &apos;%1&apos; given</source>
-        <translation>languages não aceita argumentos, foi dado &apos;%1&apos;</translation>
+        <translation>languages não aceita argumentos, foi indicado &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -191,21 +170,12 @@
         <translation>comando desconhecido &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang indicado %1 vezes; indique-o uma só vez</translation>
-    </message>
-    <message>
         <source>the quoted name has no closing quote</source>
         <translation>falta a aspa de fecho ao nome entre aspas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; não é um nível (um número inteiro de 1 a 20)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>esperavam-se dez níveis, encontrados %1</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,12 +226,12 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-  ou:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-  ou:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
-  ou:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-  ou:  wagecourt-cli languages [--json]
+ ou: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+ ou: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+ ou: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+ ou: wagecourt-cli languages [--json]
 Calcula o ordenado semanal de um jogador de basquetebol do Courtlore,
 exatamente como a janela do Wagecourt.
 
@@ -281,8 +251,9 @@ Comandos:
   advise     quanto renderia um nível a mais ou a menos em cada habilidade,
              depois o ordenado de cada posição
   import     lê uma lista de habilidades copiada (UTF-8) de FILE ou da entrada
-             padrão, exatamente como &quot;%2&quot; lê a área de transferência na janela,
-             no idioma indicado ou, sem --lang, em qualquer um
+             padrão, exatamente como &quot;%2&quot; lê a área de
+             transferência na janela, no idioma indicado ou, sem --lang, em
+             qualquer um
   batch      um jogador por linha de FILE ou da entrada padrão, uma linha de
              resultado por jogador (CSV: o nome, se indicado, níveis, ordenado,
              posição, nome da posição)
@@ -300,8 +271,64 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
         <translation>Idioma do jogo: um nome ou código (veja &apos;languages&apos;). Sem ele, %1; import lê então a lista no idioma em que estiver.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>tem %n sinal de dois-pontos (:), uma lista de habilidades tem de %1 a %2</numerusform>
+            <numerusform>tem %n sinais de dois-pontos (:), uma lista de habilidades tem de %1 a %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>O texto tem %n carácter; uma lista de habilidades é muito mais curta e não se leem mais de %1.</numerusform>
+            <numerusform>O texto tem %n caracteres; uma lista de habilidades é muito mais curta e não se leem mais de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 precisa de dez níveis, foi indicado %n</numerusform>
+            <numerusform>%1 precisa de dez níveis, foram indicados %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import lê uma só lista, foi indicado %n ficheiro</numerusform>
+            <numerusform>import lê uma só lista, foram indicados %n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch lê um só plantel, foi indicado %n ficheiro</numerusform>
+            <numerusform>batch lê um só plantel, foram indicados %n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>--lang indicado %n vez; indique-o uma só vez</numerusform>
+            <numerusform>--lang indicado %n vezes; indique-o uma só vez</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>esperavam-se dez níveis, foi encontrado %n</numerusform>
+            <numerusform>esperavam-se dez níveis, foram encontrados %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -313,7 +340,7 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>Please copy your player&apos;s skills again and make sure that you chose the correct language from the drop-down menu..</source>
-        <translation>Copie novamente as habilidades do seu jogador e confirme que escolheu o idioma certo no menu de seleção.</translation>
+        <translation>Copie novamente as habilidades do seu jogador e confirme que escolheu o idioma certo na lista pendente.</translation>
     </message>
 </context>
 <context>
@@ -340,19 +367,11 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>2. Select your in-game language from the drop-down menu..</source>
         <extracomment>One line in the window, as are the other steps: no longer than the English.</extracomment>
-        <translation>2. Escolha no menu de seleção o idioma em que joga.</translation>
+        <translation>2. Escolha na lista pendente o idioma em que joga.</translation>
     </message>
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Clique nas habilidades para as alterar (clique esquerdo +1, direito -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -401,7 +420,7 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>What one training step pays</source>
-        <translation>O que rende um passo de treino</translation>
+        <translation>O que vale um nível a mais</translation>
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
@@ -412,8 +431,9 @@ acontece a outras ferramentas da linha de comandos.
         <translation>Licenças</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Funciona offline; só obtém os seus próprios ficheiros, não usa cookies e não conta ninguém.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Funciona offline; só obtém os seus próprios ficheiros, não usa cookies e não conta visitas.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -460,11 +480,6 @@ acontece a outras ferramentas da linha de comandos.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - por Tarvel (58203)</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Ver info</translation>
@@ -503,8 +518,53 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
         <translation>Nível de %1</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - por Tarvel (58203)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Uso: wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Calcula o ordenado semanal de um jogador de Courtlore a partir da sua lista de
+habilidades, copiada da página do jogo.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ajuda e sair.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar a versão e sair.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>Também são aceites as opções próprias da biblioteca gráfica, como
+-platform NAME, -display DISPLAY ou -style NAME.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>argumento inesperado %1</translation>
     </message>
 </context>
 </TS>

@@ -58,18 +58,13 @@
         <translation>Kullanım için &apos;wagecourt-cli --help&apos; yazın.</translation>
     </message>
     <message>
-        <source>it holds %1 colons, a skill list holds %2 to %3</source>
-        <extracomment>The count of colons, the fewest and the most a skill list holds.</extracomment>
-        <translation>metinde %1 iki nokta var, bir beceri listesinde %2 ile %3 arası olur</translation>
-    </message>
-    <message>
         <source>it does not begin with &quot;%1&quot;, as the %2 %3 caption does</source>
-        <extracomment>The beginning looked for, the language, the Jump Shot caption without its colon.</extracomment>
+        <extracomment>&quot;it&quot; is the text read; the beginning looked for; the language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français); the Jump Shot caption without its colon.</extracomment>
         <translation>metin, %2 dilindeki %3 başlığı gibi &quot;%1&quot; ile başlamıyor</translation>
     </message>
     <message>
         <source>Not a skill list in %1: %2.</source>
-        <extracomment>The language, then the reasons joined.</extracomment>
+        <extracomment>The language&apos;s own name as the catalogue writes it, capitalised (Deutsch, Français), then the reasons joined.</extracomment>
         <translation>%1 dilinde bir beceri listesi değil: %2.</translation>
     </message>
     <message>
@@ -78,7 +73,7 @@
     </message>
     <message>
         <source>no level name or number behind its colon</source>
-        <translation>iki noktadan sonra seviye adı ya da sayı yok</translation>
+        <translation>iki nokta üst üsteden sonra seviye adı ya da sayı yok</translation>
     </message>
     <message>
         <source>%1 is not a level from 1 to 20</source>
@@ -86,12 +81,8 @@
     </message>
     <message>
         <source>The level of %1 (skill %2) could not be read: %3.</source>
-        <extracomment>The skill&apos;s caption without its colon, its number, what stands behind it.</extracomment>
-        <translation>%1 seviyesi (beceri %2) okunamadı: %3.</translation>
-    </message>
-    <message>
-        <source>The text holds %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
-        <translation>Metin %1 karakter içeriyor; bir beceri listesi çok daha kısadır ve en fazla %2 karakter okunur.</translation>
+        <extracomment>The skill&apos;s caption without its colon, as the catalogue writes it (it may begin with a vowel); its number; what stands behind it.</extracomment>
+        <translation>%1 seviyesi (%2. beceri) okunamadı: %3.</translation>
     </message>
     <message>
         <source>The text holds more than %1 characters; a skill list is far shorter, and no more than %2 are read.</source>
@@ -121,7 +112,7 @@
     </message>
     <message>
         <source>Print JSON: one object, or one per line for batch.</source>
-        <translation>JSON yaz: bir nesne, batch için satır başına bir nesne.</translation>
+        <translation>JSON yaz: tek bir nesne ya da batch için satır başına bir nesne.</translation>
     </message>
     <message>
         <source>batch: print a CSV line of column names first.</source>
@@ -137,12 +128,8 @@
     </message>
     <message>
         <source>unknown language &apos;%1&apos;; the languages are: %2</source>
+        <extracomment>What was written; the languages&apos; own names as the catalogue writes them, each with its code: &quot;Deutsch (de)&quot;.</extracomment>
         <translation>bilinmeyen dil &apos;%1&apos;; diller şunlar: %2</translation>
-    </message>
-    <message>
-        <source>%1 takes ten levels, %2 given</source>
-        <extracomment>The command (calc or advise), the count of levels given.</extracomment>
-        <translation>%1 on seviye ister, %2 verildi</translation>
     </message>
     <message>
         <source>level %1 &apos;%2&apos; is not a whole number from 1 to 20</source>
@@ -154,21 +141,13 @@
         <translation>&apos;%1&apos; seviyesi 1 ile 20 arasında bir tam sayı değil</translation>
     </message>
     <message>
-        <source>import reads one list, %1 files given</source>
-        <translation>import tek bir liste okur, %1 dosya verildi</translation>
-    </message>
-    <message>
-        <source>batch reads one roster, %1 files given</source>
-        <translation>batch tek bir kadro okur, %1 dosya verildi</translation>
-    </message>
-    <message>
         <source>cannot read &apos;%1&apos;: %2</source>
         <extracomment>The file, the reason.</extracomment>
         <translation>&apos;%1&apos; okunamıyor: %2</translation>
     </message>
     <message>
         <source>--header is for CSV; JSON lines name their fields</source>
-        <translation>--header CSV içindir; JSON satırları alanlarını kendisi adlandırır</translation>
+        <translation>--header CSV içindir; JSON satırları alanlarını kendileri adlandırır</translation>
     </message>
     <message>
         <source>--header is for batch only</source>
@@ -191,21 +170,12 @@
         <translation>bilinmeyen komut &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--lang given %1 times; give it once</source>
-        <extracomment>How many times the option was given.</extracomment>
-        <translation>--lang %1 kez verildi; bir kez verin</translation>
-    </message>
-    <message>
         <source>the quoted name has no closing quote</source>
         <translation>tırnak içindeki adın kapanış tırnağı yok</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a level (a whole number from 1 to 20)</source>
         <translation>&apos;%1&apos; bir seviye değil (1 ile 20 arasında bir tam sayı)</translation>
-    </message>
-    <message>
-        <source>expected ten levels, found %1</source>
-        <translation>on seviye bekleniyordu, %1 bulundu</translation>
     </message>
     <message>
         <source>the name holds the control character U+%1</source>
@@ -256,12 +226,12 @@ Exit status:
 A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
 command-line tools.
 </source>
-        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2), the option list (%3).</extracomment>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
         <translation>Kullanım: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
-     veya: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
-     veya: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
-     veya: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
-     veya: wagecourt-cli languages [--json]
+    veya: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+    veya: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+    veya: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+    veya: wagecourt-cli languages [--json]
 Bir Courtlore basketbol oyuncusunun haftalık maaşını, Wagecourt penceresiyle
 tam olarak aynı biçimde hesaplar.
 
@@ -277,11 +247,12 @@ başlayan satırlar ve sütun adlarından oluşan ilk satır atlanır.
 
 Komutlar:
   calc       bir oyuncunun maaşı ve her pozisyonda ne kazandığı
-  advise     her beceride bir seviye artışın ya da düşüşün getirisi, ardından
+  advise     her beceride bir seviyelik artışın ya da düşüşün getirisi, ardından
              her pozisyonun maaşı
   import     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesi
-             (UTF-8) okur, tıpkı penceredeki &quot;%2&quot; düğmesinin panoyu okuması gibi,
-             verilen dilde ya da --lang olmadan herhangi bir dilde
+             (UTF-8) okur, tıpkı penceredeki &quot;%2&quot; düğmesinin
+             panoyu okuması gibi, verilen dilde ya da --lang olmadan
+             herhangi bir dilde
   batch      FILE&apos;dan ya da standart girdiden satır başına bir oyuncu, her biri
              için bir sonuç satırı (CSV: verilmişse ad, seviyeler, maaş,
              pozisyon, pozisyon adı)
@@ -298,8 +269,57 @@ olduğu gibi SIGPIPE ile sonlandırır.
     </message>
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
-        <extracomment>The language used when the option is not given.</extracomment>
+        <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
         <translation>Oyun dili: bir ad ya da kod (&apos;languages&apos; komutuna bakın). Verilmezse %1; import ise listeyi hangi dilde olursa olsun okur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds %n colon(s), a skill list holds %1 to %2</source>
+        <extracomment>&quot;it&quot; is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.</extracomment>
+        <translation>
+            <numerusform>metinde %n adet iki nokta üst üste (:) var, bir beceri listesinde %1 ile %2 arası olur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The text holds %n character(s); a skill list is far shorter, and no more than %1 are read.</source>
+        <extracomment>The count of characters, more than the most that are read (%1, 1048576).</extracomment>
+        <translation>
+            <numerusform>Metin %n karakter içeriyor; bir beceri listesi çok daha kısadır ve en fazla %1 karakter okunur.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes ten levels, %n given</source>
+        <extracomment>The command (calc or advise); the count of levels given.</extracomment>
+        <translation>
+            <numerusform>%1 on seviye ister, %n verildi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import reads one list, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>import tek bir liste okur, %n dosya verildi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>batch reads one roster, %n file(s) given</source>
+        <extracomment>The count of files given, two or more.</extracomment>
+        <translation>
+            <numerusform>batch tek bir kadro okur, %n dosya verildi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>--lang given %n time(s); give it once</source>
+        <extracomment>How many times the option was given, two or more.</extracomment>
+        <translation>
+            <numerusform>--lang %n kez verildi; bir kez verin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expected ten levels, found %n</source>
+        <extracomment>The count of levels found on the line.</extracomment>
+        <translation>
+            <numerusform>on seviye bekleniyordu, %n bulundu</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -329,7 +349,7 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>   Wagecourt is a tool for calculating player salaries.. It uses Velmor&apos;s formulas ,so special thanks     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable formulas..   </source>
         <extracomment>Two lines in the window at most: no longer than the English.</extracomment>
-        <translation>Wagecourt, oyuncu maaşlarını hesaplayan bir araçtır ve Velmor&apos;un formüllerini kullanır. Emeği ve bu değerli formülleri toplulukla paylaştığı için Velmor&apos;a (35817) özellikle teşekkürler.</translation>
+        <translation>Wagecourt, oyuncu maaşlarını hesaplayan bir araçtır ve Velmor&apos;un formüllerini kullanır. Emeği ve bu değerli formülleri toplulukla paylaştığı için Velmor&apos;a (35817) özel teşekkürler.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS</source>
@@ -343,14 +363,6 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Değiştirmek için becerilere tıklayın (sol tık +1, sağ tık -1).</translation>
-    </message>
-</context>
-<context>
-    <name>Salary</name>
-    <message>
-        <source>%1 %2 (%3)</source>
-        <extracomment>The salary caption, the salary, the position.</extracomment>
-        <translation>%1 %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -410,8 +422,9 @@ olduğu gibi SIGPIPE ile sonlandırır.
         <translation>Lisanslar</translation>
     </message>
     <message>
-        <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
-        <translation>Çevrimdışı çalışır; yalnızca kendi dosyalarını yükler, çerez bırakmaz ve kimseyi saymaz.</translation>
+        <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
+        <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
+        <translation>Çevrimdışı çalışır; yalnızca kendi dosyalarını yükler, çerez bırakmaz ve ziyaretçi saymaz.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -458,11 +471,6 @@ olduğu gibi SIGPIPE ile sonlandırır.
 <context>
     <name>Window</name>
     <message>
-        <source>Wagecourt v1.0 - by Tarvel (58203)</source>
-        <extracomment>The window&apos;s title: the name, the version and the author&apos;s game name and number stay as they are.</extracomment>
-        <translation>Wagecourt v1.0 - Tarvel (58203) tarafından</translation>
-    </message>
-    <message>
         <source>Show Info</source>
         <extracomment>A small button, ten letters wide at most, that shows the instructions below the player card.</extracomment>
         <translation>Bilgi Aç</translation>
@@ -501,8 +509,53 @@ olduğu gibi SIGPIPE ile sonlandırır.
     </message>
     <message>
         <source>%1 level</source>
-        <extracomment>A level label&apos;s description: the skill&apos;s name.</extracomment>
+        <extracomment>A level label&apos;s description: the skill&apos;s name as the catalogue writes it, which may begin with a vowel. The page adds &quot;: &quot; and the level&apos;s name after it.</extracomment>
         <translation>%1 seviyesi</translation>
+    </message>
+    <message>
+        <source>Wagecourt v%1 - by Tarvel (58203)</source>
+        <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
+        <translation>Wagecourt v%1 - Tarvel (58203) tarafından</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Usage: wagecourt [options]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
+        <translation>Kullanım: wagecourt [options]</translation>
+    </message>
+    <message>
+        <source>Work out the weekly salary of a Courtlore player from his skill list,
+copied from the game&apos;s page.</source>
+        <extracomment>Two lines of at most 79 characters each.</extracomment>
+        <translation>Bir Courtlore oyuncusunun haftalık maaşını, oyunun sayfasından kopyalanan
+beceri listesinden hesaplar.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Bu yardımı göster ve çık.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Sürümü göster ve çık.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -platform NAME, -display DISPLAY or
+-style NAME, are accepted too.</source>
+        <extracomment>Two lines of at most 79 characters each; the options and their NAME and DISPLAY stay as they are.</extracomment>
+        <translation>Arayüz kitaplığının kendi seçenekleri de kabul edilir, örneğin -platform NAME,
+-display DISPLAY ya da -style NAME.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>The option as it was typed, in quotes.</extracomment>
+        <translation>bilinmeyen seçenek %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <extracomment>The argument as it was typed, in quotes.</extracomment>
+        <translation>beklenmeyen argüman %1</translation>
     </message>
 </context>
 </TS>

@@ -193,7 +193,7 @@ function render() {
     row.append(head);
     for (const text of [skill.level_name, skill.up ? skill.up.text : '—', skill.down ? skill.down.text : '—']) {
       const cell = document.createElement('td');
-      cell.textContent = text.replace(/(\d) (?=\d)/g, '$1\u00a0'); // a salary never splits between its digit groups
+      cell.textContent = text;
       row.append(cell);
     }
     return row;

@@ -240,8 +240,10 @@ void readFromTheBeginning(QStringView replaced, SkillListImport &result)
 // line further into a text is known by its shape: a short caption on one line
 // with no digit in it, its colon, and a level name standing alone. Stamina,
 // Free Throw and Experience set no salary, and the lines that follow a list
-// on a page have that shape too ("Form: strong"), so they are known by their
-// captions as well, which the game and the catalogue write alike.
+// on a page have that shape too ("Form: strong"), so they are known by the
+// catalogue's captions as well: where a page words one otherwise, it and the
+// skills after it stay unknown, which costs no salary, rather than take a
+// level from a line that is not theirs.
 constexpr qsizetype kLongestCaption = 40;
 
 // The game language whose Jump Shot caption this is; null for none.

@@ -51,8 +51,8 @@ QString skillList(const LanguageEntry &entry, const QList<int> &levels, int skil
 const QList<int> kSample{20, 3, 10, 1, 8, 6, 5, 14, 2, 19, 4, 9, 7};
 
 // A list as it may arrive: alone, with its line breaks turned into spaces, or
-// inside a whole copied page, with colons, numbers, level names and a lone
-// Jump Shot line around it.
+// inside a whole copied page, with colons, numbers, level names, a lone Jump
+// Shot line and a second list around it.
 QString laidOut(const LanguageEntry &entry, QString list, QStringView form)
 {
     if (form == u"on one line")
@@ -62,7 +62,8 @@ QString laidOut(const LanguageEntry &entry, QString list, QStringView form)
     const QString jumpShot = entry.skillCaption(1);
     return u"Home | Team: Tarvel | Market\nPlayer: Ann Lee, ID: 4711, age: 24\nScouts: "_s + entry.levelName(20)
             + u' ' + jumpShot.chopped(1) + u"!\nBest: "_s + jumpShot + u' ' + entry.levelName(12) + u'\n' + list
-            + u"\nForm: "_s + entry.levelName(9) + u"\nWage: 12 345, height: 198 cm\nLast match: 12:30\n"_s;
+            + u"\nForm: "_s + entry.levelName(9) + u"\nWage: 12 345, height: 198 cm\nLast match: 12:30\nA year ago: "_s
+            + skillList(entry, QList<int>(kSkillCaptionCount, 1));
 }
 
 SkillListImport importAs(const LanguageEntry &entry, const QString &text)

@@ -118,21 +118,18 @@ void ImportTest::theCheck_data()
     QTest::newRow("9 colons") << u"English"_s << skillList(english(), kSample, 9) << false << 9;
     // A list further into a text counts its own colons only.
     QTest::newRow("a line after Experience") << u"English"_s << full + u"\nAge: 21"_s << true << 13;
-    QTest::newRow("14 colons, one inside the list") << u"English"_s
-                                                    << QString(full).replace(u"\nInside Shot"_s, u":\nInside Shot"_s) << false
-                                                    << 14;
+    const QString colonInside = QString(full).replace(u"\nInside Shot"_s, u":\nInside Shot"_s);
+    QTest::newRow("14 colons, one inside the list") << u"English"_s << colonInside << false << 14;
     QTest::newRow("leading spaces") << u"English"_s << u"   "_s + full << true << 13;
     QTest::newRow("leading tab") << u"English"_s << u"\t"_s + full << true << 13;
     QTest::newRow("leading line break") << u"English"_s << u"\n"_s + full << true << 13;
     QTest::newRow("leading no-break space") << u"English"_s << u"\u00A0"_s + full << true << 13;
-    QTest::newRow("the only Jump Shot no list") << u"English"_s
-                                                << u"Drill: Jump Shot: legendary\n"_s + u"Age: 24\nForm: 19\n"_s.repeated(6)
-                                                << false << 14;
-    QTest::newRow("numbers, not names, inside a page") << u"English"_s
-                                                       << u"Page\n"_s + replaceLevelNames(full, english().levelNameTable())
-                                                       << false << 13;
-    QTest::newRow("Jump Shot caption cut") << u"English"_s << u"Age: 24\nJump\tShot"_s + full.sliced(9) << false
-                                           << 14;
+    const QString noList = u"Drill: Jump Shot: legendary\n"_s + u"Age: 24\nForm: 19\n"_s.repeated(6);
+    QTest::newRow("the only Jump Shot no list") << u"English"_s << noList << false << 14;
+    const QString numbers = u"Page\n"_s + replaceLevelNames(full, english().levelNameTable());
+    QTest::newRow("numbers, not names, inside a page") << u"English"_s << numbers << false << 13;
+    QTest::newRow("line breaks dropped, inside a page") << u"English"_s << u"Page: 1\n"_s + QString(full).remove(u'\n')
+                                                        << true << 13;
     QTest::newRow("small letters") << u"English"_s << u"jump shot"_s + full.sliced(9) << false << 13;
     QTest::newRow("empty") << u"English"_s << QString() << false << 0;
     QTest::newRow("only colons") << u"English"_s << u"::::::::::::"_s << false << 12;

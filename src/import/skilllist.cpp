@@ -238,7 +238,7 @@ void readFromTheBeginning(QStringView replaced, SkillListImport &result)
 // The longest caption a skill line may have. The game's pages write the
 // captions after Jump Shot in words the catalogue does not hold, so a skill
 // line further into a text is known by its shape: a short caption on one line
-// with no digit in it, its colon, and a level name standing alone. Stamina,
+// with no digit in it, its colon, and a level name (not a number). Stamina,
 // Free Throw and Experience set no salary, and the lines that follow a list
 // on a page have that shape too ("Form: strong"), so they are known by the
 // catalogue's captions as well: where a page words one otherwise, it and the
@@ -346,8 +346,9 @@ private:
     }
 
     // The level read behind a colon, as at the beginning of a text, where it
-    // is a level name's number standing alone; 0 otherwise. lineEnd is set
-    // behind its digits.
+    // is a level name's number; 0 otherwise. lineEnd is set behind its digits,
+    // where the next caption may follow at once, as when a paste into one line
+    // drops the line breaks.
     int levelBehind(qsizetype colon, qsizetype &lineEnd) const
     {
         qsizetype i = colon + 2;
@@ -357,10 +358,7 @@ private:
                                             [](const PutNumber &n, qsizetype at) { return n.digits < at; });
         if (found == m_numbers.end() || found->digits != i)
             return 0;
-        const qsizetype end = i + (found->level >= 10 ? 2 : 1);
-        if (end < m_text.size() && m_text[end].isLetterOrNumber())
-            return 0;
-        lineEnd = end;
+        lineEnd = i + (found->level >= 10 ? 2 : 1);
         return found->level;
     }
 

@@ -73,7 +73,7 @@ int readLevelAfterColon(QStringView text, qsizetype colon);
 // is read from the first place where a whole list stands in it: the whole
 // Jump Shot caption at the start of a word, and then one skill line after
 // the other, each a short caption on one line, its colon and a level name
-// alone (line breaks turned into spaces are fine), ten lines at least, up to
+// (the line breaks may have become spaces), ten lines at least, up to
 // Experience; Stamina, Free Throw and Experience only under the catalogue's
 // captions of the language whose Jump Shot caption is given. The list ends
 // where such lines stop, so the rest of a page neither adds colons nor gives

@@ -1,6 +1,6 @@
 // The core's speed: the salary calculation against its plain power form, the
-// import of a typical list and of a megabyte of text, and a million-line batch
-// in CSV and in JSON.
+// import of a typical list, of a whole copied page with the list near its end
+// and of a megabyte of text, and a million-line batch in CSV and in JSON.
 // Every figure is the median of repeated runs; ratios and goals are printed at
 // the end, from this run only.
 #include "batch.h"
@@ -122,6 +122,65 @@ void ImportMegabyte(benchmark::State &state)
     }
 }
 
+// A player's whole page as a browser copies it, 20 KiB: menus, the player's
+// facts, match reports and notes full of colons, numbers, level names and the
+// words Jump Shot, then the skill list, then the page's foot.
+QString wholePage(const LanguageEntry &entry)
+{
+    const QString jumpShot = entry.skillCaption(1);
+    QString page = u"Home | Team | Market | Forum | Help\nPlayer: Ann Lee (ID: 4711)\nAge: 24, height: 198 cm\n"_s;
+    for (int note = 0; page.size() < 19 * 1024; ++note)
+        page += u"Match %1: won 78:71 at 19:30. Scouts: %2 %3, %4 passing; best: %5 %6.\n"_s.arg(
+                QString::number(note), entry.levelName(1 + note % 20), jumpShot.chopped(1),
+                entry.levelName(1 + (note * 7) % 20), jumpShot, entry.levelName(1 + (note * 3) % 20));
+    QStringList lines;
+    const int levels[kSkillCaptionCount] = {14, 9, 11, 6, 7, 5, 4, 8, 10, 3, 12, 9, 13};
+    for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
+        lines << entry.skillCaption(skill) + u' ' + entry.levelName(levels[skill - 1]);
+    page += lines.join(u'\n') + u"\nForm: "_s + entry.levelName(8) + u"\nWage: 12 345\n"_s;
+    while (page.size() < 20 * 1024)
+        page += u"Terms | Privacy | Contact: help@example.org | 12:30 | "_s;
+    return page.left(20 * 1024);
+}
+
+// The window's and the command line's way: the chosen language first.
+void runImportPage(benchmark::State &state, QStringView pageLanguage)
+{
+    const LanguageEntry *chosen = &english();
+    const QString page = wholePage(*findLanguage(pageLanguage));
+    if (!importInAnyLanguage(page, chosen, LanguageSearch::AnyLanguage).accepted())
+        state.SkipWithError("the page's list was not read");
+    for (auto _ : state) {
+        auto result = importInAnyLanguage(page, chosen, LanguageSearch::AnyLanguage);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void ImportPage(benchmark::State &state)
+{
+    runImportPage(state, u"English");
+}
+
+// Português is tried last, after all seven others fail on its page.
+void ImportPageLastLanguage(benchmark::State &state)
+{
+    runImportPage(state, u"Português");
+}
+
+// A megabyte built to make a list reader work: Jump Shot captions, colons and
+// level names everywhere, no list ever ten lines long, each language tried.
+void ImportMegabyteOfCaptions(benchmark::State &state)
+{
+    QString text;
+    while (text.size() < (1 << 20))
+        text += u"Jump Shot: legendary\nJump Range: awful\nJump Shot:: strong Jump \n"_s;
+    text.truncate(1 << 20);
+    for (auto _ : state) {
+        auto result = importInAnyLanguage(text, &english(), LanguageSearch::AnyLanguage);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 class NullDevice : public QIODevice
 {
 public:
@@ -221,6 +280,12 @@ BENCHMARK(CalcSalaryPower)->Repetitions(kRepetitions)->ReportAggregatesOnly(true
 BENCHMARK(AdviseTraining)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(ImportTypicalList)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ImportMegabyte)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportPage)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ImportPageLastLanguage)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ImportMegabyteOfCaptions)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMillisecond);
 BENCHMARK(BatchMillionLines)
         ->Repetitions(5)
         ->ReportAggregatesOnly(true)
@@ -245,6 +310,8 @@ int main(int argc, char **argv)
     const double table = median("CalcSalaryTable"), power = median("CalcSalaryPower");
     const double advise = median("AdviseTraining");
     const double typical = median("ImportTypicalList"), megabyte = median("ImportMegabyte");
+    const double page = median("ImportPage"), pageLast = median("ImportPageLastLanguage");
+    const double captions = median("ImportMegabyteOfCaptions");
     const double batch = median("BatchMillionLines"), batchJson = median("BatchMillionLinesJson");
 
     std::printf("\nMedians against the goals (this run):\n");
@@ -260,6 +327,13 @@ int main(int argc, char **argv)
         goal("import of a 13-line list <= 20 us", typical <= 20e-6, format("%.2f us", typical * 1e6));
     if (megabyte > 0)
         goal("import of 1 Mi characters <= 20 ms", megabyte <= 20e-3, format("%.2f ms", megabyte * 1e3));
+    if (page > 0)
+        goal("a 20 KiB page, list near its end, <= 1 ms", page <= 1e-3, format("%.0f us", page * 1e6));
+    if (pageLast > 0)
+        goal("the same page, its language tried last, <= 1 ms", pageLast <= 1e-3, format("%.0f us", pageLast * 1e6));
+    if (captions > 0 && megabyte > 0)
+        goal("1 Mi of captions and colons against 1 Mi, <= 4x", captions <= 4 * megabyte,
+             format("%.1fx", captions / megabyte));
     if (batch > 0)
         goal("batch >= 1,000,000 lines/s", kBatchLines / batch >= 1e6, format("%.0f lines/s", kBatchLines / batch));
     if (batchJson > 0)

@@ -75,6 +75,11 @@ def main():
         write(folder, f"list-{language}-ten", language, skill_list(language, [11] * 13, skills=10))
         write(folder, f"list-{language}-caps", language, skill_list(language, sample).upper())
         write(folder, f"list-{language}-names-turkish-caps", language, skill_list(language, sample, form=turkish_upper))
+        # Inside a copied page, and with its line breaks turned into spaces.
+        write(folder, f"list-{language}-in-page", language,
+              "Player: Ann Lee, age: 24\nBest: " + CAPTIONS[language][0] + " " + names(language)[11] + "\n"
+              + skill_list(language, sample) + "\nForm: " + names(language)[8] + "\nWage: 12 345\nMatch: 12:30")
+        write(folder, f"list-{language}-one-line", language, "Post: " + skill_list(language, sample, eol=" "))
     # Level names in capitals (I for ı, SS for ß) and ß written as ss, the captions as listed.
     write(folder, "list-1-names-caps", 1, skill_list(1, sample, form=str.upper))
     write(folder, "list-5-names-caps", 5, skill_list(5, sample, form=str.upper))

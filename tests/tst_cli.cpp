@@ -424,14 +424,17 @@ void CliTest::importAcceptsWhatTheWindowAccepts()
 
 void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
 {
-    // Without --lang, as with 'auto'.
+    // Without --lang, as with 'auto'; the list alone, and on one line inside a copied page.
     for (const QStringList &any : {QStringList{}, QStringList{u"--lang"_s, u"auto"_s}})
         for (const LanguageEntry &entry : languages()) {
-            const Run run = cli(QStringList{u"import"_s, u"--json"_s} + any, skillList(entry, kSample).toUtf8());
-            QCOMPARE(run.status, 0);
-            // Français shares "Jump " with English; English is tried first and cannot read it.
-            QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
-            QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
+            const QString list = skillList(entry, kSample);
+            for (const QString &text : {list, u"Player: Ann Lee\n"_s + QString(list).replace(u'\n', u' ') + u"\nAge: 24"_s}) {
+                const Run run = cli(QStringList{u"import"_s, u"--json"_s} + any, text.toUtf8());
+                QCOMPARE(run.status, 0);
+                // Français shares "Jump " with English; English is tried first and cannot read it.
+                QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
+                QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
+            }
         }
 }
 
@@ -466,7 +469,8 @@ void CliTest::importRejectionSaysWhatFailed_data()
     const QString english = skillList(*findLanguage(u"English"), kSample);
     QTest::newRow("wrong language") << QStringList{u"--lang"_s, u"Deutsch"_s} << english << u"check"_s
                                     << u"Deutsch"_s << u"\"Sprun\""_s;
-    QTest::newRow("too many colons") << QStringList{u"--lang"_s, u"en"_s} << english + u"Age: 20\n"_s << u"check"_s << u"English"_s
+    const QString broken = QString(english).replace(u"\nInside Shot"_s, u":\nInside Shot"_s);
+    QTest::newRow("too many colons") << QStringList{u"--lang"_s, u"en"_s} << broken << u"check"_s << u"English"_s
                                      << u"14 colons"_s;
     QTest::newRow("English read as French") << QStringList{u"--lang"_s, u"Français"_s} << english << u"level"_s
                                             << u"Français"_s << u"skill 1"_s;
@@ -476,7 +480,7 @@ void CliTest::importRejectionSaysWhatFailed_data()
                                         << u"Passing (skill 6)"_s;
     QTest::newRow("over a megabyte") << QStringList{} << english + QString(1 << 20, u'x') << u"check"_s
                                      << QString() << u"1048576"_s;
-    QTest::newRow("nothing fits") << QStringList{} << english + u"Age: 20\n"_s << u"check"_s << QString()
+    QTest::newRow("nothing fits") << QStringList{} << broken << u"check"_s << QString()
                                   << u"any of the game languages"_s;
     QTest::newRow("auto, nothing fits") << QStringList{u"--lang"_s, u"auto"_s} << u"hello"_s << u"check"_s
                                         << QString() << u"any of the game languages"_s;

@@ -52,8 +52,10 @@ void Form1BehavioursTest::rejectedPasteChangesNothing_data()
     const QString english = skillList(*findLanguage(u"English"), kSample);
     QTest::newRow("empty clipboard") << u"English"_s << QString() << QString();
     QTest::newRow("nine colons") << u"English"_s << english.section(u'\n', 0, 8) << english.section(u'\n', 0, 8);
-    QTest::newRow("fourteen colons") << u"English"_s << english + u"\nAge: 24"_s << english + u"\nAge: 24"_s;
-    QTest::newRow("tab before") << u"English"_s << u"\t"_s + english << u"\t"_s + english;
+    const QString broken = QString(english).replace(u"\nInside Shot"_s, u":\nInside Shot"_s);
+    QTest::newRow("fourteen colons, one inside the list") << u"English"_s << broken << broken;
+    QTest::newRow("tab inside Jump Shot") << u"English"_s << u"Age: 24\tJump\tShot"_s + english.sliced(9)
+                                          << u"Age: 24\tJump\tShot"_s + english.sliced(9);
     QTest::newRow("small letters") << u"English"_s << u"jump shot"_s + english.sliced(9) << u"jump shot"_s + english.sliced(9);
     QString unknown = english;
     unknown.replace(u"Passing: prolific"_s, u"Passing: superb"_s);

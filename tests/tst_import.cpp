@@ -50,6 +50,22 @@ QString skillList(const LanguageEntry &entry, const QList<int> &levels, int skil
 
 const QList<int> kSample{20, 3, 10, 1, 8, 6, 5, 14, 2, 19, 4, 9, 7};
 
+// A list as it may arrive: alone, with its line breaks turned into spaces, or
+// inside a whole copied page, with colons, numbers, level names, a lone Jump
+// Shot line and a second list around it.
+QString laidOut(const LanguageEntry &entry, QString list, QStringView form)
+{
+    if (form == u"on one line")
+        return list.replace(u'\n', u' ');
+    if (form != u"inside a page")
+        return list;
+    const QString jumpShot = entry.skillCaption(1);
+    return u"Home | Team: Tarvel | Market\nPlayer: Ann Lee, ID: 4711, age: 24\nScouts: "_s + entry.levelName(20)
+            + u' ' + jumpShot.chopped(1) + u"!\nBest: "_s + jumpShot + u' ' + entry.levelName(12) + u'\n' + list
+            + u"\nForm: "_s + entry.levelName(9) + u"\nWage: 12 345, height: 198 cm\nLast match: 12:30\nA year ago: "_s
+            + skillList(entry, QList<int>(kSkillCaptionCount, 1));
+}
+
 SkillListImport importAs(const LanguageEntry &entry, const QString &text)
 {
     return importSkillList(text, entry.skillCaption(1), entry.levelNameTable());
@@ -100,11 +116,20 @@ void ImportTest::theCheck_data()
     QTest::newRow("10 colons, through Shot Blocking") << u"English"_s << skillList(english(), kSample, 10) << true
                                                       << 10;
     QTest::newRow("9 colons") << u"English"_s << skillList(english(), kSample, 9) << false << 9;
-    QTest::newRow("14 colons") << u"English"_s << full + u"\nAge: 21"_s << false << 14;
+    // A list further into a text counts its own colons only.
+    QTest::newRow("a line after Experience") << u"English"_s << full + u"\nAge: 21"_s << true << 13;
+    const QString colonInside = QString(full).replace(u"\nInside Shot"_s, u":\nInside Shot"_s);
+    QTest::newRow("14 colons, one inside the list") << u"English"_s << colonInside << false << 14;
     QTest::newRow("leading spaces") << u"English"_s << u"   "_s + full << true << 13;
-    QTest::newRow("leading tab") << u"English"_s << u"\t"_s + full << false << 13;
-    QTest::newRow("leading line break") << u"English"_s << u"\n"_s + full << false << 13;
-    QTest::newRow("leading no-break space") << u"English"_s << u"\u00A0"_s + full << false << 13;
+    QTest::newRow("leading tab") << u"English"_s << u"\t"_s + full << true << 13;
+    QTest::newRow("leading line break") << u"English"_s << u"\n"_s + full << true << 13;
+    QTest::newRow("leading no-break space") << u"English"_s << u"\u00A0"_s + full << true << 13;
+    const QString noList = u"Drill: Jump Shot: legendary\n"_s + u"Age: 24\nForm: 19\n"_s.repeated(6);
+    QTest::newRow("the only Jump Shot no list") << u"English"_s << noList << false << 14;
+    const QString numbers = u"Page\n"_s + replaceLevelNames(full, english().levelNameTable());
+    QTest::newRow("numbers, not names, inside a page") << u"English"_s << numbers << false << 13;
+    QTest::newRow("line breaks dropped, inside a page") << u"English"_s << u"Page: 1\n"_s + QString(full).remove(u'\n')
+                                                        << true << 13;
     QTest::newRow("small letters") << u"English"_s << u"jump shot"_s + full.sliced(9) << false << 13;
     QTest::newRow("empty") << u"English"_s << QString() << false << 0;
     QTest::newRow("only colons") << u"English"_s << u"::::::::::::"_s << false << 12;
@@ -137,7 +162,7 @@ void ImportTest::everyLanguageReadsItsOwnList_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("form"); // how the level names are written
     for (QStringView name : languageNames())
-        for (QStringView form : {u"as listed", u"capitals", u"Turkish capitals"})
+        for (QStringView form : {u"as listed", u"capitals", u"Turkish capitals", u"on one line", u"inside a page"})
             QTest::newRow((name.toString() + u", "_s + form.toString()).toUtf8().constData()) << name.toString() << form.toString();
     QTest::newRow("Deutsch, ss for ß") << u"Deutsch"_s << u"ss for ß"_s;
 }
@@ -152,9 +177,11 @@ void ImportTest::everyLanguageReadsItsOwnList()
         QList<int> levels;
         for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
             levels << random.bounded(1, 21);
-        const SkillListImport import = importAs(entry, skillList(entry, levels, kSkillCaptionCount, u" "_s, form));
+        const SkillListImport import
+                = importAs(entry, laidOut(entry, skillList(entry, levels, kSkillCaptionCount, u" "_s, form), form));
         QVERIFY(import.accepted());
         QCOMPARE(levelsOf(import), levels.first(kSalarySkillCount));
+        QCOMPARE((QList<int>{import.otherLevels[11], import.otherLevels[12], import.otherLevels[13]}), levels.sliced(10));
         // The window's copy of the player, all thirteen skills and the salary line, reads back the same.
         const QString copy = skillListText(entry, import.levels, import.otherLevels);
         const SkillListImport copied = importAs(entry, copy);
@@ -169,7 +196,7 @@ void ImportTest::everyLanguageReadsItsOwnList()
     // Every level at least once in every skill.
     for (int level = 1; level <= kLevelCount; ++level) {
         const QList<int> same(kSkillCaptionCount, level);
-        QCOMPARE(levelsOf(importAs(entry, skillList(entry, same, kSkillCaptionCount, u" "_s, form))),
+        QCOMPARE(levelsOf(importAs(entry, laidOut(entry, skillList(entry, same, kSkillCaptionCount, u" "_s, form), form))),
                  same.first(kSalarySkillCount));
     }
 }
@@ -234,6 +261,15 @@ void ImportTest::trailingSkillsChangeNoLevel_data()
                             << QList<int>{18, 2, 10};
     QTest::newRow("Polski through Free Throw") << u"Polski"_s << 12 << QList<int>{16, 14, 1} << QString() << 0
                                                << QList<int>{16, 14, 0};
+    // Lines past the list (mangled behind the last), more than a list's colons: a
+    // page's lines of the same shape give no level.
+    const QString page = u"Form: strong\nStamina: awful\nAge: 24\nWage: 1 234\nMatch: 12:30"_s;
+    QTest::newRow("through Shot Blocking, then a page") << u"English"_s << 10 << QList<int>{4, 9, 7} << page << 11
+                                                        << QList<int>{0, 0, 0};
+    QTest::newRow("through Stamina, then a page") << u"English"_s << 11 << QList<int>{4, 9, 7} << page << 12
+                                                  << QList<int>{4, 0, 0};
+    QTest::newRow("through Experience, then a page") << u"Deutsch"_s << 13 << QList<int>{4, 9, 7} << page << 14
+                                                     << QList<int>{4, 9, 7};
 }
 
 // Stamina, Free Throw and Experience are read for the window to show, never
@@ -250,7 +286,9 @@ void ImportTest::trailingSkillsChangeNoLevel()
     const LanguageEntry &entry = *findLanguage(language);
     const QList<int> levels = kSample.first(kSalarySkillCount) + tail;
     QStringList lines = skillList(entry, levels, skills).split(u'\n');
-    if (mangled > 0)
+    if (mangled > skills)
+        lines << mangle;
+    else if (mangled > 0)
         lines[mangled - 1] = entry.skillCaption(mangled) + u' ' + mangle;
     const SkillListImport import = importAs(entry, lines.join(u'\n'));
     QVERIFY(import.accepted());
@@ -462,6 +500,14 @@ void ImportTest::longTexts()
 
     huge[0] = u'X';
     QCOMPARE(importAs(english(), huge).outcome, ImportOutcome::CheckFailed);
+
+    // A megabyte of Jump Shot captions, colons and level names that never make
+    // ten lines, then a list: read, and never quadratic.
+    QString captions;
+    while (captions.size() < kMaxPastedCharacters)
+        captions += u"Jump Shot: legendary\nJump Range: awful\nJump Shot:: strong Jump \n"_s;
+    QCOMPARE(importAs(english(), captions).outcome, ImportOutcome::CheckFailed);
+    QCOMPARE(levelsOf(importAs(english(), captions + skillList(english(), kSample))), kSample.first(kSalarySkillCount));
 }
 
 void ImportTest::importIntoThePlayerState()

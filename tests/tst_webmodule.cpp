@@ -1,6 +1,7 @@
 // The web module's C functions, built natively, answer every case of the
 // table the node test holds the WebAssembly build to exactly as the command
-// line does with --json: imports in all eight languages, calc and advise.
+// line does with --json: imports in all eight languages (a list on one line
+// inside a page too), calc and advise.
 #include "commands.h"
 #include "web/moduleapi.h"
 
@@ -84,7 +85,8 @@ QList<Case> cases()
             QString broken = full;
             broken.replace(broken.indexOf(catalogue[u"level_names"_s][levels[3] - 1].toString()),
                            catalogue[u"level_names"_s][levels[3] - 1].toString().size(), u"x"_s);
-            for (const QString &text : {full, shouted, broken, u"  "_s + full + u"\r\n"_s, full.left(40)}) {
+            const QString page = u"Player: Ann Lee\nAge: 24\n"_s + QString(full).replace(u'\n', u' ') + u"\nWage: 12 345\n"_s;
+            for (const QString &text : {full, shouted, broken, u"  "_s + full + u"\r\n"_s, full.left(40), page}) {
                 const QByteArray bytes = text.toUtf8();
                 all.append({bytes, {u"import"_s, u"--lang"_s, name}, wc_import(bytes, name.toUtf8())});
                 all.append({bytes, {u"import"_s, u"--lang"_s, u"auto"_s}, wc_import(bytes, "auto")});
@@ -114,7 +116,7 @@ private slots:
     void answersAsTheCommandLine()
     {
         const QList<Case> table = cases();
-        QCOMPARE(table.size(), 580);
+        QCOMPARE(table.size(), 676);
         for (const Case &c : table) {
             const QByteArray expected = cliAnswer(c);
             QVERIFY2(c.answer == expected, qPrintable(u"wagecourt-cli %1\n  cli:    %2  module: %3"_s.arg(

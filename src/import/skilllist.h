@@ -27,7 +27,8 @@ struct SkillListImport
 {
     ImportOutcome outcome = ImportOutcome::CheckFailed;
 
-    // The check.
+    // The check of the text's beginning. For a list read further into a
+    // text: the list's own colons, and true.
     qsizetype colonCount = 0;
     bool beginningMatches = false;
 
@@ -67,8 +68,19 @@ QString replaceLevelNames(QStringView text, const LevelNames &names);
 // then read one or two ASCII digits. -1 when no digit stands there.
 int readLevelAfterColon(QStringView text, qsizetype colon);
 
-// The whole import of one pasted text. Changes nothing itself; a rejected text
-// comes back with no levels, so a caller can never store part of a list.
+// The whole import of one pasted text. A text that passes the check is read
+// from its beginning. Any other text, or one whose levels cannot be read so,
+// is read from the first place where a whole list stands in it: the whole
+// Jump Shot caption at the start of a word, and then one skill line after
+// the other, each a short caption on one line, its colon and a level name
+// (the line breaks may have become spaces), ten lines at least, up to
+// Experience; Stamina, Free Throw and Experience only under the catalogue's
+// captions of the language whose Jump Shot caption is given. The list ends
+// where such lines stop, so the rest of a page neither adds colons nor gives
+// those three a level.
+// Where no such list stands, the text is refused exactly as the check of its
+// beginning refused it. Changes nothing itself; a rejected text comes back
+// with no levels, so a caller can never store part of a list.
 SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, const LevelNames &names);
 
 // Imports state.PastedText in the language of state.LevelName: once the check

@@ -1,7 +1,7 @@
 // The web module answers every case of one generated table exactly as the
 // Linux wagecourt-cli does with --json, byte for byte: imports in all eight
 // languages (accepted, refused at the check, refused at a level, read in any
-// language), calc and advise.
+// language, on one line inside a page), calc and advise.
 //   node --no-experimental-fetch module_vs_cli.mjs <wagecourt.js> <wagecourt-cli>
 import { spawnSync } from 'node:child_process';
 import { createRequire } from 'node:module';
@@ -44,7 +44,8 @@ for (const { name } of languages) {
     const full = list(levels, 13, (text) => text);
     const shouted = list(levels, 10 + random(4), (text) => text.toLocaleUpperCase(i % 2 ? 'tr' : 'en'));
     const broken = full.replace(catalogue.level_names[levels[3] - 1], 'x');
-    for (const text of [full, shouted, broken, `  ${full}\r\n`, full.slice(0, 40)]) {
+    const page = `Player: Ann Lee\nAge: 24\n${full.replaceAll('\n', ' ')}\nWage: 12 345\n`;
+    for (const text of [full, shouted, broken, `  ${full}\r\n`, full.slice(0, 40), page]) {
       cases.push({ stdin: text, args: ['import', '--lang', name], call: ['wc_import', text, name] });
       cases.push({ stdin: text, args: ['import', '--lang', 'auto'], call: ['wc_import', text, 'auto'] });
     }

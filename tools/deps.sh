@@ -15,8 +15,8 @@ packages=(
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev
     # the translations: lupdate and lrelease, and Qt's own texts in the game's languages
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-    # the check of the salary's embedded powers
-    python3
+    # the check of the salary's embedded powers; the shell scripts' check
+    python3 shellcheck
     # the window's faces and their stand-in
     fonts-wine fonts-dejavu-core
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view

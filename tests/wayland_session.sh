@@ -86,6 +86,7 @@ status=0
 # On XWayland: the window shows up among the X server's windows.
 for session in wayland unset tty; do
     session_env=(XDG_SESSION_TYPE="$session")
+    started=$SECONDS
     [[ $session == unset ]] && session_env=()
     env "${session_env[@]}" WAYLAND_DISPLAY="$socket" DISPLAY="$xwayland" "$window" >"$scratch/xwayland.log" 2>&1 &
     window_pid=$!
@@ -98,7 +99,7 @@ for session in wayland unset tty; do
     kill "$window_pid" 2>/dev/null || true
     wait "$window_pid" 2>/dev/null || true
     window_pid=
-    if [[ -n "$found" ]]; then echo "PASS XWayland with XDG_SESSION_TYPE $session"
+    if [[ -n "$found" ]]; then echo "PASS XWayland with XDG_SESSION_TYPE $session in $((SECONDS - started)) s"
     else cat "$scratch/xwayland.log"; echo "FAIL not on XWayland with XDG_SESSION_TYPE $session"; status=1; fi
 done
 

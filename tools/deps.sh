@@ -22,8 +22,9 @@ packages=(
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
     xvfb xauth xdotool xclip x11-utils openbox icewm dbus at-spi2-core python3-pyatspi imagemagick
     # native Wayland for the window, and a headless Wayland session with XWayland to test it in;
-    # Mesa's EGL, as every desktop has it, so the window starts natively as it does there
-    qt6-wayland weston xwayland libegl-mesa0
+    # Mesa's EGL, as every desktop has it, so the window starts natively as it does there;
+    # the stacks of a start that hangs
+    qt6-wayland weston xwayland libegl-mesa0 gdb
     # desktop integration checks, the manual pages and the Debian package
     desktop-file-utils appstream help2man man-db dpkg-dev file lintian
     # memory checks and fuzzing

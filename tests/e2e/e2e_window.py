@@ -7,8 +7,8 @@ events (xdotool). What the window shows is read from outside:
 labels and buttons through AT-SPI, size, position and on-top state through the
 X server (xwininfo, xprop). Expected salaries and positions come from
 wagecourt-cli, which computes exactly what the window must show; the tooltips'
-texts from e2e_tip_texts, which writes them from its answers through the
-presentation layer.
+texts from e2e_tip_texts, which writes them as the window's own view of the
+player does, for the levels wagecourt-cli advises on.
 
 Run by run_e2e.sh, which provides the X server, window manager and session bus.
 Under openbox it runs the whole session; under another window manager (--wm)
@@ -272,8 +272,8 @@ class Oracle:
         return json.loads(out)
 
     def tips(self, levels, language):
-        """The ten level tips and the chart's text, as the presentation layer
-        writes them from what wagecourt-cli advise answers."""
+        """The ten level tips and the chart's text, as the window's view of the
+        player writes them; e2e_tip_texts checks them against wagecourt-cli advise."""
         advice = run([self.cli, "advise", *map(str, levels[:10]), "--lang", language, "--json"]).stdout
         result = subprocess.run([self.tip_texts], input=advice, stdout=subprocess.PIPE,
                                 stderr=subprocess.PIPE, timeout=10, text=True)

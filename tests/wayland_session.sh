@@ -15,9 +15,9 @@ done
 compgen -G "$plugins/platforms/libqwayland-*.so" >/dev/null || { echo "SKIP: qt6-wayland is not installed"; exit 77; }
 
 # On a session bus of its own, as a desktop session has one. Without a bus, the
-# window's first call to it makes D-Bus fork to launch one, and in a sanitizer
-# build that child can hang before it runs anything, holding the window's start
-# with it (the bus's reader waits for the child's answer forever).
+# window's first call to it makes D-Bus try to launch one, and a sanitizer
+# build on a busy machine was seen to wait there for good: Qt's D-Bus thread
+# blocked reading the launch's answer, the window's start waiting on that thread.
 if [[ -z ${WAGECOURT_WAYLAND_SESSION_BUS:-} ]]; then
     export WAGECOURT_WAYLAND_SESSION_BUS=1
     exec dbus-run-session -- "$BASH" "$0" "$@"

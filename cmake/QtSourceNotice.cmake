@@ -10,11 +10,6 @@
 # target qt_source_archive that packs the .dsc, the files it lists and the
 # changes into <archive>, to publish beside what ships.
 
-set(WAGECOURT_QT_SOURCE "$ENV{WAGECOURT_QT_SOURCE}" CACHE PATH "Debian's qt6-base source package files")
-if(NOT WAGECOURT_QT_SOURCE)
-    set(WAGECOURT_QT_SOURCE "$ENV{HOME}/.cache/wagecourt/qt6-base-source" CACHE PATH "" FORCE)
-endif()
-
 function(wagecourt_qt_source notice archive build_script)
     cmake_parse_arguments(PARSE_ARGV 3 arg "" "" PATCHES)
     file(GLOB dsc "${WAGECOURT_QT_SOURCE}/qt6-base_*.dsc")

@@ -18,9 +18,9 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=io.github.wagecourt.Wagecourt
-files=(bin/wagecourt bin/wagecourt-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-       share/icons/hicolor/scalable/apps/$id.svg share/doc/wagecourt/copyright)
-for size in 48 128 256; do files+=(share/icons/hicolor/${size}x$size/apps/$id.png); done
+files=(bin/wagecourt bin/wagecourt-cli "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+       "share/icons/hicolor/scalable/apps/$id.svg" share/doc/wagecourt/copyright)
+for size in 48 128 256; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 [[ $manpages == 1 ]] && files+=(share/man/man1/wagecourt.1.gz share/man/man1/wagecourt-cli.1.gz)
 status=0
 for file in "${files[@]}"; do

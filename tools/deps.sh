@@ -15,8 +15,8 @@ packages=(
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev
     # the translations: lupdate and lrelease, and Qt's own texts in the game's languages
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-    # the check of the salary's embedded powers
-    python3
+    # the check of the salary's embedded powers; the shell scripts' check
+    python3 shellcheck
     # the window's faces and their stand-in
     fonts-wine fonts-dejavu-core
     # the icons, drawn from their SVG by the picture tool, checked against the tree's
@@ -24,8 +24,9 @@ packages=(
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
     xvfb xauth xdotool xclip x11-utils openbox icewm dbus at-spi2-core python3-pyatspi imagemagick
     # native Wayland for the window, and a headless Wayland session with XWayland to test it in;
-    # Mesa's EGL, as every desktop has it, so the window starts natively as it does there
-    qt6-wayland weston xwayland libegl-mesa0
+    # Mesa's EGL, as every desktop has it, so the window starts natively as it does there;
+    # the stacks of a start that hangs
+    qt6-wayland weston xwayland libegl-mesa0 gdb
     # desktop integration checks, the manual pages and the Debian package
     desktop-file-utils appstream help2man man-db dpkg-dev file lintian
     # the web page's icons made small when redrawn (tools/drawpictures/redraw.sh)

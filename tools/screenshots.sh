@@ -49,7 +49,7 @@ sleep 0.3
 # shoot SCALE COMPACT_PNG [EXPANDED_PNG]: starts the window at the scale, imports
 # the list and takes the window with its frame, then expanded if asked.
 shoot() {
-    local scale=$1 compact=$2 expanded=${3:-} window= pid
+    local scale=$1 compact=$2 expanded=${3:-} window='' pid
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$app" >/dev/null 2>&1 &
     pid=$!
     pids+=("$pid")

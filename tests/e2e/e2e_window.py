@@ -6,7 +6,9 @@ silent_owner.py, which never answers, or by nobody) and real mouse and key
 events (xdotool). What the window shows is read from outside:
 labels and buttons through AT-SPI, size, position and on-top state through the
 X server (xwininfo, xprop). Expected salaries and positions come from
-wagecourt-cli, which computes exactly what the window must show.
+wagecourt-cli, which computes exactly what the window must show; the tooltips'
+texts from e2e_tip_texts, which writes them as the window's own view of the
+player does, for the levels wagecourt-cli advises on.
 
 Run by run_e2e.sh, which provides the X server, window manager and session bus.
 Under openbox it runs the whole session; under another window manager (--wm)
@@ -75,9 +77,6 @@ CAPTIONS = {
     "Deutsch": ["Sprungwurf:", "Reichweite:", "Aussenvert:", "Dribbling:", "Zug zum Korb:",
                 "Passspiel:", "Zonenwurf:", "Innenvert:", "Rebounds:", "Blocking:", "Kondition:",
                 "Freiwurf:", "Erfahrung:"],
-}
-POSITION_NAMES = {
-    "English": ["Point Guard", "Shooting Guard", "Small Forward", "Power Forward", "Center"],
 }
 SALARY_CAPTIONS = {"English": "Weekly Salary:", "Deutsch": "Gehalt:"}
 LANGUAGES = ["English", "Türkçe", "Español", "Italiano", "Français", "Deutsch", "Polski",
@@ -264,12 +263,23 @@ class Clipboard:
 # ---------------------------------------------------------------- the oracle
 
 class Oracle:
-    def __init__(self, cli):
+    def __init__(self, cli, tip_texts):
         self.cli = cli
+        self.tip_texts = tip_texts
 
     def calc(self, levels, language):
         out = run([self.cli, "calc", *map(str, levels[:10]), "--lang", language, "--json"]).stdout
         return json.loads(out)
+
+    def tips(self, levels, language):
+        """The ten level tips and the chart's text, as the window's view of the
+        player writes them; e2e_tip_texts checks them against wagecourt-cli advise."""
+        advice = run([self.cli, "advise", *map(str, levels[:10]), "--lang", language, "--json"]).stdout
+        result = subprocess.run([self.tip_texts], input=advice, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, timeout=10, text=True)
+        if result.returncode != 0:
+            raise Aborted(f"{self.tip_texts} failed ({result.returncode}): {result.stderr.strip()}")
+        return json.loads(result.stdout)
 
     def imports(self, text, language):
         """The levels wagecourt-cli reads from a pasted text (str, or bytes as they
@@ -284,11 +294,6 @@ class Oracle:
 def import_text(salary):
     """The salary as shown after an import: a space before the last three digits."""
     return str(salary) if salary < 1000 else f"{salary // 1000} {salary % 1000:03d}"
-
-
-def reading_text(salary):
-    """The salary in a tooltip or the chart: a no-break space between the groups."""
-    return import_text(salary).replace(" ", "\u00a0")
 
 
 def click_text(salary):
@@ -586,34 +591,6 @@ class Session:
                 continue
         return None
 
-    def expected_level_tip(self, language, levels, index):
-        now = self.oracle.calc(levels, language)
-        lines = [f"{CAPTIONS[language][index].rstrip(':')}: {levels[index]} of 20, "
-                 f"{LEVEL_NAMES[language][levels[index] - 1]}"]
-        for sign, step, end in (("+", 1, 20), ("-", -1, 1)):
-            if levels[index] == end:
-                lines.append(f"{sign}1: {'highest' if end == 20 else 'lowest'} level")
-                continue
-            moved = list(levels[:10])
-            moved[index] += step
-            then = self.oracle.calc(moved, language)
-            change = then["salary"] - now["salary"]
-            changed = "±0" if change == 0 else ("+" if change > 0 else "-") + reading_text(abs(change))
-            line = f"{sign}1: {reading_text(then['salary'])} ({changed})"
-            if then["position"] != now["position"]:
-                line += f" as {then['position_name']}"
-            lines.append(line)
-        return "\n".join(lines)
-
-    def expected_chart(self, language, levels):
-        result = self.oracle.calc(levels, language)
-        lines = ["Weekly salary at each position"]
-        for position, value in enumerate(result["values"], start=1):
-            salary = round(value)  # half to even, as the window rounds
-            best = " (best)" if position == result["position"] else ""
-            lines.append(f"{POSITION_NAMES[language][position - 1]}: {reading_text(salary)}{best}")
-        return "\n".join(lines)
-
     def hover(self, accessible):
         """Rests the pointer on a control, coming from the bare surface so that it moves."""
         x, y = self.w.bare_point()
@@ -629,11 +606,11 @@ class Session:
         salary's tip is the chart of the five positions."""
         r, w = self.report, self.w
         self.hover(w.levels[JS])
-        expected = self.expected_level_tip(language, levels, JS)
+        expected = self.oracle.tips(levels, language)["level_tips"][JS]
         r.equal("Jump Shot hover: tooltip", expected, poll(self.shown_tooltip, lambda t: t == expected))
         self.click_level(JS, LEFT)
         raised = [levels[JS] + 1] + levels[1:]
-        expected = self.expected_level_tip(language, raised, JS)
+        expected = self.oracle.tips(raised, language)["level_tips"][JS]
         r.equal("Jump Shot hover, left click: the tooltip follows", expected,
                 poll(self.shown_tooltip, lambda t: t == expected))
         self.expect_card("Jump Shot hover, left click", self.expected_card(language, raised, click_text))
@@ -641,7 +618,7 @@ class Session:
         self.expect_card("Jump Shot hover, right click", self.expected_card(language, levels, click_text))
 
         self.hover(w.salary)
-        expected = self.expected_chart(language, levels)
+        expected = self.oracle.tips(levels, language)["chart"]
         r.equal("salary hover: chart tooltip", expected, poll(self.shown_tooltip, lambda t: t == expected))
         x, y = w.bare_point()
         run(["xdotool", "mousemove", "--window", str(w.wid), str(x), str(y)])
@@ -1080,6 +1057,12 @@ def main():
     parser.add_argument("wagecourt")
     parser.add_argument("wagecourt_cli")
     args = parser.parse_args()
+    # The build's helper that writes the tooltips' texts; ctest names it.
+    tip_texts = os.environ.get("WAGECOURT_E2E_TIP_TEXTS") or os.path.join(
+        os.path.dirname(os.path.abspath(args.wagecourt_cli)), "..", "..", "tests", "e2e_tip_texts")
+    if not os.access(tip_texts, os.X_OK):
+        print(f"FAIL: {tip_texts} is not an executable; build the e2e_tip_texts target", flush=True)
+        return 1
     if not os.environ.get("XDG_CONFIG_HOME", "").startswith(os.environ.get("TMPDIR", "/nonexistent")):
         print("FAIL: XDG_CONFIG_HOME is not a scratch folder; run through run_e2e.sh", flush=True)
         return 1
@@ -1089,7 +1072,7 @@ def main():
     session = None
     aborted = None
     try:
-        session = Session(args.wagecourt, Window(args.wagecourt, report), Oracle(args.wagecourt_cli),
+        session = Session(args.wagecourt, Window(args.wagecourt, report), Oracle(args.wagecourt_cli, tip_texts),
                           clipboard, report)
         if args.wm == "openbox":
             session.run()

@@ -84,7 +84,8 @@ if ! wait_for 15 test -s "$work/display"; then
     cat "$work/xvfb.log"
     exit 1
 fi
-export DISPLAY=:$(head -n 1 "$work/display")
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 pids+=($!)

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154 # work and pids are the caller's
 # Shell helpers for the tests that start their own X server and window manager;
 # sourced by run_e2e.sh and tests/wine/run_wine.sh. They set $work and pids=()
 # before stop_session runs.

@@ -4,11 +4,18 @@
 // language, on one line inside a page), calc and advise.
 //   node --no-experimental-fetch module_vs_cli.mjs <wagecourt.js> <wagecourt-cli>
 import { spawnSync } from 'node:child_process';
+import { accessSync, constants } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const [glue, cli] = process.argv.slice(2).map((path) => resolve(path));
+try {
+  accessSync(cli, constants.X_OK);
+} catch {
+  console.error(`${cli}, the Linux wagecourt-cli to compare with, is missing: build the release preset first`);
+  process.exit(1);
+}
 // The loader is an ES module for the browser; under node it reaches for
 // CommonJS's require and __dirname.
 globalThis.require = createRequire(glue);
@@ -59,8 +66,13 @@ for (const text of ['', 'Hello: world', ':'.repeat(11), 'Jump Shot: legendary\n'
 
 let failures = 0;
 for (const { stdin, args, call: [name, ...callArgs] } of cases) {
-  const expected = spawnSync(cli, ['--json', ...args.map(String)],
-    { input: stdin ?? '', encoding: 'utf8', env: { ...process.env, LANG: 'C.UTF-8' } }).stdout;
+  const run = spawnSync(cli, ['--json', ...args.map(String)],
+    { input: stdin ?? '', encoding: 'utf8', env: { ...process.env, LANG: 'C.UTF-8' } });
+  if (run.error || run.signal) {
+    console.error(`${cli} did not run: ${run.error ?? run.signal}`);
+    process.exit(1);
+  }
+  const expected = run.stdout;
   const got = call(name, ...callArgs);
   if (got !== expected && ++failures <= 5)
     console.error(`wagecourt-cli ${args.join(' ')}\n  cli:    ${expected}  module: ${got}`);

@@ -142,7 +142,8 @@ window)
         cat "$work/xvfb.log"
         exit 1
     fi
-    export DISPLAY=:$(head -n 1 "$work/display")
+    DISPLAY=:$(head -n 1 "$work/display")
+    export DISPLAY
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
     if ! wait_for 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then

@@ -21,6 +21,16 @@ case "${WAGECOURT_WEB:-}" in
     ;;
 esac
 
+# Before the long builds: without the CLI the module is compared with, every
+# case would differ. The web build's cache names another when it was set so.
+linux_cli=$(sed -n 's/^WAGECOURT_LINUX_CLI:FILEPATH=//p' build/web/CMakeCache.txt 2>/dev/null || true)
+linux_cli=${linux_cli:-build/release/src/cli/wagecourt-cli}
+if [[ ! -x $linux_cli ]]; then
+    echo "Web part failed: $linux_cli, the Linux wagecourt-cli the module is compared with, is missing;" \
+        "run the release workflow first (cmake --workflow --preset release)" >&2
+    exit 1
+fi
+
 tools/web/build-qt.sh
 # The project is built against the installed Qt with Debian's emscripten as it is.
 unset EMSDK EM_CACHE

@@ -1,8 +1,10 @@
-#include "platform/clipboard_x11.h"
+#include "platform/clipboard.h"
 
 #include "platform/xcbatoms.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
@@ -171,8 +173,12 @@ Bytes readProperty(const Transfer &transfer)
     return read;
 }
 
-} // namespace
+// Owners answer in milliseconds; one that has not answered by now will not.
+constexpr int kClipboardDeadlineMilliseconds = 750;
 
+// Reads the CLIPBOARD selection as text over a connection of its own, giving
+// up after the deadline: an owner that never answers, a picture, or a text of
+// many megabytes must not hold the window longer than that.
 ClipboardText readX11ClipboardText(int deadlineMilliseconds, qsizetype maxBytes)
 {
     QElapsedTimer clock;
@@ -210,6 +216,22 @@ ClipboardText readX11ClipboardText(int deadlineMilliseconds, qsizetype maxBytes)
     read.tooLong = bytes.tooLong;
     if (bytes.complete)
         read.text = target == utf8 ? QString::fromUtf8(bytes.bytes) : QString::fromLatin1(bytes.bytes);
+    return read;
+}
+
+} // namespace
+
+ClipboardText ReadClipboardText(qsizetype maxCharacters)
+{
+    // Qt's own reader waits five seconds for an owner that does not answer
+    // (QXcbClipboard::waitForClipboardEvent; a trace of that wait is in
+    // QupZilla/qupzilla issue 1945 on GitHub).
+    // What this program owns itself it must answer itself, through Qt; on
+    // Wayland, Qt's reader is the only one.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && !QGuiApplication::clipboard()->ownsClipboard())
+        return readX11ClipboardText(kClipboardDeadlineMilliseconds, maxCharacters * 4); // UTF-8: at most 4 bytes each
+    ClipboardText read;
+    read.text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
     return read;
 }
 

@@ -1,33 +1,18 @@
 #include "fonts.h"
+#include "platform/clipboard.h"
 #include "platform/platform.h"
-#include "platform/settingsfile.h"
+#include "platform/settingsstore.h"
 #include "platform/settopmost.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QMessageBox>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <cmath>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-#ifdef WAGECOURT_HAVE_XCB
-#include "platform/clipboard_x11.h"
-#endif
-
 namespace wagecourt::ui {
-
-namespace {
-
-// Owners answer in milliseconds; one that has not answered by now will not.
-constexpr int kClipboardDeadlineMilliseconds = 750;
-
-} // namespace
 
 DesktopPlatform::DesktopPlatform() = default;
 
@@ -37,26 +22,12 @@ DesktopPlatform::~DesktopPlatform() = default;
 
 void DesktopPlatform::pause(int milliseconds)
 {
-#ifdef Q_OS_WIN
-    ::Sleep(DWORD(milliseconds));
-#else
     QThread::msleep(static_cast<unsigned long>(milliseconds));
-#endif
 }
 
 ClipboardText DesktopPlatform::clipboardText(qsizetype maxCharacters)
 {
-    ClipboardText read;
-#ifdef WAGECOURT_HAVE_XCB
-    // Qt's own reader waits five seconds for an owner that does not answer
-    // (QXcbClipboard::waitForClipboardEvent; a trace of that wait is in
-    // QupZilla/qupzilla issue 1945 on GitHub).
-    // What this program owns itself it must answer itself, through Qt.
-    if (QGuiApplication::platformName() == QLatin1String("xcb") && !QGuiApplication::clipboard()->ownsClipboard())
-        read = readX11ClipboardText(kClipboardDeadlineMilliseconds, maxCharacters * 4); // UTF-8: at most 4 bytes each
-    else
-#endif
-        read.text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    ClipboardText read = ReadClipboardText(maxCharacters);
     if (read.text.size() > maxCharacters) {
         read.text.clear();
         read.tooLong = true;
@@ -89,27 +60,10 @@ void DesktopPlatform::setTopMost(QWidget *window, bool on)
     SetTopMost(window, on);
 }
 
-#ifdef Q_OS_WIN
-QSettings &DesktopPlatform::settings()
+SettingsStore &DesktopPlatform::settings()
 {
     if (!m_settings)
-        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                 QStringLiteral("Wagecourt"), QStringLiteral("Wagecourt"));
-    return *m_settings;
-}
-
-bool DesktopPlatform::setSettingsAside()
-{
-    return false; // the registry holds typed values, never junk text
-}
-#else
-SettingsFile &DesktopPlatform::settings()
-{
-    // Where the native format keeps them: $XDG_CONFIG_HOME, else ~/.config.
-    if (!m_settings)
-        m_settings = std::make_unique<SettingsFile>(
-                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                + QStringLiteral("/Wagecourt/Wagecourt.conf"));
+        m_settings = OpenUserSettings();
     return *m_settings;
 }
 
@@ -117,7 +71,6 @@ bool DesktopPlatform::setSettingsAside()
 {
     return settings().setAside();
 }
-#endif
 
 QVariant DesktopPlatform::setting(const QString &key)
 {

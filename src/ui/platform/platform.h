@@ -7,12 +7,11 @@
 
 #include <memory>
 
-class QSettings;
 class QWidget;
 
 namespace wagecourt::ui {
 
-class SettingsFile;
+class SettingsStore;
 
 struct ClipboardText
 {
@@ -70,7 +69,8 @@ public:
     void showMessage(const QString &title, const QString &text) override;
     void setTopMost(QWidget *window, bool on) override;
     // The user's settings in the platform's usual place and format: on Linux
-    // $XDG_CONFIG_HOME/Wagecourt/Wagecourt.conf (by default under ~/.config).
+    // $XDG_CONFIG_HOME/Wagecourt/Wagecourt.conf (by default under ~/.config),
+    // on Windows the registry.
     // Neither waits on the disk; a file over 64 KiB is not read, and is put
     // aside as Wagecourt.conf.bad at the next write.
     QVariant setting(const QString &key) override;
@@ -78,15 +78,9 @@ public:
     bool setSettingsAside() override;
 
 private:
-#ifdef Q_OS_WIN
-    QSettings &settings();
+    SettingsStore &settings();
 
-    std::unique_ptr<QSettings> m_settings; // the registry, opened at the first use
-#else
-    SettingsFile &settings();
-
-    std::unique_ptr<SettingsFile> m_settings; // opened at the first use
-#endif
+    std::unique_ptr<SettingsStore> m_settings; // opened at the first use
 };
 
 } // namespace wagecourt::ui

@@ -156,20 +156,23 @@ class MedianReporter : public benchmark::ConsoleReporter
 {
 public:
     std::map<std::string, double> medianSeconds;
+    std::map<std::string, double> medianCpuSeconds; // tells a busy machine from a slow program
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medianSeconds[run.run_name.function_name] =
-                        run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+                medianSeconds[run.run_name.function_name] = run.GetAdjustedRealTime() / unit;
+                medianCpuSeconds[run.run_name.function_name] = run.GetAdjustedCPUTime() / unit;
+            }
         ConsoleReporter::ReportRuns(runs);
     }
 };
 
 void goal(const char *what, bool met, const std::string &figure)
 {
-    std::printf("  %-52s %-24s %s\n", what, figure.c_str(), met ? "met" : "MISSED");
+    std::printf("  %-50s %-30s %s\n", what, figure.c_str(), met ? "met" : "MISSED");
 }
 
 std::string format(const char *pattern, double value)
@@ -198,18 +201,21 @@ int main(int argc, char **argv)
         const auto found = reporter.medianSeconds.find(name);
         return found == reporter.medianSeconds.end() ? -1.0 : found->second;
     };
+    auto milliseconds = [&](const char *name, double seconds) {
+        return format("%.2f ms", seconds * 1e3) + format(" (CPU %.2f ms)", reporter.medianCpuSeconds[name] * 1e3);
+    };
     const double start = programSeconds({u"--version"_s});
     const double list = programSeconds({u"book"_s, u"--book"_s, fixture().path, u"list"_s});
 
     std::printf("\nMedians against the goals (this run, %d players x %d snapshots):\n", kPlayers, kSnapshotsEach);
     if (const double open = median("OpenSorted"); open > 0)
-        goal("the book opened and sorted <= 100 ms", open <= 0.1, format("%.1f ms", open * 1e3));
+        goal("the book opened and sorted <= 100 ms", open <= 0.1, milliseconds("OpenSorted", open));
     if (const double keep = median("OneKeep"); keep > 0)
-        goal("one keep <= 5 ms", keep <= 0.005, format("%.2f ms", keep * 1e3));
+        goal("one keep <= 5 ms", keep <= 0.005, milliseconds("OneKeep", keep));
     if (const double exported = median("ExportWhole"); exported > 0)
-        goal("export of the whole book <= 200 ms", exported <= 0.2, format("%.1f ms", exported * 1e3));
+        goal("export of the whole book <= 200 ms", exported <= 0.2, milliseconds("ExportWhole", exported));
     if (const double imported = median("ImportWhole"); imported > 0)
-        goal("import of the whole book <= 2 s", imported <= 2, format("%.2f s", imported));
+        goal("import of the whole book <= 2 s", imported <= 2, milliseconds("ImportWhole", imported));
     goal("wagecourt-cli book list, from its start <= 300 ms", list <= 0.3, format("%.1f ms", list * 1e3));
     goal("  against the program's bare start (report only)", true, format("%.1f ms", start * 1e3));
     goal("the file <= 16 MB", fixture().fileBytes <= 16'000'000, format("%.2f MB", double(fixture().fileBytes) / 1e6));

@@ -493,6 +493,8 @@ void CliTest::importRejectionSaysWhatFailed()
     QCOMPARE(object[u"reason"].toString(), reason);
     QCOMPARE(object[u"error"].toString(), windowtext::kErrorText.translated());
     QCOMPARE(object[u"language"], language.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(language));
+    QVERIFY2(object[u"detail"].toString().contains(detail), qPrintable(object[u"detail"].toString()));
+    QCOMPARE(object.keys(), (QStringList{u"accepted"_s, u"detail"_s, u"error"_s, u"language"_s, u"reason"_s}));
 }
 
 void CliTest::batchKeepsGoingPastABadLine()

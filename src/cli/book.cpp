@@ -11,6 +11,8 @@
 #include "presentation/clitexts.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
+#include "usecases/playerview.h"
+#include "usecases/readlist.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -18,7 +20,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QStringDecoder>
 
 #include <optional>
 
@@ -97,9 +98,6 @@ constexpr Text kKeptAlready{"BookCli", QT_TRANSLATE_NOOP("BookCli",
 //: The player's name, how many snapshots went with him.
 constexpr Text kRemoved{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 removed (snapshots: %2)")};
 
-// A keep's list is a paste: as much as the window takes, and a byte-order
-// mark. An import is a whole book.
-constexpr qint64 kMostListBytes = 3 * qint64(kMaxPastedCharacters) + 3;
 constexpr qint64 kReadChunk = 1 << 16;
 
 // At most limit + 1 bytes, so that more than the limit can be told; none on a read error.
@@ -117,15 +115,6 @@ std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
             break;
     }
     return bytes;
-}
-
-const LanguageEntry *matchLanguage(QStringView name)
-{
-    const QString wanted = name.trimmed().toString();
-    for (const LanguageEntry &entry : languages())
-        if (entry.name.compare(wanted, Qt::CaseInsensitive) == 0 || languageCode(entry) == wanted.toLower())
-            return &entry;
-    return nullptr;
 }
 
 class BookSession
@@ -154,7 +143,7 @@ private:
     std::optional<Book> loaded(BookStore &store, bool reading);
     bool opened(BookStore &store);
     std::optional<QString> checkedName(const QString &name);
-    std::optional<QString> readList(const QStringList &arguments);
+    std::optional<QByteArray> readList(const QStringList &arguments);
 
     int keep(const QStringList &arguments);
     int list(const QStringList &arguments);
@@ -219,7 +208,7 @@ QByteArray BookSession::rowJson(const Player &player, const Snapshot &snapshot, 
     return line;
 }
 
-std::optional<QString> BookSession::readList(const QStringList &arguments)
+std::optional<QByteArray> BookSession::readList(const QStringList &arguments)
 {
     const QString path = arguments.value(1, u"-"_s);
     QFile file(path);
@@ -228,20 +217,10 @@ std::optional<QString> BookSession::readList(const QStringList &arguments)
         return std::nullopt;
     }
     QIODevice &input = path == u"-"_s ? m_in : file;
-    const std::optional<QByteArray> bytes = readAtMost(input, kMostListBytes);
-    if (!bytes) {
+    std::optional<QByteArray> bytes = readAtMost(input, usecase::kMostPastedBytes);
+    if (!bytes)
         writeErr(clitext::cannotReadInputText(input.errorString()));
-        return std::nullopt;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark, as editors write one
-    QString text = decoder.decode(*bytes);
-    if (bytes->size() > kMostListBytes || text.size() > kMaxPastedCharacters) {
-        const QString detail = bytes->size() > kMostListBytes ? clitext::cutOffDetail(Reader::Person)
-                                                              : clitext::tooLongDetail(text.size(), Reader::Person);
-        writeErr(windowtext::kErrorText.translated() + u'\n' + detail + u'\n');
-        return std::nullopt;
-    }
-    return text;
+    return bytes;
 }
 
 int BookSession::keep(const QStringList &arguments)
@@ -266,26 +245,23 @@ int BookSession::keep(const QStringList &arguments)
             return usageError(kBadDay.translated().arg(day));
     }
     const LanguageEntry *language = nullptr;
-    if (m_parser.isSet(m_lang) && !(language = matchLanguage(m_parser.value(m_lang)))) {
+    if (m_parser.isSet(m_lang) && !(language = usecase::languageByName(m_parser.value(m_lang)))) {
         QStringList known;
         for (const LanguageEntry &entry : languages())
             known << u"%1 (%2)"_s.arg(entry.name, languageCode(entry));
         return usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), known.join(u", "_s)));
     }
-    const std::optional<QString> text = readList(arguments);
-    if (!text)
+    const std::optional<QByteArray> bytes = readList(arguments);
+    if (!bytes)
         return ExitRejected;
-    const LanguageImport found =
-            importInAnyLanguage(*text, language, language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
-    if (!found.accepted()) {
-        const bool named = language || found.import.outcome != ImportOutcome::CheckFailed;
-        const QString detail = named ? clitext::rejectionDetail(found.import, *found.language, Reader::Person)
-                                     : clitext::noLanguageDetail(Reader::Person);
-        writeErr(windowtext::kErrorText.translated() + u'\n' + detail + u'\n');
+    const usecase::ReadOutcome read =
+            usecase::readPastedBytes(*bytes, language, language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
+    if (!read.accepted()) {
+        writeErr(windowtext::kErrorText.translated() + u'\n' + read.refusal.detail(Reader::Person) + u'\n');
         return ExitRejected;
     }
 
-    const Snapshot snapshot = snapshotOf(found.import.levels, found.import.otherLevels, *found.language, date);
+    const Snapshot snapshot = snapshotOf(read.list->levels, read.list->others, *read.list->language, date);
     BookStore store(bookPath(), kCommandLineBusyMilliseconds);
     if (!opened(store))
         return ExitRejected;
@@ -388,7 +364,7 @@ int BookSession::history(const QStringList &arguments)
 int BookSession::compare(const QStringList &arguments)
 {
     const LanguageEntry *language = nullptr;
-    if (m_parser.isSet(m_lang) && !(language = matchLanguage(m_parser.value(m_lang))))
+    if (m_parser.isSet(m_lang) && !(language = usecase::languageByName(m_parser.value(m_lang))))
         return usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), languageNames().join(u", "_s)));
     if (arguments.size() < kFewestCompared || arguments.size() > kMostCompared)
         return usageError(booktext::compareProblemText(

@@ -13,5 +13,5 @@ QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.
 for size in 48 128 256; do
     mkdir -p data/icons/$size
     QT_QPA_PLATFORM=offscreen build/drawpictures/drawpictures --icon data/io.github.wagecourt.Wagecourt.svg \
-        data/icons/$size/io.github.wagecourt.Wagecourt.png $size
+        --size "$size" data/icons/$size/io.github.wagecourt.Wagecourt.png
 done

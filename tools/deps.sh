@@ -30,6 +30,8 @@ packages=(
     qt6-wayland weston xwayland libegl-mesa0
     # desktop integration checks, the manual pages and the Debian package
     desktop-file-utils appstream help2man man-db dpkg-dev file lintian
+    # the web page's icons made small when redrawn (tools/drawpictures/redraw.sh)
+    pngquant
     # memory checks and fuzzing
     valgrind clang libclang-rt-14-dev
     # benchmarks

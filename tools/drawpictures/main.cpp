@@ -76,6 +76,9 @@ struct Options
         QStringLiteral("Draw the icon from its vectors at this size, for the desktop theme; without it, the "
                        "window's 64-pixel icon, scaled down from the SVG's own size."),
         QStringLiteral("pixels")};
+    QCommandLineOption maskable{QStringLiteral("maskable"),
+                                QStringLiteral("With --size, draw the icon a phone may cut to its own shape: smaller, "
+                                               "on a white square.")};
 };
 
 void describe(QCommandLineParser &parser, const Options &options)
@@ -84,7 +87,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "Draws the window's pictures into a folder: the player card and, in every game language, the picture\n"
         "of how to copy the skills, each also at twice the size. With --icon, draws an icon instead."));
     parser.addHelpOption();
-    parser.addOptions({options.icon, options.size});
+    parser.addOptions({options.icon, options.size, options.maskable});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The pictures' folder, or the icon's PNG file."));
 }
 
@@ -98,7 +101,10 @@ int drawIcon(const QCommandLineParser &parser, const Options &options, const QSt
             return usageError(parser, QStringLiteral("--size takes a number of pixels from 1 to %1, not \"%2\"")
                                           .arg(kLargestIcon)
                                           .arg(parser.value(options.size)));
-        failure = drawThemeIcon(parser.value(options.icon), output, pixels);
+        failure = parser.isSet(options.maskable) ? drawMaskableIcon(parser.value(options.icon), output, pixels)
+                                                 : drawThemeIcon(parser.value(options.icon), output, pixels);
+    } else if (parser.isSet(options.maskable)) {
+        return usageError(parser, QStringLiteral("--maskable needs the icon's --size"));
     } else {
         failure = drawWindowIcon(parser.value(options.icon), output);
     }

@@ -769,6 +769,47 @@ wie andere Kommandozeilenprogramme auch.
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Funktioniert offline; lädt nur die eigenen Dateien, setzt keine Cookies und zählt niemanden.</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Der Rechner konnte nicht geladen werden. Lade die Seite neu oder öffne sie in einem aktuellen Browser.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Neue Version: neu laden</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Wochengehalt in Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Das Wochengehalt eines Courtlore-Spielers aus einer auf einer Seite markierten Fähigkeitenliste</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Ergebnis teilen</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Wie das System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

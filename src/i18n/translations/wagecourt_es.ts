@@ -768,6 +768,47 @@ que a otras herramientas de línea de órdenes.
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Funciona sin conexión; solo descarga sus propios archivos, no usa cookies y no cuenta a nadie.</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>No se pudo cargar la calculadora. Recarga la página o ábrela en un navegador actualizado.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nueva versión: recargar</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Sueldo semanal en Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>El sueldo semanal de un jugador de Courtlore a partir de una lista de habilidades seleccionada en una página</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Compartir resultado</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Como el sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -769,6 +769,47 @@ les autres outils en ligne de commande.
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne compte personne.</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Le calculateur n&apos;a pas pu être chargé. Rechargez la page ou ouvrez-la dans un navigateur à jour.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nouvelle version : recharger</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Salaire hebdomadaire dans Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Le salaire hebdomadaire d&apos;un joueur de Courtlore à partir d&apos;une liste de compétences sélectionnée sur une page</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Partager le résultat</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Comme le système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -769,6 +769,47 @@ accade agli altri strumenti da riga di comando.
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Funziona offline; scarica solo i propri file, non usa cookie e non conta nessuno.</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Impossibile caricare il calcolatore. Ricarica la pagina o aprila in un browser aggiornato.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nuova versione: ricarica</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Stipendio settimanale in Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Lo stipendio settimanale di un giocatore di Courtlore da una lista di abilità selezionata in una pagina</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Condividi risultato</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Come il sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

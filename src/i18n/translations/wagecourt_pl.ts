@@ -768,6 +768,47 @@ inne narzędzia wiersza poleceń.
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Działa offline; pobiera tylko własne pliki, nie ustawia ciasteczek i nikogo nie liczy.</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Nie udało się wczytać kalkulatora. Odśwież stronę lub otwórz ją w aktualnej przeglądarce.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nowa wersja: odśwież</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Tygodniowa pensja w Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Tygodniowa pensja zawodnika Courtlore z listy umiejętności zaznaczonej na stronie</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Udostępnij wynik</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Jak w systemie</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -764,6 +764,47 @@ olduğu gibi SIGPIPE ile sonlandırır.
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Çevrimdışı çalışır; yalnızca kendi dosyalarını yükler, çerez bırakmaz ve kimseyi saymaz.</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Hesaplayıcı yüklenemedi. Sayfayı yeniden yükleyin veya güncel bir tarayıcıda açın.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Yeni sürüm: yeniden yükleyin</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Wagecourt&apos;ta haftalık maaş</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Bir sayfada seçilen beceri listesinden bir Courtlore oyuncusunun haftalık maaşı</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Sonucu paylaş</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Sistemdeki gibi</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Koyu</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -36,9 +36,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${WAGECOURT_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries as dpkg-shlibdeps finds them, the faces the layout is drawn
-# with, and Qt's translations of its standard texts, which both programs load.
+# with, Qt's translations of its standard texts, which both programs load, and
+# the SQLite driver the player book opens as a plugin, which no library check sees.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core, qt6-translations-l10n, libqt6sql6-sqlite")
 # Native Wayland, for sessions without XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

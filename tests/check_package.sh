@@ -32,7 +32,7 @@ pass "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 # The control fields a user and apt see.
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in fonts-wine fonts-dejavu-core qt6-translations-l10n libqt6widgets6 libc6; do
+for dependency in fonts-wine fonts-dejavu-core qt6-translations-l10n libqt6sql6-sqlite libqt6widgets6 libc6; do
     [[ ", $depends," == *", $dependency"[\ ,]* ]] && pass "depends on $dependency" || fail "Depends lacks $dependency: $depends"
 done
 for field in Maintainer Section Description; do

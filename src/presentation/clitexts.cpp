@@ -59,6 +59,9 @@ constexpr Text kLevelsParagraph{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Levels are whole numbers from 1 to 20 in the game's order: %1.")};
 constexpr qsizetype kHelpWidth = 78;
 
+constexpr Text kBookPointer{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "The player book keeps players and their history: see 'wagecourt-cli book --help'.\n")};
+
 constexpr Text kRunHelp{"Cli", QT_TRANSLATE_NOOP("Cli", "Run 'wagecourt-cli --help' for usage.")};
 
 //: "it" is the text read; the count of its colons; the fewest (10) and the most (13) a skill list holds.
@@ -130,7 +133,7 @@ QString usageText(const QString &optionsHelp)
     for (int k = 1; k <= kSalarySkillCount; ++k)
         skills << skillNameOf(english.skillCaption(k));
     const QString levels = wrapped(kLevelsParagraph.translated().arg(skills.join(u", "_s)), kHelpWidth);
-    return kUsage.translated().arg(levels, english.calculateCaption, optionsHelp);
+    return kUsage.translated().arg(levels, english.calculateCaption, optionsHelp) + u'\n' + kBookPointer.translated();
 }
 
 QString usageErrorText(const QString &message)

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "playerbook/form1book.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
 #include "import/skilllist.h"
@@ -86,7 +87,8 @@ void Form1::createKeys()
     quit->setShortcuts(quitKeys);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    addActions({m_copy, m_paste, info, quit});
+    m_book = new Form1Book(*this, m_platform);
+    addActions({m_copy, m_paste, info, quit, m_book->keepAction(), m_book->bookAction()});
 
     for (Caption *result : {ui.SalaryText, ui.PosText}) {
         result->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -101,6 +103,9 @@ void Form1::showResultMenu(const QPoint &globalPosition)
         m_resultMenu = new QMenu(this);
         m_resultMenu->addAction(m_copy);
         m_resultMenu->addAction(m_paste);
+        m_resultMenu->addSeparator();
+        m_resultMenu->addAction(m_book->keepAction());
+        m_resultMenu->addAction(m_book->bookAction());
     }
     m_resultMenu->popup(globalPosition);
 }
@@ -159,6 +164,7 @@ void Form1::Combo1_Click()
         ui.Check1->setCaption(language->alwaysOnTopCaption.toString());
         remember(kLanguageSetting, ui.Combo1->currentText());
         useLanguage(int(language - languages().data()));
+        m_book->setLanguage(*language);
     }
 
     anchorLevelLabels();
@@ -316,6 +322,7 @@ void Form1::closeEvent(QCloseEvent *event)
         remember(kPositionXSetting, pos().x());
         remember(kPositionYSetting, pos().y());
     }
+    m_book->closeWindows();
     QWidget::closeEvent(event);
 }
 
@@ -325,6 +332,14 @@ void Form1::copyPlayer()
     const QString text = language ? skillListText(*language, m_state.SkillLevel, m_state.OtherSkillLevel) : QString();
     if (!text.isEmpty())
         m_platform.setClipboardText(text);
+}
+
+void Form1::showLevels(const SkillLevels &levels, const OtherSkillLevels &others)
+{
+    m_state.SkillLevel = levels;
+    m_state.OtherSkillLevel = others;
+    CalcSalary(m_state);
+    ShowImportResult();
 }
 
 void Form1::ShowLevel(int k)

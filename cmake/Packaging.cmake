@@ -35,9 +35,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${WAGECOURT_MAINTAINER})
 # A companion to a game rather than a game: "games" would ask for /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries as dpkg-shlibdeps finds them, and the faces the layout is drawn with.
+# The libraries as dpkg-shlibdeps finds them, the faces the layout is drawn with, and
+# the SQLite driver the player book opens as a plugin, which no library check sees.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-core, libqt6sql6-sqlite")
 # Native Wayland, for sessions without XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

@@ -13,6 +13,8 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev
+    # the player book's file: Qt's SQLite driver, a plugin loaded at run time
+    libqt6sql6-sqlite
     # the translations: lupdate and lrelease, and Qt's own texts in the game's languages
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # the check of the salary's embedded powers

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "batch.h"
+#include "book.h"
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
@@ -361,6 +362,8 @@ int Session::run(const QStringList &arguments)
 
 int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err)
 {
+    if (isBookCommand(arguments))
+        return runBook(arguments, in, out, err);
     Session session(in, out, err);
     return session.run(arguments);
 }

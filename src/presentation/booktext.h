@@ -4,9 +4,17 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace wagecourt {
 
+struct LanguageEntry;
+
 namespace book {
+struct Player;
+struct LatestRow;
+struct HistoryRow;
+struct Comparison;
 struct RowError;
 struct OpenResult;
 struct StoreResult;
@@ -49,6 +57,18 @@ inline constexpr Text kDateColumn{"Book", QT_TRANSLATE_NOOP("Book", "Date")};
 inline constexpr Text kNoteColumn{"Book", QT_TRANSLATE_NOOP("Book", "Note")};
 //: A player's salary minus the first compared player's.
 inline constexpr Text kDifferenceRow{"Book", QT_TRANSLATE_NOOP("Book", "Difference")};
+
+//: The thirteen levels of a snapshot, as numbers.
+inline constexpr Text kLevelsColumn{"Book", QT_TRANSLATE_NOOP("Book", "Levels")};
+
+// The command line's tables for people, columns aligned. The players: name,
+// salary, position, change, date, note; a history: date, salary, position,
+// change and the thirteen levels; a comparison: one column per player, a row
+// per skill (in the catalogue's words of the language given), then the
+// salary, the position, each position's salary and the difference.
+QString playersTable(const std::vector<book::LatestRow> &rows);
+QString historyTable(const std::vector<book::HistoryRow> &rows);
+QString comparisonTable(const book::Comparison &comparison, const LanguageEntry &language);
 
 // A salary change with its sign ("+1 200", "-300", "0"), digits grouped as
 // the salary is.

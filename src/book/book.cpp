@@ -1,0 +1,273 @@
+#include "book/book.h"
+
+#include "catalogue/catalogue.h"
+
+#include <algorithm>
+
+namespace wagecourt::book {
+
+SkillLevels Snapshot::salaryLevels() const
+{
+    SkillLevels salary;
+    for (int k = 1; k <= kSalarySkillCount; ++k)
+        salary[k] = levels[std::size_t(k - 1)];
+    return salary;
+}
+
+SalaryResult Snapshot::result() const
+{
+    const auto computed = computeSalary(salaryLevels());
+    Q_ASSERT(computed); // levels within 1 to 20 always give a salary
+    return computed.value_or(SalaryResult{});
+}
+
+Snapshot snapshotOf(const SkillLevels &levels, const OtherSkillLevels &others, const LanguageEntry &language,
+                    QDate date)
+{
+    Snapshot snapshot;
+    snapshot.date = date;
+    snapshot.language = &language;
+    for (int k = 1; k <= kSalarySkillCount; ++k)
+        snapshot.levels[std::size_t(k - 1)] = levels[k];
+    for (int k = kFirstOtherSkill; k <= kSkillCaptionCount; ++k)
+        snapshot.levels[std::size_t(k - 1)] = others[k];
+    return snapshot;
+}
+
+bool isValidSnapshot(const Snapshot &snapshot)
+{
+    if (!snapshot.date.isValid() || !snapshot.language)
+        return false;
+    for (int k = 1; k <= kSnapshotLevelCount; ++k) {
+        const int level = snapshot.levels[std::size_t(k - 1)];
+        const int lowest = k <= kSalarySkillCount ? kLowestLevel : kUnknownLevel;
+        if (level < lowest || level > kHighestLevel)
+            return false;
+    }
+    return true;
+}
+
+QString cleanedText(QStringView text)
+{
+    return text.trimmed().toString().normalized(QString::NormalizationForm_C);
+}
+
+namespace {
+
+TextProblem checkLine(QStringView text, qsizetype longest)
+{
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++characters) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return TextProblem::NotText;
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return TextProblem::ControlCharacter;
+    }
+    return characters > longest ? TextProblem::TooLong : TextProblem::None;
+}
+
+} // namespace
+
+TextProblem checkName(QStringView name)
+{
+    if (name.trimmed().isEmpty())
+        return TextProblem::Empty;
+    return checkLine(name, kLongestName);
+}
+
+TextProblem checkNote(QStringView note)
+{
+    return checkLine(note, kLongestNote);
+}
+
+const Player *Book::find(QStringView name) const
+{
+    const auto it = m_index.constFind(name.toString());
+    return it == m_index.cend() ? nullptr : &m_players[std::size_t(*it)];
+}
+
+qsizetype Book::snapshotCount() const
+{
+    qsizetype count = 0;
+    for (const Player &player : m_players)
+        count += qsizetype(player.snapshots.size());
+    return count;
+}
+
+KeepOutcome Book::keep(const Keep &change)
+{
+    const QString name = cleanedText(change.name);
+    const std::optional<QString> note = change.note ? std::optional(cleanedText(*change.note)) : std::nullopt;
+    if (checkName(name) != TextProblem::None || (note && checkNote(*note) != TextProblem::None)
+        || !isValidSnapshot(change.snapshot))
+        return KeepOutcome::Refused;
+
+    const auto found = m_index.constFind(name);
+    if (found == m_index.cend()) {
+        m_index.insert(name, qsizetype(m_players.size()));
+        m_players.push_back(Player{name, note.value_or(QString()), {change.snapshot}});
+        return KeepOutcome::NewPlayer;
+    }
+    Player &player = m_players[std::size_t(*found)];
+    if (note)
+        player.note = *note;
+    auto &snapshots = player.snapshots;
+    // Among its day's others, a repeat of one of them is no new reading.
+    const auto dayEnd = std::upper_bound(snapshots.begin(), snapshots.end(), change.snapshot.date,
+                                         [](QDate date, const Snapshot &s) { return date < s.date; });
+    for (auto it = dayEnd; it != snapshots.begin() && (it - 1)->date == change.snapshot.date; --it)
+        if ((it - 1)->sameReading(change.snapshot))
+            return KeepOutcome::AlreadyKept;
+    snapshots.insert(dayEnd, change.snapshot);
+    return KeepOutcome::Added;
+}
+
+bool Book::setNote(QStringView name, const QString &note)
+{
+    const QString cleaned = cleanedText(note);
+    const auto found = m_index.constFind(name.toString());
+    if (found == m_index.cend() || checkNote(cleaned) != TextProblem::None)
+        return false;
+    m_players[std::size_t(*found)].note = cleaned;
+    return true;
+}
+
+std::optional<Player> Book::remove(QStringView name)
+{
+    const auto found = m_index.constFind(name.toString());
+    if (found == m_index.cend())
+        return std::nullopt;
+    const qsizetype place = *found;
+    Player removed = std::move(m_players[std::size_t(place)]);
+    m_players.erase(m_players.begin() + place);
+    m_index.erase(found);
+    for (auto it = m_index.begin(); it != m_index.end(); ++it)
+        if (*it > place)
+            --*it;
+    return removed;
+}
+
+void Book::restore(Player player)
+{
+    if (player.snapshots.empty())
+        return;
+    if (const auto found = m_index.constFind(player.name); found != m_index.cend()) {
+        // Kept again since the removal: the two readings together.
+        Player &present = m_players[std::size_t(*found)];
+        for (const Snapshot &snapshot : player.snapshots)
+            keep(Keep{present.name, snapshot, std::nullopt});
+        return;
+    }
+    m_index.insert(player.name, qsizetype(m_players.size()));
+    m_players.push_back(std::move(player));
+}
+
+// --- Views
+
+namespace {
+
+int compareNames(const Player &a, const Player &b)
+{
+    if (const int loose = QString::compare(a.name, b.name, Qt::CaseInsensitive))
+        return loose;
+    return QString::compare(a.name, b.name, Qt::CaseSensitive);
+}
+
+int compareBy(const LatestRow &a, const LatestRow &b, SortKey key)
+{
+    auto threeWay = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+    switch (key) {
+    case SortKey::Name: return 0;
+    case SortKey::Salary: return threeWay(a.result.salary, b.result.salary);
+    case SortKey::Position:
+        if (const int byPosition = threeWay(a.result.position, b.result.position))
+            return byPosition;
+        return threeWay(b.result.salary, a.result.salary); // the best-paid of a position first
+    case SortKey::Change: return threeWay(a.salaryChange, b.salaryChange);
+    case SortKey::Date: return threeWay(a.latest->date, b.latest->date);
+    }
+    return 0;
+}
+
+} // namespace
+
+void sortRows(std::vector<LatestRow> &rows, SortKey key, SortOrder order)
+{
+    const int sign = order == SortOrder::Ascending ? 1 : -1;
+    std::sort(rows.begin(), rows.end(), [&](const LatestRow &a, const LatestRow &b) {
+        if (const int by = compareBy(a, b, key))
+            return sign * by < 0;
+        return sign * compareNames(*a.player, *b.player) < 0;
+    });
+}
+
+std::vector<LatestRow> latestRows(const Book &book, SortKey key, SortOrder order)
+{
+    std::vector<LatestRow> rows;
+    rows.reserve(book.players().size());
+    for (const Player &player : book.players()) {
+        LatestRow row;
+        row.player = &player;
+        row.latest = &player.latest();
+        row.result = row.latest->result();
+        if (player.snapshots.size() > 1) {
+            row.previous = &player.snapshots[player.snapshots.size() - 2];
+            row.salaryChange = row.result.salary - row.previous->result().salary;
+            for (std::size_t k = 0; k < row.levelChange.size(); ++k)
+                row.levelChange[k] = qint16(row.latest->levels[k] - row.previous->levels[k]);
+        }
+        rows.push_back(row);
+    }
+    sortRows(rows, key, order);
+    return rows;
+}
+
+std::vector<HistoryRow> history(const Player &player)
+{
+    std::vector<HistoryRow> rows;
+    rows.reserve(player.snapshots.size());
+    for (const Snapshot &snapshot : player.snapshots) {
+        HistoryRow row{&snapshot, snapshot.result(), 0};
+        if (!rows.empty())
+            row.salaryChange = row.result.salary - rows.back().result.salary;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+Comparison compare(const Book &book, const QStringList &names)
+{
+    Comparison comparison;
+    if (names.size() < kFewestCompared || names.size() > kMostCompared) {
+        comparison.problem = names.size() < kFewestCompared ? CompareProblem::TooFew : CompareProblem::TooMany;
+        return comparison;
+    }
+    std::vector<ComparedPlayer> players;
+    for (const QString &asked : names) {
+        const QString name = cleanedText(asked);
+        const Player *player = book.find(name);
+        const bool twice = std::any_of(players.begin(), players.end(),
+                                       [&](const ComparedPlayer &p) { return p.player == player; });
+        if (!player || twice) {
+            comparison.problem = player ? CompareProblem::NameTwice : CompareProblem::UnknownName;
+            comparison.name = name;
+            return comparison;
+        }
+        ComparedPlayer compared;
+        compared.player = player;
+        compared.latest = &player->latest();
+        compared.result = compared.latest->result();
+        for (int p = 1; p <= kPositionCount; ++p)
+            compared.positionSalaries[p] = compared.result.roundedValue(p);
+        players.push_back(compared);
+    }
+    for (ComparedPlayer &compared : players)
+        compared.difference = compared.result.salary - players.front().result.salary;
+    comparison.players = std::move(players);
+    return comparison;
+}
+
+} // namespace wagecourt::book

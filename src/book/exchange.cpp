@@ -1,0 +1,396 @@
+#include "book/exchange.h"
+
+#include "catalogue/catalogue.h"
+#include "format/resultformat.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <charconv>
+
+namespace wagecourt::book {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
+// Far beyond any snapshot's line; what is longer is not one.
+constexpr qsizetype kLongestLine = 64 * 1024;
+
+// The ten salary columns as `wagecourt-cli batch --header` names them.
+constexpr std::array<QByteArrayView, kSnapshotLevelCount> kLevelColumns{
+    "jump_shot",  "jump_range", "outside_def",   "handling", "driving",    "passing",   "inside_shot",
+    "inside_def", "rebounding", "shot_blocking", "stamina",  "free_throw", "experience",
+};
+constexpr QByteArrayView kHeader = "name,date,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
+                                   "inside_def,rebounding,shot_blocking,stamina,free_throw,experience,salary,position,"
+                                   "position_name,note";
+constexpr QByteArrayView kBatchHeader = "name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
+                                        "inside_def,rebounding,shot_blocking,salary,position,position_name";
+constexpr qsizetype kFieldCount = 19;
+constexpr qsizetype kBatchFieldCount = 14;
+
+// RFC 4180: quoted when it holds a quote, a comma or a line break, and a tab,
+// which tools that guess the separator may take for one; quotes doubled.
+void appendCsvField(QByteArray &out, QByteArrayView field)
+{
+    const bool quote = field.contains('"') || field.contains(',') || field.contains('\t') || field.contains('\n')
+            || field.contains('\r');
+    if (!quote) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendNumber(QByteArray &out, long value)
+{
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+}
+
+void appendCsvRow(QByteArray &out, const Player &player, const Snapshot &snapshot)
+{
+    const SalaryResult result = snapshot.result();
+    appendCsvField(out, player.name.toUtf8());
+    out += ',';
+    out += snapshot.date.toString(Qt::ISODate).toLatin1();
+    for (qint16 level : snapshot.levels) {
+        out += ',';
+        appendNumber(out, level);
+    }
+    out += ',';
+    appendNumber(out, result.salary);
+    out += ',';
+    appendNumber(out, result.position);
+    out += ',';
+    appendCsvField(out, snapshot.language->positionName(result.position).toUtf8());
+    out += ',';
+    appendCsvField(out, player.note.toUtf8());
+    out += '\n';
+}
+
+std::vector<const Player *> byName(const Book &book)
+{
+    std::vector<const Player *> players;
+    players.reserve(book.players().size());
+    for (const Player &player : book.players())
+        players.push_back(&player);
+    std::sort(players.begin(), players.end(), [](const Player *a, const Player *b) { return a->name < b->name; });
+    return players;
+}
+
+} // namespace
+
+ExchangeForm exchangeFormOf(QStringView fileName)
+{
+    for (QStringView suffix : {u".jsonl", u".ndjson", u".json"})
+        if (fileName.endsWith(suffix, Qt::CaseInsensitive))
+            return ExchangeForm::JsonLines;
+    return ExchangeForm::Csv;
+}
+
+void appendJsonSnapshot(QByteArray &out, const Player &player, const Snapshot &snapshot)
+{
+    const SalaryResult result = snapshot.result();
+    out += "{\"name\":";
+    cli::appendJsonString(out, player.name.toUtf8());
+    out += ",\"date\":\"";
+    out += snapshot.date.toString(Qt::ISODate).toLatin1();
+    out += "\",\"note\":";
+    cli::appendJsonString(out, player.note.toUtf8());
+    out += ",\"language\":";
+    cli::appendJsonString(out, snapshot.language->name.toUtf8());
+    out += ",\"levels\":[";
+    for (std::size_t k = 0; k < snapshot.levels.size(); ++k) {
+        if (k > 0)
+            out += ',';
+        appendNumber(out, snapshot.levels[k]);
+    }
+    out += "],\"salary\":";
+    appendNumber(out, result.salary);
+    out += ",\"position\":";
+    appendNumber(out, result.position);
+    out += ",\"position_name\":";
+    cli::appendJsonString(out, snapshot.language->positionName(result.position).toUtf8());
+    out += '}';
+}
+
+QByteArray exportBook(const Book &book, ExchangeForm form)
+{
+    QByteArray out;
+    out.reserve(book.snapshotCount() * 96 + kHeader.size() + 1);
+    if (form == ExchangeForm::Csv) {
+        out += kHeader;
+        out += '\n';
+    }
+    for (const Player *player : byName(book)) {
+        for (const Snapshot &snapshot : player->snapshots) {
+            if (form == ExchangeForm::Csv) {
+                appendCsvRow(out, *player, snapshot);
+            } else {
+                appendJsonSnapshot(out, *player, snapshot);
+                out += '\n';
+            }
+        }
+    }
+    return out;
+}
+
+// --- Reading
+
+namespace {
+
+struct LineReader
+{
+    ExchangeRead read;
+    qint64 line = 0;
+
+    void fail(RowProblem problem, QString detail = {}, QString column = {}, TextProblem text = TextProblem::None)
+    {
+        read.errors.push_back(RowError{line, problem, text, std::move(column), std::move(detail)});
+    }
+};
+
+std::optional<QString> utf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// Fields of one CSV line; none when a quote is left open.
+std::optional<std::vector<QByteArray>> csvFields(QByteArrayView line)
+{
+    std::vector<QByteArray> fields;
+    qsizetype i = 0;
+    for (;;) {
+        QByteArray field;
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            for (;;) {
+                const qsizetype quote = line.indexOf('"', i);
+                if (quote < 0)
+                    return std::nullopt;
+                field += line.sliced(i, quote - i);
+                i = quote + 1;
+                if (i < line.size() && line[i] == '"') {
+                    field += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            // Whatever stands between the closing quote and the comma belongs to the field.
+            const qsizetype comma = line.indexOf(',', i);
+            field += line.sliced(i, (comma < 0 ? line.size() : comma) - i);
+            i = comma < 0 ? line.size() : comma;
+        } else {
+            const qsizetype comma = line.indexOf(',', i);
+            field = line.sliced(i, (comma < 0 ? line.size() : comma) - i).toByteArray();
+            i = comma < 0 ? line.size() : comma;
+        }
+        fields.push_back(std::move(field));
+        if (i >= line.size())
+            return fields;
+        ++i; // the comma
+    }
+}
+
+std::optional<int> wholeNumber(QByteArrayView text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+bool levelFits(int skill, int level) // skill from 1
+{
+    return level >= (skill <= kSalarySkillCount ? kLowestLevel : kUnknownLevel) && level <= kHighestLevel;
+}
+
+std::optional<QDate> isoDay(QStringView text)
+{
+    if (text.size() != 10)
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.toString(), Qt::ISODate);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+// The CSV carries no language of its own: the position name tells it, in
+// list order where two languages share one.
+const LanguageEntry &languageOfPositionName(QStringView name)
+{
+    for (const LanguageEntry &language : languages())
+        for (QStringView position : language.positionNames)
+            if (position == name)
+                return language;
+    return languages().front();
+}
+
+const LanguageEntry *languageNamed(QStringView name)
+{
+    for (const LanguageEntry &language : languages())
+        if (language.name == name || languageCode(language) == name)
+            return &language;
+    return nullptr;
+}
+
+// The name and the note as a keep takes them, or the reason not.
+bool takeName(LineReader &reader, Keep &keep, QStringView name)
+{
+    keep.name = cleanedText(name);
+    const TextProblem problem = checkName(keep.name);
+    if (problem != TextProblem::None)
+        reader.fail(RowProblem::BadName, keep.name.left(kLongestName), {}, problem);
+    return problem == TextProblem::None;
+}
+
+bool takeNote(LineReader &reader, Keep &keep, QStringView note)
+{
+    keep.note = cleanedText(note);
+    const TextProblem problem = checkNote(*keep.note);
+    if (problem != TextProblem::None)
+        reader.fail(RowProblem::BadNote, {}, {}, problem);
+    return problem == TextProblem::None;
+}
+
+void readCsvLine(LineReader &reader, QByteArrayView line, bool batch, QDate today)
+{
+    const auto fields = csvFields(line);
+    if (!fields)
+        return reader.fail(RowProblem::UnclosedQuote);
+    const qsizetype wanted = batch ? kBatchFieldCount : kFieldCount;
+    if (qsizetype(fields->size()) != wanted)
+        return reader.fail(RowProblem::FieldCount, QString::number(fields->size()));
+    const std::optional<QString> name = utf8((*fields)[0]);
+    const std::optional<QString> positionName = utf8((*fields)[std::size_t(wanted - (batch ? 1 : 2))]);
+    const std::optional<QString> note = batch ? std::optional(QString()) : utf8(fields->back());
+    if (!name || !positionName || !note)
+        return reader.fail(RowProblem::NotUtf8);
+
+    Keep keep;
+    if (!takeName(reader, keep, *name) || (!batch && !takeNote(reader, keep, *note)))
+        return;
+    if (batch) {
+        keep.note.reset();
+        keep.snapshot.date = today;
+    } else if (const auto date = isoDay(QString::fromLatin1((*fields)[1]))) {
+        keep.snapshot.date = *date;
+    } else {
+        return reader.fail(RowProblem::BadDate, QString::fromUtf8((*fields)[1]));
+    }
+    const int first = batch ? 1 : 2;
+    const int count = batch ? kSalarySkillCount : kSnapshotLevelCount;
+    for (int k = 1; k <= count; ++k) {
+        const QByteArray &field = (*fields)[std::size_t(first + k - 1)];
+        const std::optional<int> level = wholeNumber(field);
+        if (!level || !levelFits(k, *level))
+            return reader.fail(RowProblem::BadLevel, QString::fromUtf8(field),
+                               QString::fromLatin1(kLevelColumns[std::size_t(k - 1)]));
+        keep.snapshot.levels[std::size_t(k - 1)] = qint16(*level);
+    }
+    keep.snapshot.language = &languageOfPositionName(*positionName);
+    reader.read.keeps.push_back(std::move(keep));
+}
+
+void readJsonLine(LineReader &reader, QByteArrayView line)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &error);
+    if (!document.isObject())
+        return reader.fail(RowProblem::NotAnObject, error.error == QJsonParseError::NoError ? QString() : error.errorString());
+    const QJsonObject object = document.object();
+    for (QLatin1StringView key : {"name"_L1, "date"_L1, "language"_L1, "levels"_L1})
+        if (!object.contains(key))
+            return reader.fail(RowProblem::MissingKey, key);
+
+    Keep keep;
+    if (!object.value("name"_L1).isString())
+        return reader.fail(RowProblem::BadName, {}, {}, TextProblem::Empty);
+    if (!takeName(reader, keep, object.value("name"_L1).toString()))
+        return;
+    if (object.contains("note"_L1) && !takeNote(reader, keep, object.value("note"_L1).toString()))
+        return;
+    const QJsonValue date = object.value("date"_L1);
+    const auto day = isoDay(date.toString());
+    if (!day)
+        return reader.fail(RowProblem::BadDate, date.isString() ? date.toString() : QString());
+    keep.snapshot.date = *day;
+    keep.snapshot.language = languageNamed(object.value("language"_L1).toString());
+    if (!keep.snapshot.language)
+        return reader.fail(RowProblem::BadLanguage, object.value("language"_L1).toString());
+    const QJsonArray levels = object.value("levels"_L1).toArray();
+    // Ten levels alone are a list without its last three skills.
+    if (levels.size() != kSnapshotLevelCount && levels.size() != kSalarySkillCount)
+        return reader.fail(RowProblem::FieldCount, QString::number(levels.size()), u"levels"_s);
+    for (int k = 1; k <= levels.size(); ++k) {
+        const QJsonValue value = levels[k - 1];
+        const double level = value.toDouble(-1);
+        if (!value.isDouble() || level != int(level) || !levelFits(k, int(level)))
+            return reader.fail(RowProblem::BadLevel,
+                               value.isDouble() ? QString::number(level) : QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1),
+                               QString::fromLatin1(kLevelColumns[std::size_t(k - 1)]));
+        keep.snapshot.levels[std::size_t(k - 1)] = qint16(level);
+    }
+    reader.read.keeps.push_back(std::move(keep));
+}
+
+} // namespace
+
+ExchangeRead readExchange(QByteArrayView bytes, QDate today)
+{
+    if (bytes.startsWith(kByteOrderMark))
+        bytes = bytes.sliced(kByteOrderMark.size());
+    const QByteArrayView start = bytes.trimmed();
+    const bool json = start.startsWith('{');
+    enum { Unknown, Ours, Batch } header = Unknown;
+
+    LineReader reader;
+    reader.read.keeps.reserve(std::size_t(bytes.count('\n') + 1));
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView line = bytes.sliced(at, end - at);
+        at = end + 1;
+        ++reader.line;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.size() > kLongestLine) {
+            reader.fail(RowProblem::LineTooLong);
+            continue;
+        }
+        if (line.trimmed().isEmpty())
+            continue;
+        if (json) {
+            readJsonLine(reader, line);
+        } else if (header == Unknown) {
+            header = line == kHeader ? Ours : line == kBatchHeader ? Batch : Unknown;
+            if (header == Unknown) {
+                reader.fail(RowProblem::NoHeader);
+                break; // without the columns no line can be read
+            }
+        } else {
+            readCsvLine(reader, line, header == Batch, today);
+        }
+    }
+    return std::move(reader.read);
+}
+
+} // namespace wagecourt::book

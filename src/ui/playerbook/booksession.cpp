@@ -115,6 +115,7 @@ void BookSession::reload()
             report(booktext::storeFailureText(result, m_path));
         return;
     }
+    emit aboutToChange();
     m_book = std::move(*loaded);
     for (const auto &apply : m_pendingInMemory)
         apply(m_book);
@@ -152,9 +153,12 @@ void BookSession::flush()
 book::KeepOutcome BookSession::keep(const book::Keep &change)
 {
     ensureOpen();
+    emit aboutToChange();
     const book::KeepOutcome outcome = m_book.keep(change);
-    if (outcome == book::KeepOutcome::Refused)
+    if (outcome == book::KeepOutcome::Refused) {
+        emit changed();
         return outcome;
+    }
     m_pendingInMemory.push_back([change](book::Book &book) { book.keep(change); });
     submit([change](book::BookStore &store) { return store.keep(change); });
     emit changed();
@@ -164,6 +168,7 @@ book::KeepOutcome BookSession::keep(const book::Keep &change)
 book::KeepCounts BookSession::keepAll(std::vector<book::Keep> changes)
 {
     ensureOpen();
+    emit aboutToChange();
     book::KeepCounts counts;
     for (const book::Keep &change : changes) {
         switch (m_book.keep(change)) {
@@ -182,8 +187,10 @@ book::KeepCounts BookSession::keepAll(std::vector<book::Keep> changes)
             break;
         }
     }
-    if (counts.added + counts.alreadyKept == 0)
+    if (counts.added + counts.alreadyKept == 0) {
+        emit changed();
         return counts;
+    }
     auto shared = std::make_shared<const std::vector<book::Keep>>(std::move(changes));
     m_pendingInMemory.push_back([shared](book::Book &book) {
         for (const book::Keep &change : *shared)
@@ -197,9 +204,10 @@ book::KeepCounts BookSession::keepAll(std::vector<book::Keep> changes)
 std::optional<book::Player> BookSession::remove(const QString &name)
 {
     ensureOpen();
+    if (!m_book.find(name))
+        return std::nullopt;
+    emit aboutToChange();
     std::optional<book::Player> removed = m_book.remove(name);
-    if (!removed)
-        return removed;
     m_pendingInMemory.push_back([name](book::Book &book) { book.remove(name); });
     submit([name](book::BookStore &store) { return store.remove(name); });
     emit changed();
@@ -209,6 +217,7 @@ std::optional<book::Player> BookSession::remove(const QString &name)
 void BookSession::restore(const book::Player &player)
 {
     ensureOpen();
+    emit aboutToChange();
     m_book.restore(player);
     m_pendingInMemory.push_back([player](book::Book &book) {
         if (!book.find(player.name))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/book.h"
+#include "book/bookstore.h"
 
 #include <QObject>
 #include <QTimer>
@@ -50,6 +50,9 @@ public:
     void lookForChanges();
 
 signals:
+    // The book in memory is about to change, and every pointer into it to go
+    // stale; changed() always follows.
+    void aboutToChange();
     // The book in memory changed: by this window, or as read again from the file.
     void changed();
 

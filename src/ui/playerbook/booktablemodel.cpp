@@ -38,6 +38,13 @@ void BookTableModel::setBook(const book::Book &book)
     endResetModel();
 }
 
+void BookTableModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
 void BookTableModel::setLanguage(const LanguageEntry &language)
 {
     m_language = &language;

@@ -35,6 +35,8 @@ public:
 
     // The rows of this book, sorted as before; the book must outlive them.
     void setBook(const book::Book &book);
+    // No rows, before the book they point into changes.
+    void clear();
     void setLanguage(const LanguageEntry &language);
 
     const std::vector<book::LatestRow> &rows() const { return m_rows; }

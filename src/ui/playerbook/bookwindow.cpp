@@ -42,7 +42,7 @@ constexpr qsizetype kLinesNamed = 20;
 QTableWidgetItem *historyCell(const QString &value)
 {
     auto *item = new QTableWidgetItem(value);
-    item->setTextAlignment(int(Qt::AlignRight | Qt::AlignVCenter));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
@@ -109,6 +109,7 @@ BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent
     connect(m_table, &QAbstractItemView::activated, this, &BookWindow::showCurrent);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BookWindow::showHistory);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &BookWindow::updateButtons);
+    connect(&m_session, &BookSession::aboutToChange, this, &BookWindow::holdSelection);
     connect(&m_session, &BookSession::changed, this, &BookWindow::refresh);
     createKeys();
     retranslate();
@@ -172,11 +173,23 @@ void BookWindow::retranslate()
     updateButtons();
 }
 
+void BookWindow::holdSelection()
+{
+    if (m_holding)
+        return;
+    m_heldChosen = chosenNames();
+    const QModelIndex current = m_table->currentIndex();
+    m_heldCurrent = current.isValid() ? m_model->row(current.row()).player->name : QString();
+    m_holding = true;
+    m_model->clear();
+}
+
 void BookWindow::refresh()
 {
-    const QStringList chosen = chosenNames();
-    const QModelIndex current = m_table->currentIndex();
-    const QString currentName = current.isValid() ? m_model->row(current.row()).player->name : QString();
+    holdSelection();
+    m_holding = false;
+    const QStringList chosen = m_heldChosen;
+    const QString currentName = m_heldCurrent;
     m_model->setBook(m_session.book());
     // The same players stay chosen, as far as they are still in the book.
     QItemSelection selection;

@@ -64,6 +64,8 @@ private:
     QPushButton *addButton(const char *name, void (BookWindow::*handler)());
     void createKeys();
     void retranslate();
+    // Before the book changes: who is chosen, by name, and no rows into the old book.
+    void holdSelection();
     void refresh();
     void showHistory();
     void updateButtons();
@@ -93,6 +95,9 @@ private:
     QPushButton *m_close = nullptr;
     CompareDialog *m_compare = nullptr; // made at the first comparison
     std::vector<std::vector<book::Player>> m_deleted; // for undo, the last delete last
+    bool m_holding = false;
+    QStringList m_heldChosen;
+    QString m_heldCurrent;
 };
 
 } // namespace wagecourt::ui

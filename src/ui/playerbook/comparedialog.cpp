@@ -21,7 +21,7 @@ namespace {
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
 {
     auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(int(alignment));
+    item->setTextAlignment(alignment);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }

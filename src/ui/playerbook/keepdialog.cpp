@@ -54,8 +54,7 @@ KeepDialog::KeepDialog(QWidget *parent)
 
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_name, &QLineEdit::textChanged, this, &KeepDialog::check);
-    connect(m_note, &QLineEdit::textEdited, this, [this] { m_noteTyped = true; });
+    connect(m_name, &QLineEdit::textChanged, this, &KeepDialog::nameChanged);
     connect(m_note, &QLineEdit::textChanged, this, &KeepDialog::check);
     retranslate();
 }
@@ -69,7 +68,7 @@ void KeepDialog::prepare(const book::Book &book)
         names << player.name;
     names.sort(Qt::CaseInsensitive);
     m_names->setStringList(names);
-    m_noteTyped = false;
+    m_filledNote.clear();
     m_name->clear();
     m_note->clear();
     m_name->setFocus();
@@ -98,26 +97,33 @@ QString KeepDialog::note() const
     return book::cleanedText(m_note->text());
 }
 
-void KeepDialog::check()
+const book::Player *KeepDialog::known() const
 {
     const QString name = this->name();
-    const book::TextProblem nameProblem = book::checkName(name);
-    const book::TextProblem noteProblem = book::checkNote(note());
-    const book::Player *known = m_book && nameProblem == book::TextProblem::None ? m_book->find(name) : nullptr;
-    // A player already kept brings his note along until the user writes his own.
-    if (!m_noteTyped) {
-        const QString keptNote = known ? known->note : QString();
-        if (m_note->text() != keptNote) {
-            m_note->setText(keptNote);
-            return; // checked again through the note's change
-        }
+    return m_book && book::checkName(name) == book::TextProblem::None ? m_book->find(name) : nullptr;
+}
+
+void KeepDialog::nameChanged()
+{
+    // A player already kept brings his note along, unless the user wrote one of his own.
+    if (m_note->text() == m_filledNote) {
+        const book::Player *player = known();
+        m_filledNote = player ? player->note : QString();
+        m_note->setText(m_filledNote);
     }
+    check();
+}
+
+void KeepDialog::check()
+{
+    const book::TextProblem nameProblem = book::checkName(name());
+    const book::TextProblem noteProblem = book::checkNote(note());
     QString hint;
     if (nameProblem != book::TextProblem::None && nameProblem != book::TextProblem::Empty)
         hint = booktext::nameProblemText(nameProblem);
     else if (noteProblem != book::TextProblem::None)
         hint = booktext::noteProblemText(noteProblem);
-    else if (known)
+    else if (known())
         hint = bookwindowtext::kAddsSnapshot.translated();
     m_hint->setText(hint);
     m_hint->setVisible(!hint.isEmpty());

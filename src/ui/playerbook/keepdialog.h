@@ -11,7 +11,8 @@ class QStringListModel;
 
 namespace wagecourt::book {
 class Book;
-}
+struct Player;
+} // namespace wagecourt::book
 
 namespace wagecourt::ui {
 
@@ -33,6 +34,8 @@ public:
     QString note() const;
 
 private:
+    const book::Player *known() const;
+    void nameChanged();
     void check();
 
     QLabel *m_nameLabel;
@@ -45,7 +48,7 @@ private:
     QStringListModel *m_names;
     QCompleter *m_completer;
     const book::Book *m_book = nullptr;
-    bool m_noteTyped = false; // the user's own note wins over the one the book holds
+    QString m_filledNote; // the known player's note as filled in; a note of the user's own stays
 };
 
 } // namespace wagecourt::ui

@@ -157,6 +157,8 @@ private slots:
     void hostileInputIsRefused_data();
     void hostileInputIsRefused();
     void languagesAndVersion();
+    void bookRoundTripsByteForByte_data();
+    void bookRoundTripsByteForByte();
 };
 
 void CliTest::calcJsonHasEveryFieldExactly()
@@ -774,6 +776,20 @@ void CliTest::hostileInputIsRefused_data()
                                              << u"more than 1048576 characters"_s;
     QTest::newRow("--lang twice") << uR"("$CLI" calc --lang de --lang fr $ONES)"_s << 2 << false
                                   << u"--lang given 2 times"_s;
+    QTest::newRow("book: a name with a control character")
+            << uR"sh("$CLI" book --book "$BOOK" keep "$(printf 'A\033[2JB')" < /dev/null)sh"_s << 2 << false
+            << u"the name holds a line break, a tab or another control character"_s;
+    QTest::newRow("book: a name of 81 characters")
+            << uR"sh("$CLI" book --book "$BOOK" keep "$(head -c 81 /dev/zero | tr '\0' n)" < /dev/null)sh"_s << 2 << false
+            << u"the name is longer than 80 characters"_s;
+    QTest::newRow("book: an import over 64 MiB")
+            << uR"(head -c 67108865 /dev/zero | "$CLI" book --book "$BOOK" import -)"_s << 1 << false
+            << u"'-' is larger than 64 MiB and was not read"_s;
+    QTest::newRow("book: a file that is no book")
+            << uR"sh(echo junk > "$BOOK"; "$CLI" book --book "$BOOK" list && test "$(cat "$BOOK.bad")" = junk)sh"_s << 0
+            << false << u"is not a player book; it was set aside as "_s;
+    QTest::newRow("book: an unknown player") << uR"("$CLI" book --book "$BOOK" history Ann)"_s << 1 << false
+                                             << u"no player named 'Ann' in the book"_s;
 }
 
 void CliTest::hostileInputIsRefused()
@@ -790,6 +806,8 @@ void CliTest::hostileInputIsRefused()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"CLI"_s, QStringLiteral(WAGECOURT_CLI_PATH));
     environment.insert(u"ONES"_s, u"1 1 1 1 1 1 1 1 1 1"_s);
+    const QTemporaryDir scratch;
+    environment.insert(u"BOOK"_s, scratch.filePath(u"book.sqlite"_s));
     process.setProcessEnvironment(environment);
     process.start(bash, {u"-c"_s, command});
     QVERIFY(process.waitForStarted());
@@ -831,6 +849,54 @@ void CliTest::languagesAndVersion()
     for (const QString &option : {u"--lang"_s, u"--json"_s, u"--header"_s, u"--help"_s, u"--version"_s})
         QVERIFY2(run.out.contains(QRegularExpression(u"^  (-\\w, )?"_s + option, QRegularExpression::MultilineOption)),
                  qPrintable(option));
+}
+
+void CliTest::bookRoundTripsByteForByte_data()
+{
+    QTest::addColumn<QString>("form"); // the export's option
+    QTest::newRow("CSV") << QString();
+    QTest::newRow("JSON lines") << u"--json"_s;
+}
+
+// Kept from pasted lists in two languages, exported, imported into a new book
+// and exported again: the same bytes.
+void CliTest::bookRoundTripsByteForByte()
+{
+    QFETCH(QString, form);
+    const QTemporaryDir scratch;
+    const QString book = scratch.filePath(u"first.sqlite"_s);
+    const QStringList inBook{u"book"_s, u"--book"_s, book};
+    const LanguageEntry &deutsch = *findLanguage(u"Deutsch");
+    const LanguageEntry &turkce = *findLanguage(u"Türkçe");
+    QList<int> better = kSample;
+    better[0] += 2;
+    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-11-30"_s, u"--note"_s,
+                                      u"left, \"weak\" foot"_s},
+                 skillList(deutsch, kSample).toUtf8()).status, 0);
+    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-12-07"_s},
+                 skillList(deutsch, better).toUtf8()).status, 0);
+    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Çağrı"_s, u"-"_s}, skillList(turkce, kSample).toUtf8()).status, 0);
+
+    const Run list = cli(inBook + QStringList{u"list"_s, u"--json"_s});
+    QCOMPARE(list.status, 0);
+    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject first = QJsonDocument::fromJson(lines[1].toUtf8()).object(); // names sort as case folds them
+    QCOMPARE(first[u"name"].toString(), u"Józef, \"the Wall\""_s);
+    QCOMPARE(first[u"language"].toString(), u"Deutsch"_s);
+    QCOMPARE(first[u"change"].toInteger(),
+             computeSalary(levelsOf(better))->salary - computeSalary(levelsOf(kSample))->salary);
+
+    const Run exported = cli(inBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s));
+    QCOMPARE(exported.status, 0);
+    QTemporaryFile file(scratch.filePath(u"book-XXXXXX"_s));
+    QVERIFY(file.open() && file.write(exported.out.toUtf8()) == exported.out.toUtf8().size());
+    file.close();
+    const QStringList inNewBook{u"book"_s, u"--book"_s, scratch.filePath(u"second.sqlite"_s)};
+    const Run imported = cli(inNewBook + QStringList{u"import"_s, file.fileName()});
+    QCOMPARE(imported.status, 0);
+    QCOMPARE(imported.out, u"3 snapshots kept (2 new players), 0 already in the book, 0 lines refused\n"_s);
+    QCOMPARE(cli(inNewBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s)).out, exported.out);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -2,7 +2,10 @@
 
 #include "catalogue/catalogue.h"
 
+#include <QCollator>
+
 #include <algorithm>
+#include <numeric>
 
 namespace wagecourt::book {
 
@@ -169,13 +172,6 @@ void Book::restore(Player player)
 
 namespace {
 
-int compareNames(const Player &a, const Player &b)
-{
-    if (const int loose = QString::compare(a.name, b.name, Qt::CaseInsensitive))
-        return loose;
-    return QString::compare(a.name, b.name, Qt::CaseSensitive);
-}
-
 int compareBy(const LatestRow &a, const LatestRow &b, SortKey key)
 {
     auto threeWay = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
@@ -196,12 +192,35 @@ int compareBy(const LatestRow &a, const LatestRow &b, SortKey key)
 
 void sortRows(std::vector<LatestRow> &rows, SortKey key, SortOrder order)
 {
+    // Names as the user's language orders them, letter case aside and
+    // numbers by value ("Player 2" before "Player 10"); each name's key made
+    // once, as comparing through the collator costs far more.
+    // The C locale collates by code alone, letter case first; without a
+    // language of his own a user still expects "bea" between "Ann" and "Carl".
+    const QLocale system;
+    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(rows.size());
+    for (const LatestRow &row : rows)
+        keys.push_back(collator.sortKey(row.player->name));
+    std::vector<std::size_t> places(rows.size());
+    std::iota(places.begin(), places.end(), std::size_t(0));
     const int sign = order == SortOrder::Ascending ? 1 : -1;
-    std::sort(rows.begin(), rows.end(), [&](const LatestRow &a, const LatestRow &b) {
-        if (const int by = compareBy(a, b, key))
-            return sign * by < 0;
-        return sign * compareNames(*a.player, *b.player) < 0;
+    std::sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
+        int by = compareBy(rows[a], rows[b], key);
+        if (by == 0)
+            by = keys[a].compare(keys[b]);
+        if (by == 0)
+            by = QString::compare(rows[a].player->name, rows[b].player->name, Qt::CaseSensitive);
+        return sign * by < 0;
     });
+    std::vector<LatestRow> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t place : places)
+        sorted.push_back(rows[place]);
+    rows = std::move(sorted);
 }
 
 std::vector<LatestRow> latestRows(const Book &book, SortKey key, SortOrder order)

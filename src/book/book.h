@@ -133,8 +133,9 @@ struct LatestRow
     SnapshotLevels levelChange{}; // each level minus the previous one's, 0 for a first snapshot
 };
 
-// One row per player. Ties fall back to the name, then to the exact name, so
-// the order never depends on the book's own order.
+// One row per player. Names sort as the user's language orders them, letter
+// case aside; ties fall back to the name, then to the exact name, so the order
+// never depends on the book's own order.
 std::vector<LatestRow> latestRows(const Book &book, SortKey key = SortKey::Name,
                                   SortOrder order = SortOrder::Ascending);
 void sortRows(std::vector<LatestRow> &rows, SortKey key, SortOrder order);

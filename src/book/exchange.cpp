@@ -260,12 +260,15 @@ bool takeName(LineReader &reader, Keep &keep, QStringView name)
     return problem == TextProblem::None;
 }
 
+// An empty note leaves the one in the book: an import only ever adds.
 bool takeNote(LineReader &reader, Keep &keep, QStringView note)
 {
-    keep.note = cleanedText(note);
-    const TextProblem problem = checkNote(*keep.note);
+    const QString cleaned = cleanedText(note);
+    const TextProblem problem = checkNote(cleaned);
     if (problem != TextProblem::None)
         reader.fail(RowProblem::BadNote, {}, {}, problem);
+    else if (!cleaned.isEmpty())
+        keep.note = cleaned;
     return problem == TextProblem::None;
 }
 
@@ -287,7 +290,6 @@ void readCsvLine(LineReader &reader, QByteArrayView line, bool batch, QDate toda
     if (!takeName(reader, keep, *name) || (!batch && !takeNote(reader, keep, *note)))
         return;
     if (batch) {
-        keep.note.reset();
         keep.snapshot.date = today;
     } else if (const auto date = isoDay(QString::fromLatin1((*fields)[1]))) {
         keep.snapshot.date = *date;

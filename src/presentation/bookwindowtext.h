@@ -22,7 +22,7 @@ inline constexpr Text kNoteOptional{"BookWindow", QT_TRANSLATE_NOOP("BookWindow"
 inline constexpr Text kKeep{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep")};
 //: Under the name field, when the name is one the book already holds.
 inline constexpr Text kAddsSnapshot{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Already in the book: today's levels are added to his history.")};
+        "Already in the book: the levels shown are added to this player's history.")};
 
 // The book's window: its buttons, in the order they stand.
 //: Loads the chosen player's latest levels into the main window.
@@ -48,7 +48,7 @@ inline constexpr Text kHistory{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Hi
 //: Under the table: %1 is how many players the book holds.
 inline constexpr Text kPlayerCount{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Players in the book: %1")};
 //: Under the table after a delete; %1 is the name, or how many players.
-inline constexpr Text kDeleted{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Deleted: %1. Undo Delete brings it back.")};
+inline constexpr Text kDeleted{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.")};
 //: Under the table after the book could not be written at once because another program held it.
 inline constexpr Text kPending{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
         "Another program is using the book; the change is saved as soon as it can be.")};
@@ -75,7 +75,7 @@ inline constexpr Text kFileTypes{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
 inline constexpr Text kCannotWrite{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be written: %2")};
 inline constexpr Text kCannotRead{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be read: %2")};
 //: Under the table after an export: %1 is how many snapshots the file holds.
-inline constexpr Text kExported{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Exported: %1 snapshots")};
+inline constexpr Text kExported{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Snapshots exported: %1")};
 
 } // namespace bookwindowtext
 

@@ -47,6 +47,455 @@
     </message>
 </context>
 <context>
+    <name>Book</name>
+    <message>
+        <source>the name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <extracomment>The most characters a name may hold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name holds a line break, a tab or another control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is not valid text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the note is longer than %1 characters</source>
+        <extracomment>The most characters a note may hold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the note holds a line break, a tab or another control character: it is one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the note is not valid text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>The line&apos;s number in the file, the reason.</extracomment>
+        <translation type="unfinished">ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field has no closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fields, not as many as the column names</source>
+        <extracomment>The count of fields found.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;levels&quot; holds %1 numbers, not 13</source>
+        <extracomment>The count of numbers found.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What stood where the date belongs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
+        <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing</source>
+        <extracomment>The key&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a game language</source>
+        <extracomment>What stood where the language belongs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <extracomment>The most bytes a line may hold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
+        <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the book %1 is in use by another program; nothing was changed, try again</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be opened: %2</source>
+        <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compare at least two players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compare at most four players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is named twice</source>
+        <extracomment>The player&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no player named &apos;%1&apos; in the book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 MiB and was not read</source>
+        <extracomment>The file, how many bytes the largest allowed file holds (in MiB).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused</source>
+        <extracomment>How many snapshots were taken, of how many players; how many lines were bad.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the book holds no player yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <extracomment>A player&apos;s salary minus the first compared player&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <extracomment>The thirteen levels of a snapshot, as numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookCli</name>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json]
+  or:  wagecourt-cli book import FILE|-
+  or:  wagecourt-cli book remove NAME
+Keep players with the history of their levels, as the window&apos;s Player Book does.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each one&apos;s difference from the first
+  export   the whole book as CSV, or with --json as JSON lines
+  import   a file that export or &apos;wagecourt-cli batch --header&apos; wrote; bad lines
+           are named on standard error and every good one is kept
+  remove   a player and all his snapshots
+
+The book is %1 unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written
+  2  a usage error
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The book&apos;s file, instead of the window&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep: a note of one line for the player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list: sort by name, salary, position, change or date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print JSON, one object per line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book %1 takes %2, %3 given</source>
+        <extracomment>The command, then the count of names it takes, then the count given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name and at most one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is for book %2 only</source>
+        <extracomment>The option, then the command it is for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary with its position, what changed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed, with %2 snapshots</source>
+        <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookWindow</name>
+    <message>
+        <source>Keep in Book</source>
+        <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
+        <translation>Garder dans le carnet</translation>
+    </message>
+    <message>
+        <source>Player Book</source>
+        <extracomment>Menu item (Ctrl+B) and the title of the window that lists the kept players.</extracomment>
+        <translation>Carnet de joueurs</translation>
+    </message>
+    <message>
+        <source>Player&apos;s name:</source>
+        <translation>Nom du joueur :</translation>
+    </message>
+    <message>
+        <source>Note (optional):</source>
+        <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
+        <translation>Note (facultative) :</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>The button that keeps the player under the name typed.</extracomment>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
+        <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
+        <translation>Déjà dans le carnet : les niveaux affichés s&apos;ajoutent à l&apos;historique de ce joueur.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Loads the chosen player&apos;s latest levels into the main window.</extracomment>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <extracomment>Shows 2 to 4 chosen players side by side.</extracomment>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <extracomment>Brings back the players deleted last.</extracomment>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Copy as Table</source>
+        <extracomment>Copies the chosen players tab-separated, to paste into a spreadsheet cell by cell.</extracomment>
+        <translation>Copier en tableau</translation>
+    </message>
+    <message>
+        <source>Copy for Forum</source>
+        <extracomment>Copies the chosen players as an aligned block of plain text, for a forum post.</extracomment>
+        <translation>Copier pour le forum</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Players in the book: %1</source>
+        <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
+        <translation>Joueurs dans le carnet : %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
+        <translation>Supprimé : %1. Appuyez sur Annuler la suppression (Ctrl+Z) pour le rétablir.</translation>
+    </message>
+    <message>
+        <source>Another program is using the book; the change is saved as soon as it can be.</source>
+        <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
+        <translation>Un autre programme utilise le carnet ; la modification sera enregistrée dès que possible.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <extracomment>Under the table after a copy.</extracomment>
+        <translation>Copié : %1</translation>
+    </message>
+    <message>
+        <source>Compare Players</source>
+        <translation>Comparer des joueurs</translation>
+    </message>
+    <message>
+        <source>Salary (best position)</source>
+        <extracomment>A row of the comparison: the salary at the position that pays him best.</extracomment>
+        <translation>Salaire (meilleur poste)</translation>
+    </message>
+    <message>
+        <source>Salary as %1</source>
+        <extracomment>A row of the comparison: the salary he would earn at this position; %1 is the position.</extracomment>
+        <translation>Salaire comme %1</translation>
+    </message>
+    <message>
+        <source>Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).</source>
+        <extracomment>The status line when fewer than 2 or more than 4 players are chosen for a comparison.</extracomment>
+        <translation>Choisissez de 2 à 4 joueurs à comparer (Ctrl ou Maj avec un clic ou les flèches).</translation>
+    </message>
+    <message>
+        <source>Export the Book</source>
+        <translation>Exporter le carnet</translation>
+    </message>
+    <message>
+        <source>Import into the Book</source>
+        <translation>Importer dans le carnet</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)</source>
+        <extracomment>File types of the export and import dialogs; keep the patterns in brackets as they are.</extracomment>
+        <translation>Fichiers CSV (*.csv);;Fichiers JSON Lines (*.jsonl *.ndjson *.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Snapshots exported: %1</source>
+        <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
+        <translation>Relevés exportés : %1</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>

@@ -53,11 +53,16 @@ QString aligned(const QList<QStringList> &lines)
 
 } // namespace
 
+QString skillHeading(const LanguageEntry &language, int skill)
+{
+    return plainCaption(language.skillCaption(skill));
+}
+
 QString tableText(const std::vector<book::LatestRow> &rows, const LanguageEntry &language)
 {
     QStringList header{booktext::kNameColumn.translated()};
     for (int skill = 1; skill <= kSalarySkillCount; ++skill)
-        header << language.skillCaption(skill);
+        header << skillHeading(language, skill);
     header << booktext::kSalaryColumn.translated() << booktext::kPositionColumn.translated()
            << booktext::kChangeColumn.translated() << booktext::kDateColumn.translated()
            << booktext::kNoteColumn.translated();
@@ -85,7 +90,7 @@ QString forumText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
         names << row.player->name;
     lines << names;
     for (int skill = 1; skill <= kSalarySkillCount; ++skill) {
-        QStringList cells{language.skillCaption(skill)};
+        QStringList cells{skillHeading(language, skill)};
         for (const book::LatestRow &row : rows) {
             const int level = row.latest->levels[std::size_t(skill - 1)];
             cells << u"%1 (%2)"_s.arg(language.levelName(level)).arg(level);

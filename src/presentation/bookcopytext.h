@@ -14,6 +14,9 @@ struct LanguageEntry;
 // and the window's own. Rows stand in the order given.
 namespace bookcopytext {
 
+// A skill's caption as a heading: without the colon the catalogue's captions end in.
+QString skillHeading(const LanguageEntry &language, int skill);
+
 // Tab-separated with a header row, one line per player, so that it pastes
 // into a spreadsheet cell by cell: the levels, the salary and its change as
 // plain numbers, the date as YYYY-MM-DD.

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "controls.h"
+#include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
 #include "presentation/salarytext.h"
 
@@ -106,7 +107,7 @@ QVariant BookTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         if (isLevelColumn(column))
-            return u"%1: %2 (%3)"_s.arg(m_language->skillCaption(column - FirstLevelColumn + 1),
+            return u"%1: %2 (%3)"_s.arg(bookcopytext::skillHeading(*m_language, column - FirstLevelColumn + 1),
                                         m_language->levelName(levelOf(row, column)))
                     .arg(levelOf(row, column));
         if (column == ChangeColumn && row.previous) {
@@ -114,7 +115,7 @@ QVariant BookTableModel::data(const QModelIndex &index, int role) const
             QStringList steps;
             for (int skill = 0; skill < kSalarySkillCount; ++skill)
                 if (const int step = row.levelChange[std::size_t(skill)]; step != 0)
-                    steps << u"%1 %2%3"_s.arg(m_language->skillCaption(skill + 1), step > 0 ? u"+"_s : QString())
+                    steps << u"%1 %2%3"_s.arg(bookcopytext::skillHeading(*m_language, skill + 1), step > 0 ? u"+"_s : QString())
                                      .arg(step);
             return steps.isEmpty() ? display(row, column) : QVariant(steps.join(u", "_s));
         }
@@ -146,7 +147,7 @@ QVariant BookTableModel::headerData(int section, Qt::Orientation orientation, in
     case NoteColumn:
         return booktext::kNoteColumn.translated();
     default:
-        return m_language->skillCaption(section - FirstLevelColumn + 1);
+        return bookcopytext::skillHeading(*m_language, section - FirstLevelColumn + 1);
     }
 }
 

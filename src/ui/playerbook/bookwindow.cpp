@@ -70,11 +70,15 @@ BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false); // Tab goes on to the history and the buttons
     m_table->verticalHeader()->hide();
+    // Rows one line high, as a list of many players wants them.
+    const int rowHeight = fontMetrics().height() + 6;
+    m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_history->setObjectName(u"history"_s);
     m_history->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_history->setTabKeyNavigation(false);
     m_history->verticalHeader()->hide();
+    m_history->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_historyLabel->setBuddy(m_history);
 
     auto *players = new QHBoxLayout;
@@ -218,7 +222,7 @@ void BookWindow::showHistory()
     m_historyLabel->setText(player ? text::kHistoryOf.translated().arg(player->name) : text::kHistory.translated());
     QStringList headers{booktext::kDateColumn.translated()};
     for (int skill = 1; skill <= kSalarySkillCount; ++skill)
-        headers << m_language->skillCaption(skill);
+        headers << bookcopytext::skillHeading(*m_language, skill);
     headers << booktext::kSalaryColumn.translated() << booktext::kPositionColumn.translated()
             << booktext::kChangeColumn.translated();
     m_history->clear();

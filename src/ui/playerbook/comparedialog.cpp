@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "controls.h"
+#include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
@@ -9,8 +10,11 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wagecourt::ui {
 
@@ -34,12 +38,12 @@ CompareDialog::CompareDialog(QWidget *parent) : QDialog(parent), m_table(new QTa
     m_table->setObjectName(u"compare"_s);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false); // Tab leaves for the button
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(buttons);
-    resize(640, 480);
 }
 
 void CompareDialog::showComparison(const book::Comparison &comparison, const LanguageEntry &language)
@@ -49,7 +53,7 @@ void CompareDialog::showComparison(const book::Comparison &comparison, const Lan
     const int players = int(comparison.players.size());
     QStringList rows;
     for (int skill = 1; skill <= kSalarySkillCount; ++skill)
-        rows << language.skillCaption(skill);
+        rows << bookcopytext::skillHeading(language, skill);
     rows << bookwindowtext::kBestSalary.translated() << booktext::kPositionColumn.translated();
     for (int position = 1; position <= kPositionCount; ++position)
         rows << bookwindowtext::kSalaryAt.translated().arg(language.positionName(position));
@@ -75,7 +79,13 @@ void CompareDialog::showComparison(const book::Comparison &comparison, const Lan
         m_table->setItem(row, column, cell(column == 0 ? QString() : booktext::changeText(compared.difference)));
     }
     m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The whole comparison in sight where the screen allows it.
+    const int width = m_table->verticalHeader()->sizeHint().width() + m_table->horizontalHeader()->length()
+            + 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    const int height = m_table->horizontalHeader()->height() + m_table->verticalHeader()->length()
+            + 2 * m_table->frameWidth();
+    m_table->setMinimumSize(std::min(width, 1000), std::min(height, 700));
+    adjustSize();
     m_table->setCurrentCell(0, 0);
     m_table->setFocus();
 }

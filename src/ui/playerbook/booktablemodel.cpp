@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <optional>
 
 namespace wagecourt::ui {
 
@@ -27,6 +28,30 @@ bool isLevelColumn(int column)
     return column >= BookTableModel::FirstLevelColumn && column < BookTableModel::SalaryColumn;
 }
 
+// The book's own sort for a column, where it has one.
+std::optional<book::SortKey> bookKey(int column)
+{
+    switch (column) {
+    case BookTableModel::NameColumn:
+        return book::SortKey::Name;
+    case BookTableModel::SalaryColumn:
+        return book::SortKey::Salary;
+    case BookTableModel::PositionColumn:
+        return book::SortKey::Position;
+    case BookTableModel::ChangeColumn:
+        return book::SortKey::Change;
+    case BookTableModel::DateColumn:
+        return book::SortKey::Date;
+    default:
+        return std::nullopt;
+    }
+}
+
+book::SortOrder bookOrder(Qt::SortOrder order)
+{
+    return order == Qt::AscendingOrder ? book::SortOrder::Ascending : book::SortOrder::Descending;
+}
+
 } // namespace
 
 BookTableModel::BookTableModel(QObject *parent) : QAbstractTableModel(parent), m_language(&languages()[0]) {}
@@ -34,8 +59,12 @@ BookTableModel::BookTableModel(QObject *parent) : QAbstractTableModel(parent), m
 void BookTableModel::setBook(const book::Book &book)
 {
     beginResetModel();
-    m_rows = book::latestRows(book);
-    sortRows();
+    if (const std::optional<book::SortKey> key = bookKey(m_sortColumn))
+        m_rows = book::latestRows(book, *key, bookOrder(m_sortOrder));
+    else {
+        m_rows = book::latestRows(book);
+        sortRows();
+    }
     endResetModel();
 }
 
@@ -176,22 +205,9 @@ void BookTableModel::sort(int column, Qt::SortOrder order)
 
 void BookTableModel::sortRows()
 {
-    const book::SortOrder order =
-            m_sortOrder == Qt::AscendingOrder ? book::SortOrder::Ascending : book::SortOrder::Descending;
-    switch (m_sortColumn) {
-    case NameColumn:
-        return book::sortRows(m_rows, book::SortKey::Name, order);
-    case SalaryColumn:
-        return book::sortRows(m_rows, book::SortKey::Salary, order);
-    case PositionColumn:
-        return book::sortRows(m_rows, book::SortKey::Position, order);
-    case ChangeColumn:
-        return book::sortRows(m_rows, book::SortKey::Change, order);
-    case DateColumn:
-        return book::sortRows(m_rows, book::SortKey::Date, order);
-    default:
-        break;
-    }
+    const book::SortOrder order = bookOrder(m_sortOrder);
+    if (const std::optional<book::SortKey> key = bookKey(m_sortColumn))
+        return book::sortRows(m_rows, *key, order);
     // A level or the note: players of the same value stand in the book's order of names.
     book::sortRows(m_rows, book::SortKey::Name, book::SortOrder::Ascending);
     const int column = m_sortColumn;

@@ -38,6 +38,7 @@ namespace {
 
 // An import's box names this many bad lines, and how many more there were.
 constexpr qsizetype kLinesNamed = 20;
+constexpr int kRowsMeasured = 100;
 
 QTableWidgetItem *historyCell(const QString &value)
 {
@@ -74,6 +75,8 @@ BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent
     const int rowHeight = fontMetrics().height() + 6;
     m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Widths from the rows in sight and a few more, not from every player of a large book.
+    m_table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
     m_history->setObjectName(u"history"_s);
     m_history->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_history->setTabKeyNavigation(false);
@@ -113,6 +116,7 @@ BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent
     connect(m_table, &QAbstractItemView::activated, this, &BookWindow::showCurrent);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BookWindow::showHistory);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &BookWindow::updateButtons);
+    m_session.book(); // opened and read before the window listens, so it fills its table once
     connect(&m_session, &BookSession::aboutToChange, this, &BookWindow::holdSelection);
     connect(&m_session, &BookSession::changed, this, &BookWindow::refresh);
     createKeys();
@@ -157,6 +161,9 @@ void BookWindow::setLanguage(const LanguageEntry &language)
     m_language = &language;
     m_model->setLanguage(language);
     retranslate();
+    m_sized = m_model->rowCount() > 0; // other words, other widths
+    if (m_sized)
+        m_table->resizeColumnsToContents();
     showHistory();
 }
 
@@ -191,6 +198,11 @@ void BookWindow::holdSelection()
 void BookWindow::refresh()
 {
     holdSelection();
+    // A closed window fills its table when it next shows: keeps from the main
+    // window then cost no rebuilding of a large table.
+    m_stale = !isVisible();
+    if (m_stale)
+        return;
     m_holding = false;
     const QStringList chosen = m_heldChosen;
     const QString currentName = m_heldCurrent;
@@ -208,7 +220,10 @@ void BookWindow::refresh()
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (m_table->selectionModel()->selectedRows().isEmpty() && currentRow >= 0)
         m_table->selectRow(currentRow);
-    m_table->resizeColumnsToContents();
+    if (!m_sized && m_model->rowCount() > 0) { // once: later widths are the user's
+        m_table->resizeColumnsToContents();
+        m_sized = true;
+    }
     showHistory();
     updateButtons();
     if (m_session.hasPending())
@@ -434,6 +449,8 @@ void BookWindow::showEvent(QShowEvent *event)
 {
     m_session.setWatching(true);
     QWidget::showEvent(event);
+    if (m_stale)
+        refresh();
 }
 
 void BookWindow::hideEvent(QHideEvent *event)

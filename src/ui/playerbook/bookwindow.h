@@ -96,6 +96,8 @@ private:
     CompareDialog *m_compare = nullptr; // made at the first comparison
     std::vector<std::vector<book::Player>> m_deleted; // for undo, the last delete last
     bool m_holding = false;
+    bool m_stale = true; // the table waits for the window to show
+    bool m_sized = false; // the columns fitted to their contents
     QStringList m_heldChosen;
     QString m_heldCurrent;
 };

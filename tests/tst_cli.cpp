@@ -493,6 +493,8 @@ void CliTest::importRejectionSaysWhatFailed()
     QCOMPARE(object[u"reason"].toString(), reason);
     QCOMPARE(object[u"error"].toString(), windowtext::kErrorText.translated());
     QCOMPARE(object[u"language"], language.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(language));
+    QVERIFY2(object[u"detail"].toString().contains(detail), qPrintable(object[u"detail"].toString()));
+    QCOMPARE(object.keys(), (QStringList{u"accepted"_s, u"detail"_s, u"error"_s, u"language"_s, u"reason"_s}));
 }
 
 void CliTest::batchKeepsGoingPastABadLine()
@@ -895,7 +897,7 @@ void CliTest::bookRoundTripsByteForByte()
     const QStringList inNewBook{u"book"_s, u"--book"_s, scratch.filePath(u"second.sqlite"_s)};
     const Run imported = cli(inNewBook + QStringList{u"import"_s, file.fileName()});
     QCOMPARE(imported.status, 0);
-    QCOMPARE(imported.out, u"3 snapshots kept (2 new players), 0 already in the book, 0 lines refused\n"_s);
+    QCOMPARE(imported.out, u"snapshots kept: 3 (new players: 2), already in the book: 0, lines refused: 0\n"_s);
     QCOMPARE(cli(inNewBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s)).out, exported.out);
 }
 

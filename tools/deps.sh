@@ -21,6 +21,8 @@ packages=(
     python3
     # the window's faces and their stand-in
     fonts-wine fonts-dejavu-core
+    # the icons, drawn from their SVG by the picture tool, checked against the tree's
+    libqt6svg6
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
     xvfb xauth xdotool xclip x11-utils openbox icewm dbus at-spi2-core python3-pyatspi imagemagick
     # native Wayland for the window, and a headless Wayland session with XWayland to test it in;
@@ -28,6 +30,8 @@ packages=(
     qt6-wayland weston xwayland libegl-mesa0
     # desktop integration checks, the manual pages and the Debian package
     desktop-file-utils appstream help2man man-db dpkg-dev file lintian
+    # the web page's icons made small when redrawn (tools/drawpictures/redraw.sh)
+    pngquant
     # memory checks and fuzzing
     valgrind clang libclang-rt-14-dev
     # benchmarks

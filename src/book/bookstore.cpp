@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -26,14 +27,12 @@ constexpr qint32 kApplicationId = 0x5767426B;
 
 // migrations[v] brings a book of version v to v + 1; version 0 is a new,
 // empty file. A later version appends its step and never changes one here.
+// A player's snapshots are one value, written whole at each change: the book
+// is read far more often than changed, and one row a player reads ten times
+// faster than one a snapshot.
 constexpr const char *kMigrations[] = {
-    "CREATE TABLE players(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, note TEXT NOT NULL DEFAULT '');"
-    "CREATE TABLE snapshots(id INTEGER PRIMARY KEY,"
-    " player INTEGER NOT NULL REFERENCES players(id) ON DELETE CASCADE,"
-    " day INTEGER NOT NULL," // Julian day
-    " language TEXT NOT NULL," // the language's code
-    " levels BLOB NOT NULL," // thirteen bytes, Jump Shot first
-    " UNIQUE(player, day, levels));",
+    "CREATE TABLE players(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, note TEXT NOT NULL DEFAULT '',"
+    " snapshots BLOB NOT NULL);",
 };
 constexpr int kSchemaVersion = int(std::size(kMigrations));
 
@@ -66,30 +65,54 @@ StoreResult failure(const QSqlError &error)
     return StoreResult{isBusy(error) ? StoreStatus::Busy : StoreStatus::Failed, error.text()};
 }
 
-QByteArray levelBytes(const SnapshotLevels &levels)
+// Each snapshot in 19 bytes, in the player's order: the Julian day (4 bytes,
+// least significant first), the language's two-letter code, the thirteen levels.
+constexpr qsizetype kSnapshotBytes = 4 + 2 + kSnapshotLevelCount;
+
+QByteArray snapshotBytes(const std::vector<Snapshot> &snapshots)
 {
-    QByteArray bytes(kSnapshotLevelCount, Qt::Uninitialized);
-    for (std::size_t k = 0; k < levels.size(); ++k)
-        bytes[qsizetype(k)] = char(levels[k]);
+    QByteArray bytes(qsizetype(snapshots.size()) * kSnapshotBytes, Qt::Uninitialized);
+    char *to = bytes.data();
+    for (const Snapshot &snapshot : snapshots) {
+        const auto day = quint32(snapshot.date.toJulianDay());
+        for (int shift = 0; shift < 32; shift += 8)
+            *to++ = char((day >> shift) & 0xFF);
+        const QStringView code = languageCode(*snapshot.language);
+        *to++ = char(code[0].unicode());
+        *to++ = char(code[1].unicode());
+        for (qint16 level : snapshot.levels)
+            *to++ = char(level);
+    }
     return bytes;
 }
 
-std::optional<SnapshotLevels> levelsOf(const QByteArray &bytes)
+const LanguageEntry *languageOfCode(char first, char second)
 {
-    if (bytes.size() != kSnapshotLevelCount)
-        return std::nullopt;
-    SnapshotLevels levels;
-    for (std::size_t k = 0; k < levels.size(); ++k)
-        levels[k] = qint16(static_cast<unsigned char>(bytes[qsizetype(k)]));
-    return levels;
+    for (const LanguageEntry &language : languages()) {
+        const QStringView code = languageCode(language);
+        if (code[0] == QLatin1Char(first) && code[1] == QLatin1Char(second))
+            return &language;
+    }
+    return nullptr;
 }
 
-const LanguageEntry *languageOfCode(QStringView code)
+// What another program wrote wrongly is left out rather than shown wrong.
+std::vector<Snapshot> snapshotsOf(const QByteArray &bytes)
 {
-    for (const LanguageEntry &language : languages())
-        if (languageCode(language) == code)
-            return &language;
-    return nullptr;
+    std::vector<Snapshot> snapshots;
+    snapshots.reserve(std::size_t(bytes.size() / kSnapshotBytes));
+    for (qsizetype at = 0; at + kSnapshotBytes <= bytes.size(); at += kSnapshotBytes) {
+        const auto *from = reinterpret_cast<const unsigned char *>(bytes.constData() + at);
+        Snapshot snapshot;
+        const quint32 day = quint32(from[0]) | quint32(from[1]) << 8 | quint32(from[2]) << 16 | quint32(from[3]) << 24;
+        snapshot.date = QDate::fromJulianDay(day);
+        snapshot.language = languageOfCode(char(from[4]), char(from[5]));
+        for (std::size_t k = 0; k < snapshot.levels.size(); ++k)
+            snapshot.levels[k] = qint16(from[6 + k]);
+        if (isValidSnapshot(snapshot) && (snapshots.empty() || snapshots.back().date <= snapshot.date))
+            snapshots.push_back(snapshot);
+    }
+    return snapshots;
 }
 
 // Whether the first bytes could begin an SQLite file at all; an empty file is a new one.
@@ -303,102 +326,77 @@ OpenResult BookStore::open()
     QSqlQuery query(db);
     // Survives a killed program whole; only a power cut may lose the last changes.
     query.exec(u"PRAGMA synchronous = NORMAL"_s);
-    query.exec(u"PRAGMA foreign_keys = ON"_s);
     m_connection = std::move(connection);
     return result;
 }
 
 namespace {
 
-struct CheckedKeep
-{
-    QString name;
-    std::optional<QString> note;
-};
-
-// The same checks as Book::keep, so the file never holds what a book refuses.
-std::optional<CheckedKeep> checked(const Keep &change)
-{
-    CheckedKeep keep{cleanedText(change.name), change.note ? std::optional(cleanedText(*change.note)) : std::nullopt};
-    if (checkName(keep.name) != TextProblem::None || (keep.note && checkNote(*keep.note) != TextProblem::None)
-        || !isValidSnapshot(change.snapshot))
-        return std::nullopt;
-    return keep;
-}
-
-// One transaction's keeps, with its statements prepared once.
+// One transaction's keeps: each player touched is read once, changed in
+// memory by the book's own rules, and written back once at the end.
 class Keeper
 {
 public:
-    explicit Keeper(QSqlDatabase db) : m_find(db), m_addPlayer(db), m_setNote(db), m_addSnapshot(db)
+    explicit Keeper(QSqlDatabase db) : m_find(db), m_add(db), m_update(db)
     {
-        m_find.prepare(u"SELECT id, note FROM players WHERE name = ?"_s);
-        m_addPlayer.prepare(u"INSERT INTO players(name, note) VALUES(?, ?)"_s);
-        m_setNote.prepare(u"UPDATE players SET note = ? WHERE id = ?"_s);
-        m_addSnapshot.prepare(u"INSERT OR IGNORE INTO snapshots(player, day, language, levels) VALUES(?, ?, ?, ?)"_s);
+        m_find.prepare(u"SELECT id, note, snapshots FROM players WHERE name = ?"_s);
+        m_add.prepare(u"INSERT INTO players(name, note, snapshots) VALUES(?, ?, ?)"_s);
+        m_update.prepare(u"UPDATE players SET note = ?, snapshots = ? WHERE id = ?"_s);
     }
 
     // False when a statement failed; the transaction is then to be rolled back.
     bool keep(const Keep &change, KeepOutcome *outcome)
     {
-        const auto keep = checked(change);
-        if (!keep) {
-            *outcome = KeepOutcome::Refused;
-            return true;
-        }
-        auto known = m_players.find(keep->name);
-        bool isNew = false;
-        if (known == m_players.end()) {
-            m_find.addBindValue(keep->name);
+        const QString name = cleanedText(change.name);
+        if (!m_touched.contains(name) && checkName(name) == TextProblem::None) {
+            m_find.addBindValue(name);
             if (!m_find.exec())
                 return fail(m_find);
             if (m_find.next()) {
-                known = m_players.insert(keep->name, {m_find.value(0).toLongLong(), m_find.value(1).toString()});
-            } else {
-                m_addPlayer.addBindValue(keep->name);
-                m_addPlayer.addBindValue(notNull(keep->note.value_or(QString())));
-                if (!m_addPlayer.exec())
-                    return fail(m_addPlayer);
-                known = m_players.insert(keep->name, {m_addPlayer.lastInsertId().toLongLong(), keep->note.value_or(QString())});
-                isNew = true;
+                m_ids.insert(name, m_find.value(0).toLongLong());
+                m_book.restore(Player{name, m_find.value(1).toString(), snapshotsOf(m_find.value(2).toByteArray())});
             }
             m_find.finish();
         }
-        if (keep->note && *keep->note != known->note) {
-            m_setNote.addBindValue(notNull(*keep->note));
-            m_setNote.addBindValue(known->id);
-            if (!m_setNote.exec())
-                return fail(m_setNote);
-            known->note = *keep->note;
+        *outcome = m_book.keep(change);
+        if (*outcome != KeepOutcome::Refused)
+            m_touched.insert(name);
+        if (*outcome == KeepOutcome::NewPlayer && m_ids.contains(name))
+            *outcome = KeepOutcome::Added; // kept before, though his snapshots were all unreadable
+        return true;
+    }
+
+    bool write()
+    {
+        for (const QString &name : std::as_const(m_touched)) {
+            const Player &player = *m_book.find(name);
+            const auto id = m_ids.constFind(name);
+            QSqlQuery &query = id == m_ids.cend() ? m_add : m_update;
+            if (id == m_ids.cend())
+                query.addBindValue(name);
+            query.addBindValue(notNull(player.note));
+            query.addBindValue(snapshotBytes(player.snapshots));
+            if (id != m_ids.cend())
+                query.addBindValue(*id);
+            if (!query.exec())
+                return fail(query);
         }
-        m_addSnapshot.addBindValue(known->id);
-        m_addSnapshot.addBindValue(change.snapshot.date.toJulianDay());
-        m_addSnapshot.addBindValue(languageCode(*change.snapshot.language).toString());
-        m_addSnapshot.addBindValue(levelBytes(change.snapshot.levels));
-        if (!m_addSnapshot.exec())
-            return fail(m_addSnapshot);
-        *outcome = isNew ? KeepOutcome::NewPlayer
-                         : m_addSnapshot.numRowsAffected() > 0 ? KeepOutcome::Added : KeepOutcome::AlreadyKept;
         return true;
     }
 
     const QSqlError &error() const { return m_error; }
 
 private:
-    struct Known
-    {
-        qint64 id;
-        QString note;
-    };
-
     bool fail(const QSqlQuery &query)
     {
         m_error = query.lastError();
         return false;
     }
 
-    QSqlQuery m_find, m_addPlayer, m_setNote, m_addSnapshot;
-    QHash<QString, Known> m_players;
+    QSqlQuery m_find, m_add, m_update;
+    Book m_book;                 // the players touched, as they are to be written
+    QHash<QString, qint64> m_ids; // of those already in the file
+    QSet<QString> m_touched;
     QSqlError m_error;
 };
 
@@ -456,6 +454,10 @@ StoreResult BookStore::keepAll(const std::vector<Keep> &changes, KeepCounts *cou
                : outcome == KeepOutcome::Refused ? made.refused
                                                  : made.alreadyKept);
         }
+        if (!keeper.write()) {
+            *error = keeper.error();
+            return false;
+        }
         return true;
     });
     if (result.ok()) {
@@ -503,7 +505,7 @@ StoreResult BookStore::remove(QStringView name, bool *found)
     qsizetype removed = 0;
     const StoreResult result = inTransaction(m_connection->database(), [&](QSqlError *error) {
         QSqlQuery query(m_connection->database());
-        query.prepare(u"DELETE FROM players WHERE name = ?"_s); // its snapshots go with it
+        query.prepare(u"DELETE FROM players WHERE name = ?"_s);
         query.addBindValue(cleanedText(name));
         if (!query.exec()) {
             *error = query.lastError();
@@ -528,31 +530,6 @@ StoreResult BookStore::restore(const Player &player)
     return keepAll(keeps);
 }
 
-namespace {
-
-// Rows of (player id, day, language, levels), in the order they were kept.
-bool readSnapshots(QSqlQuery &query, QHash<qint64, Player> &players, QString *why)
-{
-    while (query.next()) {
-        const auto found = players.find(query.value(0).toLongLong());
-        const LanguageEntry *language = languageOfCode(query.value(2).toString());
-        const auto levels = levelsOf(query.value(3).toByteArray());
-        Snapshot snapshot{QDate::fromJulianDay(query.value(1).toLongLong()), levels.value_or(SnapshotLevels{}),
-                          language};
-        // What another program wrote wrongly is left out rather than shown wrong.
-        if (found == players.end() || !levels || !isValidSnapshot(snapshot))
-            continue;
-        found->snapshots.push_back(snapshot);
-    }
-    if (query.lastError().isValid()) {
-        *why = query.lastError().text();
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 std::optional<Book> BookStore::load(StoreResult *result)
 {
     StoreResult ignored;
@@ -562,45 +539,27 @@ std::optional<Book> BookStore::load(StoreResult *result)
         return std::nullopt;
     }
     QSqlDatabase db = m_connection->database();
-    // One read transaction, so the players and their snapshots agree.
+    // One read transaction, so the version read is that of the rows read.
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(u"BEGIN"_s)) {
         outcome = failure(query.lastError());
         return std::nullopt;
     }
-    auto failed = [&](const QSqlError &error) {
-        outcome = failure(error);
+    QSqlError error;
+    const auto dataVersion = pragmaValue(db, u"data_version"_s, &error);
+    Book book;
+    if (dataVersion && query.exec(u"SELECT name, note, snapshots FROM players ORDER BY id"_s)) {
+        while (query.next())
+            book.restore(Player{query.value(0).toString(), query.value(1).toString(),
+                                snapshotsOf(query.value(2).toByteArray())});
+    }
+    if (!dataVersion || query.lastError().isValid()) {
+        outcome = failure(dataVersion ? query.lastError() : error);
         QSqlQuery(db).exec(u"ROLLBACK"_s);
         return std::nullopt;
-    };
-    QSqlError versionError;
-    const auto dataVersion = pragmaValue(db, u"data_version"_s, &versionError);
-    if (!dataVersion)
-        return failed(versionError);
-    QHash<qint64, Player> players;
-    std::vector<qint64> order;
-    if (!query.exec(u"SELECT id, name, note FROM players ORDER BY id"_s))
-        return failed(query.lastError());
-    while (query.next()) {
-        order.push_back(query.value(0).toLongLong());
-        players.insert(order.back(), Player{query.value(1).toString(), query.value(2).toString(), {}});
     }
-    QString why;
-    if (!query.exec(u"SELECT player, day, language, levels FROM snapshots ORDER BY id"_s)
-        || !readSnapshots(query, players, &why))
-        return failed(query.lastError());
     QSqlQuery(db).exec(u"COMMIT"_s);
-
-    Book book;
-    for (qint64 id : order) {
-        Player &player = players[id];
-        if (player.snapshots.empty())
-            continue;
-        std::stable_sort(player.snapshots.begin(), player.snapshots.end(),
-                         [](const Snapshot &a, const Snapshot &b) { return a.date < b.date; });
-        book.restore(std::move(player));
-    }
     m_connection->dataVersion = *dataVersion;
     m_connection->changedHere = false;
     outcome = {};
@@ -616,30 +575,18 @@ std::optional<Player> BookStore::loadPlayer(QStringView name, StoreResult *resul
         return std::nullopt;
     }
     QSqlQuery query(m_connection->database());
-    query.prepare(u"SELECT p.id, p.name, p.note, s.day, s.language, s.levels FROM players p"
-                  u" JOIN snapshots s ON s.player = p.id WHERE p.name = ? ORDER BY s.id"_s);
+    query.prepare(u"SELECT name, note, snapshots FROM players WHERE name = ?"_s);
     query.addBindValue(cleanedText(name));
     if (!query.exec()) {
         outcome = failure(query.lastError());
         return std::nullopt;
     }
-    std::optional<Player> player;
-    while (query.next()) {
-        if (!player)
-            player = Player{query.value(1).toString(), query.value(2).toString(), {}};
-        const auto levels = levelsOf(query.value(5).toByteArray());
-        const Snapshot snapshot{QDate::fromJulianDay(query.value(3).toLongLong()), levels.value_or(SnapshotLevels{}),
-                                languageOfCode(query.value(4).toString())};
-        if (levels && isValidSnapshot(snapshot))
-            player->snapshots.push_back(snapshot);
-    }
     outcome = {};
-    if (player) {
-        std::stable_sort(player->snapshots.begin(), player->snapshots.end(),
-                         [](const Snapshot &a, const Snapshot &b) { return a.date < b.date; });
-        if (player->snapshots.empty())
-            player.reset();
-    }
+    if (!query.next())
+        return std::nullopt;
+    Player player{query.value(0).toString(), query.value(1).toString(), snapshotsOf(query.value(2).toByteArray())};
+    if (player.snapshots.empty())
+        return std::nullopt;
     return player;
 }
 

@@ -59,25 +59,112 @@ void appendNumber(QByteArray &out, long value)
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
 }
 
-void appendCsvRow(QByteArray &out, const Player &player, const Snapshot &snapshot)
+// As Qt::ISODate writes a day, without a string on the way: a book is
+// written a hundred thousand days at a time.
+void appendDay(QByteArray &out, QDate date)
+{
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1 || year > 9999) {
+        out += date.toString(Qt::ISODate).toLatin1();
+        return;
+    }
+    const char text[10] = {char('0' + year / 1000), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
+                           char('0' + year % 10), '-', char('0' + month / 10), char('0' + month % 10), '-',
+                           char('0' + day / 10), char('0' + day % 10)};
+    out.append(text, sizeof text);
+}
+
+// The fields that repeat, each made once: every position's name in every
+// language, and the player's own name and note.
+class Fields
+{
+public:
+    explicit Fields(ExchangeForm form) : m_form(form)
+    {
+        for (std::size_t l = 0; l < languages().size(); ++l) {
+            m_language[l] = text(languages()[l].name.toString());
+            for (int p = 1; p <= kPositionCount; ++p)
+                m_position[l][std::size_t(p - 1)] = text(languages()[l].positionName(p));
+        }
+    }
+
+    QByteArray text(const QString &value) const
+    {
+        QByteArray field;
+        if (m_form == ExchangeForm::Csv)
+            appendCsvField(field, value.toUtf8());
+        else
+            cli::appendJsonString(field, value.toUtf8());
+        return field;
+    }
+    const QByteArray &language(const LanguageEntry &entry) const { return m_language[index(entry)]; }
+    const QByteArray &position(const LanguageEntry &entry, int p) const
+    {
+        return m_position[index(entry)][std::size_t(p - 1)];
+    }
+
+private:
+    static std::size_t index(const LanguageEntry &entry) { return std::size_t(&entry - languages().data()); }
+
+    ExchangeForm m_form;
+    std::array<QByteArray, kLanguageCount> m_language;
+    std::array<std::array<QByteArray, kPositionCount>, kLanguageCount> m_position;
+};
+
+void appendLevels(QByteArray &out, const SnapshotLevels &levels)
+{
+    char text[kSnapshotLevelCount * 3];
+    char *to = text;
+    for (std::size_t k = 0; k < levels.size(); ++k) {
+        if (k > 0)
+            *to++ = ',';
+        to = std::to_chars(to, text + sizeof text, levels[k]).ptr;
+    }
+    out.append(text, to - text);
+}
+
+void appendCsvRow(QByteArray &out, const Fields &fields, const QByteArray &name, const QByteArray &note,
+                  const Snapshot &snapshot)
 {
     const SalaryResult result = snapshot.result();
-    appendCsvField(out, player.name.toUtf8());
+    out += name;
     out += ',';
-    out += snapshot.date.toString(Qt::ISODate).toLatin1();
-    for (qint16 level : snapshot.levels) {
-        out += ',';
-        appendNumber(out, level);
-    }
+    appendDay(out, snapshot.date);
+    out += ',';
+    appendLevels(out, snapshot.levels);
     out += ',';
     appendNumber(out, result.salary);
     out += ',';
     appendNumber(out, result.position);
     out += ',';
-    appendCsvField(out, snapshot.language->positionName(result.position).toUtf8());
+    out += fields.position(*snapshot.language, result.position);
     out += ',';
-    appendCsvField(out, player.note.toUtf8());
+    out += note;
     out += '\n';
+}
+
+void appendJsonRow(QByteArray &out, const Fields &fields, const QByteArray &name, const QByteArray &note,
+                   const Snapshot &snapshot)
+{
+    const SalaryResult result = snapshot.result();
+    out += "{\"name\":";
+    out += name;
+    out += ",\"date\":\"";
+    appendDay(out, snapshot.date);
+    out += "\",\"note\":";
+    out += note;
+    out += ",\"language\":";
+    out += fields.language(*snapshot.language);
+    out += ",\"levels\":[";
+    appendLevels(out, snapshot.levels);
+    out += "],\"salary\":";
+    appendNumber(out, result.salary);
+    out += ",\"position\":";
+    appendNumber(out, result.position);
+    out += ",\"position_name\":";
+    out += fields.position(*snapshot.language, result.position);
+    out += '}';
 }
 
 std::vector<const Player *> byName(const Book &book)
@@ -102,32 +189,13 @@ ExchangeForm exchangeFormOf(QStringView fileName)
 
 void appendJsonSnapshot(QByteArray &out, const Player &player, const Snapshot &snapshot)
 {
-    const SalaryResult result = snapshot.result();
-    out += "{\"name\":";
-    cli::appendJsonString(out, player.name.toUtf8());
-    out += ",\"date\":\"";
-    out += snapshot.date.toString(Qt::ISODate).toLatin1();
-    out += "\",\"note\":";
-    cli::appendJsonString(out, player.note.toUtf8());
-    out += ",\"language\":";
-    cli::appendJsonString(out, snapshot.language->name.toUtf8());
-    out += ",\"levels\":[";
-    for (std::size_t k = 0; k < snapshot.levels.size(); ++k) {
-        if (k > 0)
-            out += ',';
-        appendNumber(out, snapshot.levels[k]);
-    }
-    out += "],\"salary\":";
-    appendNumber(out, result.salary);
-    out += ",\"position\":";
-    appendNumber(out, result.position);
-    out += ",\"position_name\":";
-    cli::appendJsonString(out, snapshot.language->positionName(result.position).toUtf8());
-    out += '}';
+    static const Fields fields(ExchangeForm::JsonLines);
+    appendJsonRow(out, fields, fields.text(player.name), fields.text(player.note), snapshot);
 }
 
 QByteArray exportBook(const Book &book, ExchangeForm form)
 {
+    const Fields fields(form);
     QByteArray out;
     out.reserve(book.snapshotCount() * 96 + kHeader.size() + 1);
     if (form == ExchangeForm::Csv) {
@@ -135,11 +203,13 @@ QByteArray exportBook(const Book &book, ExchangeForm form)
         out += '\n';
     }
     for (const Player *player : byName(book)) {
+        const QByteArray name = fields.text(player->name);
+        const QByteArray note = fields.text(player->note);
         for (const Snapshot &snapshot : player->snapshots) {
             if (form == ExchangeForm::Csv) {
-                appendCsvRow(out, *player, snapshot);
+                appendCsvRow(out, fields, name, note, snapshot);
             } else {
-                appendJsonSnapshot(out, *player, snapshot);
+                appendJsonRow(out, fields, name, note, snapshot);
                 out += '\n';
             }
         }

@@ -11,6 +11,8 @@
 #include "presentation/clitexts.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
+#include "usecases/playerview.h"
+#include "usecases/readlist.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -18,7 +20,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QStringDecoder>
 
 #include <optional>
 
@@ -30,27 +31,28 @@ using namespace wagecourt::book;
 namespace {
 
 // The book's words for the command line itself: its usage and its own errors.
+//: The command and option names stay as they are. The book's file (%1), the option list (%2).
 constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]\n"
+        "Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]\n"
         "  or:  wagecourt-cli book list [--sort KEY] [--json]\n"
         "  or:  wagecourt-cli book history NAME [--json]\n"
-        "  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]\n"
+        "  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli book export [--json]\n"
         "  or:  wagecourt-cli book import FILE|-\n"
         "  or:  wagecourt-cli book remove NAME\n"
-        "Keep players with the history of their levels, as the window's Player Book does.\n"
+        "Players kept with the history of their levels, as in the window's Player Book.\n"
         "\n"
         "Commands:\n"
         "  keep     read one copied skill list from FILE or standard input, in any game\n"
         "           language (or the one --lang names), and keep it under NAME, dated\n"
-        "           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once\n"
+        "           today or DAY (YYYY-MM-DD); the same levels on one day are kept once\n"
         "  list     each player's latest snapshot and the salary's change since the one\n"
         "           before; --sort name, salary, position, change or date\n"
         "  history  one player's snapshots, oldest first\n"
-        "  compare  two to four players side by side, each one's difference from the first\n"
+        "  compare  two to four players side by side, each measured against the first\n"
         "  export   the whole book as CSV, or with --json as JSON lines\n"
-        "  import   a file that export or 'wagecourt-cli batch --header' wrote; bad lines\n"
-        "           are named on standard error and every good one is kept\n"
+        "  import   a file written by export or by 'wagecourt-cli batch --header';\n"
+        "           bad lines are named on standard error and every good one is kept\n"
         "  remove   a player and all his snapshots\n"
         "\n"
         "The book is %1 unless --book names another file.\n"
@@ -71,7 +73,7 @@ constexpr Text kBookLangOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
 constexpr Text kBookJsonOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "Print JSON, one object per line.")};
 constexpr Text kNoBookCommand{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "book needs a command: keep, list, history, compare, export, import or remove")};
-//: The command, then the count of names it takes, then the count given.
+//: The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.
 constexpr Text kNamesWanted{"BookCli", QT_TRANSLATE_NOOP("BookCli", "book %1 takes %2, %3 given")};
 constexpr Text kOneName{"BookCli", QT_TRANSLATE_NOOP("BookCli", "one name")};
 constexpr Text kNameAndFile{"BookCli", QT_TRANSLATE_NOOP("BookCli", "a name and at most one file")};
@@ -79,22 +81,23 @@ constexpr Text kOneFile{"BookCli", QT_TRANSLATE_NOOP("BookCli", "one file")};
 constexpr Text kNothing{"BookCli", QT_TRANSLATE_NOOP("BookCli", "no arguments")};
 //: What the user wrote.
 constexpr Text kBadDay{"BookCli", QT_TRANSLATE_NOOP("BookCli", "'%1' is not a day written YYYY-MM-DD")};
+//: The sort keys stay in English: they are what the user types.
 constexpr Text kBadSort{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "'%1' is not a sort: name, salary, position, change or date")};
 //: The option, then the command it is for.
 constexpr Text kOptionNotFor{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 is for book %2 only")};
-//: The player's name, the salary with its position, what changed.
+//: The player's name, the salary, the position.
 constexpr Text kKeptNew{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 kept: %2 (%3), a new player")};
+//: The player's name, the salary, the position: a snapshot dated before all his others.
+constexpr Text kKeptEarliest{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 kept: %2 (%3), his earliest snapshot")};
+//: The player's name, the salary, the position, the salary's change, the day of the snapshot before.
 constexpr Text kKeptAdded{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 kept: %2 (%3), %4 since %5")};
 //: The player's name, the day.
 constexpr Text kKeptAlready{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "%1 was kept on %2 with these levels already; nothing added")};
 //: The player's name, how many snapshots went with him.
-constexpr Text kRemoved{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 removed, with %2 snapshots")};
+constexpr Text kRemoved{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 removed (snapshots: %2)")};
 
-// A keep's list is a paste: as much as the window takes, and a byte-order
-// mark. An import is a whole book.
-constexpr qint64 kMostListBytes = 3 * qint64(kMaxPastedCharacters) + 3;
 constexpr qint64 kReadChunk = 1 << 16;
 
 // At most limit + 1 bytes, so that more than the limit can be told; none on a read error.
@@ -112,15 +115,6 @@ std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
             break;
     }
     return bytes;
-}
-
-const LanguageEntry *matchLanguage(QStringView name)
-{
-    const QString wanted = name.trimmed().toString();
-    for (const LanguageEntry &entry : languages())
-        if (entry.name.compare(wanted, Qt::CaseInsensitive) == 0 || languageCode(entry) == wanted.toLower())
-            return &entry;
-    return nullptr;
 }
 
 class BookSession
@@ -149,7 +143,7 @@ private:
     std::optional<Book> loaded(BookStore &store, bool reading);
     bool opened(BookStore &store);
     std::optional<QString> checkedName(const QString &name);
-    std::optional<QString> readList(const QStringList &arguments);
+    std::optional<QByteArray> readList(const QStringList &arguments);
 
     int keep(const QStringList &arguments);
     int list(const QStringList &arguments);
@@ -191,7 +185,7 @@ std::optional<Book> BookSession::loaded(BookStore &store, bool reading)
     StoreResult result;
     std::optional<Book> book = store.load(&result);
     if (!book)
-        failed(booktext::storeFailureText(result, store.path()));
+        failed(booktext::loadFailureText(result, store.path()));
     return book;
 }
 
@@ -214,7 +208,7 @@ QByteArray BookSession::rowJson(const Player &player, const Snapshot &snapshot, 
     return line;
 }
 
-std::optional<QString> BookSession::readList(const QStringList &arguments)
+std::optional<QByteArray> BookSession::readList(const QStringList &arguments)
 {
     const QString path = arguments.value(1, u"-"_s);
     QFile file(path);
@@ -223,20 +217,10 @@ std::optional<QString> BookSession::readList(const QStringList &arguments)
         return std::nullopt;
     }
     QIODevice &input = path == u"-"_s ? m_in : file;
-    const std::optional<QByteArray> bytes = readAtMost(input, kMostListBytes);
-    if (!bytes) {
+    std::optional<QByteArray> bytes = readAtMost(input, usecase::kMostPastedBytes);
+    if (!bytes)
         writeErr(clitext::cannotReadInputText(input.errorString()));
-        return std::nullopt;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark, as editors write one
-    QString text = decoder.decode(*bytes);
-    if (bytes->size() > kMostListBytes || text.size() > kMaxPastedCharacters) {
-        const QString detail = bytes->size() > kMostListBytes ? clitext::cutOffDetail(Reader::Person)
-                                                              : clitext::tooLongDetail(text.size(), Reader::Person);
-        writeErr(windowtext::kErrorText.translated() + u'\n' + detail + u'\n');
-        return std::nullopt;
-    }
-    return text;
+    return bytes;
 }
 
 int BookSession::keep(const QStringList &arguments)
@@ -261,26 +245,23 @@ int BookSession::keep(const QStringList &arguments)
             return usageError(kBadDay.translated().arg(day));
     }
     const LanguageEntry *language = nullptr;
-    if (m_parser.isSet(m_lang) && !(language = matchLanguage(m_parser.value(m_lang)))) {
+    if (m_parser.isSet(m_lang) && !(language = usecase::languageByName(m_parser.value(m_lang)))) {
         QStringList known;
         for (const LanguageEntry &entry : languages())
             known << u"%1 (%2)"_s.arg(entry.name, languageCode(entry));
         return usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), known.join(u", "_s)));
     }
-    const std::optional<QString> text = readList(arguments);
-    if (!text)
+    const std::optional<QByteArray> bytes = readList(arguments);
+    if (!bytes)
         return ExitRejected;
-    const LanguageImport found =
-            importInAnyLanguage(*text, language, language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
-    if (!found.accepted()) {
-        const bool named = language || found.import.outcome != ImportOutcome::CheckFailed;
-        const QString detail = named ? clitext::rejectionDetail(found.import, *found.language, Reader::Person)
-                                     : clitext::noLanguageDetail(Reader::Person);
-        writeErr(windowtext::kErrorText.translated() + u'\n' + detail + u'\n');
+    const usecase::ReadOutcome read =
+            usecase::readPastedBytes(*bytes, language, language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
+    if (!read.accepted()) {
+        writeErr(windowtext::kErrorText.translated() + u'\n' + read.refusal.detail(Reader::Person) + u'\n');
         return ExitRejected;
     }
 
-    const Snapshot snapshot = snapshotOf(found.import.levels, found.import.otherLevels, *found.language, date);
+    const Snapshot snapshot = snapshotOf(read.list->levels, read.list->others, *read.list->language, date);
     BookStore store(bookPath(), kCommandLineBusyMilliseconds);
     if (!opened(store))
         return ExitRejected;
@@ -305,8 +286,10 @@ int BookSession::keep(const QStringList &arguments)
     const QString position = kept->snapshot->language->positionName(kept->result.position);
     if (outcome == KeepOutcome::AlreadyKept)
         writeOut(kKeptAlready.translated().arg(player->name, date.toString(Qt::ISODate)) + u'\n');
-    else if (kept == rows.begin())
+    else if (outcome == KeepOutcome::NewPlayer)
         writeOut(kKeptNew.translated().arg(player->name, salary, position) + u'\n');
+    else if (kept == rows.begin())
+        writeOut(kKeptEarliest.translated().arg(player->name, salary, position) + u'\n');
     else
         writeOut(kKeptAdded.translated().arg(player->name, salary, position, booktext::changeText(kept->salaryChange),
                                             (kept - 1)->snapshot->date.toString(Qt::ISODate))
@@ -363,7 +346,7 @@ int BookSession::history(const QStringList &arguments)
     StoreResult result;
     const std::optional<Player> player = store.loadPlayer(arguments[0], &result);
     if (!result.ok())
-        return failed(booktext::storeFailureText(result, store.path()));
+        return failed(booktext::loadFailureText(result, store.path()));
     if (!player)
         return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
     const std::vector<HistoryRow> rows = book::history(*player);
@@ -381,7 +364,7 @@ int BookSession::history(const QStringList &arguments)
 int BookSession::compare(const QStringList &arguments)
 {
     const LanguageEntry *language = nullptr;
-    if (m_parser.isSet(m_lang) && !(language = matchLanguage(m_parser.value(m_lang))))
+    if (m_parser.isSet(m_lang) && !(language = usecase::languageByName(m_parser.value(m_lang))))
         return usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), languageNames().join(u", "_s)));
     if (arguments.size() < kFewestCompared || arguments.size() > kMostCompared)
         return usageError(booktext::compareProblemText(
@@ -395,7 +378,7 @@ int BookSession::compare(const QStringList &arguments)
         StoreResult result;
         std::optional<Player> player = store.isOpen() ? store.loadPlayer(name, &result) : std::nullopt;
         if (!result.ok())
-            return failed(booktext::storeFailureText(result, store.path()));
+            return failed(booktext::loadFailureText(result, store.path()));
         if (player)
             book.restore(std::move(*player));
     }

@@ -4,22 +4,19 @@
 #include "book.h"
 #include "engine/advice.h"
 #include "engine/salary.h"
-#include "import/skilllist.h"
 #include "presentation/clitexts.h"
 #include "presentation/windowtexts.h"
 #include "presentation/resulttext.h"
 #include "format/resultformat.h"
+#include "usecases/readlist.h"
+#include "usecases/playerview.h"
 #include "version.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 namespace wagecourt::cli {
@@ -30,10 +27,6 @@ namespace {
 
 constexpr QStringView kAutoLanguage = u"auto";
 
-// A text of more characters than the window takes is refused without reading
-// it all: UTF-8 spends at most three bytes on one character (four on a pair),
-// and a byte-order mark three more.
-constexpr qint64 kMostImportBytes = 3 * qint64(kMaxPastedCharacters) + 3;
 constexpr qint64 kImportReadChunk = 1 << 16;
 
 // At most limit + 1 bytes, so that more than the limit can be told; none on a read error.
@@ -51,27 +44,6 @@ std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
             break;
     }
     return bytes;
-}
-
-// Letter case and accents dropped, so "Turkce" finds "Türkçe".
-QString looseName(QStringView name)
-{
-    const QString decomposed = name.toString().normalized(QString::NormalizationForm_KD);
-    QString loose;
-    loose.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (c.category() != QChar::Mark_NonSpacing)
-            loose += c;
-    return loose.toCaseFolded();
-}
-
-const LanguageEntry *matchLanguage(QStringView name)
-{
-    const QString wanted = looseName(name.trimmed());
-    for (const LanguageEntry &entry : wagecourt::languages())
-        if (looseName(entry.name) == wanted || wagecourt::languageCode(entry) == wanted)
-            return &entry;
-    return nullptr;
 }
 
 class Session
@@ -95,10 +67,8 @@ private:
     int calc(const QStringList &levels);
     int advise(const QStringList &levels);
     int importList(const QStringList &files);
-    // Reports a refused list; language is null when none applies. The detail
-    // is asked for twice: in English for JSON, for people on standard error.
-    int rejectList(const LanguageEntry *language, const std::function<QString(Reader)> &detail,
-                   const QString &reason);
+    // Reports a refused list: as JSON where asked, and for people on standard error.
+    int rejectList(const usecase::Refusal &refusal);
     int batch(const QStringList &extra);
     int languages(const QStringList &extra);
     void printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
@@ -144,7 +114,7 @@ std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
     // import reads any language unless one is named; 'auto' says so outright.
     if (allowAuto && (!m_parser.isSet(m_lang) || name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0))
         return nullptr;
-    if (const LanguageEntry *entry = matchLanguage(name))
+    if (const LanguageEntry *entry = usecase::languageByName(name))
         return entry;
     QStringList known;
     for (const LanguageEntry &entry : wagecourt::languages())
@@ -230,53 +200,27 @@ int Session::importList(const QStringList &arguments)
     if (path != u"-"_s && !file.open(QIODevice::ReadOnly))
         return usageError(clitext::kCannotRead.translated().arg(path, file.errorString()));
     QIODevice &input = path == u"-"_s ? m_in : file;
-    const std::optional<QByteArray> bytes = readAtMost(input, kMostImportBytes);
+    const std::optional<QByteArray> bytes = readAtMost(input, usecase::kMostPastedBytes);
     if (!bytes) {
         writeErr(clitext::cannotReadInputText(input.errorString()));
         return ExitRejected;
     }
-    QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark, as editors write one
-    const QString text = decoder.decode(*bytes);
-    const bool cut = bytes->size() > kMostImportBytes;
-    if (cut || text.size() > kMaxPastedCharacters)
-        return rejectList(*language,
-                          [&](Reader reader) {
-                              return cut ? clitext::cutOffDetail(reader) : clitext::tooLongDetail(text.size(), reader);
-                          },
-                          u"check"_s);
-
     // Without a language named, the first in list order that reads the list.
-    const LanguageImport found = importInAnyLanguage(
-            text, *language, *language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
-    if (found.accepted()) {
-        const auto result = computeSalary(found.import.levels);
-        Q_ASSERT(result);
-        printResult(*found.language, found.import.levels, *result, true);
-        return ExitOk;
-    }
-    const bool checkFailed = found.import.outcome == ImportOutcome::CheckFailed;
-    const bool named = *language || !checkFailed;
-    return rejectList(named ? found.language : nullptr,
-                      [&](Reader reader) {
-                          return named ? clitext::rejectionDetail(found.import, *found.language, reader)
-                                       : clitext::noLanguageDetail(reader);
-                      },
-                      checkFailed ? u"check"_s : u"level"_s);
+    const usecase::ReadOutcome read = usecase::readPastedBytes(
+            *bytes, *language, *language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
+    if (!read.accepted())
+        return rejectList(read.refusal);
+    const auto result = computeSalary(read.list->levels);
+    Q_ASSERT(result);
+    printResult(*read.list->language, read.list->levels, *result, true);
+    return ExitOk;
 }
 
-int Session::rejectList(const LanguageEntry *language, const std::function<QString(Reader)> &detail,
-                        const QString &reason)
+int Session::rejectList(const usecase::Refusal &refusal)
 {
-    if (m_parser.isSet(m_json)) {
-        m_out.write(jsonLine(QJsonObject{
-                {u"accepted"_s, false},
-                {u"language"_s, language ? QJsonValue(language->name.toString()) : QJsonValue(QJsonValue::Null)},
-                {u"reason"_s, reason},
-                {u"error"_s, windowtext::kErrorText.forReader(Reader::Machine)},
-                {u"detail"_s, detail(Reader::Machine)},
-        }));
-    }
-    writeErr(windowtext::kErrorText.translated() + u'\n' + detail(Reader::Person) + u'\n');
+    if (m_parser.isSet(m_json))
+        m_out.write(jsonLine(refusalObject(refusal)));
+    writeErr(windowtext::kErrorText.translated() + u'\n' + refusal.detail(Reader::Person) + u'\n');
     return ExitRejected;
 }
 
@@ -304,10 +248,7 @@ int Session::languages(const QStringList &arguments)
     if (!arguments.isEmpty())
         return usageError(clitext::kNoArgumentsWanted.translated().arg(arguments.first()));
     if (m_parser.isSet(m_json)) {
-        QJsonArray list;
-        for (const LanguageEntry &entry : wagecourt::languages())
-            list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry).toString()}});
-        m_out.write(QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n');
+        m_out.write(languagesJson());
     } else {
         writeOut(languageNames().join(u'\n') + u'\n');
     }

@@ -2,6 +2,7 @@
 
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
+#include "presentation/windowtexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -218,6 +219,26 @@ QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &ad
         {u"skills"_s, skills},
         {u"positions"_s, positions},
     };
+}
+
+QJsonObject refusalObject(const usecase::Refusal &refusal)
+{
+    const LanguageEntry *language = refusal.language;
+    return QJsonObject{
+            {u"accepted"_s, false},
+            {u"language"_s, language ? QJsonValue(language->name.toString()) : QJsonValue(QJsonValue::Null)},
+            {u"reason"_s, refusal.reasonName()},
+            {u"error"_s, windowtext::kErrorText.forReader(Reader::Machine)},
+            {u"detail"_s, refusal.detail(Reader::Machine)},
+    };
+}
+
+QByteArray languagesJson()
+{
+    QJsonArray list;
+    for (const LanguageEntry &entry : languages())
+        list.append(QJsonObject{{u"name"_s, entry.name.toString()}, {u"code"_s, languageCode(entry).toString()}});
+    return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
 }
 
 } // namespace wagecourt::cli

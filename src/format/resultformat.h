@@ -3,6 +3,7 @@
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
+#include "usecases/readlist.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -48,6 +49,13 @@ void appendJsonNumber(QByteArray &out, double value);
 // A string in quotes, escaped as a compact JSON document escapes it. The text
 // must be valid UTF-8.
 void appendJsonString(QByteArray &out, QByteArrayView utf8);
+
+// A refused list: accepted false, language (null when none applies), reason
+// ("check" or "level"), the window's error and the detail, in English.
+QJsonObject refusalObject(const usecase::Refusal &refusal);
+
+// The game languages as a JSON array of {"name", "code"}, compact, with a newline.
+QByteArray languagesJson();
 
 // Training advice as JSON: language, levels, salary, position, position_name,
 // skills (each with its step up and down, or null at the end of the scale) and

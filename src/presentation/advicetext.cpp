@@ -62,6 +62,14 @@ QString levelAdviceText(const TrainingAdvice &advice, int skill, QStringView ski
             + stepText(outlook.down, u"-", kAtLowestLevel, advice.position, positionNames);
 }
 
+QString stepSalaryText(const TrainingStep &step, int position, const PositionNames &positionNames)
+{
+    QString text = salaryWithChangeText(step.salary, step.change);
+    if (step.position != position)
+        text += u' ' + positionNames[step.position];
+    return text;
+}
+
 QString otherSkillText(QStringView skillName, int level, const LevelNames &levelNames)
 {
     const QString first = isValidLevel(level) ? levelLineText(skillName, level, levelNames)

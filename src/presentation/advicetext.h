@@ -25,6 +25,10 @@ QString levelLineText(QStringView skillName, int level, const LevelNames &levelN
 QString levelAdviceText(const TrainingAdvice &advice, int skill, QStringView skillName,
                         const LevelNames &levelNames, const PositionNames &positionNames);
 
+// One step's salary and change, then the position's name where the step would
+// change it: "24 053 (-1 257) Shooting Guard". The training table's cell.
+QString stepSalaryText(const TrainingStep &step, int position, const PositionNames &positionNames);
+
 // For Stamina, Free Throw and Experience: the level the last list gave, or
 // that none was read (kUnknownLevel), and that the skill sets no salary.
 QString otherSkillText(QStringView skillName, int level, const LevelNames &levelNames);

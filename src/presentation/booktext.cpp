@@ -66,6 +66,9 @@ constexpr Text kBusy{"Book", QT_TRANSLATE_NOOP("Book",
 //: The book's file, the system's reason.
 constexpr Text kCannotOpen{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 cannot be opened: %2")};
 constexpr Text kCannotChange{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 cannot be changed: %2")};
+constexpr Text kCannotReadBook{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 cannot be read: %2")};
+//: The book's file.
+constexpr Text kBusyReading{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 is in use by another program; try again")};
 
 constexpr Text kTooFew{"Book", QT_TRANSLATE_NOOP("Book", "compare at least two players")};
 constexpr Text kTooMany{"Book", QT_TRANSLATE_NOOP("Book", "compare at most four players")};
@@ -239,6 +242,17 @@ QString storeFailureText(const book::StoreResult &result, const QString &path)
     case book::StoreStatus::Ok: return {};
     case book::StoreStatus::Busy: return kBusy.translated().arg(file);
     case book::StoreStatus::Failed: return kCannotChange.translated().arg(file, result.detail);
+    }
+    return {};
+}
+
+QString loadFailureText(const book::StoreResult &result, const QString &path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (result.status) {
+    case book::StoreStatus::Ok: return {};
+    case book::StoreStatus::Busy: return kBusyReading.translated().arg(file);
+    case book::StoreStatus::Failed: return kCannotReadBook.translated().arg(file, result.detail);
     }
     return {};
 }

@@ -35,6 +35,8 @@ QString rowErrorText(const book::RowError &error);
 QString openText(const book::OpenResult &result, const QString &path);
 // A change that failed or could not be made now.
 QString storeFailureText(const book::StoreResult &result, const QString &path);
+// A read that failed or could not be made now.
+QString loadFailureText(const book::StoreResult &result, const QString &path);
 // Why a comparison cannot be made.
 QString compareProblemText(book::CompareProblem problem, const QString &name);
 
@@ -42,9 +44,10 @@ inline constexpr Text kUnknownPlayer{"Book", QT_TRANSLATE_NOOP("Book", "no playe
 //: The file, how many bytes the largest allowed file holds (in MiB).
 inline constexpr Text kFileTooLarge{"Book", QT_TRANSLATE_NOOP("Book",
         "'%1' is larger than %2 MiB and was not read")};
-//: How many snapshots were taken, of how many players; how many lines were bad.
+//: How many snapshots were added, how many of them were new players', how many were in the book already, how
+//: many lines were refused.
 inline constexpr Text kImported{"Book", QT_TRANSLATE_NOOP("Book",
-        "%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused")};
+        "snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4")};
 inline constexpr Text kEmptyBook{"Book", QT_TRANSLATE_NOOP("Book", "the book holds no player yet")};
 
 // Column headings of the players' table, their history and a comparison.

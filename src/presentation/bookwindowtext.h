@@ -47,6 +47,8 @@ inline constexpr Text kHistoryOf{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "
 inline constexpr Text kHistory{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "History")};
 //: Under the table: %1 is how many players the book holds.
 inline constexpr Text kPlayerCount{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Players in the book: %1")};
+//: Under the table of an empty book.
+inline constexpr Text kEmptyBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "The book holds no player yet.")};
 //: Under the table after a delete; %1 is the name, or how many players.
 inline constexpr Text kDeleted{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.")};
 //: Under the table after the book could not be written at once because another program held it.

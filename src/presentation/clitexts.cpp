@@ -57,6 +57,9 @@ constexpr Text kLevelsParagraph{"Cli", QT_TRANSLATE_NOOP("Cli",
         "Levels are whole numbers from 1 to 20 in the game's order: %1.")};
 constexpr qsizetype kHelpWidth = 78;
 
+constexpr Text kBookPointer{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "The player book keeps players and their history: see 'wagecourt-cli book --help'.\n")};
+
 constexpr Text kRunHelp{"Cli", QT_TRANSLATE_NOOP("Cli", "Run 'wagecourt-cli --help' for usage.")};
 
 //: The count of colons, the fewest and the most a skill list holds.
@@ -124,7 +127,7 @@ QString usageText(const QString &optionsHelp)
     for (int k = 1; k <= kSalarySkillCount; ++k)
         skills << skillNameOf(english.skillCaption(k));
     const QString levels = wrapped(kLevelsParagraph.translated().arg(skills.join(u", "_s)), kHelpWidth);
-    return kUsage.translated().arg(levels, english.calculateCaption, optionsHelp);
+    return kUsage.translated().arg(levels, english.calculateCaption, optionsHelp) + u'\n' + kBookPointer.translated();
 }
 
 QString usageErrorText(const QString &message)

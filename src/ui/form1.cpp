@@ -3,6 +3,8 @@
 #include "playerbook/form1book.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
+#include "usecases/playerview.h"
+#include "usecases/readlist.h"
 #include "import/skilllist.h"
 #include "platform/platform.h"
 #include "presentation/resulttext.h"
@@ -218,18 +220,18 @@ void Form1::Command1_Click()
 
     // An oversized text is no skill list and is turned away before any work on
     // it. A list in another language than the chosen one switches the window
-    // to its language, as a pick in the list would, and is then read in it.
+    // to its language, as a pick in the list would, and is then shown in it.
     // A list is taken whole or not at all.
-    if (!clipboard.tooLong) {
-        const LanguageEntry *chosen = findLanguage(ui.Combo1->currentText());
-        const LanguageImport found = importInAnyLanguage(clipboard.text, chosen, LanguageSearch::AnyLanguage);
-        if (found.accepted() && found.language != chosen)
-            ui.Combo1->select(ui.Combo1->findText(found.language->name.toString()));
-    }
-    if (clipboard.tooLong || importPastedText(m_state, ui.SkillCaption[1]->caption()) != ImportOutcome::Accepted) {
+    const usecase::ReadOutcome read = clipboard.tooLong
+            ? usecase::ReadOutcome{}
+            : usecase::readChosenFirst(clipboard.text, findLanguage(ui.Combo1->currentText()));
+    if (!read.accepted()) {
         m_platform.showMessage(windowtext::kErrorTitle.translated(), windowtext::kErrorText.translated());
         return;
     }
+    if (read.list->language->name != ui.Combo1->currentText())
+        ui.Combo1->select(ui.Combo1->findText(read.list->language->name.toString()));
+    usecase::takeList(m_state, *read.list);
     ShowImportResult();
 }
 
@@ -329,9 +331,10 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::copyPlayer()
 {
     const LanguageEntry *language = findLanguage(ui.Combo1->currentText());
-    const QString text = language ? skillListText(*language, m_state.SkillLevel, m_state.OtherSkillLevel) : QString();
-    if (!text.isEmpty())
-        m_platform.setClipboardText(text);
+    const auto view = language ? usecase::viewPlayer(*language, m_state.SkillLevel, m_state.OtherSkillLevel)
+                               : std::nullopt;
+    if (view && !view->copyText.isEmpty())
+        m_platform.setClipboardText(view->copyText);
 }
 
 void Form1::showLevels(const SkillLevels &levels, const OtherSkillLevels &others)

@@ -1,5 +1,6 @@
 // The window's fixed layout: every control's place and size in twips, its font,
 // colour and first text, in the order the controls are created.
+#include "cardgeometry.h"
 #include "fonts.h"
 #include "form1.h"
 #include "catalogue/catalogue.h"
@@ -14,11 +15,6 @@
 namespace wagecourt::ui {
 
 using namespace Qt::StringLiterals;
-
-struct Place
-{
-    int left, top, width, height;
-};
 
 enum class ControlKind { Button, WrappingButton, LanguageList, CheckBox, Label, AutoSizeLabel, SkillCaption, LevelLabel, Picture };
 
@@ -49,25 +45,30 @@ struct ControlRow
 namespace {
 
 // The skill captions' places; each level label stands right of its caption.
-constexpr Place kJumpShot{3870, 1005, 810, 195};
-constexpr Place kJumpRange{6240, 1005, 945, 195};
-constexpr Place kOutsideDefence{3870, 1260, 975, 195};
-constexpr Place kHandling{6240, 1260, 675, 195};
-constexpr Place kDriving{3870, 1515, 555, 195};
-constexpr Place kPassing{6240, 1515, 600, 195};
-constexpr Place kInsideShot{3870, 1770, 870, 195};
-constexpr Place kInsideDefence{6240, 1770, 855, 195};
-constexpr Place kRebounding{3870, 2025, 915, 195};
-constexpr Place kShotBlocking{6240, 2025, 1005, 195};
-constexpr Place kStamina{3870, 2280, 630, 195};
-constexpr Place kFreeThrow{6240, 2280, 885, 195};
-constexpr Place kExperience{3870, 2790, 855, 195};
+constexpr Place kJumpShot{card::kLeftColumn, card::kSkillRowTops[0], 810, card::kCaptionHeight};
+constexpr Place kJumpRange{card::kRightColumn, card::kSkillRowTops[0], 945, card::kCaptionHeight};
+constexpr Place kOutsideDefence{card::kLeftColumn, card::kSkillRowTops[1], 975, card::kCaptionHeight};
+constexpr Place kHandling{card::kRightColumn, card::kSkillRowTops[1], 675, card::kCaptionHeight};
+constexpr Place kDriving{card::kLeftColumn, card::kSkillRowTops[2], 555, card::kCaptionHeight};
+constexpr Place kPassing{card::kRightColumn, card::kSkillRowTops[2], 600, card::kCaptionHeight};
+constexpr Place kInsideShot{card::kLeftColumn, card::kSkillRowTops[3], 870, card::kCaptionHeight};
+constexpr Place kInsideDefence{card::kRightColumn, card::kSkillRowTops[3], 855, card::kCaptionHeight};
+constexpr Place kRebounding{card::kLeftColumn, card::kSkillRowTops[4], 915, card::kCaptionHeight};
+constexpr Place kShotBlocking{card::kRightColumn, card::kSkillRowTops[4], 1005, card::kCaptionHeight};
+constexpr Place kStamina{card::kLeftColumn, card::kSkillRowTops[5], 630, card::kCaptionHeight};
+constexpr Place kFreeThrow{card::kRightColumn, card::kSkillRowTops[5], 885, card::kCaptionHeight};
+constexpr Place kExperience{card::kLeftColumn, card::kLastLeftRowTop, 855, card::kCaptionHeight};
 
 constexpr int kLevelLabelWidth = 795; // wide enough for "atrocious"
 
 constexpr Place besideCaption(const Place &caption, int top)
 {
-    return {caption.left + caption.width + kLevelLabelGap, top, kLevelLabelWidth, 195};
+    return {caption.left + caption.width + kLevelLabelGap, top, kLevelLabelWidth, card::kCaptionHeight};
+}
+
+constexpr Place besideCaption(const Place &caption)
+{
+    return besideCaption(caption, caption.top);
 }
 
 constexpr Place kCreditTextPlace{480, 3765, 7875, 495};
@@ -114,37 +115,37 @@ const ControlRow kControls[] = {
      windowtext::kInstructions, {}, keepAs<&Form1Controls::Label2>},
     {"Label1", ControlKind::Label, kCreditTextPlace, kApplicationFont, windowtext::kCredit, {},
      keepAs<&Form1Controls::Label1>},
-    {"PosText", ControlKind::AutoSizeLabel, {6600, 555, 1290, 210}, {Face::Tahoma, 9, true}, layoutWord("Small Forward"),
+    {"PosText", ControlKind::AutoSizeLabel, card::kPosition, {Face::Tahoma, 9, true}, layoutWord("Small Forward"),
      windowtext::kBestPosition, keepAs<&Form1Controls::PosText>},
-    {"SalaryText", ControlKind::Label, {2190, 1275, 1215, 255}, kTahoma, layoutWord(" 504"), windowtext::kWeeklySalary,
+    {"SalaryText", ControlKind::Label, card::kSalary, kTahoma, layoutWord(" 504"), windowtext::kWeeklySalary,
      keepAs<&Form1Controls::SalaryText>},
     {"Label_Salary", ControlKind::AutoSizeLabel, {2040, 1065, 1080, 195}, kTahoma, layoutWord("Weekly Salary:"), {},
      keepAs<&Form1Controls::Label_Salary>},
-    {"LevelText_13", ControlKind::LevelLabel, besideCaption(kExperience, 2790), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_13", ControlKind::LevelLabel, besideCaption(kExperience), kLevelFont, layoutWord("atrocious"),
      layoutWord("Experience"), nullptr, 13},
-    {"LevelText_12", ControlKind::LevelLabel, besideCaption(kFreeThrow, 2280), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_12", ControlKind::LevelLabel, besideCaption(kFreeThrow), kLevelFont, layoutWord("atrocious"),
      layoutWord("Free Throw"), nullptr, 12},
     {"LevelText_11", ControlKind::LevelLabel, besideCaption(kStamina, 2265), kLevelFont, layoutWord("atrocious"),
      layoutWord("Stamina"), nullptr, 11},
-    {"LevelText_10", ControlKind::LevelLabel, besideCaption(kShotBlocking, 2025), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_10", ControlKind::LevelLabel, besideCaption(kShotBlocking), kLevelFont, layoutWord("atrocious"),
      layoutWord("Shot Blocking"), nullptr, 10},
-    {"LevelText_9", ControlKind::LevelLabel, besideCaption(kRebounding, 2025), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_9", ControlKind::LevelLabel, besideCaption(kRebounding), kLevelFont, layoutWord("atrocious"),
      layoutWord("Rebounding"), nullptr, 9},
-    {"LevelText_8", ControlKind::LevelLabel, besideCaption(kInsideDefence, 1770), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_8", ControlKind::LevelLabel, besideCaption(kInsideDefence), kLevelFont, layoutWord("atrocious"),
      layoutWord("Inside Defence"), nullptr, 8},
-    {"LevelText_7", ControlKind::LevelLabel, besideCaption(kInsideShot, 1770), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_7", ControlKind::LevelLabel, besideCaption(kInsideShot), kLevelFont, layoutWord("atrocious"),
      layoutWord("Inside Shot"), nullptr, 7},
-    {"LevelText_6", ControlKind::LevelLabel, besideCaption(kPassing, 1515), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_6", ControlKind::LevelLabel, besideCaption(kPassing), kLevelFont, layoutWord("atrocious"),
      layoutWord("Passing"), nullptr, 6},
-    {"LevelText_5", ControlKind::LevelLabel, besideCaption(kDriving, 1515), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_5", ControlKind::LevelLabel, besideCaption(kDriving), kLevelFont, layoutWord("atrocious"),
      layoutWord("Driving"), nullptr, 5},
-    {"LevelText_4", ControlKind::LevelLabel, besideCaption(kHandling, 1260), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_4", ControlKind::LevelLabel, besideCaption(kHandling), kLevelFont, layoutWord("atrocious"),
      layoutWord("Handling"), nullptr, 4},
-    {"LevelText_3", ControlKind::LevelLabel, besideCaption(kOutsideDefence, 1260), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_3", ControlKind::LevelLabel, besideCaption(kOutsideDefence), kLevelFont, layoutWord("atrocious"),
      layoutWord("Outside Defence"), nullptr, 3},
-    {"LevelText_2", ControlKind::LevelLabel, besideCaption(kJumpRange, 1005), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_2", ControlKind::LevelLabel, besideCaption(kJumpRange), kLevelFont, layoutWord("atrocious"),
      layoutWord("Jump Range"), nullptr, 2},
-    {"LevelText_1", ControlKind::LevelLabel, besideCaption(kJumpShot, 1005), kLevelFont, layoutWord("atrocious"),
+    {"LevelText_1", ControlKind::LevelLabel, besideCaption(kJumpShot), kLevelFont, layoutWord("atrocious"),
      layoutWord("Jump Shot"), nullptr, 1},
     {"Label_XP", ControlKind::SkillCaption, kExperience, kTahoma, layoutWord("Experience:"), {}, nullptr, 13},
     {"Label_FT", ControlKind::SkillCaption, kFreeThrow, kTahoma, layoutWord("Free Throw:"), {}, nullptr, 12},
@@ -159,19 +160,13 @@ const ControlRow kControls[] = {
     {"Label_DR", ControlKind::SkillCaption, kDriving, kTahoma, layoutWord("Driving:"), {}, nullptr, 5},
     {"Label_OD", ControlKind::SkillCaption, kOutsideDefence, kTahoma, layoutWord("Outside Def.:"), {}, nullptr, 3},
     {"Label_JR", ControlKind::SkillCaption, kJumpRange, kTahoma, layoutWord("Jump Range:"), {}, nullptr, 2},
-    {"Image1", ControlKind::Picture, {0, 375, 8715, 3090}, kApplicationFont, layoutWord(":/pictures/playercard.jpg"),
+    {"Image1", ControlKind::Picture, card::kPlace, kApplicationFont, layoutWord(":/pictures/playercard.jpg"),
      windowtext::kPlayerCard, keepAs<&Form1Controls::Image1>},
 };
 
 // Black text on the colour of an active title bar's text: white in every usual scheme.
 const QColor kWindowBackground = Qt::white;
 
-// Lines of the card picture that text must not touch, in the picture's own
-// pixels as tools/drawpictures draws them: the rule between the salary and the
-// skills, the accent that begins each band of the right column, and the frame.
-constexpr int kCardRuleX = 246;
-constexpr int kRightBandAccentX = 410;
-constexpr int kCardFrameX = 579;
 // Text ends this many pixels before such a line: one clear, one for the ink
 // that a closed-up last letter or its underline may reach past its label.
 constexpr int kClearOfLine = 2;
@@ -326,16 +321,16 @@ void Form1::setTextLimits()
     // faces at 1× may reach the card's frame, as the window was laid out;
     // other faces keep clear of it as well.
     const bool laidOut = drawsTunedBitmaps(m_scale);
-    const int card = ui.Image1->x();
+    const int cardLeft = ui.Image1->x();
     const int columnGap = m_twips(kLevelLabelGap);
     for (int i = 1; i <= kSkillCaptionCount; ++i) {
         const bool besideRightColumn = i % 2 == 1 && i + 1 <= kSkillCaptionCount;
         int limit = besideRightColumn ? ui.SkillCaption[i + 1]->x() - columnGap : m_twips(kClientWidth);
         if (besideRightColumn || !laidOut)
-            limit = std::min(limit, card + (besideRightColumn ? kRightBandAccentX : kCardFrameX) - kClearOfLine);
+            limit = std::min(limit, cardLeft + (besideRightColumn ? card::kRightBandX : card::kFrameX) - kClearOfLine);
         ui.LevelText[i]->setRightLimit(limit);
     }
-    ui.Label_Salary->setRightLimit(card + kCardRuleX - kClearOfLine);
+    ui.Label_Salary->setRightLimit(cardLeft + card::kRuleX - kClearOfLine);
 
     // The credit text's box reaches further down where a face wraps the text
     // onto more lines than it holds; the tuned faces fit it as laid out, and

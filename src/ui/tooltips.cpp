@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "form1.h"
 #include "presentation/salarytext.h"
+#include "usecases/playerview.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -306,21 +307,24 @@ Form1Tips::Form1Tips(const Form1Controls &controls, const PlayerState &state, QO
 
 Form1Tips::~Form1Tips() = default;
 
+std::optional<usecase::PlayerView> Form1Tips::view() const
+{
+    const LanguageEntry *language = findLanguage(ui.Combo1->currentText());
+    if (!language)
+        return std::nullopt;
+    return usecase::viewPlayer(*language, m_state.SkillLevel, m_state.OtherSkillLevel);
+}
+
 QString Form1Tips::levelTipText(int index) const
 {
-    const QString skill = skillNameOf(ui.SkillCaption[index]->caption());
-    if (index > kSalarySkillCount)
-        return otherSkillText(skill, m_state.OtherSkillLevel[index], m_state.LevelName);
-    const std::optional<TrainingAdvice> advice = adviseTraining(m_state.SkillLevel);
-    if (!advice)
-        return QString(); // the window keeps every level within 1 to 20
-    return levelAdviceText(*advice, index, skill, m_state.LevelName, m_state.PositionName);
+    const auto shown = view();
+    return shown ? shown->skills[index].tip : QString(); // the window keeps every level within 1 to 20
 }
 
 QList<PositionBar> Form1Tips::positionChart() const
 {
-    const std::optional<TrainingAdvice> advice = adviseTraining(m_state.SkillLevel);
-    return advice ? positionBars(*advice, m_state.PositionName) : QList<PositionBar>();
+    const auto shown = view();
+    return shown ? shown->bars : QList<PositionBar>();
 }
 
 void Form1Tips::refresh()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "usecases/playerview.h"
 #include "engine/playerstate.h"
 #include "presentation/advicetext.h"
 
@@ -78,6 +79,7 @@ protected:
 
 private:
     TipWindow &tipWindow();
+    std::optional<usecase::PlayerView> view() const; // the player shown, in the language chosen
     void show(QWidget *owner, const QPoint &globalPos);
 
     const Form1Controls &ui;

@@ -5,6 +5,7 @@
 file(GLOB_RECURSE files RELATIVE "${SITE}" "${SITE}/*")
 list(REMOVE_ITEM files sw.js)
 list(FILTER files EXCLUDE REGEX "^licences/.*\\.txt$") # fetched when opened, not kept
+list(FILTER files EXCLUDE REGEX "^screenshots/") # the install dialog's, fetched when it shows them
 list(SORT files)
 set(hashes "")
 set(names "'./'")

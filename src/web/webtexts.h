@@ -14,6 +14,13 @@ inline constexpr Text kRaise{"Web", QT_TRANSLATE_NOOP("Web", "Raise %1")};
 inline constexpr Text kLower{"Web", QT_TRANSLATE_NOOP("Web", "Lower %1")};
 inline constexpr Text kCopyResult{"Web", QT_TRANSLATE_NOOP("Web", "Copy result")};
 inline constexpr Text kCopied{"Web", QT_TRANSLATE_NOOP("Web", "Copied")};
+//: Hands the copied result to the device's share sheet (another app, a message).
+inline constexpr Text kShareResult{"Web", QT_TRANSLATE_NOOP("Web", "Share result")};
+//: The page's colours: as the device is set, light or dark.
+inline constexpr Text kSchemeLabel{"Web", QT_TRANSLATE_NOOP("Web", "Appearance")};
+inline constexpr Text kSchemeSystem{"Web", QT_TRANSLATE_NOOP("Web", "As the system")};
+inline constexpr Text kSchemeLight{"Web", QT_TRANSLATE_NOOP("Web", "Light")};
+inline constexpr Text kSchemeDark{"Web", QT_TRANSLATE_NOOP("Web", "Dark")};
 //: The heads of the training table: the skill, its level, one level up, one level down.
 inline constexpr Text kSkillHead{"Web", QT_TRANSLATE_NOOP("Web", "Skill")};
 inline constexpr Text kLevelHead{"Web", QT_TRANSLATE_NOOP("Web", "Level")};

@@ -1,6 +1,8 @@
 // Retakes the README's pictures of the page, after `cmake --workflow --preset
 // web`: a phone (360 × 640) in Deutsch and a desktop (1280 × 900) in English,
-// each with the README's player imported, in Debian's headless chromium.
+// each with the README's player imported, in Debian's headless chromium; and
+// the two its manifest shows in a browser's install dialog, small WebP files
+// of a desktop (1280 × 720) and a phone (360 × 740) in English.
 //   node tools/web/screenshots.mjs [build/web]
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -26,8 +28,10 @@ const LIST = 'Jump Shot: strong\nJump Range: respectable\nOutside Def.: proficie
   + 'Driving: strong\nPassing: prolific\nInside Shot: awful\nInside Def.: awful\nRebounding: mediocre\n'
   + 'Shot Blocking: pitiful\nStamina: strong\nFree Throw: average\nExperience: mediocre\n';
 try {
-  for (const [file, width, height, language] of [['docs/web-phone.png', 360, 640, 'Deutsch'],
-    ['docs/web-desktop.png', 1280, 900, 'English']]) {
+  for (const [file, width, height, language, whole] of [['docs/web-phone.png', 360, 640, 'Deutsch', false],
+    ['docs/web-desktop.png', 1280, 900, 'English', true],
+    ['src/web/site/screenshots/wide.webp', 1280, 720, 'English', false],
+    ['src/web/site/screenshots/narrow.webp', 360, 740, 'English', false]]) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.setViewport({ width, height });
@@ -38,7 +42,7 @@ try {
     await page.click('#calculate');
     await page.select('#language', language);
     if (width > 600) await page.hover('#level-1');
-    await page.screenshot({ path: file, fullPage: width > 600 });
+    await page.screenshot({ path: file, fullPage: whole, ...(file.endsWith('.webp') ? { quality: 30 } : {}) });
     await context.close();
   }
 } finally {

@@ -50,203 +50,291 @@
     <name>Book</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist leer</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
         <extracomment>The most characters a name may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist länger als %1 Zeichen</translation>
     </message>
     <message>
         <source>the name holds a line break, a tab or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name enthält einen Zeilenumbruch, einen Tabulator oder ein anderes Steuerzeichen</translation>
     </message>
     <message>
         <source>the name is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist kein gültiger Text</translation>
     </message>
     <message>
         <source>the note is longer than %1 characters</source>
         <extracomment>The most characters a note may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Notiz ist länger als %1 Zeichen</translation>
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation type="unfinished"></translation>
+        <translation>die Notiz enthält einen Zeilenumbruch, einen Tabulator oder ein anderes Steuerzeichen: sie ist einzeilig</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Notiz ist kein gültiger Text</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation type="unfinished">Zeile %1: %2</translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>kein UTF-8-Text</translation>
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Feld in Anführungszeichen fehlt das schließende</translation>
     </message>
     <message>
         <source>%1 fields, not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder, nicht so viele wie Spaltennamen</translation>
     </message>
     <message>
         <source>&quot;levels&quot; holds %1 numbers, not 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;levels&quot; enthält %1 Zahlen, nicht 13</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein Tag in der Form JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; ist keine Stufe (1 bis 20, oder 0 für unbekannte Ausdauer, Freiwürfe oder Erfahrung)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON-Objekt</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is missing</source>
         <extracomment>The key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüssel &quot;%1&quot; fehlt</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a game language</source>
         <extracomment>What stood where the language belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Spielsprache</translation>
     </message>
     <message>
         <source>longer than %1 bytes</source>
         <extracomment>The most bytes a line may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>länger als %1 Bytes</translation>
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Zeile nennt weder die Spalten des Buchs noch die von &apos;wagecourt-cli batch --header&apos;; nichts wurde gelesen</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Spielerbuch; es wurde als %2 beiseitegelegt und ein neues Buch begonnen</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einer neueren Version von Wagecourt geschrieben; es wurde als %2 beiseitegelegt und ein neues Buch begonnen</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Buch %1 wird von einem anderen Programm benutzt; nichts wurde geändert, versuche es noch einmal</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Buch %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Buch %1 lässt sich nicht ändern: %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
-        <translation type="unfinished"></translation>
+        <translation>vergleiche mindestens zwei Spieler</translation>
     </message>
     <message>
         <source>compare at most four players</source>
-        <translation type="unfinished"></translation>
+        <translation>vergleiche höchstens vier Spieler</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is named twice</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist zweimal genannt</translation>
     </message>
     <message>
         <source>no player named &apos;%1&apos; in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Spieler namens &apos;%1&apos; im Buch</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is larger than %2 MiB and was not read</source>
         <extracomment>The file, how many bytes the largest allowed file holds (in MiB).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused</source>
-        <extracomment>How many snapshots were taken, of how many players; how many lines were bad.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist größer als %2 MiB und wurde nicht gelesen</translation>
     </message>
     <message>
         <source>the book holds no player yet</source>
-        <translation type="unfinished"></translation>
+        <translation>das Buch enthält noch keinen Spieler</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Difference</source>
         <extracomment>A player&apos;s salary minus the first compared player&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Levels</source>
         <extracomment>The thirteen levels of a snapshot, as numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
+        <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
+        <translation>gespeicherte Einträge: %1 (neue Spieler: %2), schon im Buch: %3, abgelehnte Zeilen: %4</translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be read: %2</source>
+        <translation>das Buch %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the book %1 is in use by another program; try again</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation>das Buch %1 wird von einem anderen Programm benutzt; versuche es noch einmal</translation>
     </message>
 </context>
 <context>
     <name>BookCli</name>
     <message>
-        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]
+        <source>The book&apos;s file, instead of the window&apos;s.</source>
+        <translation>Die Datei des Buchs statt der des Fensters.</translation>
+    </message>
+    <message>
+        <source>keep: a note of one line for the player.</source>
+        <translation>keep: eine einzeilige Notiz zum Spieler.</translation>
+    </message>
+    <message>
+        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
+        <translation>keep: der Tag des Eintrags, JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>list: sort by name, salary, position, change or date.</source>
+        <translation>list: sortieren nach name, salary, position, change oder date.</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
+        <translation>Spielsprache: Name oder Kürzel. keep liest die Liste in ihr; compare nennt die Fähigkeiten in ihr.</translation>
+    </message>
+    <message>
+        <source>Print JSON, one object per line.</source>
+        <translation>JSON ausgeben, ein Objekt pro Zeile.</translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
+        <translation>book braucht einen Befehl: keep, list, history, compare, export, import oder remove</translation>
+    </message>
+    <message>
+        <source>book %1 takes %2, %3 given</source>
+        <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
+        <translation>book %1 erwartet %2, %3 angegeben</translation>
+    </message>
+    <message>
+        <source>one name</source>
+        <translation>einen Namen</translation>
+    </message>
+    <message>
+        <source>a name and at most one file</source>
+        <translation>einen Namen und höchstens eine Datei</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>keine Argumente</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation>&apos;%1&apos; ist kein Tag in der Form JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
+        <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
+        <translation>&apos;%1&apos; ist keine Sortierung: name, salary, position, change oder date</translation>
+    </message>
+    <message>
+        <source>%1 is for book %2 only</source>
+        <extracomment>The option, then the command it is for.</extracomment>
+        <translation>%1 gilt nur für book %2</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation>%1 gespeichert: %2 (%3), ein neuer Spieler</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation>%1 gespeichert: %2 (%3), %4 seit %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation>%1 ist am %2 schon mit diesen Stufen gespeichert; nichts hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   or:  wagecourt-cli book list [--sort KEY] [--json]
   or:  wagecourt-cli book history NAME [--json]
-  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
   or:  wagecourt-cli book export [--json]
   or:  wagecourt-cli book import FILE|-
   or:  wagecourt-cli book remove NAME
-Keep players with the history of their levels, as the window&apos;s Player Book does.
+Players kept with the history of their levels, as in the window&apos;s Player Book.
 
 Commands:
   keep     read one copied skill list from FILE or standard input, in any game
            language (or the one --lang names), and keep it under NAME, dated
-           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
   list     each player&apos;s latest snapshot and the salary&apos;s change since the one
            before; --sort name, salary, position, change or date
   history  one player&apos;s snapshots, oldest first
-  compare  two to four players side by side, each one&apos;s difference from the first
+  compare  two to four players side by side, each measured against the first
   export   the whole book as CSV, or with --json as JSON lines
-  import   a file that export or &apos;wagecourt-cli batch --header&apos; wrote; bad lines
-           are named on standard error and every good one is kept
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
   remove   a player and all his snapshots
 
 The book is %1 unless --book names another file.
@@ -258,89 +346,52 @@ Exit status:
      that could not be read or written
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
+        <translation>Aufruf: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+  oder: wagecourt-cli book list [--sort KEY] [--json]
+  oder: wagecourt-cli book history NAME [--json]
+  oder: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  oder: wagecourt-cli book export [--json]
+  oder: wagecourt-cli book import FILE|-
+  oder: wagecourt-cli book remove NAME
+Spieler mit dem Verlauf ihrer Stufen gespeichert, wie im Spielerbuch des
+Fensters.
+
+Befehle:
+  keep     liest eine kopierte Fähigkeitenliste aus FILE oder der
+           Standardeingabe, in jeder Spielsprache (oder der mit --lang
+           genannten), und speichert sie unter NAME, mit dem Datum von heute
+           oder DAY (JJJJ-MM-TT); dieselben Stufen am selben Tag werden nur
+           einmal gespeichert
+  list     der letzte Eintrag jedes Spielers und die Änderung seines Gehalts
+           seit dem vorigen; --sort name, salary, position, change oder date
+  history  die Einträge eines Spielers, der älteste zuerst
+  compare  zwei bis vier Spieler nebeneinander, jeder am ersten gemessen
+  export   das ganze Buch als CSV, oder mit --json als JSON-Zeilen
+  import   eine Datei, die export oder &apos;wagecourt-cli batch --header&apos;
+           geschrieben hat; fehlerhafte Zeilen werden in der Fehlerausgabe
+           genannt, jede gute wird gespeichert
+  remove   ein Spieler mit allen seinen Einträgen
+
+Das Buch ist %1, außer --book nennt eine andere Datei.
+
+%2
+Rückgabewert:
+  0  erledigt
+  1  eine Liste abgelehnt, eine Zeile eines Imports fehlerhaft, ein
+     unbekannter Spieler oder ein Buch, das nicht lesbar oder schreibbar war
+  2  ein Aufruffehler
+</translation>
     </message>
     <message>
-        <source>The book&apos;s file, instead of the window&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation>%1 gespeichert: %2 (%3), sein ältester Eintrag</translation>
     </message>
     <message>
-        <source>keep: a note of one line for the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>list: sort by name, salary, position, change or date.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print JSON, one object per line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book %1 takes %2, %3 given</source>
-        <extracomment>The command, then the count of names it takes, then the count given.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a name and at most one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no arguments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
-        <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is for book %2 only</source>
-        <extracomment>The option, then the command it is for.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), a new player</source>
-        <extracomment>The player&apos;s name, the salary with its position, what changed.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), %4 since %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was kept on %2 with these levels already; nothing added</source>
-        <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 removed, with %2 snapshots</source>
+        <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt (Einträge: %2)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +544,11 @@ Exit status:
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
         <translation>Exportierte Momentaufnahmen: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>Das Spielerbuch enthält noch keinen Spieler.</translation>
     </message>
 </context>
 <context>
@@ -752,6 +808,12 @@ wie andere Kommandozeilenprogramme auch.
         <extracomment>The language used when the option is not given.</extracomment>
         <translation>Spielsprache: Name oder Kürzel (siehe &apos;languages&apos;). Ohne Angabe %1; import liest die Liste dann in jeder Sprache, in der sie vorliegt.</translation>
     </message>
+    <message>
+        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+</source>
+        <translation>Das Spielerbuch speichert Spieler und ihren Verlauf: siehe &apos;wagecourt-cli book --help&apos;.
+</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -863,6 +925,47 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Funktioniert offline; lädt nur die eigenen Dateien, setzt keine Cookies und zählt niemanden.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Der Rechner konnte nicht geladen werden. Lade die Seite neu oder öffne sie in einem aktuellen Browser.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Neue Version: neu laden</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Wochengehalt in Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Das Wochengehalt eines Courtlore-Spielers aus einer auf einer Seite markierten Fähigkeitenliste</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Ergebnis teilen</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Wie das System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
     </message>
 </context>
 <context>

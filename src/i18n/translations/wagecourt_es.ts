@@ -50,203 +50,291 @@
     <name>Book</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre está vacío</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
         <extracomment>The most characters a name may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>the name holds a line break, a tab or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene un salto de línea, un tabulador u otro carácter de control</translation>
     </message>
     <message>
         <source>the name is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre no es un texto válido</translation>
     </message>
     <message>
         <source>the note is longer than %1 characters</source>
         <extracomment>The most characters a note may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la nota tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation type="unfinished"></translation>
+        <translation>la nota contiene un salto de línea, un tabulador u otro carácter de control: es de una sola línea</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>la nota no es un texto válido</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation type="unfinished">línea %1: %2</translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto UTF-8</translation>
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>a un campo entre comillas le falta la comilla de cierre</translation>
     </message>
     <message>
         <source>%1 fields, not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos, no tantos como nombres de columna</translation>
     </message>
     <message>
         <source>&quot;levels&quot; holds %1 numbers, not 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;levels&quot; contiene %1 números, no 13</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un día escrito AAAA-MM-DD</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; no es un nivel (del 1 al 20, o 0 para una resistencia, un tiro libre o una experiencia desconocidos)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto JSON</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is missing</source>
         <extracomment>The key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>falta la clave &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a game language</source>
         <extracomment>What stood where the language belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un idioma del juego</translation>
     </message>
     <message>
         <source>longer than %1 bytes</source>
         <extracomment>The most bytes a line may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 bytes</translation>
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera línea no nombra ni las columnas de la libreta ni las de &apos;wagecourt-cli batch --header&apos;; no se leyó nada</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una libreta de jugadores; se apartó como %2 y se empezó una libreta nueva</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo escribió una versión posterior de Wagecourt; se apartó como %2 y se empezó una libreta nueva</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está usando la libreta %1; no se cambió nada, inténtalo de nuevo</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir la libreta %1: %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cambiar la libreta %1: %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
-        <translation type="unfinished"></translation>
+        <translation>compara al menos dos jugadores</translation>
     </message>
     <message>
         <source>compare at most four players</source>
-        <translation type="unfinished"></translation>
+        <translation>compara como mucho cuatro jugadores</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is named twice</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; aparece dos veces</translation>
     </message>
     <message>
         <source>no player named &apos;%1&apos; in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún jugador llamado &apos;%1&apos; en la libreta</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is larger than %2 MiB and was not read</source>
         <extracomment>The file, how many bytes the largest allowed file holds (in MiB).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused</source>
-        <extracomment>How many snapshots were taken, of how many players; how many lines were bad.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ocupa más de %2 MiB y no se leyó</translation>
     </message>
     <message>
         <source>the book holds no player yet</source>
-        <translation type="unfinished"></translation>
+        <translation>la libreta aún no tiene ningún jugador</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueldo</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Difference</source>
         <extracomment>A player&apos;s salary minus the first compared player&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Levels</source>
         <extracomment>The thirteen levels of a snapshot, as numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
+        <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
+        <translation>registros guardados: %1 (jugadores nuevos: %2), ya en la libreta: %3, líneas rechazadas: %4</translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be read: %2</source>
+        <translation>no se puede leer la libreta %1: %2</translation>
+    </message>
+    <message>
+        <source>the book %1 is in use by another program; try again</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation>otro programa está usando la libreta %1; inténtalo de nuevo</translation>
     </message>
 </context>
 <context>
     <name>BookCli</name>
     <message>
-        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]
+        <source>The book&apos;s file, instead of the window&apos;s.</source>
+        <translation>El archivo de la libreta, en lugar del de la ventana.</translation>
+    </message>
+    <message>
+        <source>keep: a note of one line for the player.</source>
+        <translation>keep: una nota de una línea para el jugador.</translation>
+    </message>
+    <message>
+        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
+        <translation>keep: el día del registro, AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>list: sort by name, salary, position, change or date.</source>
+        <translation>list: ordenar por name, salary, position, change o date.</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
+        <translation>Idioma del juego: un nombre o código. keep lee la lista en él; compare nombra las habilidades en él.</translation>
+    </message>
+    <message>
+        <source>Print JSON, one object per line.</source>
+        <translation>Escribir JSON, un objeto por línea.</translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
+        <translation>book necesita una orden: keep, list, history, compare, export, import o remove</translation>
+    </message>
+    <message>
+        <source>book %1 takes %2, %3 given</source>
+        <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
+        <translation>book %1 admite %2; se dieron %3</translation>
+    </message>
+    <message>
+        <source>one name</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a name and at most one file</source>
+        <translation>un nombre y como mucho un archivo</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>ningún argumento</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation>&apos;%1&apos; no es un día escrito AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
+        <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
+        <translation>&apos;%1&apos; no es un orden: name, salary, position, change o date</translation>
+    </message>
+    <message>
+        <source>%1 is for book %2 only</source>
+        <extracomment>The option, then the command it is for.</extracomment>
+        <translation>%1 es solo para book %2</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation>%1 guardado: %2 (%3), un jugador nuevo</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation>%1 guardado: %2 (%3), %4 desde el %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation>%1 ya se guardó el %2 con estos niveles; no se añadió nada</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   or:  wagecourt-cli book list [--sort KEY] [--json]
   or:  wagecourt-cli book history NAME [--json]
-  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
   or:  wagecourt-cli book export [--json]
   or:  wagecourt-cli book import FILE|-
   or:  wagecourt-cli book remove NAME
-Keep players with the history of their levels, as the window&apos;s Player Book does.
+Players kept with the history of their levels, as in the window&apos;s Player Book.
 
 Commands:
   keep     read one copied skill list from FILE or standard input, in any game
            language (or the one --lang names), and keep it under NAME, dated
-           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
   list     each player&apos;s latest snapshot and the salary&apos;s change since the one
            before; --sort name, salary, position, change or date
   history  one player&apos;s snapshots, oldest first
-  compare  two to four players side by side, each one&apos;s difference from the first
+  compare  two to four players side by side, each measured against the first
   export   the whole book as CSV, or with --json as JSON lines
-  import   a file that export or &apos;wagecourt-cli batch --header&apos; wrote; bad lines
-           are named on standard error and every good one is kept
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
   remove   a player and all his snapshots
 
 The book is %1 unless --book names another file.
@@ -258,89 +346,51 @@ Exit status:
      that could not be read or written
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+  o:  wagecourt-cli book list [--sort KEY] [--json]
+  o:  wagecourt-cli book history NAME [--json]
+  o:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  o:  wagecourt-cli book export [--json]
+  o:  wagecourt-cli book import FILE|-
+  o:  wagecourt-cli book remove NAME
+Jugadores guardados con el historial de sus niveles, como en la Libreta de
+jugadores de la ventana.
+
+Órdenes:
+  keep     lee una lista de habilidades copiada de FILE o de la entrada
+           estándar, en cualquier idioma del juego (o en el que indique --lang),
+           y la guarda como NAME, con fecha de hoy o de DAY (AAAA-MM-DD); los
+           mismos niveles en un mismo día se guardan una sola vez
+  list     el último registro de cada jugador y el cambio de su sueldo desde el
+           anterior; --sort name, salary, position, change o date
+  history  los registros de un jugador, del más antiguo al más reciente
+  compare  de dos a cuatro jugadores lado a lado, cada uno frente al primero
+  export   toda la libreta como CSV, o con --json como líneas JSON
+  import   un archivo escrito por export o por &apos;wagecourt-cli batch --header&apos;;
+           las líneas erróneas se indican en la salida de error y se guardan
+           todas las correctas
+  remove   un jugador y todos sus registros
+
+La libreta es %1, salvo que --book indique otro archivo.
+
+%2
+Estado de salida:
+  0  hecho
+  1  una lista rechazada, una línea errónea en una importación, un jugador
+     desconocido o una libreta que no se pudo leer o escribir
+  2  un error de uso
+</translation>
     </message>
     <message>
-        <source>The book&apos;s file, instead of the window&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation>%1 guardado: %2 (%3), su registro más antiguo</translation>
     </message>
     <message>
-        <source>keep: a note of one line for the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>list: sort by name, salary, position, change or date.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print JSON, one object per line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book %1 takes %2, %3 given</source>
-        <extracomment>The command, then the count of names it takes, then the count given.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a name and at most one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no arguments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
-        <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is for book %2 only</source>
-        <extracomment>The option, then the command it is for.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), a new player</source>
-        <extracomment>The player&apos;s name, the salary with its position, what changed.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), %4 since %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was kept on %2 with these levels already; nothing added</source>
-        <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 removed, with %2 snapshots</source>
+        <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 eliminado (registros: %2)</translation>
     </message>
 </context>
 <context>
@@ -348,12 +398,12 @@ Exit status:
     <message>
         <source>Keep in Book</source>
         <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
-        <translation>Guardar en el cuaderno</translation>
+        <translation>Guardar en la libreta</translation>
     </message>
     <message>
         <source>Player Book</source>
         <extracomment>Menu item (Ctrl+B) and the title of the window that lists the kept players.</extracomment>
-        <translation>Cuaderno de jugadores</translation>
+        <translation>Libreta de jugadores</translation>
     </message>
     <message>
         <source>Player&apos;s name:</source>
@@ -372,7 +422,7 @@ Exit status:
     <message>
         <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
         <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
-        <translation>Ya está en el cuaderno: los niveles mostrados se añaden al historial de este jugador.</translation>
+        <translation>Ya está en la libreta: los niveles mostrados se añaden al historial de este jugador.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -431,7 +481,7 @@ Exit status:
     <message>
         <source>Players in the book: %1</source>
         <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
-        <translation>Jugadores en el cuaderno: %1</translation>
+        <translation>Jugadores en la libreta: %1</translation>
     </message>
     <message>
         <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
@@ -441,7 +491,7 @@ Exit status:
     <message>
         <source>Another program is using the book; the change is saved as soon as it can be.</source>
         <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
-        <translation>Otro programa está usando el cuaderno; el cambio se guardará en cuanto se pueda.</translation>
+        <translation>Otro programa está usando la libreta; el cambio se guardará en cuanto se pueda.</translation>
     </message>
     <message>
         <source>Copied: %1</source>
@@ -469,11 +519,11 @@ Exit status:
     </message>
     <message>
         <source>Export the Book</source>
-        <translation>Exportar el cuaderno</translation>
+        <translation>Exportar la libreta</translation>
     </message>
     <message>
         <source>Import into the Book</source>
-        <translation>Importar al cuaderno</translation>
+        <translation>Importar a la libreta</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)</source>
@@ -493,6 +543,11 @@ Exit status:
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
         <translation>Registros exportados: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>La libreta aún no tiene ningún jugador.</translation>
     </message>
 </context>
 <context>
@@ -752,6 +807,12 @@ que a otras herramientas de línea de órdenes.
         <extracomment>The language used when the option is not given.</extracomment>
         <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Sin él, %1; import lee entonces la lista en el idioma en que esté.</translation>
     </message>
+    <message>
+        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+</source>
+        <translation>La libreta de jugadores guarda jugadores y su historial: véase &apos;wagecourt-cli book --help&apos;.
+</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -863,6 +924,47 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Funciona sin conexión; solo descarga sus propios archivos, no usa cookies y no cuenta a nadie.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>No se pudo cargar la calculadora. Recarga la página o ábrela en un navegador actualizado.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nueva versión: recargar</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Sueldo semanal en Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>El sueldo semanal de un jugador de Courtlore a partir de una lista de habilidades seleccionada en una página</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Compartir resultado</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Como el sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
     </message>
 </context>
 <context>

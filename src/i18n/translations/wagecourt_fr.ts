@@ -50,203 +50,291 @@
     <name>Book</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
         <extracomment>The most characters a name may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le nom dépasse %1 caractères</translation>
     </message>
     <message>
         <source>the name holds a line break, a tab or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient un saut de ligne, une tabulation ou un autre caractère de contrôle</translation>
     </message>
     <message>
         <source>the name is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom n&apos;est pas un texte valide</translation>
     </message>
     <message>
         <source>the note is longer than %1 characters</source>
         <extracomment>The most characters a note may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la note dépasse %1 caractères</translation>
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation type="unfinished"></translation>
+        <translation>la note contient un saut de ligne, une tabulation ou un autre caractère de contrôle : elle tient sur une ligne</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>la note n&apos;est pas un texte valide</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation type="unfinished">ligne %1 : %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque le guillemet fermant d&apos;un champ entre guillemets</translation>
     </message>
     <message>
         <source>%1 fields, not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs, pas autant que de noms de colonnes</translation>
     </message>
     <message>
         <source>&quot;levels&quot; holds %1 numbers, not 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;levels&quot; contient %1 nombres, et non 13</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un jour écrit AAAA-MM-JJ</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; n&apos;est pas un niveau (de 1 à 20, ou 0 pour une endurance, des lancers francs ou une expérience inconnus)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un objet JSON</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is missing</source>
         <extracomment>The key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la clé &quot;%1&quot; manque</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a game language</source>
         <extracomment>What stood where the language belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une langue du jeu</translation>
     </message>
     <message>
         <source>longer than %1 bytes</source>
         <extracomment>The most bytes a line may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 octets</translation>
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>la première ligne ne nomme ni les colonnes du carnet ni celles de &apos;wagecourt-cli batch --header&apos; ; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un carnet de joueurs ; il a été mis de côté sous le nom %2 et un nouveau carnet a été commencé</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été écrit par une version plus récente de Wagecourt ; il a été mis de côté sous le nom %2 et un nouveau carnet a été commencé</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le carnet %1 est utilisé par un autre programme ; rien n&apos;a été changé, réessayez</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir le carnet %1 : %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de modifier le carnet %1 : %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
-        <translation type="unfinished"></translation>
+        <translation>comparez au moins deux joueurs</translation>
     </message>
     <message>
         <source>compare at most four players</source>
-        <translation type="unfinished"></translation>
+        <translation>comparez au plus quatre joueurs</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is named twice</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; est nommé deux fois</translation>
     </message>
     <message>
         <source>no player named &apos;%1&apos; in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun joueur nommé &apos;%1&apos; dans le carnet</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is larger than %2 MiB and was not read</source>
         <extracomment>The file, how many bytes the largest allowed file holds (in MiB).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused</source>
-        <extracomment>How many snapshots were taken, of how many players; how many lines were bad.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; dépasse %2 Mio et n&apos;a pas été lu</translation>
     </message>
     <message>
         <source>the book holds no player yet</source>
-        <translation type="unfinished"></translation>
+        <translation>le carnet ne contient encore aucun joueur</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Difference</source>
         <extracomment>A player&apos;s salary minus the first compared player&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Levels</source>
         <extracomment>The thirteen levels of a snapshot, as numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
+        <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
+        <translation>relevés conservés : %1 (nouveaux joueurs : %2), déjà dans le carnet : %3, lignes refusées : %4</translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be read: %2</source>
+        <translation>impossible de lire le carnet %1 : %2</translation>
+    </message>
+    <message>
+        <source>the book %1 is in use by another program; try again</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation>le carnet %1 est utilisé par un autre programme ; réessayez</translation>
     </message>
 </context>
 <context>
     <name>BookCli</name>
     <message>
-        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]
+        <source>The book&apos;s file, instead of the window&apos;s.</source>
+        <translation>Le fichier du carnet, au lieu de celui de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>keep: a note of one line for the player.</source>
+        <translation>keep : une note d&apos;une ligne pour le joueur.</translation>
+    </message>
+    <message>
+        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
+        <translation>keep : le jour du relevé, AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>list: sort by name, salary, position, change or date.</source>
+        <translation>list : trier par name, salary, position, change ou date.</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
+        <translation>Langue du jeu : un nom ou un code. keep y lit la liste ; compare y nomme les compétences.</translation>
+    </message>
+    <message>
+        <source>Print JSON, one object per line.</source>
+        <translation>Écrire du JSON, un objet par ligne.</translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
+        <translation>book attend une commande : keep, list, history, compare, export, import ou remove</translation>
+    </message>
+    <message>
+        <source>book %1 takes %2, %3 given</source>
+        <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
+        <translation>book %1 prend %2 ; %3 donnés</translation>
+    </message>
+    <message>
+        <source>one name</source>
+        <translation>un nom</translation>
+    </message>
+    <message>
+        <source>a name and at most one file</source>
+        <translation>un nom et au plus un fichier</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un fichier</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>aucun argument</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation>&apos;%1&apos; n&apos;est pas un jour écrit AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
+        <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
+        <translation>&apos;%1&apos; n&apos;est pas un tri : name, salary, position, change ou date</translation>
+    </message>
+    <message>
+        <source>%1 is for book %2 only</source>
+        <extracomment>The option, then the command it is for.</extracomment>
+        <translation>%1 ne sert qu&apos;à book %2</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation>%1 conservé : %2 (%3), un nouveau joueur</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation>%1 conservé : %2 (%3), %4 depuis le %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation>%1 était déjà conservé le %2 avec ces niveaux ; rien n&apos;a été ajouté</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   or:  wagecourt-cli book list [--sort KEY] [--json]
   or:  wagecourt-cli book history NAME [--json]
-  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
   or:  wagecourt-cli book export [--json]
   or:  wagecourt-cli book import FILE|-
   or:  wagecourt-cli book remove NAME
-Keep players with the history of their levels, as the window&apos;s Player Book does.
+Players kept with the history of their levels, as in the window&apos;s Player Book.
 
 Commands:
   keep     read one copied skill list from FILE or standard input, in any game
            language (or the one --lang names), and keep it under NAME, dated
-           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
   list     each player&apos;s latest snapshot and the salary&apos;s change since the one
            before; --sort name, salary, position, change or date
   history  one player&apos;s snapshots, oldest first
-  compare  two to four players side by side, each one&apos;s difference from the first
+  compare  two to four players side by side, each measured against the first
   export   the whole book as CSV, or with --json as JSON lines
-  import   a file that export or &apos;wagecourt-cli batch --header&apos; wrote; bad lines
-           are named on standard error and every good one is kept
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
   remove   a player and all his snapshots
 
 The book is %1 unless --book names another file.
@@ -258,89 +346,51 @@ Exit status:
      that could not be read or written
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
+        <translation>Usage : wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+   ou : wagecourt-cli book list [--sort KEY] [--json]
+   ou : wagecourt-cli book history NAME [--json]
+   ou : wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+   ou : wagecourt-cli book export [--json]
+   ou : wagecourt-cli book import FILE|-
+   ou : wagecourt-cli book remove NAME
+Les joueurs conservés avec l&apos;historique de leurs niveaux, comme dans le Carnet
+de joueurs de la fenêtre.
+
+Commandes :
+  keep     lit une liste de compétences copiée depuis FILE ou l&apos;entrée
+           standard, dans n&apos;importe quelle langue du jeu (ou celle que donne
+           --lang), et la conserve sous NAME, datée d&apos;aujourd&apos;hui ou de DAY
+           (AAAA-MM-JJ) ; les mêmes niveaux le même jour sont conservés une fois
+  list     le dernier relevé de chaque joueur et l&apos;écart de son salaire depuis
+           le précédent ; --sort name, salary, position, change ou date
+  history  les relevés d&apos;un joueur, du plus ancien au plus récent
+  compare  de deux à quatre joueurs côte à côte, chacun mesuré au premier
+  export   tout le carnet en CSV, ou avec --json en lignes JSON
+  import   un fichier écrit par export ou par &apos;wagecourt-cli batch --header&apos; ;
+           les lignes erronées sont signalées sur la sortie d&apos;erreur et chaque
+           ligne correcte est conservée
+  remove   un joueur et tous ses relevés
+
+Le carnet est %1, sauf si --book désigne un autre fichier.
+
+%2
+Code de sortie :
+  0  terminé
+  1  une liste refusée, une ligne d&apos;import erronée, un joueur inconnu ou un
+     carnet impossible à lire ou à écrire
+  2  une erreur d&apos;utilisation
+</translation>
     </message>
     <message>
-        <source>The book&apos;s file, instead of the window&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation>%1 conservé : %2 (%3), son plus ancien relevé</translation>
     </message>
     <message>
-        <source>keep: a note of one line for the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>list: sort by name, salary, position, change or date.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print JSON, one object per line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book %1 takes %2, %3 given</source>
-        <extracomment>The command, then the count of names it takes, then the count given.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a name and at most one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no arguments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
-        <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is for book %2 only</source>
-        <extracomment>The option, then the command it is for.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), a new player</source>
-        <extracomment>The player&apos;s name, the salary with its position, what changed.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), %4 since %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was kept on %2 with these levels already; nothing added</source>
-        <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 removed, with %2 snapshots</source>
+        <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimé (relevés : %2)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +543,11 @@ Exit status:
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
         <translation>Relevés exportés : %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>Le carnet ne contient encore aucun joueur.</translation>
     </message>
 </context>
 <context>
@@ -753,6 +808,12 @@ les autres outils en ligne de commande.
         <extracomment>The language used when the option is not given.</extracomment>
         <translation>Langue du jeu : un nom ou un code (voir &apos;languages&apos;). %1 par défaut ; import lit alors la liste dans la langue où elle est écrite.</translation>
     </message>
+    <message>
+        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+</source>
+        <translation>Le carnet de joueurs conserve les joueurs et leur historique : voir &apos;wagecourt-cli book --help&apos;.
+</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -864,6 +925,47 @@ les autres outils en ligne de commande.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne compte personne.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Le calculateur n&apos;a pas pu être chargé. Rechargez la page ou ouvrez-la dans un navigateur à jour.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nouvelle version&#xa0;: recharger</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Salaire hebdomadaire dans Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Le salaire hebdomadaire d&apos;un joueur de Courtlore à partir d&apos;une liste de compétences sélectionnée sur une page</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Partager le résultat</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Comme le système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
     </message>
 </context>
 <context>

@@ -50,203 +50,291 @@
     <name>Book</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome è vuoto</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
         <extracomment>The most characters a name may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il nome supera i %1 caratteri</translation>
     </message>
     <message>
         <source>the name holds a line break, a tab or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome contiene un a capo, una tabulazione o un altro carattere di controllo</translation>
     </message>
     <message>
         <source>the name is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome non è un testo valido</translation>
     </message>
     <message>
         <source>the note is longer than %1 characters</source>
         <extracomment>The most characters a note may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la nota supera i %1 caratteri</translation>
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation type="unfinished"></translation>
+        <translation>la nota contiene un a capo, una tabulazione o un altro carattere di controllo: è di una sola riga</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>la nota non è un testo valido</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation type="unfinished">riga %1: %2</translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>non è testo UTF-8</translation>
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>a un campo tra virgolette manca la virgoletta di chiusura</translation>
     </message>
     <message>
         <source>%1 fields, not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 campi, non quanti i nomi delle colonne</translation>
     </message>
     <message>
         <source>&quot;levels&quot; holds %1 numbers, not 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;levels&quot; contiene %1 numeri, non 13</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un giorno scritto AAAA-MM-GG</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; non è un livello (da 1 a 20, o 0 per resistenza, tiri liberi o esperienza sconosciuti)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto JSON</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is missing</source>
         <extracomment>The key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>manca la chiave &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a game language</source>
         <extracomment>What stood where the language belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è una lingua del gioco</translation>
     </message>
     <message>
         <source>longer than %1 bytes</source>
         <extracomment>The most bytes a line may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>più lunga di %1 byte</translation>
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima riga non nomina né le colonne del taccuino né quelle di &apos;wagecourt-cli batch --header&apos;; non è stato letto nulla</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un taccuino dei giocatori; è stato messo da parte come %2 e ne è stato iniziato uno nuovo</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato scritto da una versione successiva di Wagecourt; è stato messo da parte come %2 e ne è stato iniziato uno nuovo</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il taccuino %1 è in uso da parte di un altro programma; non è cambiato nulla, riprova</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire il taccuino %1: %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile modificare il taccuino %1: %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
-        <translation type="unfinished"></translation>
+        <translation>confronta almeno due giocatori</translation>
     </message>
     <message>
         <source>compare at most four players</source>
-        <translation type="unfinished"></translation>
+        <translation>confronta al massimo quattro giocatori</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is named twice</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; è indicato due volte</translation>
     </message>
     <message>
         <source>no player named &apos;%1&apos; in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun giocatore di nome &apos;%1&apos; nel taccuino</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is larger than %2 MiB and was not read</source>
         <extracomment>The file, how many bytes the largest allowed file holds (in MiB).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused</source>
-        <extracomment>How many snapshots were taken, of how many players; how many lines were bad.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; supera i %2 MiB e non è stato letto</translation>
     </message>
     <message>
         <source>the book holds no player yet</source>
-        <translation type="unfinished"></translation>
+        <translation>il taccuino non contiene ancora nessun giocatore</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Stipendio</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Variazione</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Difference</source>
         <extracomment>A player&apos;s salary minus the first compared player&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Differenza</translation>
     </message>
     <message>
         <source>Levels</source>
         <extracomment>The thirteen levels of a snapshot, as numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
+        <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
+        <translation>rilevazioni salvate: %1 (giocatori nuovi: %2), già nel taccuino: %3, righe rifiutate: %4</translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be read: %2</source>
+        <translation>impossibile leggere il taccuino %1: %2</translation>
+    </message>
+    <message>
+        <source>the book %1 is in use by another program; try again</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation>il taccuino %1 è in uso da parte di un altro programma; riprova</translation>
     </message>
 </context>
 <context>
     <name>BookCli</name>
     <message>
-        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]
+        <source>The book&apos;s file, instead of the window&apos;s.</source>
+        <translation>Il file del taccuino, invece di quello della finestra.</translation>
+    </message>
+    <message>
+        <source>keep: a note of one line for the player.</source>
+        <translation>keep: una nota di una riga per il giocatore.</translation>
+    </message>
+    <message>
+        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
+        <translation>keep: il giorno della rilevazione, AAAA-MM-GG.</translation>
+    </message>
+    <message>
+        <source>list: sort by name, salary, position, change or date.</source>
+        <translation>list: ordina per name, salary, position, change o date.</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
+        <translation>Lingua del gioco: un nome o un codice. keep legge la lista in essa; compare vi nomina le abilità.</translation>
+    </message>
+    <message>
+        <source>Print JSON, one object per line.</source>
+        <translation>Stampa JSON, un oggetto per riga.</translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
+        <translation>book richiede un comando: keep, list, history, compare, export, import o remove</translation>
+    </message>
+    <message>
+        <source>book %1 takes %2, %3 given</source>
+        <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
+        <translation>book %1 accetta %2; indicati %3</translation>
+    </message>
+    <message>
+        <source>one name</source>
+        <translation>un nome</translation>
+    </message>
+    <message>
+        <source>a name and at most one file</source>
+        <translation>un nome e al massimo un file</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>un file</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>nessun argomento</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation>&apos;%1&apos; non è un giorno scritto AAAA-MM-GG</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
+        <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
+        <translation>&apos;%1&apos; non è un ordinamento: name, salary, position, change o date</translation>
+    </message>
+    <message>
+        <source>%1 is for book %2 only</source>
+        <extracomment>The option, then the command it is for.</extracomment>
+        <translation>%1 vale solo per book %2</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation>%1 salvato: %2 (%3), un giocatore nuovo</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation>%1 salvato: %2 (%3), %4 dal %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation>%1 era già salvato il %2 con questi livelli; non è stato aggiunto nulla</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   or:  wagecourt-cli book list [--sort KEY] [--json]
   or:  wagecourt-cli book history NAME [--json]
-  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
   or:  wagecourt-cli book export [--json]
   or:  wagecourt-cli book import FILE|-
   or:  wagecourt-cli book remove NAME
-Keep players with the history of their levels, as the window&apos;s Player Book does.
+Players kept with the history of their levels, as in the window&apos;s Player Book.
 
 Commands:
   keep     read one copied skill list from FILE or standard input, in any game
            language (or the one --lang names), and keep it under NAME, dated
-           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
   list     each player&apos;s latest snapshot and the salary&apos;s change since the one
            before; --sort name, salary, position, change or date
   history  one player&apos;s snapshots, oldest first
-  compare  two to four players side by side, each one&apos;s difference from the first
+  compare  two to four players side by side, each measured against the first
   export   the whole book as CSV, or with --json as JSON lines
-  import   a file that export or &apos;wagecourt-cli batch --header&apos; wrote; bad lines
-           are named on standard error and every good one is kept
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
   remove   a player and all his snapshots
 
 The book is %1 unless --book names another file.
@@ -258,89 +346,52 @@ Exit status:
      that could not be read or written
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+  o:  wagecourt-cli book list [--sort KEY] [--json]
+  o:  wagecourt-cli book history NAME [--json]
+  o:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  o:  wagecourt-cli book export [--json]
+  o:  wagecourt-cli book import FILE|-
+  o:  wagecourt-cli book remove NAME
+Giocatori conservati con la storia dei loro livelli, come nel Taccuino dei
+giocatori della finestra.
+
+Comandi:
+  keep     legge una lista di abilità copiata da FILE o dallo standard input,
+           in qualunque lingua del gioco (o in quella indicata da --lang), e la
+           salva come NAME, con la data di oggi o di DAY (AAAA-MM-GG); gli
+           stessi livelli nello stesso giorno sono salvati una volta sola
+  list     l&apos;ultima rilevazione di ogni giocatore e la variazione dello
+           stipendio dalla precedente; --sort name, salary, position, change
+           o date
+  history  le rilevazioni di un giocatore, dalla più vecchia
+  compare  da due a quattro giocatori affiancati, ognuno misurato sul primo
+  export   l&apos;intero taccuino in CSV, o con --json in righe JSON
+  import   un file scritto da export o da &apos;wagecourt-cli batch --header&apos;; le
+           righe errate sono indicate sullo standard error e ogni riga valida
+           è salvata
+  remove   un giocatore e tutte le sue rilevazioni
+
+Il taccuino è %1, a meno che --book non indichi un altro file.
+
+%2
+Stato di uscita:
+  0  fatto
+  1  una lista rifiutata, una riga errata in un&apos;importazione, un giocatore
+     sconosciuto o un taccuino che non è stato possibile leggere o scrivere
+  2  un errore di utilizzo
+</translation>
     </message>
     <message>
-        <source>The book&apos;s file, instead of the window&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation>%1 salvato: %2 (%3), la sua rilevazione più vecchia</translation>
     </message>
     <message>
-        <source>keep: a note of one line for the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>list: sort by name, salary, position, change or date.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print JSON, one object per line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book %1 takes %2, %3 given</source>
-        <extracomment>The command, then the count of names it takes, then the count given.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a name and at most one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no arguments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
-        <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is for book %2 only</source>
-        <extracomment>The option, then the command it is for.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), a new player</source>
-        <extracomment>The player&apos;s name, the salary with its position, what changed.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), %4 since %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was kept on %2 with these levels already; nothing added</source>
-        <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 removed, with %2 snapshots</source>
+        <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 eliminato (rilevazioni: %2)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +544,11 @@ Exit status:
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
         <translation>Rilevazioni esportate: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>Il taccuino non contiene ancora nessun giocatore.</translation>
     </message>
 </context>
 <context>
@@ -752,6 +808,12 @@ accade agli altri strumenti da riga di comando.
         <extracomment>The language used when the option is not given.</extracomment>
         <translation>Lingua del gioco: un nome o un codice (vedi &apos;languages&apos;). Se non indicata, %1; import legge allora la lista in qualunque lingua sia.</translation>
     </message>
+    <message>
+        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+</source>
+        <translation>Il taccuino dei giocatori conserva i giocatori e la loro storia: vedi &apos;wagecourt-cli book --help&apos;.
+</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -863,6 +925,47 @@ accade agli altri strumenti da riga di comando.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Funziona offline; scarica solo i propri file, non usa cookie e non conta nessuno.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Impossibile caricare il calcolatore. Ricarica la pagina o aprila in un browser aggiornato.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nuova versione: ricarica</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Stipendio settimanale in Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Lo stipendio settimanale di un giocatore di Courtlore da una lista di abilità selezionata in una pagina</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Condividi risultato</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Come il sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
     </message>
 </context>
 <context>

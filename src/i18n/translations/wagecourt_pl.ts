@@ -50,203 +50,291 @@
     <name>Book</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwisko jest puste</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
         <extracomment>The most characters a name may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nazwisko ma więcej niż %1 znaków</translation>
     </message>
     <message>
         <source>the name holds a line break, a tab or another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwisko zawiera znak nowego wiersza, tabulator lub inny znak sterujący</translation>
     </message>
     <message>
         <source>the name is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwisko nie jest poprawnym tekstem</translation>
     </message>
     <message>
         <source>the note is longer than %1 characters</source>
         <extracomment>The most characters a note may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>notatka ma więcej niż %1 znaków</translation>
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation type="unfinished"></translation>
+        <translation>notatka zawiera znak nowego wiersza, tabulator lub inny znak sterujący: ma jeden wiersz</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>notatka nie jest poprawnym tekstem</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation type="unfinished">wiersz %1: %2</translation>
+        <translation>wiersz %1: %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest tekst UTF-8</translation>
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>polu w cudzysłowie brakuje cudzysłowu zamykającego</translation>
     </message>
     <message>
         <source>%1 fields, not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pól: %1, a nie tyle, ile nazw kolumn</translation>
     </message>
     <message>
         <source>&quot;levels&quot; holds %1 numbers, not 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;levels&quot; zawiera liczb: %1, a nie 13</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest dniem zapisanym jako RRRR-MM-DD</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; nie jest poziomem (od 1 do 20 albo 0 dla nieznanej kondycji, rzutów wolnych lub doświadczenia)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest obiekt JSON</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is missing</source>
         <extracomment>The key&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brakuje klucza &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a game language</source>
         <extracomment>What stood where the language belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest językiem gry</translation>
     </message>
     <message>
         <source>longer than %1 bytes</source>
         <extracomment>The most bytes a line may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dłuższy niż %1 bajtów</translation>
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwszy wiersz nie podaje ani kolumn notesu, ani kolumn &apos;wagecourt-cli batch --header&apos;; nic nie wczytano</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest notesem zawodników; odłożono go jako %2 i założono nowy notes</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zapisała nowsza wersja Wagecourt; odłożono go jako %2 i założono nowy notes</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>notes %1 jest używany przez inny program; nic nie zmieniono, spróbuj ponownie</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć notesu %1: %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zmienić notesu %1: %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
-        <translation type="unfinished"></translation>
+        <translation>porównaj co najmniej dwóch zawodników</translation>
     </message>
     <message>
         <source>compare at most four players</source>
-        <translation type="unfinished"></translation>
+        <translation>porównaj najwyżej czterech zawodników</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is named twice</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; podano dwa razy</translation>
     </message>
     <message>
         <source>no player named &apos;%1&apos; in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>w notesie nie ma zawodnika &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is larger than %2 MiB and was not read</source>
         <extracomment>The file, how many bytes the largest allowed file holds (in MiB).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 snapshots kept (%2 new players), %3 already in the book, %4 lines refused</source>
-        <extracomment>How many snapshots were taken, of how many players; how many lines were bad.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ma więcej niż %2 MiB i nie został wczytany</translation>
     </message>
     <message>
         <source>the book holds no player yet</source>
-        <translation type="unfinished"></translation>
+        <translation>notes nie zawiera jeszcze żadnego zawodnika</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwisko</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensja</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka</translation>
     </message>
     <message>
         <source>Difference</source>
         <extracomment>A player&apos;s salary minus the first compared player&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Różnica</translation>
     </message>
     <message>
         <source>Levels</source>
         <extracomment>The thirteen levels of a snapshot, as numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poziomy</translation>
+    </message>
+    <message>
+        <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
+        <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
+        <translation>zapisane wpisy: %1 (nowi zawodnicy: %2), już w notesie: %3, odrzucone wiersze: %4</translation>
+    </message>
+    <message>
+        <source>the book %1 cannot be read: %2</source>
+        <translation>nie można odczytać notesu %1: %2</translation>
+    </message>
+    <message>
+        <source>the book %1 is in use by another program; try again</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation>notes %1 jest używany przez inny program; spróbuj ponownie</translation>
     </message>
 </context>
 <context>
     <name>BookCli</name>
     <message>
-        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [--lang NAME] [FILE|-]
+        <source>The book&apos;s file, instead of the window&apos;s.</source>
+        <translation>Plik notesu zamiast pliku okna.</translation>
+    </message>
+    <message>
+        <source>keep: a note of one line for the player.</source>
+        <translation>keep: jednowierszowa notatka o zawodniku.</translation>
+    </message>
+    <message>
+        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
+        <translation>keep: dzień wpisu, RRRR-MM-DD.</translation>
+    </message>
+    <message>
+        <source>list: sort by name, salary, position, change or date.</source>
+        <translation>list: sortuj według name, salary, position, change lub date.</translation>
+    </message>
+    <message>
+        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
+        <translation>Język gry: nazwa lub kod. keep czyta w nim listę; compare nazywa w nim umiejętności.</translation>
+    </message>
+    <message>
+        <source>Print JSON, one object per line.</source>
+        <translation>Wypisz JSON, jeden obiekt na wiersz.</translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
+        <translation>book wymaga polecenia: keep, list, history, compare, export, import lub remove</translation>
+    </message>
+    <message>
+        <source>book %1 takes %2, %3 given</source>
+        <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
+        <translation>book %1 przyjmuje %2, podano %3</translation>
+    </message>
+    <message>
+        <source>one name</source>
+        <translation>jedno nazwisko</translation>
+    </message>
+    <message>
+        <source>a name and at most one file</source>
+        <translation>nazwisko i najwyżej jeden plik</translation>
+    </message>
+    <message>
+        <source>one file</source>
+        <translation>jeden plik</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>żadnych argumentów</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation>&apos;%1&apos; nie jest dniem zapisanym jako RRRR-MM-DD</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
+        <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
+        <translation>&apos;%1&apos; nie jest sortowaniem: name, salary, position, change lub date</translation>
+    </message>
+    <message>
+        <source>%1 is for book %2 only</source>
+        <extracomment>The option, then the command it is for.</extracomment>
+        <translation>%1 jest tylko dla book %2</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation>zapisano: %1: %2 (%3), nowy zawodnik</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation>zapisano: %1: %2 (%3), %4 od %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation>%1: wpis z %2 z tymi poziomami już istnieje; nic nie dodano</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   or:  wagecourt-cli book list [--sort KEY] [--json]
   or:  wagecourt-cli book history NAME [--json]
-  or:  wagecourt-cli book compare NAME NAME [NAME [NAME]] [--lang NAME] [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
   or:  wagecourt-cli book export [--json]
   or:  wagecourt-cli book import FILE|-
   or:  wagecourt-cli book remove NAME
-Keep players with the history of their levels, as the window&apos;s Player Book does.
+Players kept with the history of their levels, as in the window&apos;s Player Book.
 
 Commands:
   keep     read one copied skill list from FILE or standard input, in any game
            language (or the one --lang names), and keep it under NAME, dated
-           today or DAY (YYYY-MM-DD); the same levels on the same day are kept once
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
   list     each player&apos;s latest snapshot and the salary&apos;s change since the one
            before; --sort name, salary, position, change or date
   history  one player&apos;s snapshots, oldest first
-  compare  two to four players side by side, each one&apos;s difference from the first
+  compare  two to four players side by side, each measured against the first
   export   the whole book as CSV, or with --json as JSON lines
-  import   a file that export or &apos;wagecourt-cli batch --header&apos; wrote; bad lines
-           are named on standard error and every good one is kept
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
   remove   a player and all his snapshots
 
 The book is %1 unless --book names another file.
@@ -258,89 +346,50 @@ Exit status:
      that could not be read or written
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
+        <translation>Użycie: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+  lub:  wagecourt-cli book list [--sort KEY] [--json]
+  lub:  wagecourt-cli book history NAME [--json]
+  lub:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  lub:  wagecourt-cli book export [--json]
+  lub:  wagecourt-cli book import FILE|-
+  lub:  wagecourt-cli book remove NAME
+Zawodnicy zapisani z historią ich poziomów, jak w Notesie zawodników w oknie.
+
+Polecenia:
+  keep     czyta skopiowaną listę umiejętności z FILE lub standardowego
+           wejścia, w dowolnym języku gry (albo w tym, który podaje --lang),
+           i zapisuje ją jako NAME z datą dzisiejszą lub DAY (RRRR-MM-DD);
+           te same poziomy tego samego dnia są zapisywane raz
+  list     ostatni wpis każdego zawodnika i zmiana jego pensji od poprzedniego;
+           --sort name, salary, position, change lub date
+  history  wpisy jednego zawodnika, od najstarszego
+  compare  od dwóch do czterech zawodników obok siebie, każdy wobec pierwszego
+  export   cały notes jako CSV albo z --json jako wiersze JSON
+  import   plik zapisany przez export lub &apos;wagecourt-cli batch --header&apos;;
+           błędne wiersze są wypisywane na standardowe wyjście błędów, a każdy
+           poprawny jest zapisywany
+  remove   zawodnik i wszystkie jego wpisy
+
+Notes to %1, chyba że --book wskazuje inny plik.
+
+%2
+Kod wyjścia:
+  0  gotowe
+  1  odrzucona lista, błędny wiersz importu, nieznany zawodnik lub notes,
+     którego nie dało się odczytać albo zapisać
+  2  błąd użycia
+</translation>
     </message>
     <message>
-        <source>The book&apos;s file, instead of the window&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation>zapisano: %1: %2 (%3), najstarszy wpis</translation>
     </message>
     <message>
-        <source>keep: a note of one line for the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>list: sort by name, salary, position, change or date.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print JSON, one object per line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book %1 takes %2, %3 given</source>
-        <extracomment>The command, then the count of names it takes, then the count given.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a name and at most one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>one file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no arguments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
-        <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is for book %2 only</source>
-        <extracomment>The option, then the command it is for.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), a new player</source>
-        <extracomment>The player&apos;s name, the salary with its position, what changed.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kept: %2 (%3), %4 since %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was kept on %2 with these levels already; nothing added</source>
-        <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 removed, with %2 snapshots</source>
+        <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>usunięto: %1 (wpisy: %2)</translation>
     </message>
 </context>
 <context>
@@ -493,6 +542,11 @@ Exit status:
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
         <translation>Wyeksportowane odczyty: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>W notesie nie ma jeszcze żadnego zawodnika.</translation>
     </message>
 </context>
 <context>
@@ -753,6 +807,12 @@ inne narzędzia wiersza poleceń.
         <extracomment>The language used when the option is not given.</extracomment>
         <translation>Język gry: nazwa lub kod (zob. &apos;languages&apos;). Bez podania: %1; import czyta wtedy listę w dowolnym języku, w jakim jest.</translation>
     </message>
+    <message>
+        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+</source>
+        <translation>Notes zawodników przechowuje zawodników i ich historię: zob. &apos;wagecourt-cli book --help&apos;.
+</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -864,6 +924,47 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts nobody.</source>
         <translation>Działa offline; pobiera tylko własne pliki, nie ustawia ciasteczek i nikogo nie liczy.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
+        <translation>Nie udało się wczytać kalkulatora. Odśwież stronę lub otwórz ją w aktualnej przeglądarce.</translation>
+    </message>
+    <message>
+        <source>New version: reload</source>
+        <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
+        <translation>Nowa wersja: odśwież</translation>
+    </message>
+    <message>
+        <source>Weekly salary in Wagecourt</source>
+        <extracomment>The browser extension&apos;s item in the menu of a selected text.</extracomment>
+        <translation>Tygodniowa pensja w Wagecourt</translation>
+    </message>
+    <message>
+        <source>The weekly salary of a Courtlore player from a skill list selected on a page</source>
+        <extracomment>The browser extension&apos;s description in the browser&apos;s list of extensions and in its store.</extracomment>
+        <translation>Tygodniowa pensja zawodnika Courtlore z listy umiejętności zaznaczonej na stronie</translation>
+    </message>
+    <message>
+        <source>Share result</source>
+        <extracomment>Hands the copied result to the device&apos;s share sheet (another app, a message).</extracomment>
+        <translation>Udostępnij wynik</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <extracomment>The page&apos;s colours: as the device is set, light or dark.</extracomment>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Jak w systemie</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
     </message>
 </context>
 <context>

@@ -276,7 +276,7 @@ void BookWindow::updateButtons()
     m_copyTable->setEnabled(any);
     m_copyForum->setEnabled(any);
     if (!m_session.hasPending())
-        say(any ? text::kPlayerCount.translated().arg(m_model->rowCount()) : booktext::kEmptyBook.translated());
+        say(any ? text::kPlayerCount.translated().arg(m_model->rowCount()) : text::kEmptyBook.translated());
 }
 
 void BookWindow::say(const QString &words)

@@ -4,10 +4,19 @@
 import createWagecourt from './wagecourt.js';
 
 const STORED_LANGUAGE = 'wagecourt.language';
+const STORED_CODE = 'wagecourt.language-code'; // for the words shown without the module
+const STORED_SCHEME = 'wagecourt.scheme';
+const SCHEMES = ['system', 'light', 'dark'];
 const SALARY_SKILLS = 10;
 const SKILLS = 13;
+const WANTED_CONTRAST = 4.5;
+// Inside the browser extension the page is its popup: no service worker, no
+// install, and the text comes from the menu on a selection.
+const EXTENSION = /-extension:$/.test(location.protocol);
 
 const $ = (id) => document.getElementById(id);
+// The words the page needs without its module, in every language (sitetexts.py).
+const siteTexts = JSON.parse($('site-texts').textContent);
 
 let module;
 let languages = [];   // [{code, name}] in the game's list order
@@ -47,10 +56,13 @@ function setText(id, text) {
   $(id).textContent = text;
 }
 
-function chooseLanguage(name, remember) {
+function chooseLanguage(name, remember, draw = true) {
   language = name;
-  if (remember) localStorage.setItem(STORED_LANGUAGE, name);
   texts = call('wc_texts', name);
+  if (remember) {
+    localStorage.setItem(STORED_LANGUAGE, name);
+    localStorage.setItem(STORED_CODE, texts.code);
+  }
   $('language').value = name;
   document.documentElement.lang = texts.code;
   document.title = texts.title;
@@ -59,6 +71,10 @@ function chooseLanguage(name, remember) {
   setText('paste-label', texts.paste_label);
   setText('calculate', texts.calculate);
   setText('copy', texts.copy);
+  setText('share', texts.share);
+  setText('scheme-label', texts.scheme_label);
+  [...$('scheme').options].forEach((option, i) => { option.textContent = texts.scheme_names[i]; });
+  setText('reload', siteText('newVersion'));
   setText('salary-caption', texts.salary_caption);
   $('salary').setAttribute('aria-label', texts.weekly_salary);
   $('position').setAttribute('aria-label', texts.best_position);
@@ -80,7 +96,7 @@ function chooseLanguage(name, remember) {
   setText('privacy', texts.privacy);
   $('error').hidden = true;
   setText('status', '');
-  render();
+  if (draw) render();
 }
 
 function levelElement(skill, index) {
@@ -94,7 +110,7 @@ function levelElement(skill, index) {
   value.id = `level-${index + 1}`;
   value.className = 'value';
   value.textContent = skill.level_name;
-  value.style.color = skill.color;
+  value.style.color = readableColor(skill.color, levelBackground);
   value.setAttribute('aria-label', `${skill.label}: ${skill.level_name}`);
   value.setAttribute('aria-description', skill.tip);
   value.dataset.tip = skill.tip;
@@ -137,8 +153,11 @@ function levelElement(skill, index) {
   return item;
 }
 
+let levelBackground = '#ffffff';
+
 function render() {
   view = call('wc_view', levels.join(','), language);
+  levelBackground = getComputedStyle(document.documentElement).getPropertyValue('--level-bg').trim();
   setText('salary', view.salary_text);
   setText('position', view.position_name);
   const focused = document.activeElement && document.activeElement.id;
@@ -210,12 +229,13 @@ function calculate() {
   if (!read.accepted) {
     setText('error', read.error);
     $('error').hidden = false;
-    return;
+    return false;
   }
   $('error').hidden = true;
   levels = read.levels;
   if (read.language !== language) chooseLanguage(read.language, true);
   else render();
+  return true;
 }
 
 async function copy() {
@@ -234,13 +254,167 @@ async function copy() {
   setText('status', texts.copied);
 }
 
-async function start() {
-  module = await createWagecourt();
-  languages = call('wc_languages');
-  $('language').replaceChildren(...languages.map((entry) => new Option(entry.name, entry.name)));
+async function share() {
+  try {
+    await navigator.share({ title: texts.title, text: view.copy });
+  } catch {
+    // Cancelled in the share sheet, or nothing to share to: nothing to say.
+  }
+}
+
+// The game's level colours are drawn for the window's light card. On the page
+// each keeps its hue and saturation and takes as little change of lightness,
+// away from its card's, as it needs to stand WANTED_CONTRAST to 1 against it,
+// in either scheme (the contrast of the Web Content Accessibility Guidelines).
+function channels(hex) {
+  const value = parseInt(hex.replace('#', ''), 16);
+  return [value >> 16 & 255, value >> 8 & 255, value & 255];
+}
+
+function luminance(rgb) {
+  const [r, g, b] = rgb.map((c) => (c /= 255) <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+
+function contrast(a, b) {
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+function withLightness(rgb, lightness) {
+  const [r, g, b] = rgb.map((c) => c / 255);
+  const max = Math.max(r, g, b);
+  const min = Math.min(r, g, b);
+  const l = (max + min) / 2;
+  const s = max === min ? 0 : (max - min) / (1 - Math.abs(2 * l - 1));
+  let h = 0;
+  if (max !== min) {
+    if (max === r) h = ((g - b) / (max - min) + 6) % 6;
+    else if (max === g) h = (b - r) / (max - min) + 2;
+    else h = (r - g) / (max - min) + 4;
+  }
+  const chroma = (1 - Math.abs(2 * lightness - 1)) * s;
+  const x = chroma * (1 - Math.abs((h % 2) - 1));
+  const m = lightness - chroma / 2;
+  const [r1, g1, b1] = [[chroma, x, 0], [x, chroma, 0], [0, chroma, x], [0, x, chroma], [x, 0, chroma], [chroma, 0, x]][Math.floor(h) % 6];
+  return [r1, g1, b1].map((c) => Math.round((c + m) * 255));
+}
+
+function readableColor(hex, backgroundHex) {
+  const rgb = channels(hex);
+  const background = channels(backgroundHex);
+  if (contrast(rgb, background) >= WANTED_CONTRAST) return hex;
+  const [r, g, b] = rgb.map((c) => c / 255);
+  let near = (Math.max(r, g, b) + Math.min(r, g, b)) / 2;
+  // Towards black on a light card, towards white on a dark one; both ends stand far more than enough.
+  let far = luminance(background) > 0.18 ? 0 : 1;
+  for (let step = 0; step < 24; ++step) {
+    const middle = (near + far) / 2;
+    if (contrast(withLightness(rgb, middle), background) >= WANTED_CONTRAST) far = middle;
+    else near = middle;
+  }
+  return `rgb(${withLightness(rgb, far).join(', ')})`;
+}
+
+// Light, dark, or as the device is set; the choice is kept like the language.
+function applyScheme(choice) {
+  if (choice === 'light' || choice === 'dark') document.documentElement.dataset.scheme = choice;
+  else delete document.documentElement.dataset.scheme;
+  $('scheme').value = SCHEMES.includes(choice) ? choice : 'system';
+  if (view) render();
+}
+
+// The language of the page's own words (sitetexts.py): the chosen one, else
+// the browser's when the page has it, else English.
+function siteLanguage() {
+  const wanted = [texts.code, localStorage.getItem(STORED_CODE),
+    ...(navigator.languages || [navigator.language]).map((code) => String(code).slice(0, 2).toLowerCase())];
+  return wanted.find((code) => code && siteTexts[code]) || 'en';
+}
+
+function siteText(key) {
+  return siteTexts[siteLanguage()][key];
+}
+
+function showLoadFailure() {
+  document.documentElement.lang = siteLanguage();
+  setText('error', siteText('loadFailed'));
+  $('error').hidden = false;
+}
+
+// A text shared to the installed page (its share target) or linked as
+// ?text=...; the query leaves the address, so a reload or a bookmark does not
+// bring the text back.
+function sharedText() {
+  const query = new URLSearchParams(location.search);
+  const shared = { text: query.get('text') || '', title: query.get('title') || '' };
+  if (!shared.text && !shared.title) return null;
+  history.replaceState(null, '', location.pathname + location.hash);
+  return shared;
+}
+
+// Calculated at once. Some apps put the list in the title, or a title before
+// it in the text. The page was not drawn yet, to be drawn only once.
+function calculateShared({ text, title }) {
+  $('paste').value = text || title;
+  let accepted = calculate();
+  if (!accepted && text && title) {
+    $('paste').value = `${title}\n${text}`;
+    accepted = calculate();
+  }
+  if (!accepted) render();
+  performance.mark('shared'); // for bench/web.mjs
+}
+
+// A new version is installed by the service worker but waits: an open page
+// keeps the files it started with, and offers the new ones.
+async function watchForNewVersion() {
+  const registration = await navigator.serviceWorker.register('sw.js');
+  let accepted = false;
+  const offer = (worker) => {
+    if (!worker || !navigator.serviceWorker.controller) return; // the first install has nothing to replace
+    $('reload').onclick = () => {
+      accepted = true;
+      worker.postMessage('activate');
+    };
+    $('update').hidden = false;
+  };
+  offer(registration.waiting);
+  registration.addEventListener('updatefound', () => {
+    const worker = registration.installing;
+    worker.addEventListener('statechange', () => {
+      if (worker.state === 'installed') offer(worker);
+    });
+  });
+  navigator.serviceWorker.addEventListener('controllerchange', () => {
+    if (accepted) location.reload();
+  });
+  // An installed app stays open for days: look again whenever it is shown.
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'visible') registration.update().catch(() => {});
+  });
+}
+
+// The extension's menu on a selection leaves the text in the session's
+// storage, for the popup to calculate when it opens or while it is open.
+async function takeSelection() {
+  const { selection } = await chrome.storage.session.get('selection');
+  if (typeof selection !== 'string') return;
+  await chrome.storage.session.remove('selection');
+  $('paste').value = selection;
+  calculate();
+}
+
+function listen() {
   $('language').addEventListener('change', (event) => chooseLanguage(event.target.value, true));
+  $('scheme').addEventListener('change', (event) => {
+    localStorage.setItem(STORED_SCHEME, event.target.value);
+    applyScheme(event.target.value);
+  });
+  matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => view && render());
   $('calculate').addEventListener('click', calculate);
   $('copy').addEventListener('click', copy);
+  $('share').addEventListener('click', share);
   $('paste').addEventListener('keydown', (event) => {
     if (event.key === 'Enter' && (event.ctrlKey || event.metaKey)) {
       event.preventDefault();
@@ -253,11 +427,34 @@ async function start() {
   });
   $('info').addEventListener('toggle', () =>
     setText('info-summary', $('info').open ? texts.hide_info : texts.show_info));
-  chooseLanguage(firstLanguage(), false);
+}
+
+async function start() {
+  applyScheme(localStorage.getItem(STORED_SCHEME));
+  try {
+    module = await createWagecourt();
+  } catch {
+    showLoadFailure();
+    return;
+  }
+  languages = call('wc_languages');
+  $('language').replaceChildren(...languages.map((entry) => new Option(entry.name, entry.name)));
+  listen();
+  const shared = sharedText();
+  chooseLanguage(firstLanguage(), false, !shared);
+  if (shared) calculateShared(shared);
   for (const id of ['language', 'calculate', 'copy']) $(id).disabled = false;
+  $('share').hidden = !navigator.share;
   document.body.classList.add('ready');
   performance.mark('usable'); // for bench/web.mjs
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  // After the first result: the worker's download of the whole site would slow the page's own.
+  if (!EXTENSION && 'serviceWorker' in navigator) watchForNewVersion().catch(() => {});
+  if (EXTENSION) {
+    chrome.storage.onChanged.addListener((changes, area) => {
+      if (area === 'session' && typeof (changes.selection || {}).newValue === 'string') takeSelection();
+    });
+    takeSelection();
+  }
 }
 
 start();

@@ -1,11 +1,17 @@
 // Keeps the site's own files for offline use: served from the cache when
 // there, fetched and kept otherwise. The build writes the file list and a
-// cache name drawn from their contents.
+// cache name drawn from their contents. A new version is installed beside the
+// open one and waits until the page, asked by its user, lets it take over, so
+// a page never finds new files under its old script.
 const CACHE = 'wagecourt-@CACHE_VERSION@';
 const FILES = ['@SITE_FILES@'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
+});
+
+self.addEventListener('message', (event) => {
+  if (event.data === 'activate') self.skipWaiting();
 });
 
 self.addEventListener('activate', (event) => {

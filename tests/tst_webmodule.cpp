@@ -1,0 +1,127 @@
+// The web module's C functions, built natively, answer every case of the
+// table the node test holds the WebAssembly build to exactly as the command
+// line does with --json: imports in all eight languages, calc and advise.
+#include "commands.h"
+#include "web/moduleapi.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The node test's generator, step for step in doubles as JavaScript computes it.
+class Sequence
+{
+public:
+    int next(int n)
+    {
+        m_seed = std::fmod(m_seed * 1103515245.0 + 12345.0, 2147483648.0);
+        return int(std::fmod(m_seed, double(n)));
+    }
+
+private:
+    double m_seed = 20261208;
+};
+
+struct Case
+{
+    QByteArray input;
+    QStringList arguments;
+    QByteArray answer;
+};
+
+QByteArray cliAnswer(const Case &c)
+{
+    QBuffer in, out, err;
+    in.setData(c.input);
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    wagecourt::cli::run(QStringList{u"wagecourt-cli"_s, u"--json"_s} + c.arguments, in, out, err);
+    return out.data();
+}
+
+QJsonObject json(const char *answer)
+{
+    return QJsonDocument::fromJson(answer).object();
+}
+
+QString listOf(const QJsonObject &catalogue, const QList<int> &levels, int lines, bool upper, bool turkish)
+{
+    QString text;
+    const QJsonArray captions = catalogue[u"captions"_s].toArray();
+    const QJsonArray names = catalogue[u"level_names"_s].toArray();
+    for (int k = 0; k < lines; ++k) {
+        QString name = names[levels[k] - 1].toString();
+        if (upper)
+            name = turkish ? QLocale(QLocale::Turkish).toUpper(name) : name.toUpper();
+        text += captions[k].toString() + u' ' + name + (k + 1 < lines ? u"\n"_s : QString());
+    }
+    return text + u'\n';
+}
+
+QList<Case> cases()
+{
+    Sequence random;
+    QList<Case> all;
+    const QJsonArray languages = QJsonDocument::fromJson(wc_languages()).array();
+    for (const QJsonValue &language : languages) {
+        const QString name = language[u"name"_s].toString();
+        const QJsonObject catalogue = json(wc_catalogue(name.toUtf8()));
+        for (int i = 0; i < 6; ++i) {
+            QList<int> levels;
+            for (int k = 0; k < 13; ++k)
+                levels << 1 + random.next(20);
+            const QString full = listOf(catalogue, levels, 13, false, false);
+            const QString shouted = listOf(catalogue, levels, 10 + random.next(4), true, i % 2);
+            QString broken = full;
+            broken.replace(broken.indexOf(catalogue[u"level_names"_s][levels[3] - 1].toString()),
+                           catalogue[u"level_names"_s][levels[3] - 1].toString().size(), u"x"_s);
+            for (const QString &text : {full, shouted, broken, u"  "_s + full + u"\r\n"_s, full.left(40)}) {
+                const QByteArray bytes = text.toUtf8();
+                all.append({bytes, {u"import"_s, u"--lang"_s, name}, wc_import(bytes, name.toUtf8())});
+                all.append({bytes, {u"import"_s, u"--lang"_s, u"auto"_s}, wc_import(bytes, "auto")});
+            }
+            QStringList ten;
+            for (int k = 0; k < 10; ++k)
+                ten << QString::number(levels[k]);
+            const QByteArray joined = ten.join(u',').toUtf8();
+            all.append({{}, QStringList{u"calc"_s} + ten + QStringList{u"--lang"_s, name}, wc_calc(joined, name.toUtf8())});
+            all.append({{}, QStringList{u"advise"_s} + ten + QStringList{u"--lang"_s, name},
+                        wc_advise(joined, name.toUtf8())});
+        }
+    }
+    for (const QByteArray &text : {QByteArray(), "Hello: world"_ba, QByteArray(11, ':'),
+                                   "Jump Shot: legendary\n"_ba.repeated(14)})
+        all.append({text, {u"import"_s, u"--lang"_s, u"auto"_s}, wc_import(text, "auto")});
+    return all;
+}
+
+} // namespace
+
+class WebModuleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersAsTheCommandLine()
+    {
+        const QList<Case> table = cases();
+        QCOMPARE(table.size(), 580);
+        for (const Case &c : table) {
+            const QByteArray expected = cliAnswer(c);
+            QVERIFY2(c.answer == expected, qPrintable(u"wagecourt-cli %1\n  cli:    %2  module: %3"_s.arg(
+                    c.arguments.join(u' '), QString::fromUtf8(expected), QString::fromUtf8(c.answer))));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(WebModuleTest)
+#include "tst_webmodule.moc"

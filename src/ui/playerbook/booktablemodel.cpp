@@ -65,6 +65,7 @@ void BookTableModel::setBook(const book::Book &book)
         m_rows = book::latestRows(book);
         sortRows();
     }
+    indexRows();
     endResetModel();
 }
 
@@ -72,6 +73,7 @@ void BookTableModel::clear()
 {
     beginResetModel();
     m_rows.clear();
+    m_places.clear();
     endResetModel();
 }
 
@@ -85,9 +87,15 @@ void BookTableModel::setLanguage(const LanguageEntry &language)
 
 int BookTableModel::rowOf(const QString &name) const
 {
-    const auto found = std::find_if(m_rows.begin(), m_rows.end(),
-                                    [&](const book::LatestRow &row) { return row.player->name == name; });
-    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
+    return m_places.value(name, -1);
+}
+
+void BookTableModel::indexRows()
+{
+    m_places.clear();
+    m_places.reserve(qsizetype(m_rows.size()));
+    for (int row = 0; row < int(m_rows.size()); ++row)
+        m_places.insert(m_rows[std::size_t(row)].player->name, row);
 }
 
 int BookTableModel::rowCount(const QModelIndex &parent) const
@@ -193,12 +201,10 @@ void BookTableModel::sort(int column, Qt::SortOrder order)
     for (const QModelIndex &index : before)
         names << m_rows[std::size_t(index.row())].player->name;
     sortRows();
-    QHash<QString, int> places;
-    for (int row = 0; row < rowCount(); ++row)
-        places.insert(m_rows[std::size_t(row)].player->name, row);
+    indexRows();
     QModelIndexList after;
     for (qsizetype i = 0; i < before.size(); ++i)
-        after << index(places.value(names[i]), before[i].column());
+        after << index(rowOf(names[i]), before[i].column());
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

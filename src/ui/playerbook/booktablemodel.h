@@ -3,6 +3,7 @@
 #include "book/book.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 #include <vector>
 
@@ -52,9 +53,11 @@ public:
 
 private:
     void sortRows();
+    void indexRows();
     QVariant display(const book::LatestRow &row, int column) const;
 
     std::vector<book::LatestRow> m_rows;
+    QHash<QString, int> m_places; // each player's row, for a selection of many kept across a change
     const LanguageEntry *m_language;
     int m_sortColumn = NameColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -174,6 +174,8 @@ void prepareApplication(const QTemporaryDir &scratchConfig)
 {
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
         qputenv("XDG_CONFIG_HOME", scratchConfig.path().toLocal8Bit());
+    // The player book likewise, in a folder of this run's own.
+    qputenv("XDG_DATA_HOME", (scratchConfig.path() + u"/data"_s).toLocal8Bit());
     QApplication::setQuitOnLastWindowClosed(false); // a test closing a window ends no run
 #ifdef WAGECOURT_STAND_IN_FONT
     // The same checks with the stand-in family, as on a system without the free faces.

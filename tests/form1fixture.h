@@ -150,7 +150,7 @@ protected:
     Form1 *m_form = nullptr;
 };
 
-// Before the application: never the user's own settings, even when run by hand.
+// Before the application: never the user's own settings or player book, even when run by hand.
 void prepareApplication(const QTemporaryDir &scratchConfig);
 // After it: the layout's faces, and the application font the window expects.
 void loadFaces();

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "playerbook/form1book.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
 #include "usecases/playerview.h"
@@ -88,7 +89,8 @@ void Form1::createKeys()
     quit->setShortcuts(quitKeys);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    addActions({m_copy, m_paste, info, quit});
+    m_book = new Form1Book(*this, m_platform);
+    addActions({m_copy, m_paste, info, quit, m_book->keepAction(), m_book->bookAction()});
 
     for (Caption *result : {ui.SalaryText, ui.PosText}) {
         result->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -103,6 +105,9 @@ void Form1::showResultMenu(const QPoint &globalPosition)
         m_resultMenu = new QMenu(this);
         m_resultMenu->addAction(m_copy);
         m_resultMenu->addAction(m_paste);
+        m_resultMenu->addSeparator();
+        m_resultMenu->addAction(m_book->keepAction());
+        m_resultMenu->addAction(m_book->bookAction());
     }
     m_resultMenu->popup(globalPosition);
 }
@@ -161,6 +166,7 @@ void Form1::Combo1_Click()
         ui.Check1->setCaption(language->alwaysOnTopCaption.toString());
         remember(kLanguageSetting, ui.Combo1->currentText());
         useLanguage(int(language - languages().data()));
+        m_book->setLanguage(*language);
     }
 
     anchorLevelLabels();
@@ -318,6 +324,7 @@ void Form1::closeEvent(QCloseEvent *event)
         remember(kPositionXSetting, pos().x());
         remember(kPositionYSetting, pos().y());
     }
+    m_book->closeWindows();
     QWidget::closeEvent(event);
 }
 
@@ -328,6 +335,14 @@ void Form1::copyPlayer()
                                : std::nullopt;
     if (view && !view->copyText.isEmpty())
         m_platform.setClipboardText(view->copyText);
+}
+
+void Form1::showLevels(const SkillLevels &levels, const OtherSkillLevels &others)
+{
+    m_state.SkillLevel = levels;
+    m_state.OtherSkillLevel = others;
+    CalcSalary(m_state);
+    ShowImportResult();
 }
 
 void Form1::ShowLevel(int k)

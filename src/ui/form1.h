@@ -19,6 +19,7 @@ struct LanguageEntry;
 namespace wagecourt::ui {
 
 class Platform;
+class Form1Book;
 class Form1Tips;
 struct ControlRow;
 
@@ -66,6 +67,7 @@ public:
     const PlayerState &state() const { return m_state; }
     const Twips &twips() const { return m_twips; }
     const Form1Tips &tips() const { return *m_tips; }
+    Form1Book &book() const { return *m_book; }
 
     void Form_Load();
     void Combo1_Click();
@@ -78,6 +80,10 @@ public:
     // Copy (Ctrl+C): the player shown, as the game's list of all thirteen
     // skills in the chosen language with a salary line, onto the clipboard.
     void copyPlayer();
+
+    // Shows these levels as an accepted paste would, in the chosen language,
+    // with the salary and position they give; clicks go on from there.
+    void showLevels(const SkillLevels &levels, const OtherSkillLevels &others);
 
 protected:
     bool event(QEvent *event) override;
@@ -132,6 +138,7 @@ private:
     QAction *m_copy = nullptr;  // Copy, in the window and in the result menu
     QAction *m_paste = nullptr; // Paste and Calculate
     QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position
+    Form1Book *m_book = nullptr;   // Keep in Book and Player Book
     bool m_loaded = false;
 };
 

@@ -395,6 +395,163 @@ Rückgabewert:
     </message>
 </context>
 <context>
+    <name>BookWindow</name>
+    <message>
+        <source>Keep in Book</source>
+        <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
+        <translation>Ins Spielerbuch aufnehmen</translation>
+    </message>
+    <message>
+        <source>Player Book</source>
+        <extracomment>Menu item (Ctrl+B) and the title of the window that lists the kept players.</extracomment>
+        <translation>Spielerbuch</translation>
+    </message>
+    <message>
+        <source>Player&apos;s name:</source>
+        <translation>Name des Spielers:</translation>
+    </message>
+    <message>
+        <source>Note (optional):</source>
+        <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
+        <translation>Notiz (optional):</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>The button that keeps the player under the name typed.</extracomment>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
+        <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
+        <translation>Schon im Spielerbuch: Die gezeigten Stufen kommen zum Verlauf dieses Spielers hinzu.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Loads the chosen player&apos;s latest levels into the main window.</extracomment>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <extracomment>Shows 2 to 4 chosen players side by side.</extracomment>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <extracomment>Brings back the players deleted last.</extracomment>
+        <translation>Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Copy as Table</source>
+        <extracomment>Copies the chosen players tab-separated, to paste into a spreadsheet cell by cell.</extracomment>
+        <translation>Als Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>Copy for Forum</source>
+        <extracomment>Copies the chosen players as an aligned block of plain text, for a forum post.</extracomment>
+        <translation>Fürs Forum kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
+        <translation>Verlauf von %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Players in the book: %1</source>
+        <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
+        <translation>Spieler im Spielerbuch: %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
+        <translation>Gelöscht: %1. Drücke Löschen rückgängig (Strg+Z) zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Another program is using the book; the change is saved as soon as it can be.</source>
+        <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
+        <translation>Ein anderes Programm benutzt das Spielerbuch; die Änderung wird gespeichert, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <extracomment>Under the table after a copy.</extracomment>
+        <translation>Kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Compare Players</source>
+        <translation>Spieler vergleichen</translation>
+    </message>
+    <message>
+        <source>Salary (best position)</source>
+        <extracomment>A row of the comparison: the salary at the position that pays him best.</extracomment>
+        <translation>Gehalt (beste Position)</translation>
+    </message>
+    <message>
+        <source>Salary as %1</source>
+        <extracomment>A row of the comparison: the salary he would earn at this position; %1 is the position.</extracomment>
+        <translation>Gehalt als %1</translation>
+    </message>
+    <message>
+        <source>Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).</source>
+        <extracomment>The status line when fewer than 2 or more than 4 players are chosen for a comparison.</extracomment>
+        <translation>Wähle 2 bis 4 Spieler zum Vergleichen (Strg oder Umschalt mit einem Klick oder den Pfeiltasten).</translation>
+    </message>
+    <message>
+        <source>Export the Book</source>
+        <translation>Spielerbuch exportieren</translation>
+    </message>
+    <message>
+        <source>Import into the Book</source>
+        <translation>Ins Spielerbuch importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)</source>
+        <extracomment>File types of the export and import dialogs; keep the patterns in brackets as they are.</extracomment>
+        <translation>CSV-Dateien (*.csv);;JSON-Lines-Dateien (*.jsonl *.ndjson *.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Snapshots exported: %1</source>
+        <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
+        <translation>Exportierte Momentaufnahmen: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>Das Spielerbuch enthält noch keinen Spieler.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>

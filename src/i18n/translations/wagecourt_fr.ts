@@ -394,6 +394,163 @@ Code de sortie :
     </message>
 </context>
 <context>
+    <name>BookWindow</name>
+    <message>
+        <source>Keep in Book</source>
+        <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
+        <translation>Garder dans le carnet</translation>
+    </message>
+    <message>
+        <source>Player Book</source>
+        <extracomment>Menu item (Ctrl+B) and the title of the window that lists the kept players.</extracomment>
+        <translation>Carnet de joueurs</translation>
+    </message>
+    <message>
+        <source>Player&apos;s name:</source>
+        <translation>Nom du joueur :</translation>
+    </message>
+    <message>
+        <source>Note (optional):</source>
+        <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
+        <translation>Note (facultative) :</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>The button that keeps the player under the name typed.</extracomment>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
+        <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
+        <translation>Déjà dans le carnet : les niveaux affichés s&apos;ajoutent à l&apos;historique de ce joueur.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Loads the chosen player&apos;s latest levels into the main window.</extracomment>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <extracomment>Shows 2 to 4 chosen players side by side.</extracomment>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <extracomment>Brings back the players deleted last.</extracomment>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Copy as Table</source>
+        <extracomment>Copies the chosen players tab-separated, to paste into a spreadsheet cell by cell.</extracomment>
+        <translation>Copier en tableau</translation>
+    </message>
+    <message>
+        <source>Copy for Forum</source>
+        <extracomment>Copies the chosen players as an aligned block of plain text, for a forum post.</extracomment>
+        <translation>Copier pour le forum</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Players in the book: %1</source>
+        <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
+        <translation>Joueurs dans le carnet : %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
+        <translation>Supprimé : %1. Appuyez sur Annuler la suppression (Ctrl+Z) pour le rétablir.</translation>
+    </message>
+    <message>
+        <source>Another program is using the book; the change is saved as soon as it can be.</source>
+        <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
+        <translation>Un autre programme utilise le carnet ; la modification sera enregistrée dès que possible.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <extracomment>Under the table after a copy.</extracomment>
+        <translation>Copié : %1</translation>
+    </message>
+    <message>
+        <source>Compare Players</source>
+        <translation>Comparer des joueurs</translation>
+    </message>
+    <message>
+        <source>Salary (best position)</source>
+        <extracomment>A row of the comparison: the salary at the position that pays him best.</extracomment>
+        <translation>Salaire (meilleur poste)</translation>
+    </message>
+    <message>
+        <source>Salary as %1</source>
+        <extracomment>A row of the comparison: the salary he would earn at this position; %1 is the position.</extracomment>
+        <translation>Salaire comme %1</translation>
+    </message>
+    <message>
+        <source>Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).</source>
+        <extracomment>The status line when fewer than 2 or more than 4 players are chosen for a comparison.</extracomment>
+        <translation>Choisissez de 2 à 4 joueurs à comparer (Ctrl ou Maj avec un clic ou les flèches).</translation>
+    </message>
+    <message>
+        <source>Export the Book</source>
+        <translation>Exporter le carnet</translation>
+    </message>
+    <message>
+        <source>Import into the Book</source>
+        <translation>Importer dans le carnet</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)</source>
+        <extracomment>File types of the export and import dialogs; keep the patterns in brackets as they are.</extracomment>
+        <translation>Fichiers CSV (*.csv);;Fichiers JSON Lines (*.jsonl *.ndjson *.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Snapshots exported: %1</source>
+        <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
+        <translation>Relevés exportés : %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>Le carnet ne contient encore aucun joueur.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>
@@ -795,7 +952,7 @@ les autres outils en ligne de commande.
     <message>
         <source>New version: reload</source>
         <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
-        <translation>Nouvelle version : recharger</translation>
+        <translation>Nouvelle version&#xa0;: recharger</translation>
     </message>
     <message>
         <source>Weekly salary in Wagecourt</source>

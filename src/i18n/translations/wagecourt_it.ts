@@ -395,6 +395,163 @@ Stato di uscita:
     </message>
 </context>
 <context>
+    <name>BookWindow</name>
+    <message>
+        <source>Keep in Book</source>
+        <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
+        <translation>Salva nel taccuino</translation>
+    </message>
+    <message>
+        <source>Player Book</source>
+        <extracomment>Menu item (Ctrl+B) and the title of the window that lists the kept players.</extracomment>
+        <translation>Taccuino dei giocatori</translation>
+    </message>
+    <message>
+        <source>Player&apos;s name:</source>
+        <translation>Nome del giocatore:</translation>
+    </message>
+    <message>
+        <source>Note (optional):</source>
+        <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
+        <translation>Nota (facoltativa):</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>The button that keeps the player under the name typed.</extracomment>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
+        <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
+        <translation>Già nel taccuino: i livelli mostrati si aggiungono alla cronologia di questo giocatore.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Loads the chosen player&apos;s latest levels into the main window.</extracomment>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <extracomment>Shows 2 to 4 chosen players side by side.</extracomment>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <extracomment>Brings back the players deleted last.</extracomment>
+        <translation>Annulla eliminazione</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Esporta...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importa...</translation>
+    </message>
+    <message>
+        <source>Copy as Table</source>
+        <extracomment>Copies the chosen players tab-separated, to paste into a spreadsheet cell by cell.</extracomment>
+        <translation>Copia come tabella</translation>
+    </message>
+    <message>
+        <source>Copy for Forum</source>
+        <extracomment>Copies the chosen players as an aligned block of plain text, for a forum post.</extracomment>
+        <translation>Copia per il forum</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
+        <translation>Cronologia di %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Players in the book: %1</source>
+        <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
+        <translation>Giocatori nel taccuino: %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
+        <translation>Eliminato: %1. Premi Annulla eliminazione (Ctrl+Z) per ripristinarlo.</translation>
+    </message>
+    <message>
+        <source>Another program is using the book; the change is saved as soon as it can be.</source>
+        <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
+        <translation>Un altro programma sta usando il taccuino; la modifica verrà salvata appena possibile.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <extracomment>Under the table after a copy.</extracomment>
+        <translation>Copiato: %1</translation>
+    </message>
+    <message>
+        <source>Compare Players</source>
+        <translation>Confronta giocatori</translation>
+    </message>
+    <message>
+        <source>Salary (best position)</source>
+        <extracomment>A row of the comparison: the salary at the position that pays him best.</extracomment>
+        <translation>Stipendio (ruolo migliore)</translation>
+    </message>
+    <message>
+        <source>Salary as %1</source>
+        <extracomment>A row of the comparison: the salary he would earn at this position; %1 is the position.</extracomment>
+        <translation>Stipendio da %1</translation>
+    </message>
+    <message>
+        <source>Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).</source>
+        <extracomment>The status line when fewer than 2 or more than 4 players are chosen for a comparison.</extracomment>
+        <translation>Scegli da 2 a 4 giocatori da confrontare (Ctrl o Maiusc con un clic o con le frecce).</translation>
+    </message>
+    <message>
+        <source>Export the Book</source>
+        <translation>Esporta il taccuino</translation>
+    </message>
+    <message>
+        <source>Import into the Book</source>
+        <translation>Importa nel taccuino</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)</source>
+        <extracomment>File types of the export and import dialogs; keep the patterns in brackets as they are.</extracomment>
+        <translation>File CSV (*.csv);;File JSON Lines (*.jsonl *.ndjson *.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>Impossibile leggere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Snapshots exported: %1</source>
+        <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
+        <translation>Rilevazioni esportate: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>Il taccuino non contiene ancora nessun giocatore.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>

@@ -393,6 +393,163 @@ Kod wyjścia:
     </message>
 </context>
 <context>
+    <name>BookWindow</name>
+    <message>
+        <source>Keep in Book</source>
+        <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
+        <translation>Zapisz w notesie</translation>
+    </message>
+    <message>
+        <source>Player Book</source>
+        <extracomment>Menu item (Ctrl+B) and the title of the window that lists the kept players.</extracomment>
+        <translation>Notes zawodników</translation>
+    </message>
+    <message>
+        <source>Player&apos;s name:</source>
+        <translation>Nazwisko zawodnika:</translation>
+    </message>
+    <message>
+        <source>Note (optional):</source>
+        <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
+        <translation>Notatka (opcjonalnie):</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>The button that keeps the player under the name typed.</extracomment>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
+        <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
+        <translation>Już jest w notesie: pokazane poziomy zostaną dodane do historii tego zawodnika.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Loads the chosen player&apos;s latest levels into the main window.</extracomment>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <extracomment>Shows 2 to 4 chosen players side by side.</extracomment>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <extracomment>Brings back the players deleted last.</extracomment>
+        <translation>Cofnij usunięcie</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Eksportuj...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importuj...</translation>
+    </message>
+    <message>
+        <source>Copy as Table</source>
+        <extracomment>Copies the chosen players tab-separated, to paste into a spreadsheet cell by cell.</extracomment>
+        <translation>Kopiuj jako tabelę</translation>
+    </message>
+    <message>
+        <source>Copy for Forum</source>
+        <extracomment>Copies the chosen players as an aligned block of plain text, for a forum post.</extracomment>
+        <translation>Kopiuj na forum</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Zawodnicy</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
+        <translation>Historia: %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Players in the book: %1</source>
+        <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
+        <translation>Zawodnicy w notesie: %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
+        <translation>Usunięto: %1. Naciśnij Cofnij usunięcie (Ctrl+Z), aby przywrócić.</translation>
+    </message>
+    <message>
+        <source>Another program is using the book; the change is saved as soon as it can be.</source>
+        <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
+        <translation>Inny program używa notesu; zmiana zostanie zapisana, gdy tylko będzie to możliwe.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <extracomment>Under the table after a copy.</extracomment>
+        <translation>Skopiowano: %1</translation>
+    </message>
+    <message>
+        <source>Compare Players</source>
+        <translation>Porównanie zawodników</translation>
+    </message>
+    <message>
+        <source>Salary (best position)</source>
+        <extracomment>A row of the comparison: the salary at the position that pays him best.</extracomment>
+        <translation>Pensja (najlepsza pozycja)</translation>
+    </message>
+    <message>
+        <source>Salary as %1</source>
+        <extracomment>A row of the comparison: the salary he would earn at this position; %1 is the position.</extracomment>
+        <translation>Pensja jako %1</translation>
+    </message>
+    <message>
+        <source>Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).</source>
+        <extracomment>The status line when fewer than 2 or more than 4 players are chosen for a comparison.</extracomment>
+        <translation>Wybierz od 2 do 4 zawodników do porównania (Ctrl lub Shift z kliknięciem albo strzałkami).</translation>
+    </message>
+    <message>
+        <source>Export the Book</source>
+        <translation>Eksportuj notes</translation>
+    </message>
+    <message>
+        <source>Import into the Book</source>
+        <translation>Importuj do notesu</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)</source>
+        <extracomment>File types of the export and import dialogs; keep the patterns in brackets as they are.</extracomment>
+        <translation>Pliki CSV (*.csv);;Pliki JSON Lines (*.jsonl *.ndjson *.json);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie udało się zapisać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>Nie udało się odczytać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Snapshots exported: %1</source>
+        <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
+        <translation>Wyeksportowane odczyty: %1</translation>
+    </message>
+    <message>
+        <source>The book holds no player yet.</source>
+        <extracomment>Under the table of an empty book.</extracomment>
+        <translation>W notesie nie ma jeszcze żadnego zawodnika.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Levels are whole numbers from 1 to 20 in the game&apos;s order: %1.</source>

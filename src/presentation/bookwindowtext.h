@@ -1,0 +1,84 @@
+#pragma once
+
+#include "presentation/text.h"
+
+namespace wagecourt {
+
+// The window's words for the player book: its two menu items, the keep box
+// and the book's own window. The column headings are the book's (booktext.h);
+// skills, levels and positions are the catalogue's.
+namespace bookwindowtext {
+
+//: Menu item (Ctrl+K): keeps the player shown in the player book.
+inline constexpr Text kKeepInBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep in Book")};
+//: Menu item (Ctrl+B) and the title of the window that lists the kept players.
+inline constexpr Text kPlayerBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player Book")};
+
+// The keep box.
+inline constexpr Text kPlayerName{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player's name:")};
+//: The note is a short line of the user's own about the player; it may stay empty.
+inline constexpr Text kNoteOptional{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Note (optional):")};
+//: The button that keeps the player under the name typed.
+inline constexpr Text kKeep{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep")};
+//: Under the name field, when the name is one the book already holds.
+inline constexpr Text kAddsSnapshot{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "Already in the book: the levels shown are added to this player's history.")};
+
+// The book's window: its buttons, in the order they stand.
+//: Loads the chosen player's latest levels into the main window.
+inline constexpr Text kShow{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Show")};
+//: Shows 2 to 4 chosen players side by side.
+inline constexpr Text kCompare{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Compare")};
+inline constexpr Text kDelete{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Delete")};
+//: Brings back the players deleted last.
+inline constexpr Text kUndo{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Undo Delete")};
+inline constexpr Text kExport{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Export...")};
+inline constexpr Text kImport{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Import...")};
+//: Copies the chosen players tab-separated, to paste into a spreadsheet cell by cell.
+inline constexpr Text kCopyAsTable{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copy as Table")};
+//: Copies the chosen players as an aligned block of plain text, for a forum post.
+inline constexpr Text kCopyForForum{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copy for Forum")};
+inline constexpr Text kClose{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Close")};
+
+// What screen readers say of the two tables, and the heading above the history.
+inline constexpr Text kPlayers{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Players")};
+//: Heading of the table of one player's snapshots, oldest first; %1 is his name.
+inline constexpr Text kHistoryOf{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "History of %1")};
+inline constexpr Text kHistory{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "History")};
+//: Under the table: %1 is how many players the book holds.
+inline constexpr Text kPlayerCount{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Players in the book: %1")};
+//: Under the table of an empty book.
+inline constexpr Text kEmptyBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "The book holds no player yet.")};
+//: Under the table after a delete; %1 is the name, or how many players.
+inline constexpr Text kDeleted{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.")};
+//: Under the table after the book could not be written at once because another program held it.
+inline constexpr Text kPending{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "Another program is using the book; the change is saved as soon as it can be.")};
+//: Under the table after a copy.
+inline constexpr Text kCopied{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied: %1")};
+
+// The comparison's window.
+inline constexpr Text kCompareTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Compare Players")};
+//: A row of the comparison: the salary at the position that pays him best.
+inline constexpr Text kBestSalary{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Salary (best position)")};
+//: A row of the comparison: the salary he would earn at this position; %1 is the position.
+inline constexpr Text kSalaryAt{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Salary as %1")};
+//: The status line when fewer than 2 or more than 4 players are chosen for a comparison.
+inline constexpr Text kChooseToCompare{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).")};
+
+// Export and import.
+inline constexpr Text kExportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Export the Book")};
+inline constexpr Text kImportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Import into the Book")};
+//: File types of the export and import dialogs; keep the patterns in brackets as they are.
+inline constexpr Text kFileTypes{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)")};
+//: %1 is the file, %2 the system's reason.
+inline constexpr Text kCannotWrite{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be written: %2")};
+inline constexpr Text kCannotRead{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be read: %2")};
+//: Under the table after an export: %1 is how many snapshots the file holds.
+inline constexpr Text kExported{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Snapshots exported: %1")};
+
+} // namespace bookwindowtext
+
+} // namespace wagecourt

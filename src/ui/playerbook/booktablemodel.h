@@ -1,0 +1,66 @@
+#pragma once
+
+#include "book/book.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+
+#include <vector>
+
+namespace wagecourt {
+struct LanguageEntry;
+}
+
+namespace wagecourt::ui {
+
+// The book's players, one row each with his latest snapshot, in the order the
+// book's views sort them. Skills, levels and positions read in the window's
+// game language.
+class BookTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column {
+        NameColumn,
+        FirstLevelColumn, // Jump Shot; the ten salary skills follow in game order
+        SalaryColumn = FirstLevelColumn + kSalarySkillCount,
+        PositionColumn,
+        ChangeColumn,
+        DateColumn,
+        NoteColumn,
+        ColumnCount
+    };
+
+    explicit BookTableModel(QObject *parent = nullptr);
+
+    // The rows of this book, sorted as before; the book must outlive them.
+    void setBook(const book::Book &book);
+    // No rows, before the book they point into changes.
+    void clear();
+    void setLanguage(const LanguageEntry &language);
+
+    const std::vector<book::LatestRow> &rows() const { return m_rows; }
+    const book::LatestRow &row(int row) const { return m_rows[std::size_t(row)]; }
+    // The row of the player of this name, or -1.
+    int rowOf(const QString &name) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+private:
+    void sortRows();
+    void indexRows();
+    QVariant display(const book::LatestRow &row, int column) const;
+
+    std::vector<book::LatestRow> m_rows;
+    QHash<QString, int> m_places; // each player's row, for a selection of many kept across a change
+    const LanguageEntry *m_language;
+    int m_sortColumn = NameColumn;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
+
+} // namespace wagecourt::ui

@@ -1,0 +1,470 @@
+#include "playerbook/bookwindow.h"
+
+#include "playerbook/booksession.h"
+#include "playerbook/booktablemodel.h"
+#include "playerbook/comparedialog.h"
+#include "book/exchange.h"
+#include "catalogue/catalogue.h"
+#include "controls.h"
+#include "platform/platform.h"
+#include "presentation/bookcopytext.h"
+#include "presentation/booktext.h"
+#include "presentation/bookwindowtext.h"
+#include "presentation/salarytext.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace wagecourt::ui {
+
+using namespace Qt::StringLiterals;
+namespace text = bookwindowtext;
+
+namespace {
+
+// An import's box names this many bad lines, and how many more there were.
+constexpr qsizetype kLinesNamed = 20;
+constexpr int kRowsMeasured = 100;
+
+QTableWidgetItem *historyCell(const QString &value)
+{
+    auto *item = new QTableWidgetItem(value);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+} // namespace
+
+BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_session(session),
+      m_platform(platform),
+      m_language(&languages()[0]),
+      m_model(new BookTableModel(this)),
+      m_table(new QTableView(this)),
+      m_historyLabel(new QLabel(this)),
+      m_history(new QTableWidget(this)),
+      m_status(new QLabel(this))
+{
+    setObjectName(u"BookWindow"_s);
+    m_table->setObjectName(u"book"_s);
+    m_table->setModel(m_model);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(BookTableModel::NameColumn, Qt::AscendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false); // Tab goes on to the history and the buttons
+    m_table->verticalHeader()->hide();
+    // Rows one line high, as a list of many players wants them.
+    const int rowHeight = fontMetrics().height() + 6;
+    m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Widths from the rows in sight and a few more, not from every player of a large book.
+    m_table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    m_history->setObjectName(u"history"_s);
+    m_history->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_history->setTabKeyNavigation(false);
+    m_history->verticalHeader()->hide();
+    m_history->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_historyLabel->setBuddy(m_history);
+
+    auto *players = new QHBoxLayout;
+    m_show = addButton("show", &BookWindow::showCurrent);
+    m_compareButton = addButton("compareButton", &BookWindow::compareChosen);
+    m_delete = addButton("delete", &BookWindow::deleteChosen);
+    m_undo = addButton("undo", &BookWindow::undoDelete);
+    for (QPushButton *button : {m_show, m_compareButton, m_delete, m_undo})
+        players->addWidget(button);
+    players->addStretch();
+    auto *whole = new QHBoxLayout;
+    m_export = addButton("book-export", &BookWindow::askExport);
+    m_import = addButton("book-import", &BookWindow::askImport);
+    m_copyTable = addButton("copyTable", &BookWindow::copyAsTable);
+    m_copyForum = addButton("copyForum", &BookWindow::copyForForum);
+    m_close = addButton("close", nullptr);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    for (QPushButton *button : {m_export, m_import, m_copyTable, m_copyForum})
+        whole->addWidget(button);
+    whole->addStretch();
+    whole->addWidget(m_close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_table, 3);
+    layout->addLayout(players);
+    layout->addWidget(m_historyLabel);
+    layout->addWidget(m_history, 2);
+    layout->addWidget(m_status);
+    layout->addLayout(whole);
+    resize(980, 640);
+
+    connect(m_table, &QAbstractItemView::activated, this, &BookWindow::showCurrent);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BookWindow::showHistory);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &BookWindow::updateButtons);
+    m_session.book(); // opened and read before the window listens, so it fills its table once
+    connect(&m_session, &BookSession::aboutToChange, this, &BookWindow::holdSelection);
+    connect(&m_session, &BookSession::changed, this, &BookWindow::refresh);
+    createKeys();
+    retranslate();
+    refresh();
+}
+
+BookWindow::~BookWindow() = default;
+
+QPushButton *BookWindow::addButton(const char *name, void (BookWindow::*handler)())
+{
+    auto *button = new PushButton(QString(), this); // Return presses it, as Space does
+    button->setObjectName(QLatin1String(name));
+    if (handler)
+        connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void BookWindow::createKeys()
+{
+    auto key = [this](QKeySequence keys, void (BookWindow::*handler)()) {
+        auto *action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    key(QKeySequence::Delete, &BookWindow::deleteChosen);
+    key(QKeySequence::Undo, &BookWindow::undoDelete);
+    key(QKeySequence::Copy, &BookWindow::copyAsTable);
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BookWindow::copyForForum);
+    key(QKeySequence::Save, &BookWindow::askExport);
+    key(QKeySequence::Open, &BookWindow::askImport);
+    auto *close = new QAction(this);
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+}
+
+void BookWindow::setLanguage(const LanguageEntry &language)
+{
+    m_language = &language;
+    m_model->setLanguage(language);
+    retranslate();
+    m_sized = m_model->rowCount() > 0; // other words, other widths
+    if (m_sized)
+        m_table->resizeColumnsToContents();
+    showHistory();
+}
+
+void BookWindow::retranslate()
+{
+    setWindowTitle(text::kPlayerBook.translated());
+    m_table->setAccessibleName(text::kPlayers.translated());
+    const std::pair<QPushButton *, Text> captions[] = {
+        {m_show, text::kShow},           {m_compareButton, text::kCompare}, {m_delete, text::kDelete},
+        {m_undo, text::kUndo},           {m_export, text::kExport},         {m_import, text::kImport},
+        {m_copyTable, text::kCopyAsTable}, {m_copyForum, text::kCopyForForum}, {m_close, text::kClose},
+    };
+    for (const auto &[button, caption] : captions) {
+        button->setText(caption.translated());
+        button->setAccessibleName(caption.translated().remove(u"..."_s));
+    }
+    m_history->setAccessibleName(text::kHistory.translated());
+    updateButtons();
+}
+
+void BookWindow::holdSelection()
+{
+    if (m_holding)
+        return;
+    m_heldChosen = chosenNames();
+    const QModelIndex current = m_table->currentIndex();
+    m_heldCurrent = current.isValid() ? m_model->row(current.row()).player->name : QString();
+    m_holding = true;
+    m_model->clear();
+}
+
+void BookWindow::refresh()
+{
+    holdSelection();
+    // A closed window fills its table when it next shows: keeps from the main
+    // window then cost no rebuilding of a large table.
+    m_stale = !isVisible();
+    if (m_stale)
+        return;
+    m_holding = false;
+    const QStringList chosen = m_heldChosen;
+    const QString currentName = m_heldCurrent;
+    m_model->setBook(m_session.book());
+    // The same players stay chosen, as far as they are still in the book.
+    QItemSelection selection;
+    for (const QString &name : chosen)
+        if (const int row = m_model->rowOf(name); row >= 0)
+            selection.select(m_model->index(row, 0), m_model->index(row, BookTableModel::ColumnCount - 1));
+    int currentRow = m_model->rowOf(currentName);
+    if (currentRow < 0 && m_model->rowCount() > 0)
+        currentRow = 0;
+    if (currentRow >= 0)
+        m_table->selectionModel()->setCurrentIndex(m_model->index(currentRow, 0), QItemSelectionModel::NoUpdate);
+    m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (m_table->selectionModel()->selectedRows().isEmpty() && currentRow >= 0)
+        m_table->selectRow(currentRow);
+    if (!m_sized && m_model->rowCount() > 0) { // once: later widths are the user's
+        m_table->resizeColumnsToContents();
+        m_sized = true;
+    }
+    showHistory();
+    updateButtons();
+    if (m_session.hasPending())
+        say(text::kPending.translated());
+}
+
+void BookWindow::showHistory()
+{
+    const QModelIndex current = m_table->currentIndex();
+    const book::Player *player = current.isValid() ? m_model->row(current.row()).player : nullptr;
+    m_historyLabel->setText(player ? text::kHistoryOf.translated().arg(player->name) : text::kHistory.translated());
+    QStringList headers{booktext::kDateColumn.translated()};
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
+        headers << bookcopytext::skillHeading(*m_language, skill);
+    headers << booktext::kSalaryColumn.translated() << booktext::kPositionColumn.translated()
+            << booktext::kChangeColumn.translated();
+    m_history->clear();
+    m_history->setColumnCount(int(headers.size()));
+    m_history->setHorizontalHeaderLabels(headers);
+    const std::vector<book::HistoryRow> rows = player ? book::history(*player) : std::vector<book::HistoryRow>();
+    m_history->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const book::HistoryRow &seen = rows[std::size_t(row)];
+        int column = 0;
+        m_history->setItem(row, column++, historyCell(seen.snapshot->date.toString(Qt::ISODate)));
+        for (int skill = 0; skill < kSalarySkillCount; ++skill) {
+            const int level = seen.snapshot->levels[std::size_t(skill)];
+            QTableWidgetItem *item = historyCell(QString::number(level));
+            item->setForeground(toQColor(kLevelColorTable[level - 1]));
+            item->setToolTip(m_language->levelName(level));
+            m_history->setItem(row, column++, item);
+        }
+        m_history->setItem(row, column++, historyCell(salaryImportText(seen.result.salary)));
+        m_history->setItem(row, column++, historyCell(m_language->positionName(seen.result.position)));
+        m_history->setItem(row, column, historyCell(row == 0 ? QString() : booktext::changeText(seen.salaryChange)));
+    }
+    m_history->resizeColumnsToContents();
+    m_history->scrollToBottom(); // the latest first in sight
+}
+
+void BookWindow::updateButtons()
+{
+    const qsizetype chosen = chosenNames().size();
+    const bool any = m_model->rowCount() > 0;
+    m_show->setEnabled(m_table->currentIndex().isValid());
+    m_compareButton->setEnabled(chosen >= book::kFewestCompared && chosen <= book::kMostCompared);
+    m_delete->setEnabled(chosen > 0);
+    m_undo->setEnabled(!m_deleted.empty());
+    m_export->setEnabled(any);
+    m_copyTable->setEnabled(any);
+    m_copyForum->setEnabled(any);
+    if (!m_session.hasPending())
+        say(any ? text::kPlayerCount.translated().arg(m_model->rowCount()) : text::kEmptyBook.translated());
+}
+
+void BookWindow::say(const QString &words)
+{
+    m_status->setText(words);
+    m_status->setAccessibleName(words);
+}
+
+QStringList BookWindow::chosenNames() const
+{
+    QStringList names;
+    if (!m_table->selectionModel())
+        return names;
+    QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    for (const QModelIndex &index : rows)
+        names << m_model->row(index.row()).player->name;
+    return names;
+}
+
+std::vector<book::LatestRow> BookWindow::chosenRows(bool allWhenNone) const
+{
+    const QStringList names = chosenNames();
+    if (names.isEmpty() && allWhenNone)
+        return m_model->rows();
+    std::vector<book::LatestRow> rows;
+    for (const QString &name : names)
+        rows.push_back(m_model->row(m_model->rowOf(name)));
+    return rows;
+}
+
+void BookWindow::showCurrent()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (current.isValid())
+        emit showRequested(*m_model->row(current.row()).latest);
+}
+
+void BookWindow::compareChosen()
+{
+    const book::Comparison comparison = book::compare(m_session.book(), chosenNames());
+    if (comparison.problem != book::CompareProblem::None) {
+        say(text::kChooseToCompare.translated());
+        return;
+    }
+    if (!m_compare)
+        m_compare = new CompareDialog(this);
+    m_compare->showComparison(comparison, *m_language);
+    m_compare->show();
+    m_compare->raise();
+    m_compare->activateWindow();
+}
+
+void BookWindow::deleteChosen()
+{
+    const QStringList names = chosenNames();
+    std::vector<book::Player> removed;
+    for (const QString &name : names)
+        if (std::optional<book::Player> player = m_session.remove(name))
+            removed.push_back(std::move(*player));
+    if (removed.empty())
+        return;
+    const QString what = removed.size() == 1 ? removed.front().name : QString::number(removed.size());
+    m_deleted.push_back(std::move(removed));
+    updateButtons();
+    say(text::kDeleted.translated().arg(what));
+}
+
+void BookWindow::undoDelete()
+{
+    if (m_deleted.empty())
+        return;
+    const std::vector<book::Player> players = std::move(m_deleted.back());
+    m_deleted.pop_back();
+    for (const book::Player &player : players)
+        m_session.restore(player);
+    // The players brought back are the ones chosen again.
+    QItemSelection selection;
+    for (const book::Player &player : players)
+        if (const int row = m_model->rowOf(player.name); row >= 0)
+            selection.select(m_model->index(row, 0), m_model->index(row, BookTableModel::ColumnCount - 1));
+    if (!selection.isEmpty()) {
+        m_table->selectionModel()->setCurrentIndex(selection.indexes().first(), QItemSelectionModel::NoUpdate);
+        m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    }
+    updateButtons();
+}
+
+void BookWindow::copyAsTable()
+{
+    const std::vector<book::LatestRow> rows = chosenRows(true);
+    if (rows.empty())
+        return;
+    m_platform.setClipboardText(bookcopytext::tableText(rows, *m_language));
+    say(text::kCopied.translated().arg(text::kCopyAsTable.translated()));
+}
+
+void BookWindow::copyForForum()
+{
+    const std::vector<book::LatestRow> rows = chosenRows(true);
+    if (rows.empty())
+        return;
+    m_platform.setClipboardText(bookcopytext::forumText(rows, *m_language));
+    say(text::kCopied.translated().arg(text::kCopyForForum.translated()));
+}
+
+void BookWindow::askExport()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, text::kExportTitle.translated(),
+                                                      folder + u"/book.csv"_s, text::kFileTypes.translated());
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+void BookWindow::exportTo(const QString &path)
+{
+    const book::Book &book = m_session.book();
+    const QByteArray bytes = book::exportBook(book, book::exchangeFormOf(QFileInfo(path).fileName()));
+    // Written beside it and put in its place at the end: a failed export leaves an older file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        m_platform.showMessage(text::kPlayerBook.translated(),
+                               text::kCannotWrite.translated().arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    say(text::kExported.translated().arg(book.snapshotCount()));
+}
+
+void BookWindow::askImport()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+            QFileDialog::getOpenFileName(this, text::kImportTitle.translated(), folder, text::kFileTypes.translated());
+    if (!path.isEmpty())
+        importFrom(path);
+}
+
+void BookWindow::importFrom(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (QFileInfo(file).size() > book::kLargestExchangeFile) {
+        m_platform.showMessage(text::kPlayerBook.translated(), booktext::kFileTooLarge.translated().arg(shown).arg(
+                                       book::kLargestExchangeFile / (1024 * 1024)));
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_platform.showMessage(text::kPlayerBook.translated(),
+                               text::kCannotRead.translated().arg(shown, file.errorString()));
+        return;
+    }
+    const book::ExchangeRead read = book::readExchange(file.readAll(), QDate::currentDate());
+    const book::KeepCounts counts = m_session.keepAll(read.keeps);
+    QStringList lines{booktext::kImported.translated()
+                              .arg(counts.added)
+                              .arg(counts.newPlayers)
+                              .arg(counts.alreadyKept)
+                              .arg(qsizetype(read.errors.size()) + counts.refused)};
+    for (qsizetype i = 0; i < qsizetype(read.errors.size()) && i < kLinesNamed; ++i)
+        lines << booktext::rowErrorText(read.errors[std::size_t(i)]);
+    if (qsizetype(read.errors.size()) > kLinesNamed)
+        lines << u"..."_s;
+    m_platform.showMessage(text::kPlayerBook.translated(), lines.join(u'\n'));
+}
+
+void BookWindow::showEvent(QShowEvent *event)
+{
+    m_session.setWatching(true);
+    QWidget::showEvent(event);
+    if (m_stale)
+        refresh();
+}
+
+void BookWindow::hideEvent(QHideEvent *event)
+{
+    m_session.setWatching(false);
+    QWidget::hideEvent(event);
+}
+
+void BookWindow::changeEvent(QEvent *event)
+{
+    // Coming back to the window is when another program's changes matter most.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_session.lookForChanges();
+    QWidget::changeEvent(event);
+}
+
+} // namespace wagecourt::ui

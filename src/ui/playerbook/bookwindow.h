@@ -1,0 +1,105 @@
+#pragma once
+
+#include "book/book.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+
+namespace wagecourt {
+struct LanguageEntry;
+}
+
+namespace wagecourt::ui {
+
+class BookSession;
+class BookTableModel;
+class CompareDialog;
+class Platform;
+
+// The player book's own window: the players in a table that sorts by any
+// column, the history of the one under the cursor, and what can be done with
+// the chosen ones. Every button also has a key, and Tab reaches each one.
+class BookWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BookWindow(BookSession &session, Platform &platform, QWidget *parent);
+    ~BookWindow() override;
+
+    // The game language the main window shows, and the texts read again.
+    void setLanguage(const LanguageEntry &language);
+
+    QTableView *table() const { return m_table; }
+    const BookTableModel &model() const { return *m_model; }
+    const QTableWidget *historyTable() const { return m_history; }
+    CompareDialog *compareDialog() const { return m_compare; }
+
+    // What the buttons do; the export and import ask for their file first.
+    void showCurrent();
+    void compareChosen();
+    void deleteChosen();
+    void undoDelete();
+    void exportTo(const QString &path);
+    void importFrom(const QString &path);
+    void copyAsTable();
+    void copyForForum();
+
+signals:
+    // Show: this snapshot is to be loaded into the main window.
+    void showRequested(const book::Snapshot &snapshot);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QPushButton *addButton(const char *name, void (BookWindow::*handler)());
+    void createKeys();
+    void retranslate();
+    // Before the book changes: who is chosen, by name, and no rows into the old book.
+    void holdSelection();
+    void refresh();
+    void showHistory();
+    void updateButtons();
+    void say(const QString &text);
+    // The chosen players in the table's order, or every player when none is chosen.
+    std::vector<book::LatestRow> chosenRows(bool allWhenNone) const;
+    QStringList chosenNames() const;
+    void askExport();
+    void askImport();
+
+    BookSession &m_session;
+    Platform &m_platform;
+    const LanguageEntry *m_language;
+    BookTableModel *m_model;
+    QTableView *m_table;
+    QLabel *m_historyLabel;
+    QTableWidget *m_history;
+    QLabel *m_status;
+    QPushButton *m_show = nullptr;
+    QPushButton *m_compareButton = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_undo = nullptr;
+    QPushButton *m_export = nullptr;
+    QPushButton *m_import = nullptr;
+    QPushButton *m_copyTable = nullptr;
+    QPushButton *m_copyForum = nullptr;
+    QPushButton *m_close = nullptr;
+    CompareDialog *m_compare = nullptr; // made at the first comparison
+    std::vector<std::vector<book::Player>> m_deleted; // for undo, the last delete last
+    bool m_holding = false;
+    bool m_stale = true; // the table waits for the window to show
+    bool m_sized = false; // the columns fitted to their contents
+    QStringList m_heldChosen;
+    QString m_heldCurrent;
+};
+
+} // namespace wagecourt::ui

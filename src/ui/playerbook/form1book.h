@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+
+namespace wagecourt {
+struct LanguageEntry;
+namespace book {
+struct Snapshot;
+}
+} // namespace wagecourt
+
+namespace wagecourt::ui {
+
+class BookSession;
+class BookWindow;
+class Form1;
+class KeepDialog;
+class Platform;
+
+// The main window's way into the player book: Keep in Book (Ctrl+K) and
+// Player Book (Ctrl+B), the keep box and the book's window. The book file is
+// opened at the first of them, so a run that never uses it never touches it.
+class Form1Book : public QObject
+{
+    Q_OBJECT
+
+public:
+    Form1Book(Form1 &form, Platform &platform);
+    ~Form1Book() override;
+
+    QAction *keepAction() const { return m_keep; }
+    QAction *bookAction() const { return m_open; }
+
+    // Asks for a name, then keeps what the main window shows under it.
+    void keepShown();
+    void openBook();
+    void setLanguage(const LanguageEntry &language);
+    void closeWindows();
+
+    KeepDialog *keepDialog() const { return m_dialog; }
+    BookWindow *window() const { return m_window; }
+
+private:
+    BookSession &session();
+    void keepConfirmed();
+    void show(const book::Snapshot &snapshot);
+
+    Form1 &m_form;
+    Platform &m_platform;
+    const LanguageEntry *m_language = nullptr;
+    QAction *m_keep;
+    QAction *m_open;
+    BookSession *m_session = nullptr;
+    KeepDialog *m_dialog = nullptr;
+    BookWindow *m_window = nullptr;
+};
+
+} // namespace wagecourt::ui

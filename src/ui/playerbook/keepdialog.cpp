@@ -1,0 +1,133 @@
+#include "playerbook/keepdialog.h"
+
+#include "book/book.h"
+#include "presentation/booktext.h"
+#include "presentation/bookwindowtext.h"
+
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+namespace wagecourt::ui {
+
+using namespace Qt::StringLiterals;
+
+KeepDialog::KeepDialog(QWidget *parent)
+    : QDialog(parent),
+      m_nameLabel(new QLabel(this)),
+      m_name(new QLineEdit(this)),
+      m_noteLabel(new QLabel(this)),
+      m_note(new QLineEdit(this)),
+      m_hint(new QLabel(this)),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this)),
+      m_keep(m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole)),
+      m_names(new QStringListModel(this)),
+      m_completer(new QCompleter(m_names, this))
+{
+    setObjectName(u"KeepDialog"_s);
+    m_name->setObjectName(u"keepName"_s);
+    m_note->setObjectName(u"keepNote"_s);
+    m_keep->setObjectName(u"keepConfirm"_s);
+    m_name->setMaxLength(book::kLongestName * 2); // longer is refused with its reason, not cut
+    m_note->setMaxLength(book::kLongestNote * 2);
+    m_nameLabel->setBuddy(m_name);
+    m_noteLabel->setBuddy(m_note);
+    m_hint->setWordWrap(true);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setFilterMode(Qt::MatchContains);
+    m_name->setCompleter(m_completer);
+    m_keep->setDefault(true);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_nameLabel, m_name);
+    form->addRow(m_noteLabel, m_note);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_hint);
+    layout->addWidget(m_buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_name, &QLineEdit::textChanged, this, &KeepDialog::nameChanged);
+    connect(m_note, &QLineEdit::textChanged, this, &KeepDialog::check);
+    retranslate();
+}
+
+void KeepDialog::prepare(const book::Book &book)
+{
+    m_book = &book;
+    QStringList names;
+    names.reserve(qsizetype(book.players().size()));
+    for (const book::Player &player : book.players())
+        names << player.name;
+    names.sort(Qt::CaseInsensitive);
+    m_names->setStringList(names);
+    m_filledNote.clear();
+    m_name->clear();
+    m_note->clear();
+    m_name->setFocus();
+    check();
+}
+
+void KeepDialog::retranslate()
+{
+    setWindowTitle(bookwindowtext::kKeepInBook.translated());
+    m_nameLabel->setText(bookwindowtext::kPlayerName.translated());
+    m_noteLabel->setText(bookwindowtext::kNoteOptional.translated());
+    m_keep->setText(bookwindowtext::kKeep.translated());
+    m_name->setAccessibleName(bookwindowtext::kPlayerName.translated());
+    m_note->setAccessibleName(bookwindowtext::kNoteOptional.translated());
+    m_keep->setAccessibleName(bookwindowtext::kKeep.translated());
+    check();
+}
+
+QString KeepDialog::name() const
+{
+    return book::cleanedText(m_name->text());
+}
+
+QString KeepDialog::note() const
+{
+    return book::cleanedText(m_note->text());
+}
+
+const book::Player *KeepDialog::known() const
+{
+    const QString name = this->name();
+    return m_book && book::checkName(name) == book::TextProblem::None ? m_book->find(name) : nullptr;
+}
+
+void KeepDialog::nameChanged()
+{
+    // A player already kept brings his note along, unless the user wrote one of his own.
+    if (m_note->text() == m_filledNote) {
+        const book::Player *player = known();
+        m_filledNote = player ? player->note : QString();
+        m_note->setText(m_filledNote);
+    }
+    check();
+}
+
+void KeepDialog::check()
+{
+    const book::TextProblem nameProblem = book::checkName(name());
+    const book::TextProblem noteProblem = book::checkNote(note());
+    QString hint;
+    if (nameProblem != book::TextProblem::None && nameProblem != book::TextProblem::Empty)
+        hint = booktext::nameProblemText(nameProblem);
+    else if (noteProblem != book::TextProblem::None)
+        hint = booktext::noteProblemText(noteProblem);
+    else if (known())
+        hint = bookwindowtext::kAddsSnapshot.translated();
+    m_hint->setText(hint);
+    m_hint->setVisible(!hint.isEmpty());
+    m_keep->setEnabled(nameProblem == book::TextProblem::None && noteProblem == book::TextProblem::None);
+}
+
+} // namespace wagecourt::ui

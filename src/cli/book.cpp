@@ -505,7 +505,7 @@ int BookSession::run(const QStringList &arguments)
     }
     for (const QCommandLineOption *option : {&m_book, &m_note, &m_date, &m_lang, &m_sort})
         if (m_parser.values(*option).size() > 1)
-            return usageError(clitext::kLangGivenTwice.translated().arg(m_parser.values(*option).size())
+            return usageError(clitext::kLangGivenTwice.translated(int(m_parser.values(*option).size()))
                                       .replace(u"--lang"_s, u"--"_s + option->names().front()));
     QStringList positional = m_parser.positionalArguments();
     positional.removeFirst(); // "book"

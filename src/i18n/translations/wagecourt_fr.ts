@@ -349,6 +349,14 @@ les autres outils en ligne de commande.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>Une version plus récente de Wagecourt est déjà installée.</translation>
+    </message>
+</context>
+<context>
     <name>Salary</name>
     <message>
         <source>%1 %2 (%3)</source>

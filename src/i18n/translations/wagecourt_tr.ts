@@ -346,6 +346,14 @@ olduğu gibi SIGPIPE ile sonlandırır.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>Wagecourt&apos;un daha yeni bir sürümü zaten yüklü.</translation>
+    </message>
+</context>
+<context>
     <name>Salary</name>
     <message>
         <source>%1 %2 (%3)</source>

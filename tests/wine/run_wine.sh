@@ -24,7 +24,6 @@ mode=$2
 shift 2
 
 need=(wine wineserver)
-[ "$mode" = installer ] && need+=(msiinfo)
 [ "$mode" = window ] || [ "$mode" = installer ] && need+=(Xvfb xdotool xclip xprop xwininfo openbox import convert timeout)
 missing=()
 for tool in "${need[@]}"; do
@@ -208,8 +207,12 @@ installer)
     check "every file of the folder installed into Program Files" 'diff -r "$folder" "$installed"'
     lnk=$(shortcuts | head -n 1)
     check "a Start-menu shortcut" '[ -n "$lnk" ]'
-    check "Apps & features uninstalls it with msiexec" \
-        'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{$(msiinfo export "$msi" Property | sed -n "s/^ProductCode\t{\(.*\)}.*/\1/p")}" /v UninstallString 2>/dev/null | grep -qi "msiexec.exe /x"'
+    manifest=$(find "$(dirname "$msi")/winget" -name '*.installer.yaml' 2>/dev/null | head -n 1)
+    product=$(sed -n 's/^ProductCode: "\(.*\)"$/\1/p' "${manifest:-/dev/null}")
+    check "Apps & features uninstalls it with msiexec, under the winget manifest's product code $product" \
+        'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\\$product" /v UninstallString 2>/dev/null | grep -qi "msiexec.exe /x"'
+    check "the winget manifest gives the MSI's SHA256" \
+        'grep -qx "  InstallerSha256: $(sha256sum "$msi" | cut -c1-64 | tr a-f A-F)" "$manifest"'
     expected=$("$linux_cli" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch)
     check "the installed wagecourt-cli.exe calculates as on Linux" \
         '[ "$(wine "$installed/wagecourt-cli.exe" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch | tr -d "\r")" = "$expected" ]'

@@ -249,7 +249,8 @@ def write_winget(msi, version_text, url, output_dir):
     schema = "# yaml-language-server: $schema=https://aka.ms/winget-manifest.{}.1.6.0.schema.json\n"
     files = {
         f"{PACKAGE_ID}.yaml": schema.format("version") + head + "DefaultLocale: en-US\nManifestType: version\n" + tail,
-        f"{PACKAGE_ID}.installer.yaml": schema.format("installer") + head + f"""InstallerType: msi
+        f"{PACKAGE_ID}.installer.yaml": schema.format("installer") + head + f"""MinimumOSVersion: 10.0.0.0
+InstallerType: msi
 Scope: machine
 InstallModes:
 - interactive

@@ -198,6 +198,9 @@ installer)
     left() { [ ! -e "$installed" ] && [ -z "$(shortcuts)" ] && [ -z "$(versions)" ] \
                  && ! wine reg query 'HKLM\Software\Tarvel\Wagecourt' >/dev/null 2>&1; }
     other_version 0.99 && other_version 1.01 || { echo "FAIL: the MSIs of versions 0.99 and 1.01"; exit 1; }
+    # Whatever an interrupted run left installed in the prefix goes first.
+    for package in "$msi" "$work"/v*/Wagecourt-*.msi; do msiexec /x "$package"; done
+    left || { echo "FAIL: a Wagecourt of an earlier run stays in $WINEPREFIX"; exit 1; }
 
     msiexec /i "$work/v0.99/Wagecourt-0.99.msi"
     check "version 0.99 installed" '[ "$(versions)" = 0.99.0 ] && [ -f "$installed/only-in-0.99.txt" ]'

@@ -228,9 +228,12 @@ installer)
     check "uninstalled (status $code), leaving no file, shortcut or registry key" '[ $code = 0 ] && left'
 
     msiexec /i "$work/v1.01/Wagecourt-1.01.msi"
-    msiexec /i "$msi"; code=$?
-    check "with 1.01 installed, the MSI refuses the downgrade (status $code)" \
-        '[ $code != 0 ] && [ "$(versions)" = 1.1.0 ] && [ -f "$installed/only-in-1.01.txt" ]'
+    # Wine's Windows Installer speaks the language of LC_ALL, and logs the message it would show.
+    env LC_ALL=de_DE.UTF-8 wine msiexec /i "$msi" /qn /l*v "$(winepath -w "$work/refused.log")" >>"$work/msiexec.log" 2>&1
+    code=$?
+    check "with 1.01 installed, the MSI refuses the downgrade (status $code), in German for a German user" \
+        '[ $code != 0 ] && [ "$(versions)" = 1.1.0 ] && [ -f "$installed/only-in-1.01.txt" ] &&
+         grep -aq "NEWERMESSAGE = Eine neuere Version von Wagecourt ist bereits installiert\.\$" <(tr -d "\r" <"$work/refused.log")'
     msiexec /x "$work/v1.01/Wagecourt-1.01.msi"
     check "1.01 uninstalled, leaving nothing" 'left'
     [ $status = 0 ] || { echo "--- msiexec's output"; cat "$work/msiexec.log"; }

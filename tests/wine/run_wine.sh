@@ -13,7 +13,7 @@
 #   window  starts Xvfb and openbox and runs wine_window.py (the window's starts,
 #           Always on Top, and Ctrl+V and Ctrl+C through the X clipboard)
 #   installer  installs an older version, upgrades it with the MSI, runs the
-#           installed CLI, SQLite driver and window (from its Start-menu
+#           installed CLI, SQLite driver and window (the one its Start-menu
 #           shortcut), uninstalls, and has the MSI refuse to replace a newer one
 # Exit status: 0 passed, 1 failed, 77 a required tool is missing.
 set -u
@@ -219,9 +219,10 @@ installer)
     expected=$("$linux_cli" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch)
     check "the installed wagecourt-cli.exe calculates as on Linux" \
         '[ "$(wine "$installed/wagecourt-cli.exe" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch | tr -d "\r")" = "$expected" ]'
-    got=$(WINEPATH="C:\Program Files\Wagecourt" QT_PLUGIN_PATH="C:\Program Files\Wagecourt" wine "$sqlitecheck" | tr -d '\r')
+    cp -r "$installed" "$work/installed" && cp "$sqlitecheck" "$work/installed/"
+    got=$(wine "$work/installed/$(basename "$sqlitecheck")" | tr -d '\r')
     check "the installed Qt6Sql.dll and sqldrivers/qsqlite.dll keep and read rows with SQLite $got" '[ "$got" = "$sqlite_version" ]'
-    echo "--- the installed window, started from its Start-menu shortcut"
+    echo "--- the installed window, the one its Start-menu shortcut points at"
     wine reg delete 'HKCU\Software\Wagecourt' /f >/dev/null 2>&1
     /usr/bin/python3 "$here/wine_window.py" "$installed/Wagecourt.exe" "$linux_cli" --shortcut "$lnk" "$@" </dev/null || status=1
     msiexec /x "$msi"; code=$?

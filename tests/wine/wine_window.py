@@ -14,8 +14,8 @@
 Pictures are checked against the JPEGs of the source tree, decoded by
 ImageMagick: the mean colour of small cells, within a small tolerance for the
 two JPEG decoders. Run by run_wine.sh, which provides the X server, the window
-manager and the Wine prefix. With --shortcut, the installed window's starts
-alone, from its Start-menu shortcut. Prints one PASS/FAIL line per check;
+manager and the Wine prefix. With --shortcut, the starts alone, of the exe that
+shortcut points at. Prints one PASS/FAIL line per check;
 exits 1 on any failure.
 """
 
@@ -103,13 +103,30 @@ def shows(screen, at, picture, regions):
 
 # ---------------------------------------------------------------- the program
 
+def shortcut_target(path):
+    """The local path a .lnk file points at (its LinkInfo's LocalBasePath)."""
+    data = open(path, "rb").read()
+    flags = int.from_bytes(data[20:24], "little")
+    at = 76
+    if flags & 1:  # a target ID list comes first
+        at += 2 + int.from_bytes(data[at:at + 2], "little")
+    if not flags & 2:
+        raise Aborted(f"{path} holds no link information")
+    base = at + int.from_bytes(data[at + 16:at + 20], "little")
+    return data[base:data.index(b"\0", base)].decode("cp1252")
+
+
 class WineWindow:
     def __init__(self, exe, log_path, shortcut=None):
-        """Starts exe, or the shortcut to it as the Start menu does: then the
-        program is start.exe's child, and its window is found by title alone."""
+        """Starts exe; with a shortcut, the program that shortcut points at,
+        which must be exe."""
         self.log = open(log_path, "w+")
-        command = ["wine", "start", "/wait", "/unix", shortcut] if shortcut else ["wine", exe]
-        self.process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=self.log,
+        if shortcut:
+            target = shortcut_target(shortcut)
+            wanted = run(["winepath", "-w", exe]).stdout.strip()
+            if target.lower() != wanted.lower():
+                raise Aborted(f"the shortcut points at {target}, not at {wanted}")
+        self.process = subprocess.Popen(["wine", exe], stdin=subprocess.DEVNULL, stdout=self.log,
                                         stderr=subprocess.STDOUT, cwd=os.path.dirname(exe))
         self.started = time.monotonic()
         pattern = "^" + re.escape(TITLE) + "$"
@@ -118,7 +135,7 @@ class WineWindow:
             if self.process.poll() is not None:
                 raise Aborted(f"Wagecourt.exe ended with status {self.process.returncode} before its "
                               f"window appeared:\n{self.output()}")
-            return search_windows(pattern, None if shortcut else self.process.pid, visible=True)
+            return search_windows(pattern, self.process.pid, visible=True)
 
         wids = poll(windows, bool, timeout=60, interval=0.1)
         if not wids:
@@ -261,7 +278,7 @@ def main():
     parser.add_argument("cli", help="the Linux wagecourt-cli, for the expected salary line")
     parser.add_argument("--pictures", required=True, help="the folder with playercard.jpg and screenshot.jpg")
     parser.add_argument("--starts", type=int, default=20)
-    parser.add_argument("--shortcut", help="start the window from this .lnk instead, and check its starts alone")
+    parser.add_argument("--shortcut", help="check that this .lnk points at exe, and check the starts alone")
     args = parser.parse_args()
     args.exe = os.path.abspath(args.exe)
 

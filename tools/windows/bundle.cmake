@@ -96,8 +96,8 @@ set(WAGECOURT_RELEASE_URL "https://github.com/wagecourt/wagecourt/releases/downl
 set(WAGECOURT_INSTALLER_SCRIPT "${PROJECT_SOURCE_DIR}/tools/windows/installer.py")
 set(WAGECOURT_MSI "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64.msi")
 set(installer_dir "${CMAKE_BINARY_DIR}/installer")
+file(MAKE_DIRECTORY "${installer_dir}") # where wixl runs, as it takes no absolute paths
 add_custom_target(windows_installer ALL
-    COMMAND ${CMAKE_COMMAND} -E make_directory "${installer_dir}"
     COMMAND Python3::Interpreter "${WAGECOURT_INSTALLER_SCRIPT}" wxs "${WAGECOURT_WINDOWS_FOLDER}"
             "${WAGECOURT_VERSION_TEXT}" "${installer_dir}/Wagecourt.wxs" "${PROJECT_SOURCE_DIR}/data/icons"
             ${WAGECOURT_TS_FILES}

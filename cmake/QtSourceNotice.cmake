@@ -23,24 +23,7 @@ function(wagecourt_qt_source notice archive build_script)
     if(NOT debian_version MATCHES "^${Qt6Core_VERSION}[+~-]")
         message(FATAL_ERROR "${dsc} is qt6-base ${debian_version}, but the Qt found is ${Qt6Core_VERSION}")
     endif()
-    # The files the .dsc lists under Files:, each line " md5 size name".
-    file(STRINGS "${dsc}" listed REGEX "^ [0-9a-f]+ [0-9]+ qt6-base_")
-    set(files "${dsc}")
-    foreach(line IN LISTS listed)
-        string(REGEX REPLACE "^ [0-9a-f]+ [0-9]+ " "" name "${line}")
-        list(APPEND files "${WAGECOURT_QT_SOURCE}/${name}")
-    endforeach()
-    list(REMOVE_DUPLICATES files)
-    set(names "")
-    set(relative "")
-    foreach(file IN LISTS files)
-        if(NOT EXISTS "${file}")
-            message(FATAL_ERROR "${file} is missing (tools/qt-source.sh ${WAGECOURT_QT_SOURCE})")
-        endif()
-        get_filename_component(name "${file}" NAME)
-        string(APPEND names "  ${name}\n")
-        list(APPEND relative "${name}")
-    endforeach()
+    _wagecourt_dsc_files("${dsc}" qt6-base files names relative)
     get_filename_component(archive_name "${archive}" NAME)
     set(changes "")
     set(patch_names "")
@@ -77,4 +60,67 @@ https://snapshot.debian.org/package/qt6-base/${debian_version}/
         COMMENT "Packing Debian's qt6-base ${debian_version} source into ${archive_name}"
         VERBATIM)
     add_custom_target(qt_source_archive ALL DEPENDS "${archive}")
+endfunction()
+
+# The .dsc and the files it lists under Files: (each line " md5 size name"):
+# their paths, their names as a notice lists them, and their bare names.
+function(_wagecourt_dsc_files dsc package out_files out_names out_relative)
+    get_filename_component(folder "${dsc}" DIRECTORY)
+    file(STRINGS "${dsc}" listed REGEX "^ [0-9a-f]+ [0-9]+ ${package}_")
+    set(files "${dsc}")
+    foreach(line IN LISTS listed)
+        string(REGEX REPLACE "^ [0-9a-f]+ [0-9]+ " "" name "${line}")
+        list(APPEND files "${folder}/${name}")
+    endforeach()
+    list(REMOVE_DUPLICATES files)
+    set(names "")
+    set(relative "")
+    foreach(file IN LISTS files)
+        if(NOT EXISTS "${file}")
+            message(FATAL_ERROR "${file} is missing (tools/qt-source.sh ${folder} ${package})")
+        endif()
+        get_filename_component(name "${file}" NAME)
+        string(APPEND names "  ${name}\n")
+        list(APPEND relative "${name}")
+    endforeach()
+    set(${out_files} "${files}" PARENT_SCOPE)
+    set(${out_names} "${names}" PARENT_SCOPE)
+    set(${out_relative} "${relative}" PARENT_SCOPE)
+endfunction()
+
+# wagecourt_sqlite_source(<notice-file> <archive> <build-script> <built-version>)
+# does the same for the SQLite that the Windows Qt's SQLite driver holds, from
+# Debian's sqlite3 source package in WAGECOURT_SQLITE_SOURCE; <built-version>
+# is the Debian version the driver was built from. SQLite is in the public
+# domain, so nothing obliges us: it is published all the same, so that what
+# ships can be rebuilt from what is published.
+set(WAGECOURT_SQLITE_SOURCE "$ENV{WAGECOURT_SQLITE_SOURCE}" CACHE PATH "Debian's sqlite3 source package files")
+if(NOT WAGECOURT_SQLITE_SOURCE)
+    set(WAGECOURT_SQLITE_SOURCE "$ENV{HOME}/.cache/wagecourt/sqlite3-source" CACHE PATH "" FORCE)
+endif()
+
+function(wagecourt_sqlite_source notice archive build_script built_version)
+    string(REGEX REPLACE "^[0-9]+:" "" file_version "${built_version}") # no epoch in file names
+    set(dsc "${WAGECOURT_SQLITE_SOURCE}/sqlite3_${file_version}.dsc")
+    if(NOT EXISTS "${dsc}")
+        message(FATAL_ERROR "${dsc} is missing: the SQLite of the Windows Qt was built from sqlite3 ${built_version} "
+                            "(tools/qt-source.sh ${WAGECOURT_SQLITE_SOURCE} sqlite3)")
+    endif()
+    _wagecourt_dsc_files("${dsc}" sqlite3 files names relative)
+    get_filename_component(archive_name "${archive}" NAME)
+    file(WRITE "${notice}"
+"The SQLite inside sqldrivers/qsqlite.dll was built by the Wagecourt developers
+from Debian's source package sqlite3, version ${built_version}:
+${names}with the options of Debian's own build, by the script ${build_script}
+of Wagecourt's source. SQLite is in the public domain (SQLite-copyright.txt).
+Its source is published beside this program as ${archive_name}, and Debian
+keeps the same package at https://snapshot.debian.org/package/sqlite3/${built_version}/
+")
+    add_custom_command(OUTPUT "${archive}"
+        COMMAND ${CMAKE_COMMAND} -E tar cf "${archive}" -- ${relative}
+        WORKING_DIRECTORY "${WAGECOURT_SQLITE_SOURCE}"
+        DEPENDS ${files}
+        COMMENT "Packing Debian's sqlite3 ${built_version} source into ${archive_name}"
+        VERBATIM)
+    add_custom_target(sqlite_source_archive ALL DEPENDS "${archive}")
 endfunction()

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Fetches Debian's qt6-base source package (the .dsc and its tarballs, as
-# apt-get source downloads them) into a folder, once:
-#   tools/qt-source.sh FOLDER
+# Fetches a Debian source package (the .dsc and its tarballs, as apt-get
+# source downloads them) into a folder, once:
+#   tools/qt-source.sh FOLDER [PACKAGE]     PACKAGE defaults to qt6-base
 # The Qt builds unpack it from there, and the workflows pack the same files
-# beside what they ship, as the LGPL asks of a Qt linked into our programs.
+# beside what they ship, as the LGPL asks of a Qt linked into our programs
+# (and as is only fair for the SQLite the Windows Qt's database driver holds).
 # apt runs with a private configuration (a deb-src entry for the Debian mirror
 # this machine already uses, and its own package lists in a scratch folder),
 # so the system's apt sources and lists stay untouched.
 set -euo pipefail
 
-dest=${1:?usage: tools/qt-source.sh FOLDER}
-if compgen -G "$dest/qt6-base_*.dsc" >/dev/null; then
+dest=${1:?usage: tools/qt-source.sh FOLDER [PACKAGE]}
+package=${2:-qt6-base}
+if compgen -G "$dest/${package}_*.dsc" >/dev/null; then
     exit 0
 fi
 mkdir -p "$dest"
@@ -54,7 +56,7 @@ for path in sorted(glob.glob("/etc/apt/sources.list.d/*.sources")):
         for uri in fields.get("uris", "").split():
             for suite in fields.get("suites", "").split():
                 add(uri, suite, fields.get("components", "main").split(), fields.get("signed-by"))
-# Only Debian's own mirrors; qt6-base lives in main.
+# Only Debian's own mirrors; the packages we build from live in main.
 lines = [l for l in lines if "debian" in l and " main" in l]
 if not lines:
     sys.exit("qt-source.sh: no Debian mirror found in /etc/apt/sources.list*")
@@ -65,6 +67,6 @@ apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/s
 [[ $(id -u) -eq 0 ]] && apt_opts+=(-o APT::Sandbox::User=root)
 apt-get "${apt_opts[@]}" -q update >&2
 # apt checks every file against the signed Sources index it just fetched.
-(cd "$apt_dir/download" && apt-get "${apt_opts[@]}" -q source --download-only qt6-base >&2)
-compgen -G "$apt_dir/download/qt6-base_*.dsc" >/dev/null || { echo "qt-source.sh: apt-get source fetched no qt6-base" >&2; exit 1; }
+(cd "$apt_dir/download" && apt-get "${apt_opts[@]}" -q source --download-only "$package" >&2)
+compgen -G "$apt_dir/download/${package}_*.dsc" >/dev/null || { echo "qt-source.sh: apt-get source fetched no $package" >&2; exit 1; }
 mv "$apt_dir"/download/* "$dest"/

@@ -5,11 +5,16 @@
 # Usage: run_wine.sh SCRATCH prefix
 #        run_wine.sh SCRATCH cli TST_CLI WAGECOURT_CLI WAGECOURT_CLI_EXE
 #        run_wine.sh SCRATCH window WAGECOURT_EXE WAGECOURT_CLI [wine_window.py options]
+#        run_wine.sh SCRATCH installer MSI FOLDER INSTALLER_PY WIXL SQLITECHECK_EXE WAGECOURT_CLI
+#                    SQLITE_VERSION [wine_window.py options]
 #   prefix  creates the Wine prefix (once; later runs reuse it)
 #   cli     runs tst_cli's process-level cases against WAGECOURT_CLI_EXE, then
 #           compares a roster's batch JSON of both builds byte for byte
 #   window  starts Xvfb and openbox and runs wine_window.py (the window's starts,
 #           Always on Top, and Ctrl+V and Ctrl+C through the X clipboard)
+#   installer  installs an older version, upgrades it with the MSI, runs the
+#           installed CLI, SQLite driver and window (the one its Start-menu
+#           shortcut), uninstalls, and has the MSI refuse to replace a newer one
 # Exit status: 0 passed, 1 failed, 77 a required tool is missing.
 set -u
 
@@ -19,7 +24,7 @@ mode=$2
 shift 2
 
 need=(wine wineserver)
-[ "$mode" = window ] && need+=(Xvfb xdotool xclip xprop xwininfo openbox import convert timeout)
+[ "$mode" = window ] || [ "$mode" = installer ] && need+=(Xvfb xdotool xclip xprop xwininfo openbox import convert timeout)
 missing=()
 for tool in "${need[@]}"; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
@@ -41,6 +46,38 @@ unset DISPLAY WAYLAND_DISPLAY XAUTHORITY WINELOADER WINESERVER
 mkdir -p "$HOME"
 
 stop_wine() { wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; }
+
+# start_x NAME: a scratch folder $work, Xvfb and openbox, and a Wine server for the runs.
+start_x() {
+    work=$(mktemp -d "$scratch/$1.XXXXXX")
+    pids=()
+    source "$here/../e2e/session.sh"
+    cleanup() {
+        stop_wine
+        stop_session
+    }
+    trap cleanup EXIT
+    trap 'exit 143' TERM INT HUP
+    export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    if ! wait_for 15 test -s "$work/display"; then
+        echo "FAIL: Xvfb did not start"
+        cat "$work/xvfb.log"
+        exit 1
+    fi
+    DISPLAY=:$(head -n 1 "$work/display")
+    export DISPLAY
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    if ! wait_for 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+        echo "FAIL: openbox did not start"
+        cat "$work/openbox.log"
+        exit 1
+    fi
+    wineserver -p60
+}
 
 case "$mode" in
 prefix)
@@ -124,34 +161,7 @@ window)
         echo "SKIP: $1 is missing; build the release preset first (cmake --workflow --preset release)"
         exit 77
     fi
-    work=$(mktemp -d "$scratch/window.XXXXXX")
-    pids=()
-    source "$here/../e2e/session.sh"
-    cleanup() {
-        stop_wine
-        stop_session
-    }
-    trap cleanup EXIT
-    trap 'exit 143' TERM INT HUP
-    export XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    if ! wait_for 15 test -s "$work/display"; then
-        echo "FAIL: Xvfb did not start"
-        cat "$work/xvfb.log"
-        exit 1
-    fi
-    DISPLAY=:$(head -n 1 "$work/display")
-    export DISPLAY
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    if ! wait_for 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
-        echo "FAIL: openbox did not start"
-        cat "$work/openbox.log"
-        exit 1
-    fi
-    wineserver -p60
+    start_x window
     # Every run starts from what a first start finds: no remembered language, on-top state or place.
     wine reg delete 'HKCU\Software\Wagecourt' /f >/dev/null 2>&1
     /usr/bin/python3 "$here/wine_window.py" "$exe" "$@" </dev/null &
@@ -159,8 +169,80 @@ window)
     wait $!
     exit $?
     ;;
+installer)
+    msi=$1 folder=$2 script=$3 wixl=$4 sqlitecheck=$5 linux_cli=$6 sqlite_version=${7%%-*}
+    shift 7
+    [ -f "$msi" ] || { echo "FAIL: $msi is missing"; exit 1; }
+    [ -x "$linux_cli" ] || { echo "SKIP: $linux_cli is missing; build the release preset first"; exit 77; }
+    start_x installer
+    drive=$WINEPREFIX/drive_c
+    installed="$drive/Program Files/Wagecourt"
+    status=0
+    check() {
+        if eval "$2"; then echo "PASS: $1"; else echo "FAIL: $1"; status=1; fi
+    }
+    # other_version 1.01: the same folder as another version, with a file of its own.
+    other_version() {
+        local dir=$work/v$1
+        mkdir -p "$dir/installer" && cp -r "$folder" "$dir/Wagecourt" && echo "$1" >"$dir/Wagecourt/only-in-$1.txt" \
+            && /usr/bin/python3 "$script" wxs "$dir/Wagecourt" "$1" "$dir/installer/Wagecourt.wxs" "$here/../../data/icons" \
+            && (cd "$dir/installer" && "$wixl" --arch x64 -o "$dir/Wagecourt-$1.msi" Wagecourt.wxs 2>/dev/null)
+    }
+    # The DisplayVersion of each Wagecourt in Apps & features.
+    versions() {
+        wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' \
+            | awk '/^HKEY/ { name = ""; version = "" } $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
+                   name == "Wagecourt" && version != "" { print version; name = "" }' | sort | xargs
+    }
+    shortcuts() { find "$drive/ProgramData" "$drive/users" -name Wagecourt.lnk 2>/dev/null; }
+    msiexec() { wine msiexec "$@" /qn >>"$work/msiexec.log" 2>&1; }
+    left() { [ ! -e "$installed" ] && [ -z "$(shortcuts)" ] && [ -z "$(versions)" ] \
+                 && ! wine reg query 'HKLM\Software\Tarvel\Wagecourt' >/dev/null 2>&1; }
+    other_version 0.99 && other_version 1.01 || { echo "FAIL: the MSIs of versions 0.99 and 1.01"; exit 1; }
+    # Whatever an interrupted run left installed in the prefix goes first.
+    for package in "$msi" "$work"/v*/Wagecourt-*.msi; do msiexec /x "$package"; done
+    left || { echo "FAIL: a Wagecourt of an earlier run stays in $WINEPREFIX"; exit 1; }
+
+    msiexec /i "$work/v0.99/Wagecourt-0.99.msi"
+    check "version 0.99 installed" '[ "$(versions)" = 0.99.0 ] && [ -f "$installed/only-in-0.99.txt" ]'
+    msiexec /i "$msi"; code=$?
+    check "the MSI upgrades 0.99 in place (status $code): one entry in Apps & features, 0.99's files gone" \
+        '[ $code = 0 ] && [ "$(versions)" = 1.0.0 ] && [ ! -e "$installed/only-in-0.99.txt" ]'
+    check "every file of the folder installed into Program Files" 'diff -r "$folder" "$installed"'
+    lnk=$(shortcuts | head -n 1)
+    check "a Start-menu shortcut" '[ -n "$lnk" ]'
+    manifest=$(find "$(dirname "$msi")/winget" -name '*.installer.yaml' 2>/dev/null | head -n 1)
+    product=$(sed -n 's/^ProductCode: "\(.*\)"$/\1/p' "${manifest:-/dev/null}")
+    check "Apps & features uninstalls it with msiexec, under the winget manifest's product code $product" \
+        'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\\$product" /v UninstallString 2>/dev/null | grep -qi "msiexec.exe /x"'
+    check "the winget manifest gives the MSI's SHA256" \
+        'grep -qx "  InstallerSha256: $(sha256sum "$msi" | cut -c1-64 | tr a-f A-F)" "$manifest"'
+    expected=$("$linux_cli" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch)
+    check "the installed wagecourt-cli.exe calculates as on Linux" \
+        '[ "$(wine "$installed/wagecourt-cli.exe" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch | tr -d "\r")" = "$expected" ]'
+    cp -r "$installed" "$work/installed" && cp "$sqlitecheck" "$work/installed/"
+    got=$(wine "$work/installed/$(basename "$sqlitecheck")" | tr -d '\r')
+    check "the installed Qt6Sql.dll and sqldrivers/qsqlite.dll keep and read rows with SQLite $got" '[ "$got" = "$sqlite_version" ]'
+    echo "--- the installed window, the one its Start-menu shortcut points at"
+    wine reg delete 'HKCU\Software\Wagecourt' /f >/dev/null 2>&1
+    /usr/bin/python3 "$here/wine_window.py" "$installed/Wagecourt.exe" "$linux_cli" --shortcut "$lnk" "$@" </dev/null || status=1
+    msiexec /x "$msi"; code=$?
+    check "uninstalled (status $code), leaving no file, shortcut or registry key" '[ $code = 0 ] && left'
+
+    msiexec /i "$work/v1.01/Wagecourt-1.01.msi"
+    # Wine's Windows Installer speaks the language of LC_ALL, and logs the message it would show.
+    env LC_ALL=de_DE.UTF-8 wine msiexec /i "$msi" /qn /l*v "$(winepath -w "$work/refused.log")" >>"$work/msiexec.log" 2>&1
+    code=$?
+    check "with 1.01 installed, the MSI refuses the downgrade (status $code), in German for a German user" \
+        '[ $code != 0 ] && [ "$(versions)" = 1.1.0 ] && [ -f "$installed/only-in-1.01.txt" ] &&
+         grep -aq "NEWERMESSAGE = Eine neuere Version von Wagecourt ist bereits installiert\.\$" <(tr -d "\r" <"$work/refused.log")'
+    msiexec /x "$work/v1.01/Wagecourt-1.01.msi"
+    check "1.01 uninstalled, leaving nothing" 'left'
+    [ $status = 0 ] || { echo "--- msiexec's output"; cat "$work/msiexec.log"; }
+    exit $status
+    ;;
 *)
-    echo "usage: $0 SCRATCH prefix|cli|window ..." >&2
+    echo "usage: $0 SCRATCH prefix|cli|window|installer ..." >&2
     exit 2
     ;;
 esac

@@ -8,6 +8,14 @@
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QJpegPlugin LIBRARY DESTINATION imageformats)
+# The player book's store: Qt SQL and its SQLite driver, which holds SQLite itself.
+find_package(Qt6 REQUIRED COMPONENTS Sql)
+if(NOT TARGET Qt6::QSQLiteDriverPlugin)
+    message(FATAL_ERROR "The Qt in ${Qt6_DIR} has no SQLite driver; tools/windows/build-qt.sh builds it")
+endif()
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Sql RUNTIME DESTINATION .)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QSQLiteDriverPlugin LIBRARY DESTINATION sqldrivers)
+get_filename_component(WAGECOURT_QT_PREFIX "${Qt6_DIR}/../../.." ABSOLUTE)
 if(TARGET Qt6::QWindowsVistaStylePlugin)
     install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles)
 endif()
@@ -30,7 +38,9 @@ endforeach()
 
 # The licences of what the folder holds: Wagecourt's own, Qt's (built from
 # Debian's qt6-base source, so Debian's account of its copyright serves) with
-# the LGPL it is used under, that of Qt's translations built into the window, and those of the compiler's runtime DLLs.
+# the LGPL it is used under, that of Qt's translations built into the window,
+# those of the compiler's runtime DLLs, and SQLite's (Debian's account of it,
+# from the source the driver was built from).
 set(licences
     "${PROJECT_SOURCE_DIR}/LICENSE=Wagecourt-LICENSE.txt"
     "/usr/share/doc/libqt6core6/copyright=Qt-copyright.txt"
@@ -38,7 +48,8 @@ set(licences
     "/usr/share/common-licenses/LGPL-3=LGPL-3.txt"
     "/usr/share/common-licenses/GPL-3=GPL-3.txt"
     "/usr/share/doc/gcc-mingw-w64-base/copyright=GCC-runtime-copyright.txt"
-    "/usr/share/doc/mingw-w64-common/copyright=MinGW-w64-copyright.txt")
+    "/usr/share/doc/mingw-w64-common/copyright=MinGW-w64-copyright.txt"
+    "${WAGECOURT_QT_PREFIX}/licences/SQLite-copyright.txt=SQLite-copyright.txt")
 foreach(licence IN LISTS licences)
     string(REPLACE "=" ";" licence "${licence}")
     list(GET licence 0 from)
@@ -55,6 +66,11 @@ include(${PROJECT_SOURCE_DIR}/cmake/QtSourceNotice.cmake)
 wagecourt_qt_source("${CMAKE_BINARY_DIR}/Qt-source.txt"
     "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64-qt-source.tar" tools/windows/build-qt.sh)
 install(FILES "${CMAKE_BINARY_DIR}/Qt-source.txt" DESTINATION licences)
+file(STRINGS "${WAGECOURT_QT_PREFIX}/licences/SQLite-version.txt" WAGECOURT_SQLITE_VERSION LIMIT_COUNT 1)
+wagecourt_sqlite_source("${CMAKE_BINARY_DIR}/SQLite-source.txt"
+    "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64-sqlite-source.tar"
+    tools/windows/build-qt.sh "${WAGECOURT_SQLITE_VERSION}")
+install(FILES "${CMAKE_BINARY_DIR}/SQLite-source.txt" DESTINATION licences)
 
 set(WAGECOURT_WINDOWS_FOLDER "${CMAKE_BINARY_DIR}/Wagecourt")
 add_custom_target(windows_folder ALL
@@ -67,6 +83,33 @@ foreach(program wagecourt wagecourt-cli)
         add_dependencies(windows_folder ${program})
     endif()
 endforeach()
+
+# The installer of the same folder, and the winget manifest that points at it
+# where it is published (WAGECOURT_RELEASE_URL):
+#   <build>/Wagecourt-<version>-win64.msi
+#   <build>/winget/manifests/t/Tarvel/Wagecourt/<version>/
+find_program(WAGECOURT_WIXL wixl REQUIRED)
+find_program(WAGECOURT_MSIINFO msiinfo REQUIRED)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(WAGECOURT_RELEASE_URL "https://github.com/wagecourt/wagecourt/releases/download/v${WAGECOURT_VERSION_TEXT}"
+    CACHE STRING "Where the MSI is published, for the winget manifest")
+set(WAGECOURT_INSTALLER_SCRIPT "${PROJECT_SOURCE_DIR}/tools/windows/installer.py")
+set(WAGECOURT_MSI "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64.msi")
+set(installer_dir "${CMAKE_BINARY_DIR}/installer")
+file(MAKE_DIRECTORY "${installer_dir}") # where wixl runs, as it takes no absolute paths
+add_custom_target(windows_installer ALL
+    COMMAND Python3::Interpreter "${WAGECOURT_INSTALLER_SCRIPT}" wxs "${WAGECOURT_WINDOWS_FOLDER}"
+            "${WAGECOURT_VERSION_TEXT}" "${installer_dir}/Wagecourt.wxs" "${PROJECT_SOURCE_DIR}/data/icons"
+            ${WAGECOURT_TS_FILES}
+    COMMAND ${WAGECOURT_WIXL} --arch x64 -o "${WAGECOURT_MSI}" Wagecourt.wxs
+    COMMAND ${CMAKE_COMMAND} -E rm -rf "${CMAKE_BINARY_DIR}/winget"
+    COMMAND Python3::Interpreter "${WAGECOURT_INSTALLER_SCRIPT}" winget "${WAGECOURT_MSI}"
+            "${WAGECOURT_VERSION_TEXT}" "${WAGECOURT_RELEASE_URL}" "${CMAKE_BINARY_DIR}/winget"
+    WORKING_DIRECTORY "${installer_dir}"
+    BYPRODUCTS "${WAGECOURT_MSI}"
+    COMMENT "Building ${WAGECOURT_MSI} and its winget manifest"
+    VERBATIM)
+add_dependencies(windows_installer windows_folder)
 
 set(CPACK_PACKAGE_NAME Wagecourt)
 set(CPACK_PACKAGE_VENDOR ${WAGECOURT_VENDOR})

@@ -886,6 +886,14 @@ wie andere Kommandozeilenprogramme auch.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>Eine neuere Version von Wagecourt ist bereits installiert.</translation>
+    </message>
+</context>
+<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>

@@ -885,6 +885,14 @@ accade agli altri strumenti da riga di comando.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>È già installata una versione più recente di Wagecourt.</translation>
+    </message>
+</context>
+<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>

@@ -891,6 +891,14 @@ inne narzędzia wiersza poleceń.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>Nowsza wersja programu Wagecourt jest zainstalowana.</translation>
+    </message>
+</context>
+<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>

@@ -885,6 +885,14 @@ acontece a outras ferramentas da linha de comandos.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>Já está instalada uma versão mais recente do Wagecourt.</translation>
+    </message>
+</context>
+<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>

@@ -874,6 +874,14 @@ olduğu gibi SIGPIPE ile sonlandırır.
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>A newer version of Wagecourt is already installed.</source>
+        <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
+        <translation>Wagecourt&apos;un daha yeni bir sürümü zaten yüklü.</translation>
+    </message>
+</context>
+<context>
     <name>Web</name>
     <message>
         <source>Your player&apos;s copied skill list</source>

@@ -170,6 +170,7 @@ window)
     exit $?
     ;;
 installer)
+    # shellcheck disable=SC2034 # sqlite_version and expected are read in the checks' eval
     msi=$1 folder=$2 script=$3 wixl=$4 sqlitecheck=$5 linux_cli=$6 sqlite_version=${7%%-*}
     shift 7
     [ -f "$msi" ] || { echo "FAIL: $msi is missing"; exit 1; }
@@ -217,6 +218,7 @@ installer)
         'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\\$product" /v UninstallString 2>/dev/null | grep -qi "msiexec.exe /x"'
     check "the winget manifest gives the MSI's SHA256" \
         'grep -qx "  InstallerSha256: $(sha256sum "$msi" | cut -c1-64 | tr a-f A-F)" "$manifest"'
+    # shellcheck disable=SC2034
     expected=$("$linux_cli" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch)
     check "the installed wagecourt-cli.exe calculates as on Linux" \
         '[ "$(wine "$installed/wagecourt-cli.exe" calc 12 11 10 9 8 7 6 5 4 3 --lang Deutsch | tr -d "\r")" = "$expected" ]'

@@ -20,21 +20,7 @@ View viewOf(const Form1 &form)
     return view;
 }
 
-QString skillList(const LanguageEntry &entry, const QList<int> &levels)
-{
-    QStringList lines;
-    for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
-        lines << entry.skillCaption(skill) + u' ' + entry.levelName(levels.value(skill - 1, 1));
-    return lines.join(u'\n');
-}
 
-SkillLevels levelsOf(const QList<int> &values)
-{
-    SkillLevels levels;
-    for (int k = 1; k <= kSalarySkillCount; ++k)
-        levels[k] = qint16(values[k - 1]);
-    return levels;
-}
 
 QColor levelColor(int level)
 {

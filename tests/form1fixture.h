@@ -11,6 +11,7 @@
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
 #include "settings.h"
+#include "testlists.h"
 #include "tooltips.h"
 
 #include <QAbstractItemView>
@@ -109,8 +110,8 @@ inline const QList<int> kSample{8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 20, 20, 20};
 
 QColor colorOf(const QLabel *label);
 View viewOf(const Form1 &form);
-QString skillList(const LanguageEntry &entry, const QList<int> &levels);
-SkillLevels levelsOf(const QList<int> &values);
+using test::levelsOf;
+using test::skillList;
 QColor levelColor(int level);
 void showActive(Form1 &form);
 void pickLanguage(Form1 &form, const QString &name);

@@ -7,6 +7,8 @@
 #include "presentation/windowtexts.h"
 #include "format/resultformat.h"
 
+#include "testlists.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
@@ -82,25 +84,11 @@ Run runProgram(const QStringList &arguments, const QByteArray &input, const QStr
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString skillList(const LanguageEntry &entry, const QList<int> &levels)
-{
-    QStringList lines;
-    for (int skill = 1; skill <= kSkillCaptionCount; ++skill)
-        lines << entry.skillCaption(skill) + u' ' + entry.levelName(levels.value(skill - 1, 1));
-    return lines.join(u'\n') + u'\n';
-}
 
 const QList<int> kSample{8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 12, 12};
 const QStringList kSampleArguments{u"8"_s, u"7"_s, u"9"_s, u"10"_s, u"8"_s,
                                    u"11"_s, u"3"_s, u"3"_s, u"5"_s, u"2"_s};
 
-SkillLevels levelsOf(const QList<int> &list)
-{
-    SkillLevels levels;
-    for (int k = 1; k <= kSalarySkillCount; ++k)
-        levels[k] = qint16(list[k - 1]);
-    return levels;
-}
 
 QStringList argumentsOf(const QList<int> &list)
 {
@@ -300,7 +288,7 @@ void CliTest::languageOptionTakesNamesAndCodes()
     QStringList arguments{command, u"--json"_s, u"--lang"_s, lang};
     QByteArray input;
     if (command == u"import"_s)
-        input = skillList(*findLanguage(language), kSample).toUtf8();
+        input = (test::skillList(*findLanguage(language), kSample) + u'\n').toUtf8();
     else if (command == u"batch"_s)
         input = kSampleArguments.join(u' ').toUtf8() + '\n';
     else
@@ -329,7 +317,7 @@ void CliTest::adviseStepsAreWhatCalcGives()
     QFETCH(QList<int>, levels);
     QFETCH(QString, language);
     const LanguageEntry &entry = *findLanguage(language);
-    const SkillLevels player = levelsOf(levels);
+    const SkillLevels player = test::levelsOf(levels);
     const auto result = computeSalary(player);
     const QStringList arguments = QStringList{u"--lang"_s, language} + argumentsOf(levels);
 
@@ -399,7 +387,7 @@ void CliTest::adviseStepsAreWhatCalcGives()
 void CliTest::importAcceptsWhatTheWindowAccepts()
 {
     const LanguageEntry &english = *findLanguage(u"English");
-    const QByteArray list = skillList(english, kSample).toUtf8();
+    const QByteArray list = (test::skillList(english, kSample) + u'\n').toUtf8();
 
     Run run = cli({u"import"_s, u"--json"_s}, list);
     QCOMPARE(run.status, 0);
@@ -418,7 +406,7 @@ void CliTest::importAcceptsWhatTheWindowAccepts()
     QVERIFY(run.out.startsWith(u"Weekly Salary: 16 736 (Point Guard)\n"_s));
 
     run = cli({u"import"_s, u"--lang"_s, u"Polski"_s, u"--json"_s, u"-"_s},
-              skillList(*findLanguage(u"Polski"), kSample).toUtf8());
+              (test::skillList(*findLanguage(u"Polski"), kSample) + u'\n').toUtf8());
     QCOMPARE(run.status, 0);
     QCOMPARE(run.json()[u"language"].toString(), u"Polski"_s);
     QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
@@ -429,7 +417,7 @@ void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
     // Without --lang, as with 'auto'; the list alone, and on one line inside a copied page.
     for (const QStringList &any : {QStringList{}, QStringList{u"--lang"_s, u"auto"_s}})
         for (const LanguageEntry &entry : languages()) {
-            const QString list = skillList(entry, kSample);
+            const QString list = (test::skillList(entry, kSample) + u'\n');
             for (const QString &text : {list, u"Player: Ann Lee\n"_s + QString(list).replace(u'\n', u' ') + u"\nAge: 24"_s}) {
                 const Run run = cli(QStringList{u"import"_s, u"--json"_s} + any, text.toUtf8());
                 QCOMPARE(run.status, 0);
@@ -468,7 +456,7 @@ void CliTest::importRejectionSaysWhatFailed_data()
     QTest::addColumn<QString>("language"); // empty for none
     QTest::addColumn<QString>("detail");
 
-    const QString english = skillList(*findLanguage(u"English"), kSample);
+    const QString english = (test::skillList(*findLanguage(u"English"), kSample) + u'\n');
     QTest::newRow("wrong language") << QStringList{u"--lang"_s, u"Deutsch"_s} << english << u"check"_s
                                     << u"Deutsch"_s << u"\"Sprun\""_s;
     const QString broken = QString(english).replace(u"\nInside Shot"_s, u":\nInside Shot"_s);
@@ -1000,10 +988,10 @@ void CliTest::bookRoundTripsByteForByte()
     better[0] += 2;
     QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-11-30"_s, u"--note"_s,
                                       u"left, \"weak\" foot"_s},
-                 skillList(deutsch, kSample).toUtf8()).status, 0);
+                 (test::skillList(deutsch, kSample) + u'\n').toUtf8()).status, 0);
     QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-12-07"_s},
-                 skillList(deutsch, better).toUtf8()).status, 0);
-    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Çağrı"_s, u"-"_s}, skillList(turkce, kSample).toUtf8()).status, 0);
+                 (test::skillList(deutsch, better) + u'\n').toUtf8()).status, 0);
+    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Çağrı"_s, u"-"_s}, (test::skillList(turkce, kSample) + u'\n').toUtf8()).status, 0);
 
     const Run list = cli(inBook + QStringList{u"list"_s, u"--json"_s});
     QCOMPARE(list.status, 0);
@@ -1013,7 +1001,7 @@ void CliTest::bookRoundTripsByteForByte()
     QCOMPARE(first[u"name"].toString(), u"Józef, \"the Wall\""_s);
     QCOMPARE(first[u"language"].toString(), u"Deutsch"_s);
     QCOMPARE(first[u"change"].toInteger(),
-             computeSalary(levelsOf(better))->salary - computeSalary(levelsOf(kSample))->salary);
+             computeSalary(test::levelsOf(better))->salary - computeSalary(test::levelsOf(kSample))->salary);
 
     const Run exported = cli(inBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s));
     QCOMPARE(exported.status, 0);

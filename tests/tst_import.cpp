@@ -5,6 +5,8 @@
 #include "onelevelatatime.h"
 
 #include <QRandomGenerator>
+#include "testlists.h"
+
 #include <QTest>
 
 using namespace wagecourt;
@@ -36,16 +38,12 @@ QString written(const QString &name, QStringView form)
     return name;
 }
 
-// A list as the game's page gives it: one skill a line, caption, one space, level name.
+// A list as the game's page gives it, its level names written in one form.
 QString skillList(const LanguageEntry &entry, const QList<int> &levels, int skills = kSkillCaptionCount,
                   const QString &afterColon = u" "_s, QStringView form = u"as listed")
 {
-    QStringList lines;
-    for (int skill = 1; skill <= skills; ++skill) {
-        const int level = skill <= levels.size() ? levels[skill - 1] : 1;
-        lines << entry.skillCaption(skill) + afterColon + written(entry.levelName(level), form);
-    }
-    return lines.join(u'\n');
+    return test::skillList(entry, levels, skills, afterColon,
+                           [form](const QString &name) { return written(name, form); });
 }
 
 const QList<int> kSample{20, 3, 10, 1, 8, 6, 5, 14, 2, 19, 4, 9, 7};

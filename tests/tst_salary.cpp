@@ -3,6 +3,8 @@
 #include "engine/skillpowers.h"
 #include "presentation/salarytext.h"
 
+#include "testlists.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -16,14 +18,7 @@ Q_DECLARE_METATYPE(wagecourt::SkillLevels)
 
 namespace {
 
-SkillLevels levelsOf(std::initializer_list<int> values)
-{
-    SkillLevels levels;
-    int k = 1;
-    for (int value : values)
-        levels[k++] = qint16(value);
-    return levels;
-}
+using test::levelsOf;
 
 SkillLevels randomLevels(QRandomGenerator &random, int lowest = kLowestLevel, int highest = kHighestLevel)
 {

@@ -60,7 +60,8 @@ constexpr Text kLevelsParagraph{"Cli", QT_TRANSLATE_NOOP("Cli",
 constexpr qsizetype kHelpWidth = 78;
 
 constexpr Text kBookPointer{"Cli", QT_TRANSLATE_NOOP("Cli",
-        "The player book keeps players and their history: see 'wagecourt-cli book --help'.\n")};
+        "The player book keeps players and their history:\n"
+        "see 'wagecourt-cli book --help'.\n")};
 
 constexpr Text kRunHelp{"Cli", QT_TRANSLATE_NOOP("Cli", "Run 'wagecourt-cli --help' for usage.")};
 

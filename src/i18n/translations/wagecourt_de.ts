@@ -836,9 +836,11 @@ wie andere Kommandozeilenprogramme auch.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>Das Spielerbuch speichert Spieler und ihren Verlauf: siehe &apos;wagecourt-cli book --help&apos;.
+        <translation>Das Spielerbuch speichert Spieler und ihren Verlauf:
+siehe &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
 </context>

@@ -835,9 +835,11 @@ que a otras herramientas de línea de órdenes.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>La libreta de jugadores guarda jugadores y su historial: véase &apos;wagecourt-cli book --help&apos;.
+        <translation>La libreta de jugadores guarda jugadores y su historial:
+véase &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
 </context>

@@ -835,9 +835,11 @@ les autres outils en ligne de commande.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>Le carnet de joueurs conserve les joueurs et leur historique : voir &apos;wagecourt-cli book --help&apos;.
+        <translation>Le carnet de joueurs conserve les joueurs et leur historique :
+voir &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
 </context>

@@ -835,9 +835,11 @@ accade agli altri strumenti da riga di comando.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>Il taccuino dei giocatori conserva i giocatori e la loro storia: vedi &apos;wagecourt-cli book --help&apos;.
+        <translation>Il taccuino dei giocatori conserva i giocatori e la loro storia:
+vedi &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
 </context>

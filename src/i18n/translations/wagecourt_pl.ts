@@ -841,9 +841,11 @@ inne narzędzia wiersza poleceń.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>Notes zawodników przechowuje zawodników i ich historię: zob. &apos;wagecourt-cli book --help&apos;.
+        <translation>Notes zawodników przechowuje zawodników i ich historię:
+zob. &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
 </context>

@@ -835,9 +835,11 @@ acontece a outras ferramentas da linha de comandos.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>O caderno de jogadores guarda jogadores e o seu histórico: veja &apos;wagecourt-cli book --help&apos;.
+        <translation>O caderno de jogadores guarda jogadores e o seu histórico:
+veja &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
 </context>

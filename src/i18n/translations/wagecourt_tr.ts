@@ -824,9 +824,11 @@ olduğu gibi SIGPIPE ile sonlandırır.
         </translation>
     </message>
     <message>
-        <source>The player book keeps players and their history: see &apos;wagecourt-cli book --help&apos;.
+        <source>The player book keeps players and their history:
+see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>Oyuncu defteri oyuncuları ve geçmişlerini saklar: &apos;wagecourt-cli book --help&apos;e bakın.
+        <translation>Oyuncu defteri oyuncuları ve geçmişlerini saklar:
+&apos;wagecourt-cli book --help&apos;e bakın.
 </translation>
     </message>
 </context>

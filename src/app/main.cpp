@@ -18,6 +18,7 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace app = wagecourt::app;
@@ -91,10 +92,22 @@ int main(int argc, char *argv[])
     ui::loadLayoutFonts();
     QApplication::setFont(ui::defaultFont(ui::TextScale::of(QGuiApplication::primaryScreen())));
 
-    ui::DesktopPlatform platform;
-    ui::Form1 form(platform);
-    if (commandLine.quitAfterFirstFrame)
-        app::quitAfterFirstFrame(&form);
-    form.show();
-    return app.exec();
+    int status = 0;
+    {
+        ui::DesktopPlatform platform;
+        ui::Form1 form(platform);
+        if (commandLine.quitAfterFirstFrame)
+            app::quitAfterFirstFrame(&form);
+        form.show();
+        status = app.exec();
+    }
+    // Qt 6.4's Wayland client now and then waits for ever while it takes its
+    // display down (one of its event threads stays in wl_display_read_events),
+    // leaving the program running with no window. The window has written its
+    // settings and the book by now, so on Wayland the program ends here.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -5,9 +5,11 @@
 //  - a rejected text leaves the ten levels, the salary and the position alone;
 //  - an accepted text gives ten levels within 1 to 20 and a salary, and for
 //    the three skills after them a level within 1 to 20 or none;
-//  - the names-replaced text holds no level name, and where the list began
-//    the text it imports again to the same levels (a list further into a
-//    text is known by its level names, which the replaced text no longer has);
+//  - the names-replaced text holds no level name, and where the list was read
+//    from the text's beginning it imports again to the same levels (a list
+//    found further into a text is known by its level names, which the
+//    replaced text no longer has, and a beginning that passes the check may
+//    still fail to read while a whole list stands further in);
 //  - the one-scan replacement equals replacing level after level;
 //  - where the text holds none of the letters that only the Turkish I's and
 //    the ss for ß can match, it equals plain case-insensitive replacement.
@@ -102,8 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
         require(replaceLevelNames(state.PastedText, state.LevelName) == state.PastedText,
                 "the replaced text still held a level name");
-        const qsizetype colons = countColons(text);
-        if (beginsLikeCaption(text, caption) && colons >= kFewestColons && colons <= kMostColons) {
+        if (!importSkillList(text, caption, state.LevelName).readInside) {
             const SkillListImport again = importSkillList(state.PastedText, caption, state.LevelName);
             require(again.accepted() && again.levels == state.SkillLevel
                             && again.otherLevels == state.OtherSkillLevel,

@@ -101,6 +101,9 @@ def main():
         "nine-colons": skill_list(0, sample, skills=9),
         "french-as-english": skill_list(4, sample),
         "names-in-prose": english + "\nA strong, prolific, legendary shooter; respectablelegendary; awfulegendary.",
+        # The beginning passes the check but its levels do not read; a whole
+        # list stands further in.
+        "unreadable-beginning": "Jump Shot: ?\nJump Range: ?\n" + skill_list(0, sample, skills=10),
         "nul-and-surrogates": "Jump Shot: \x00legendary\ud800\n" + english[21:],
         "empty": "",
     }

@@ -394,6 +394,7 @@ SkillListImport importSkillList(QStringView text, QStringView jumpShotCaption, c
     SkillListImport inside;
     if (ListInText(replaced, numbers, jumpShotCaption).find(inside)) {
         inside.replacedText = std::move(replaced);
+        inside.readInside = true;
         return inside;
     }
     // Refused as the beginning of the text was: the same outcome and details.

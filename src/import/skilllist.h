@@ -31,6 +31,9 @@ struct SkillListImport
     // text: the list's own colons, and true.
     qsizetype colonCount = 0;
     bool beginningMatches = false;
+    // Whether the list was found further into the text rather than read from
+    // its beginning (its replaced text then no longer shows where it stood).
+    bool readInside = false;
 
     // When a level could not be read: which skill (1 .. 10), and the number
     // found there, or -1 when no digit stood there at all.

@@ -10,7 +10,9 @@
 // With --icon it draws an icon from the SVG instead (icons.cpp).
 //
 // Everything is drawn with QPainter from simple shapes and the DejaVu Sans
-// family, so the output is the same on every run on the same machine.
+// family, so the output is the same on every run on the same machine; on
+// another processor Qt's drawing code may round a few edge pixels the other
+// way, so --compare tells pictures apart that differ by more than that.
 // Run it with QT_QPA_PLATFORM=offscreen; tools/drawpictures/redraw.sh draws all.
 
 #include "icons.h"
@@ -27,11 +29,15 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kLargestIcon = 1024;
+// How far a colour channel may stand from the kept picture's: the last bit of
+// an edge's coverage, rounded otherwise on another machine.
+constexpr int kChannelTolerance = 1;
 
 bool save(const QImage &image, const QDir &folder, const QString &name)
 {
@@ -76,6 +82,10 @@ struct Options
         QStringLiteral("Draw the icon from its vectors at this size, for the desktop theme; without it, the "
                        "window's 64-pixel icon, scaled down from the SVG's own size."),
         QStringLiteral("pixels")};
+    QCommandLineOption compare{QStringLiteral("compare"),
+                               QStringLiteral("Compare the picture <output> with <expected> instead of drawing: the "
+                                              "same size, and no colour channel more than 1 apart."),
+                               QStringLiteral("expected")};
     QCommandLineOption maskable{QStringLiteral("maskable"),
                                 QStringLiteral("With --size, draw the icon a phone may cut to its own shape: smaller, "
                                                "on a white square.")};
@@ -87,7 +97,7 @@ void describe(QCommandLineParser &parser, const Options &options)
         "Draws the window's pictures into a folder: the player card and, in every game language, the picture\n"
         "of how to copy the skills, each also at twice the size. With --icon, draws an icon instead."));
     parser.addHelpOption();
-    parser.addOptions({options.icon, options.size, options.maskable});
+    parser.addOptions({options.icon, options.size, options.maskable, options.compare});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The pictures' folder, or the icon's PNG file."));
 }
 
@@ -113,6 +123,28 @@ int drawIcon(const QCommandLineParser &parser, const Options &options, const QSt
     return failure.isEmpty() ? 0 : 1;
 }
 
+int comparePictures(const QString &expectedPath, const QString &actualPath)
+{
+    const QImage expected = QImage(expectedPath).convertToFormat(QImage::Format_RGBA8888);
+    const QImage actual = QImage(actualPath).convertToFormat(QImage::Format_RGBA8888);
+    if (expected.isNull() || actual.isNull() || expected.size() != actual.size()) {
+        std::fprintf(stderr, "drawpictures: %s and %s are not pictures of one size\n", qPrintable(expectedPath),
+                     qPrintable(actualPath));
+        return 1;
+    }
+    for (int y = 0; y < expected.height(); ++y) {
+        const uchar *a = expected.constScanLine(y);
+        const uchar *b = actual.constScanLine(y);
+        for (int x = 0; x < 4 * expected.width(); ++x)
+            if (std::abs(a[x] - b[x]) > kChannelTolerance) {
+                std::fprintf(stderr, "drawpictures: %s differs from %s at %d, %d\n", qPrintable(actualPath),
+                             qPrintable(expectedPath), x / 4, y);
+                return 1;
+            }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -128,6 +160,8 @@ int main(int argc, char *argv[])
     const QStringList outputs = parser.positionalArguments();
     if (outputs.size() != 1)
         return usageError(parser, QStringLiteral("give one output: the pictures' folder, or with --icon the icon's file"));
+    if (parser.isSet(options.compare))
+        return comparePictures(parser.value(options.compare), outputs.front());
     if (parser.isSet(options.icon))
         return drawIcon(parser, options, outputs.front());
     if (parser.isSet(options.size))

@@ -65,6 +65,10 @@ Run runProgram(const QStringList &arguments, const QByteArray &input, const QStr
         environment.remove(name);
     for (const QString &setting : locale)
         environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    // Wine hands a Windows program its arguments as the Unix locale's
+    // character set reads them: UTF-8 says nothing of the language.
+    if (!runner.isEmpty() && !environment.contains(u"LC_ALL"_s))
+        environment.insert(u"LC_CTYPE"_s, u"C.UTF-8"_s);
     QProcess process;
     process.setProcessEnvironment(environment);
     if (runner.isEmpty())

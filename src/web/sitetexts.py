@@ -39,7 +39,8 @@ def languages(header, ts_files):
     tables = {'en': {key: english for key, _, english in texts}}
     for ts_file in ts_files:
         code, rows = entries(ts_file)
-        translated = {(context, english): translation for context, english, translation in rows}
+        # The site's words hold no count: only the plain texts' rows.
+        translated = {(context, english): translation for context, english, translation, form in rows if form < 0}
         tables[code] = {key: translated.get((context, english), english) for key, context, english in texts}
     return tables
 

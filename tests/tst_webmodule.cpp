@@ -1,7 +1,8 @@
 // The web module's C functions, built natively, answer every case of the
 // table the node test holds the WebAssembly build to exactly as the command
 // line does with --json: imports in all eight languages (a list on one line
-// inside a page too), calc and advise.
+// inside a page too), calc and advise. The page's book exports what the
+// command line's book imports and exports again byte for byte, and back.
 #include "commands.h"
 #include "web/moduleapi.h"
 
@@ -9,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -47,6 +49,16 @@ QByteArray cliAnswer(const Case &c)
     err.open(QIODevice::WriteOnly);
     wagecourt::cli::run(QStringList{u"wagecourt-cli"_s, u"--json"_s} + c.arguments, in, out, err);
     return out.data();
+}
+
+QByteArray cliOutput(const QStringList &arguments)
+{
+    QBuffer in, out, err;
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const int status = wagecourt::cli::run(QStringList{u"wagecourt-cli"_s} + arguments, in, out, err);
+    return status == 0 ? out.data() : "exit " + QByteArray::number(status) + ": " + err.data();
 }
 
 QJsonObject json(const char *answer)
@@ -122,6 +134,43 @@ private slots:
             QVERIFY2(c.answer == expected, qPrintable(u"wagecourt-cli %1\n  cli:    %2  module: %3"_s.arg(
                     c.arguments.join(u' '), QString::fromUtf8(expected), QString::fromUtf8(c.answer))));
         }
+    }
+
+    void bookGoesBetweenPageAndCommandLine_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("CSV") << u"csv"_s;
+        QTest::newRow("JSON Lines") << u"jsonl"_s;
+    }
+
+    void bookGoesBetweenPageAndCommandLine()
+    {
+        QFETCH(QString, form);
+        json(wc_book_load(""));
+        const char *levels = "20,3,10,1,8,6,5,14,2,19,4,0,7";
+        QVERIFY(json(wc_book_keep("Ann \"A, B\" Lee", "tall; left hand", levels, "English", "2026-11-02"))[u"kept"_s].toBool());
+        QVERIFY(json(wc_book_keep("Ann \"A, B\" Lee", "", "20,4,10,1,8,6,5,14,2,19,4,0,7", "English", "2026-12-01"))
+                        [u"record"_s].isObject());
+        QVERIFY(json(wc_book_keep("Ann \"A, B\" Lee", "", "20,4,10,1,8,6,5,14,2,19,4,0,7", "English", "2026-12-01"))
+                        [u"record"_s].isNull()); // the same day and levels: one snapshot
+        QVERIFY(json(wc_book_keep("Işıl Çelik", "", "9,9,9,9,9,9,9,9,9,9,0,0,0", "Türkçe", "2026-12-09"))[u"kept"_s].toBool());
+        QCOMPARE(json(wc_book_keep("a\tb", "", levels, "English", "2026-12-09"))[u"kept"_s].toBool(), false);
+        const QByteArray page = wc_book_export(form.toUtf8());
+        QCOMPARE(page.count('\n'), form == u"csv"_s ? 4 : 3);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"book."_s + form), book = dir.filePath(u"book.sqlite"_s);
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(page) == page.size());
+        out.close();
+        QVERIFY(!cliOutput({u"book"_s, u"--book"_s, book, u"import"_s, file}).startsWith("exit"));
+        const QStringList exportArguments{u"book"_s, u"--book"_s, book, u"export"_s};
+        const QByteArray cli = cliOutput(form == u"csv"_s ? exportArguments : exportArguments + QStringList{u"--json"_s});
+        QCOMPARE(cli, page);
+
+        json(wc_book_load(""));
+        QCOMPARE(json(wc_book_import("book", cli.constData(), double(cli.size())))[u"records"_s].toArray().size(), 3);
+        QCOMPARE(QByteArray(wc_book_export(form.toUtf8())), page);
     }
 };
 

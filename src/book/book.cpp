@@ -37,6 +37,31 @@ Snapshot snapshotOf(const SkillLevels &levels, const OtherSkillLevels &others, c
     return snapshot;
 }
 
+QString dayText(QDate date)
+{
+    const auto digits = [](int value, int width) { return QString::number(value).rightJustified(width, u'0'); };
+    return digits(date.year(), 4) + u'-' + digits(date.month(), 2) + u'-' + digits(date.day(), 2);
+}
+
+std::optional<QDate> parseDay(QStringView text)
+{
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    for (int k = 0, part = 0; k < 10; ++k) {
+        if (k == 4 || k == 7) {
+            ++part;
+            continue;
+        }
+        const char16_t c = text[k].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        parts[part] = parts[part] * 10 + (c - u'0');
+    }
+    const QDate date(parts[0], parts[1], parts[2]);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
 bool isValidSnapshot(const Snapshot &snapshot)
 {
     if (!snapshot.date.isValid() || !snapshot.language)
@@ -52,7 +77,13 @@ bool isValidSnapshot(const Snapshot &snapshot)
 
 QString cleanedText(QStringView text)
 {
+#ifdef Q_OS_WASM
+    // The page puts every text it hands over in NFC itself (JavaScript's
+    // normalize()), sparing its module Unicode's composition tables.
+    return text.trimmed().toString();
+#else
     return text.trimmed().toString().normalized(QString::NormalizationForm_C);
+#endif
 }
 
 namespace {
@@ -172,9 +203,14 @@ void Book::restore(Player player)
 
 namespace {
 
+template <typename T>
+int threeWay(T x, T y)
+{
+    return x < y ? -1 : (y < x ? 1 : 0);
+}
+
 int compareBy(const LatestRow &a, const LatestRow &b, SortKey key)
 {
-    auto threeWay = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
     switch (key) {
     case SortKey::Name: return 0;
     case SortKey::Salary: return threeWay(a.result.salary, b.result.salary);
@@ -188,30 +224,92 @@ int compareBy(const LatestRow &a, const LatestRow &b, SortKey key)
     return 0;
 }
 
+#ifdef Q_OS_WASM
+// The page carries no locale database (it would triple the size of its
+// module): there names compare case-folded, runs of digits by their value.
+class NameOrder
+{
+public:
+    explicit NameOrder(const std::vector<LatestRow> &rows)
+    {
+        m_keys.reserve(rows.size());
+        for (const LatestRow &row : rows)
+            m_keys.push_back(row.player->name.toCaseFolded());
+    }
+
+    int compare(std::size_t a, std::size_t b) const
+    {
+        const QString &x = m_keys[a], &y = m_keys[b];
+        qsizetype i = 0, j = 0;
+        while (i < x.size() && j < y.size()) {
+            if (x[i].isDigit() && y[j].isDigit()) {
+                const qsizetype iStart = i, jStart = j;
+                while (i < x.size() && x[i].isDigit())
+                    ++i;
+                while (j < y.size() && y[j].isDigit())
+                    ++j;
+                const QStringView p = trimZeros(QStringView(x).sliced(iStart, i - iStart));
+                const QStringView q = trimZeros(QStringView(y).sliced(jStart, j - jStart));
+                if (const int by = p.size() != q.size() ? threeWay(p.size(), q.size()) : p.compare(q))
+                    return by;
+                continue;
+            }
+            if (x[i] != y[j])
+                return threeWay(x[i].unicode(), y[j].unicode());
+            ++i, ++j;
+        }
+        return threeWay(x.size() - i, y.size() - j);
+    }
+
+private:
+    static QStringView trimZeros(QStringView digits)
+    {
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.sliced(1);
+        return digits;
+    }
+
+    std::vector<QString> m_keys;
+};
+#else
+// Names as the user's language orders them, letter case aside and numbers by
+// value ("Player 2" before "Player 10"); each name's key made once, as
+// comparing through the collator costs far more. The C locale collates by
+// code alone, letter case first; without a language of his own a user still
+// expects "bea" between "Ann" and "Carl".
+class NameOrder
+{
+public:
+    explicit NameOrder(const std::vector<LatestRow> &rows)
+    {
+        const QLocale system;
+        QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        collator.setNumericMode(true);
+        m_keys.reserve(rows.size());
+        for (const LatestRow &row : rows)
+            m_keys.push_back(collator.sortKey(row.player->name));
+    }
+
+    int compare(std::size_t a, std::size_t b) const { return m_keys[a].compare(m_keys[b]); }
+
+private:
+    std::vector<QCollatorSortKey> m_keys;
+};
+#endif
+
 } // namespace
 
 void sortRows(std::vector<LatestRow> &rows, SortKey key, SortOrder order)
 {
-    // Names as the user's language orders them, letter case aside and
-    // numbers by value ("Player 2" before "Player 10"); each name's key made
-    // once, as comparing through the collator costs far more.
-    // The C locale collates by code alone, letter case first; without a
-    // language of his own a user still expects "bea" between "Ann" and "Carl".
-    const QLocale system;
-    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(rows.size());
-    for (const LatestRow &row : rows)
-        keys.push_back(collator.sortKey(row.player->name));
+    const NameOrder names(rows);
     std::vector<std::size_t> places(rows.size());
     std::iota(places.begin(), places.end(), std::size_t(0));
     const int sign = order == SortOrder::Ascending ? 1 : -1;
     std::sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
         int by = compareBy(rows[a], rows[b], key);
         if (by == 0)
-            by = keys[a].compare(keys[b]);
+            by = names.compare(a, b);
         if (by == 0)
             by = QString::compare(rows[a].player->name, rows[b].player->name, Qt::CaseSensitive);
         return sign * by < 0;

@@ -50,6 +50,12 @@ struct Snapshot
 Snapshot snapshotOf(const SkillLevels &levels, const OtherSkillLevels &others, const LanguageEntry &language,
                     QDate date);
 
+// A day as YYYY-MM-DD, and such a text back: exactly ten characters naming a
+// valid day. Written out here rather than through QDate's formats, whose
+// other forms would bring the locale database into the web module.
+QString dayText(QDate date);
+std::optional<QDate> parseDay(QStringView text);
+
 // Whether a snapshot's levels can be kept: salary skills 1 to 20, the rest 0 to 20, a valid date, a language.
 bool isValidSnapshot(const Snapshot &snapshot);
 

@@ -66,7 +66,7 @@ void appendDay(QByteArray &out, QDate date)
     int year = 0, month = 0, day = 0;
     date.getDate(&year, &month, &day);
     if (year < 1 || year > 9999) {
-        out += date.toString(Qt::ISODate).toLatin1();
+        out += dayText(date).toLatin1();
         return;
     }
     const char text[10] = {char('0' + year / 1000), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
@@ -293,14 +293,6 @@ bool levelFits(int skill, int level) // skill from 1
     return level >= (skill <= kSalarySkillCount ? kLowestLevel : kUnknownLevel) && level <= kHighestLevel;
 }
 
-std::optional<QDate> isoDay(QStringView text)
-{
-    if (text.size() != 10)
-        return std::nullopt;
-    const QDate date = QDate::fromString(text.toString(), Qt::ISODate);
-    return date.isValid() ? std::optional(date) : std::nullopt;
-}
-
 // The CSV carries no language of its own: the position name tells it, in
 // list order where two languages share one.
 const LanguageEntry &languageOfPositionName(QStringView name)
@@ -361,7 +353,7 @@ void readCsvLine(LineReader &reader, QByteArrayView line, bool batch, QDate toda
         return;
     if (batch) {
         keep.snapshot.date = today;
-    } else if (const auto date = isoDay(QString::fromLatin1((*fields)[1]))) {
+    } else if (const auto date = parseDay(QString::fromLatin1((*fields)[1]))) {
         keep.snapshot.date = *date;
     } else {
         return reader.fail(RowProblem::BadDate, QString::fromUtf8((*fields)[1]));
@@ -399,7 +391,7 @@ void readJsonLine(LineReader &reader, QByteArrayView line)
     if (object.contains("note"_L1) && !takeNote(reader, keep, object.value("note"_L1).toString()))
         return;
     const QJsonValue date = object.value("date"_L1);
-    const auto day = isoDay(date.toString());
+    const auto day = parseDay(date.toString());
     if (!day)
         return reader.fail(RowProblem::BadDate, date.isString() ? date.toString() : QString());
     keep.snapshot.date = *day;

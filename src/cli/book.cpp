@@ -240,7 +240,7 @@ int BookSession::keep(const QStringList &arguments)
     QDate date = QDate::currentDate();
     if (m_parser.isSet(m_date)) {
         const QString day = m_parser.value(m_date).trimmed();
-        date = day.size() == 10 ? QDate::fromString(day, Qt::ISODate) : QDate();
+        date = parseDay(day).value_or(QDate());
         if (!date.isValid())
             return usageError(kBadDay.translated().arg(day));
     }
@@ -285,14 +285,14 @@ int BookSession::keep(const QStringList &arguments)
     const QString salary = salaryImportText(kept->result.salary);
     const QString position = kept->snapshot->language->positionName(kept->result.position);
     if (outcome == KeepOutcome::AlreadyKept)
-        writeOut(kKeptAlready.translated().arg(player->name, date.toString(Qt::ISODate)) + u'\n');
+        writeOut(kKeptAlready.translated().arg(player->name, dayText(date)) + u'\n');
     else if (outcome == KeepOutcome::NewPlayer)
         writeOut(kKeptNew.translated().arg(player->name, salary, position) + u'\n');
     else if (kept == rows.begin())
         writeOut(kKeptEarliest.translated().arg(player->name, salary, position) + u'\n');
     else
         writeOut(kKeptAdded.translated().arg(player->name, salary, position, booktext::changeText(kept->salaryChange),
-                                            (kept - 1)->snapshot->date.toString(Qt::ISODate))
+                                            dayText((kept - 1)->snapshot->date))
                  + u'\n');
     return ExitOk;
 }
@@ -401,7 +401,7 @@ int BookSession::compare(const QStringList &arguments)
                                          {u"salary"_s, compared.positionSalaries[p]}});
         lines += jsonLine(QJsonObject{
                 {u"name"_s, compared.player->name},
-                {u"date"_s, compared.latest->date.toString(Qt::ISODate)},
+                {u"date"_s, dayText(compared.latest->date)},
                 {u"language"_s, shown.name.toString()},
                 {u"levels"_s, levels},
                 {u"salary"_s, compared.result.salary},

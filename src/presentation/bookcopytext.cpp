@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "presentation/booktext.h"
+#include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
 
 #include <QStringList>
@@ -16,7 +17,7 @@ namespace {
 
 QString isoDate(const book::Snapshot &snapshot)
 {
-    return snapshot.date.toString(Qt::ISODate);
+    return book::dayText(snapshot.date);
 }
 
 // A caption without the colon some languages' salary caption ends in.
@@ -93,7 +94,7 @@ QString forumText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
         QStringList cells{skillHeading(language, skill)};
         for (const book::LatestRow &row : rows) {
             const int level = row.latest->levels[std::size_t(skill - 1)];
-            cells << u"%1 (%2)"_s.arg(language.levelName(level)).arg(level);
+            cells << u"%1 (%2)"_s.arg(language.levelName(level), QString::number(level));
         }
         lines << cells;
     }
@@ -113,6 +114,32 @@ QString forumText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
     if (anyNote)
         lines << note;
     return aligned(lines);
+}
+
+QStringList comparisonHeadings(const LanguageEntry &language)
+{
+    QStringList rows;
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
+        rows << skillHeading(language, skill);
+    rows << bookwindowtext::kBestSalary.translated() << booktext::kPositionColumn.translated();
+    for (int position = 1; position <= kPositionCount; ++position)
+        rows << bookwindowtext::kSalaryAt.translated().arg(language.positionName(position));
+    rows << booktext::kDifferenceRow.translated();
+    return rows;
+}
+
+QStringList comparisonColumn(const book::ComparedPlayer &compared, bool first, const LanguageEntry &language)
+{
+    QStringList cells;
+    for (int skill = 0; skill < kSalarySkillCount; ++skill) {
+        const int level = compared.latest->levels[std::size_t(skill)];
+        cells << u"%1 (%2)"_s.arg(language.levelName(level), QString::number(level));
+    }
+    cells << salaryImportText(compared.result.salary) << language.positionName(compared.result.position);
+    for (int position = 1; position <= kPositionCount; ++position)
+        cells << salaryImportText(compared.positionSalaries[position]);
+    cells << (first ? QString() : booktext::changeText(compared.difference));
+    return cells;
 }
 
 } // namespace wagecourt::bookcopytext

@@ -27,6 +27,13 @@ QString tableText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
 // position, the change, the date and the note.
 QString forumText(const std::vector<book::LatestRow> &rows, const LanguageEntry &language);
 
+// A comparison as the window and the page show it: one row per salary skill,
+// then the best salary, the position, the salary at each position and the
+// difference from the first player; the headings of those rows, and one
+// player's column of cells ("respectable (8)" for a level).
+QStringList comparisonHeadings(const LanguageEntry &language);
+QStringList comparisonColumn(const book::ComparedPlayer &compared, bool first, const LanguageEntry &language);
+
 } // namespace bookcopytext
 
 } // namespace wagecourt

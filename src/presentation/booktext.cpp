@@ -160,7 +160,7 @@ QString playersTable(const std::vector<book::LatestRow> &rows)
     for (const book::LatestRow &row : rows)
         cells.push_back({visible(row.player->name), salaryImportText(row.result.salary),
                          row.latest->language->positionName(row.result.position), changeText(row.salaryChange),
-                         row.latest->date.toString(Qt::ISODate), visible(row.player->note)});
+                         book::dayText(row.latest->date), visible(row.player->note)});
     return alignedTable(cells, {false, true, false, true, false, false});
 }
 
@@ -170,7 +170,7 @@ QString historyTable(const std::vector<book::HistoryRow> &rows)
                                     kPositionColumn.translated(), kChangeColumn.translated(),
                                     kLevelsColumn.translated()}};
     for (const book::HistoryRow &row : rows)
-        cells.push_back({row.snapshot->date.toString(Qt::ISODate), salaryImportText(row.result.salary),
+        cells.push_back({book::dayText(row.snapshot->date), salaryImportText(row.result.salary),
                          row.snapshot->language->positionName(row.result.position), changeText(row.salaryChange),
                          levelsText(row.snapshot->levels)});
     return alignedTable(cells, {false, true, false, true, false});

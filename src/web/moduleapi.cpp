@@ -27,6 +27,7 @@
 
 using namespace wagecourt;
 using namespace Qt::StringLiterals;
+using web::colorText;
 
 namespace {
 
@@ -52,14 +53,6 @@ bool parseLevels(const char *text, SkillLevels &levels, OtherSkillLevels &others
         }
     }
     return true;
-}
-
-QString colorText(ColorValue color)
-{
-    // The leading 1 keeps the zeros of a dark red; arg(int) with a field width
-    // would pull the locale database into the module.
-    const int rgb = 1 << 24 | colorRed(color) << 16 | colorGreen(color) << 8 | colorBlue(color);
-    return u'#' + QString::number(rgb, 16).mid(1);
 }
 
 QJsonValue stepObject(const std::optional<usecase::StepView> &step)
@@ -95,6 +88,14 @@ const char *wagecourt::web::answer(QByteArray bytes)
 {
     g_answer = std::move(bytes);
     return g_answer.constData();
+}
+
+QString wagecourt::web::colorText(ColorValue color)
+{
+    // The leading 1 keeps the zeros of a dark red; arg(int) with a field width
+    // would pull the locale database into the module.
+    const int rgb = 1 << 24 | colorRed(color) << 16 | colorGreen(color) << 8 | colorBlue(color);
+    return u'#' + QString::number(rgb, 16).mid(1);
 }
 
 const char *wagecourt::web::answer(const QJsonObject &object)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "engine/playerstate.h"
+
 #include <QByteArray>
 #include <QJsonObject>
+#include <QString>
 
 // The module's C functions, for the page's JavaScript and for the checks that
 // hold them to the command line.
@@ -14,6 +17,20 @@ const char *wc_read(const char *text, const char *chosenLanguage);
 const char *wc_view(const char *levelText, const char *languageName);
 const char *wc_catalogue(const char *languageName);
 const char *wc_texts(const char *languageName);
+
+// The player book (bookapi.cpp).
+const char *wc_book_load(const char *records);
+const char *wc_book_keep(const char *name, const char *note, const char *levelText, const char *languageName,
+                         const char *day);
+const char *wc_book_list(const char *sort, const char *languageName, int from, int count);
+const char *wc_book_names();
+const char *wc_book_history(const char *name, const char *languageName);
+const char *wc_book_compare(const char *namesJson, const char *languageName);
+const char *wc_book_export(const char *form);
+const char *wc_book_import(const char *fileName, const char *text, double size);
+const char *wc_book_remove(const char *name);
+const char *wc_book_restore();
+const char *wc_book_table(const char *sort, const char *languageName);
 }
 
 namespace wagecourt::web {
@@ -21,5 +38,7 @@ namespace wagecourt::web {
 // Keeps the answer until the next call and hands out its text.
 const char *answer(QByteArray bytes);
 const char *answer(const QJsonObject &object); // compact, with a newline
+// A colour as the page's style sheet writes it: "#rrggbb".
+QString colorText(ColorValue color);
 
 } // namespace wagecourt::web

@@ -6,7 +6,10 @@
 
 #include "web/moduleapi.h"
 
+#include "book/exchange.h"
 #include "catalogue/catalogue.h"
+#include "presentation/booktext.h"
+#include "presentation/bookwindowtext.h"
 #include "presentation/text.h"
 #include "presentation/windowtexts.h"
 #include "usecases/playerview.h"
@@ -78,6 +81,37 @@ QString countText(std::span<const PageText> texts, int form, const char *context
     return text.replace(u"%n"_s, QString::number(count));
 }
 
+// The player book's words: the book window's, and the page's own.
+QJsonObject bookWords()
+{
+    using namespace bookwindowtext;
+    return QJsonObject{
+            {u"keep_in_book"_s, kKeepInBook.translated()},
+            {u"player_book"_s, kPlayerBook.translated()},
+            {u"player_name"_s, kPlayerName.translated()},
+            {u"note_optional"_s, kNoteOptional.translated()},
+            {u"keep"_s, kKeep.translated()},
+            {u"adds_snapshot"_s, kAddsSnapshot.translated()},
+            {u"show"_s, kShow.translated()},
+            {u"compare"_s, kCompare.translated()},
+            {u"delete"_s, kDelete.translated()},
+            {u"undo"_s, kUndo.translated()},
+            {u"export"_s, kExport.translated()},
+            {u"import"_s, kImport.translated()},
+            {u"copy_table"_s, kCopyAsTable.translated()},
+            {u"close"_s, kClose.translated()},
+            {u"history"_s, kHistory.translated()},
+            {u"tick_to_compare"_s, webtext::kTickToCompare.translated()},
+            {u"name"_s, booktext::kNameColumn.translated()},
+            {u"salary"_s, booktext::kSalaryColumn.translated()},
+            {u"position"_s, booktext::kPositionColumn.translated()},
+            {u"change"_s, booktext::kChangeColumn.translated()},
+            {u"date"_s, booktext::kDateColumn.translated()},
+            {u"note"_s, booktext::kNoteColumn.translated()},
+            {u"largest_file"_s, double(book::kLargestExchangeFile)},
+    };
+}
+
 } // namespace
 
 QString wagecourt::translateText(const char *context, const char *english)
@@ -139,6 +173,7 @@ const char *wc_texts(const char *languageName)
             {u"down_head"_s, webtext::kDownHead.translated()},
             {u"licences"_s, webtext::kLicences.translated()},
             {u"privacy"_s, webtext::kPrivacy.translated()},
+            {u"book"_s, bookWords()},
     });
 }
 

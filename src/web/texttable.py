@@ -9,7 +9,10 @@ translation as (context, English, translation, form), in UTF-8, where form is
 which of the language's plural forms a text with a count is (one row each),
 -1 for any other text. Unfinished,
 obsolete and vanished entries are left out, so those texts stay English, as
-they would in the window.
+they would in the window. So are the translations of the words only the
+command-line programs and the installer show, which would more than double
+the module; English's own forms of counts stay whole, as the refusals'
+details the checks' module writes take them.
 """
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -42,11 +45,16 @@ def entries(ts_file):
     return code, sorted(rows)
 
 
+NOT_ON_THE_PAGE = {'Cli', 'BookCli', 'WindowCommandLine', 'Installer'}
+
+
 def main(output, ts_files):
     lines = ['// Made by texttable.py from the .ts files; do not edit.', '']
     languages = []
     for ts_file in ts_files:
         code, rows = entries(ts_file)
+        if code != 'en':
+            rows = [row for row in rows if row[0] not in NOT_ON_THE_PAGE]
         languages.append(code)
         lines.append(f'inline constexpr PageText kPageTexts_{code}[] = {{')
         lines += [f'    {{{literal(c)}, {literal(s)}, {literal(t)}, {f}}},' for c, s, t, f in rows]

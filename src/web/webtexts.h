@@ -34,4 +34,10 @@ inline constexpr Text kLicences{"Web", QT_TRANSLATE_NOOP("Web", "Licences")};
 inline constexpr Text kPrivacy{"Web", QT_TRANSLATE_NOOP("Web",
         "Works offline; fetches nothing but its own files, sets no cookies and counts no visits.")};
 
+// The player book on the page; its other words are the book window's.
+//: Under the Keep button once a player is kept; %1 is his name.
+inline constexpr Text kKept{"Web", QT_TRANSLATE_NOOP("Web", "Kept in the book: %1")};
+//: Above the book's list, whose rows have a tick box each; "Compare" is the button's text.
+inline constexpr Text kTickToCompare{"Web", QT_TRANSLATE_NOOP("Web", "Tick 2 to 4 players, then press Compare.")};
+
 } // namespace wagecourt::webtext

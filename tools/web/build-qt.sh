@@ -54,7 +54,10 @@ features=(
 # pattern, whose reading of files and settings would bring most of QtCore into
 # the page. The system locale is the C one: the page formats its numbers itself.
 defines="-DQT_NO_DEBUG_OUTPUT -DQT_NO_INFO_OUTPUT -DQT_NO_WARNING_OUTPUT -DQT_MESSAGES_TO_STDERR_ONLY -DQT_NO_SYSTEMLOCALE"
-patches=("$here/qt-messages.patch")
+# qt-ascii-lower.patch: the JSON reader's number parsing asked the C++
+# library's locale for ASCII lower case, which brought its whole locale and
+# stream machinery (some 100 KB) into the page.
+patches=("$here/qt-messages.patch" "$here/qt-ascii-lower.patch")
 # Built for size: the page is downloaded, and its core is not where QtCore's speed counts.
 build_type=MinSizeRel
 # What the build depends on; a cache built from another recipe is built again.

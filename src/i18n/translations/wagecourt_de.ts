@@ -997,6 +997,16 @@ siehe &apos;wagecourt-cli book --help&apos;.
         <source>Dark</source>
         <translation>Dunkel</translation>
     </message>
+    <message>
+        <source>Kept in the book: %1</source>
+        <extracomment>Under the Keep button once a player is kept; %1 is his name.</extracomment>
+        <translation>Ins Spielerbuch aufgenommen: %1</translation>
+    </message>
+    <message>
+        <source>Tick 2 to 4 players, then press Compare.</source>
+        <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
+        <translation>Hake 2 bis 4 Spieler an und drücke dann auf Vergleichen.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

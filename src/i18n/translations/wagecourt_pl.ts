@@ -1002,6 +1002,16 @@ zob. &apos;wagecourt-cli book --help&apos;.
         <source>Dark</source>
         <translation>Ciemny</translation>
     </message>
+    <message>
+        <source>Kept in the book: %1</source>
+        <extracomment>Under the Keep button once a player is kept; %1 is his name.</extracomment>
+        <translation>Zapisano w notesie: %1</translation>
+    </message>
+    <message>
+        <source>Tick 2 to 4 players, then press Compare.</source>
+        <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
+        <translation>Zaznacz od 2 do 4 zawodników, a potem naciśnij Porównaj.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -996,6 +996,16 @@ veja &apos;wagecourt-cli book --help&apos;.
         <source>Dark</source>
         <translation>Escuro</translation>
     </message>
+    <message>
+        <source>Kept in the book: %1</source>
+        <extracomment>Under the Keep button once a player is kept; %1 is his name.</extracomment>
+        <translation>Guardado no caderno: %1</translation>
+    </message>
+    <message>
+        <source>Tick 2 to 4 players, then press Compare.</source>
+        <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
+        <translation>Marque de 2 a 4 jogadores e depois prima Comparar.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -985,6 +985,16 @@ see &apos;wagecourt-cli book --help&apos;.
         <source>Dark</source>
         <translation>Koyu</translation>
     </message>
+    <message>
+        <source>Kept in the book: %1</source>
+        <extracomment>Under the Keep button once a player is kept; %1 is his name.</extracomment>
+        <translation>Deftere kaydedildi: %1</translation>
+    </message>
+    <message>
+        <source>Tick 2 to 4 players, then press Compare.</source>
+        <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
+        <translation>2 ile 4 arası oyuncuyu işaretleyin, sonra Karşılaştır&apos;a basın.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

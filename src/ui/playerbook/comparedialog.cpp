@@ -3,9 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "controls.h"
 #include "presentation/bookcopytext.h"
-#include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
-#include "presentation/salarytext.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -51,13 +49,7 @@ void CompareDialog::showComparison(const book::Comparison &comparison, const Lan
     setWindowTitle(bookwindowtext::kCompareTitle.translated());
     m_table->setAccessibleName(bookwindowtext::kCompareTitle.translated());
     const int players = int(comparison.players.size());
-    QStringList rows;
-    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
-        rows << bookcopytext::skillHeading(language, skill);
-    rows << bookwindowtext::kBestSalary.translated() << booktext::kPositionColumn.translated();
-    for (int position = 1; position <= kPositionCount; ++position)
-        rows << bookwindowtext::kSalaryAt.translated().arg(language.positionName(position));
-    rows << booktext::kDifferenceRow.translated();
+    const QStringList rows = bookcopytext::comparisonHeadings(language);
     m_table->clear();
     m_table->setRowCount(int(rows.size()));
     m_table->setColumnCount(players);
@@ -65,18 +57,13 @@ void CompareDialog::showComparison(const book::Comparison &comparison, const Lan
     for (int column = 0; column < players; ++column) {
         const book::ComparedPlayer &compared = comparison.players[std::size_t(column)];
         m_table->setHorizontalHeaderItem(column, new QTableWidgetItem(compared.player->name));
-        int row = 0;
-        for (int skill = 0; skill < kSalarySkillCount; ++skill, ++row) {
-            const int level = compared.latest->levels[std::size_t(skill)];
-            QTableWidgetItem *item = cell(u"%1 (%2)"_s.arg(language.levelName(level)).arg(level));
-            item->setForeground(toQColor(kLevelColorTable[level - 1]));
+        const QStringList cells = bookcopytext::comparisonColumn(compared, column == 0, language);
+        for (int row = 0; row < int(cells.size()); ++row) {
+            QTableWidgetItem *item = cell(cells[row]);
+            if (row < kSalarySkillCount)
+                item->setForeground(toQColor(kLevelColorTable[compared.latest->levels[std::size_t(row)] - 1]));
             m_table->setItem(row, column, item);
         }
-        m_table->setItem(row++, column, cell(salaryImportText(compared.result.salary)));
-        m_table->setItem(row++, column, cell(language.positionName(compared.result.position)));
-        for (int position = 1; position <= kPositionCount; ++position)
-            m_table->setItem(row++, column, cell(salaryImportText(compared.positionSalaries[position])));
-        m_table->setItem(row, column, cell(column == 0 ? QString() : booktext::changeText(compared.difference)));
     }
     m_table->resizeColumnsToContents();
     // The whole comparison in sight where the screen allows it.

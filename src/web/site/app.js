@@ -2,6 +2,7 @@
 // every word comes from the module (wagecourt.wasm); this file only draws it
 // and passes the manager's clicks and keys on.
 import createWagecourt from './wagecourt.js';
+import { startBook, translateBook } from './book.js';
 
 const STORED_LANGUAGE = 'wagecourt.language';
 const STORED_CODE = 'wagecourt.language-code'; // for the words shown without the module
@@ -25,19 +26,28 @@ let texts = {};       // the fixed words in that language
 let levels = [...Array(SALARY_SKILLS).fill(1), 0, 0, 0]; // as the window starts
 let view = null;
 
-// One call into the module: UTF-8 in, one JSON document out.
-function call(name, ...args) {
-  const pointers = args.map((text) => {
-    const size = module.lengthBytesUTF8(text) + 1;
+// One call into the module: texts in UTF-8 and numbers as they are, one
+// text out (callText), for most a JSON document (call).
+function callText(name, ...args) {
+  const pointers = [];
+  const values = args.map((arg) => {
+    if (typeof arg === 'number') return arg;
+    if (name.startsWith('wc_book_')) arg = arg.normalize('NFC'); // the book takes text in NFC (bookapi.cpp)
+    const size = module.lengthBytesUTF8(arg) + 1;
     const pointer = module._malloc(size);
-    module.stringToUTF8(text, pointer, size);
+    module.stringToUTF8(arg, pointer, size);
+    pointers.push(pointer);
     return pointer;
   });
   try {
-    return JSON.parse(module.UTF8ToString(module['_' + name](...pointers)));
+    return module.UTF8ToString(module['_' + name](...values));
   } finally {
     pointers.forEach((pointer) => module._free(pointer));
   }
+}
+
+function call(name, ...args) {
+  return JSON.parse(callText(name, ...args));
 }
 
 // The first of the browser's languages that the game speaks, else English.
@@ -96,6 +106,7 @@ function chooseLanguage(name, remember, draw = true) {
   setText('privacy', texts.privacy);
   $('error').hidden = true;
   setText('status', '');
+  translateBook();
   if (draw) render();
 }
 
@@ -224,6 +235,14 @@ function hideTip() {
   $('tip').hidden = true;
 }
 
+// A player from the book, shown as after a paste.
+function show(shown) {
+  levels = [...shown];
+  render();
+  $('card').scrollIntoView({ block: 'nearest' });
+  $('level-1').focus();
+}
+
 function calculate() {
   const read = call('wc_read', $('paste').value, language);
   if (!read.accepted) {
@@ -238,8 +257,7 @@ function calculate() {
   return true;
 }
 
-async function copy() {
-  const text = view.copy;
+async function copyText(text, statusId = 'status') {
   try {
     await navigator.clipboard.writeText(text);
   } catch {
@@ -251,7 +269,7 @@ async function copy() {
     document.execCommand('copy');
     scratch.remove();
   }
-  setText('status', texts.copied);
+  setText(statusId, texts.copied);
 }
 
 async function share() {
@@ -413,7 +431,7 @@ function listen() {
   });
   matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => view && render());
   $('calculate').addEventListener('click', calculate);
-  $('copy').addEventListener('click', copy);
+  $('copy').addEventListener('click', () => copyText(view.copy));
   $('share').addEventListener('click', share);
   $('paste').addEventListener('keydown', (event) => {
     if (event.key === 'Enter' && (event.ctrlKey || event.metaKey)) {
@@ -447,6 +465,10 @@ async function start() {
   $('share').hidden = !navigator.share;
   document.body.classList.add('ready');
   performance.mark('usable'); // for bench/web.mjs
+  startBook({
+    call, callText, copyText, show, readableColor,
+    language: () => language, levels: () => levels, texts: () => texts, levelBackground: () => levelBackground,
+  });
   // After the first result: the worker's download of the whole site would slow the page's own.
   if (!EXTENSION && 'serviceWorker' in navigator) watchForNewVersion().catch(() => {});
   if (EXTENSION) {

@@ -462,10 +462,8 @@ int BookSession::importBook(const QStringList &arguments)
     const StoreResult result = store.keepAll(read.keeps, &counts);
     if (!result.ok())
         return failed(booktext::storeFailureText(result, store.path()));
-    writeOut(booktext::kImported.translated().arg(QString::number(counts.newPlayers + counts.added),
-                                                  QString::number(counts.newPlayers),
-                                                  QString::number(counts.alreadyKept),
-                                                  QString::number(qsizetype(read.errors.size()) + counts.refused))
+    writeOut(booktext::importedText(counts.newPlayers + counts.added, counts.newPlayers, counts.alreadyKept,
+                                    qsizetype(read.errors.size()) + counts.refused)
              + u'\n');
     return read.errors.empty() && counts.refused == 0 ? ExitOk : ExitRejected;
 }

@@ -257,6 +257,12 @@ QString loadFailureText(const book::StoreResult &result, const QString &path)
     return {};
 }
 
+QString importedText(qsizetype kept, qsizetype newPlayers, qsizetype already, qsizetype refused)
+{
+    return kImported.translated().arg(QString::number(kept), QString::number(newPlayers), QString::number(already),
+                                      QString::number(refused));
+}
+
 QString compareProblemText(book::CompareProblem problem, const QString &name)
 {
     switch (problem) {

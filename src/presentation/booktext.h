@@ -37,6 +37,9 @@ QString openText(const book::OpenResult &result, const QString &path);
 QString storeFailureText(const book::StoreResult &result, const QString &path);
 // A read that failed or could not be made now.
 QString loadFailureText(const book::StoreResult &result, const QString &path);
+// After an import: the snapshots kept (new players' among them), those the
+// book held already, and the lines refused.
+QString importedText(qsizetype kept, qsizetype newPlayers, qsizetype already, qsizetype refused);
 // Why a comparison cannot be made.
 QString compareProblemText(book::CompareProblem problem, const QString &name);
 

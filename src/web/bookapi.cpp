@@ -286,9 +286,7 @@ const char *wc_book_import(const char *fileName, const char *text, double size)
     for (const book::RowError &error : read.errors)
         errors.append(booktext::rowErrorText(error));
     return answer(QJsonObject{
-            {u"message"_s, booktext::kImported.translated().arg(
-                                   QString::number(added), QString::number(newPlayers), QString::number(already),
-                                   QString::number(read.errors.size()))},
+            {u"message"_s, booktext::importedText(added, newPlayers, already, qsizetype(read.errors.size()))},
             {u"errors"_s, errors},
             {u"records"_s, records}});
 }

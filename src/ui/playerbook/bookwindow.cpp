@@ -433,11 +433,9 @@ void BookWindow::importFrom(const QString &path)
     }
     const book::ExchangeRead read = book::readExchange(file.readAll(), QDate::currentDate());
     const book::KeepCounts counts = m_session.keepAll(read.keeps);
-    QStringList lines{booktext::kImported.translated()
-                              .arg(counts.added)
-                              .arg(counts.newPlayers)
-                              .arg(counts.alreadyKept)
-                              .arg(qsizetype(read.errors.size()) + counts.refused)};
+    // The session counts a new player's snapshot among those added.
+    QStringList lines{booktext::importedText(counts.added, counts.newPlayers, counts.alreadyKept,
+                                             qsizetype(read.errors.size()) + counts.refused)};
     for (qsizetype i = 0; i < qsizetype(read.errors.size()) && i < kLinesNamed; ++i)
         lines << booktext::rowErrorText(read.errors[std::size_t(i)]);
     if (qsizetype(read.errors.size()) > kLinesNamed)

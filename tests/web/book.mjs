@@ -1,11 +1,12 @@
 // The page's player book in Debian's headless chromium: a player kept from the
 // page is listed after a reload; the downloaded export imports into
 // `wagecourt-cli book`, whose export the page imports back; two players
-// compare; at 360 pixels the list is cards that fit the screen.
+// compare, with nothing axe-core finds in either scheme; at 360 pixels the
+// list is cards that fit the screen.
 //   node book.mjs <site> <chromium> <folder holding node_modules> <wagecourt-cli>
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { ENGLISH, launch, serve, watch } from './harness.mjs';
@@ -61,7 +62,13 @@ try {
   await page.click('#compare');
   const compared = await page.$eval('#book-compare', (table) => [table.hidden,
     [...table.querySelectorAll('thead th')].map((head) => head.textContent)]);
-  assert.deepEqual(compared, [false, ['', 'Bo Kim', 'Ann "A, B" Lee']]);
+  assert.deepEqual(compared, [false, ['Bo Kim', 'Ann "A, B" Lee']]);
+  await page.evaluate(readFileSync(join(npmDir, 'node_modules/axe-core/axe.min.js'), 'utf8'));
+  for (const scheme of ['light', 'dark']) { // the level colours are made readable again for the other scheme
+    await page.select('#scheme', scheme);
+    const { violations } = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+    assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((node) => node.target).join(' ')}`), [], scheme);
+  }
 
   // A phone: a card each, nothing wider than the screen.
   await page.setViewport({ width: 360, height: 740 });

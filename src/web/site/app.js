@@ -2,7 +2,7 @@
 // every word comes from the module (wagecourt.wasm); this file only draws it
 // and passes the manager's clicks and keys on.
 import createWagecourt from './wagecourt.js';
-import { startBook, translateBook } from './book.js';
+import { recolourBook, startBook, translateBook } from './book.js';
 
 const STORED_LANGUAGE = 'wagecourt.language';
 const STORED_CODE = 'wagecourt.language-code'; // for the words shown without the module
@@ -169,6 +169,7 @@ let levelBackground = '#ffffff';
 function render() {
   view = call('wc_view', levels.join(','), language);
   levelBackground = getComputedStyle(document.documentElement).getPropertyValue('--level-bg').trim();
+  recolourBook();
   setText('salary', view.salary_text);
   setText('position', view.position_name);
   const focused = document.activeElement && document.activeElement.id;

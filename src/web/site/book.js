@@ -22,6 +22,8 @@ let names = null;  // every player's name, fetched when a keep asks
 let watcher = null; // the observer of the list's end, which fetches more
 let ticked = [];   // names ticked for a comparison, in the order ticked
 let headings = []; // the ten salary skills' headings
+let levelColors = []; // the game's, as the module gives them
+let paintedOn = '';   // the background they were last made readable on
 
 function upgrade(db, oldVersion) {
   if (oldVersion < 1) {
@@ -143,7 +145,7 @@ async function keep(event) {
 // --- The list: a table on wide screens, cards on a phone (style.css).
 
 function headCell(key) {
-  if (!key) return '<th scope="col"></th>';
+  if (!key) return '<td></td>';
   const label = page.texts().book[key];
   const sorted = sort.replace('-', '') === key;
   const order = sorted ? (sort.startsWith('-') ? 'descending' : 'ascending') : 'none';
@@ -195,13 +197,13 @@ function list() {
   headings = answer.skill_headings;
   names = null;
   const book = page.texts().book;
-  // The game's level colours, readable on this scheme's card.
   const table = $('book-table');
-  answer.level_colors.forEach((color, i) =>
-    table.style.setProperty(`--l${i + 1}`, page.readableColor(color, page.levelBackground())));
+  levelColors = answer.level_colors;
+  paintedOn = '';
+  recolourBook();
   $('book-head').innerHTML = `<tr>${headCell('')}${headCell('name')}`
     + headings.map((heading) => `<th scope="col" class="lv">${escape(heading)}</th>`).join('')
-    + `${headCell('salary')}${headCell('position')}${headCell('change')}${headCell('date')}<th scope="col"></th></tr>`;
+    + `${headCell('salary')}${headCell('position')}${headCell('change')}${headCell('date')}<td></td></tr>`;
   $('book-rows').replaceChildren();
   $('book-count').textContent = total ? answer.count_text : answer.empty_text;
   table.hidden = !total;
@@ -250,7 +252,8 @@ function drawTable(id, title, heads, cells) {
   const table = $(id);
   table.hidden = false;
   table.querySelector('caption').textContent = title;
-  table.querySelector('thead').innerHTML = `<tr>${heads.map((head) => `<th scope="col">${escape(head)}</th>`).join('')}</tr>`;
+  table.querySelector('thead').innerHTML = `<tr>${heads.map((head) =>
+    (head ? `<th scope="col">${escape(head)}</th>` : '<td></td>')).join('')}</tr>`;
   table.querySelector('tbody').innerHTML = cells.map((line) => `<tr><th scope="row">${escape(line[0])}</th>`
     + line.slice(1).map((cell) => `<td>${escape(cell)}</td>`).join('') + '</tr>').join('');
   table.scrollIntoView({ block: 'nearest' });
@@ -332,6 +335,16 @@ function listen() {
   for (const id of ['book-history', 'book-compare']) {
     $(id).querySelector('.close').addEventListener('click', () => { $(id).hidden = true; });
   }
+}
+
+// The game's level colours, readable on this scheme's card; again whenever
+// the scheme changes (app.js asks on every drawing of the card).
+export function recolourBook() {
+  const background = page && page.levelBackground();
+  if (!background || background === paintedOn) return;
+  paintedOn = background;
+  const table = $('book-table');
+  levelColors.forEach((color, i) => table.style.setProperty(`--l${i + 1}`, page.readableColor(color, background)));
 }
 
 // The words in the page's language, and the list drawn again in it.

@@ -49,26 +49,23 @@ const LanguageEntry *languageOf(const char *name)
     return usecase::languageNamed(QString::fromUtf8(name));
 }
 
-// A record as the page keeps it: one line of the exchange's JSON Lines
-// without the salary and position, which are worked out on every reading.
-QJsonObject record(const QString &name, const QString &note, const book::Snapshot &snapshot)
-{
-    QJsonArray levels;
-    for (const qint16 level : snapshot.levels)
-        levels.append(int(level));
-    return QJsonObject{{u"name"_s, name},
-                       {u"date"_s, book::dayText(snapshot.date)},
-                       {u"note"_s, note},
-                       {u"language"_s, snapshot.language->name.toString()},
-                       {u"levels"_s, levels}};
-}
-
 QJsonArray levelArray(const book::SnapshotLevels &levels)
 {
     QJsonArray array;
     for (const qint16 level : levels)
         array.append(int(level));
     return array;
+}
+
+// A record as the page keeps it: one line of the exchange's JSON Lines
+// without the salary and position, which are worked out on every reading.
+QJsonObject record(const QString &name, const QString &note, const book::Snapshot &snapshot)
+{
+    return QJsonObject{{u"name"_s, name},
+                       {u"date"_s, book::dayText(snapshot.date)},
+                       {u"note"_s, note},
+                       {u"language"_s, snapshot.language->name.toString()},
+                       {u"levels"_s, levelArray(snapshot.levels)}};
 }
 
 // "name", "salary", "position", "change" or "date", "-" before it for the

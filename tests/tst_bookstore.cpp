@@ -19,7 +19,7 @@ Keep keepOf(const QString &name, int jumpShot, QDate date = QDate(2026, 12, 1))
     SkillLevels levels;
     levels.fill(3);
     levels[1] = qint16(jumpShot);
-    return Keep{name, snapshotOf(levels, OtherSkillLevels{}, languages()[2], date), std::nullopt};
+    return Keep{name, snapshotOf(levels, OtherSkillLevels{}, languages()[2], date), std::nullopt, {}};
 }
 
 // An SQLite file made as another program would, with the pragmas and statements given.

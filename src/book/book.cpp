@@ -117,6 +117,55 @@ TextProblem checkNote(QStringView note)
     return checkLine(note, kLongestNote);
 }
 
+TextProblem checkTag(QStringView tag)
+{
+    if (tag.isEmpty())
+        return TextProblem::Empty;
+    for (QChar c : tag)
+        if (c.isSpace() || c == u',')
+            return TextProblem::Space;
+    return checkLine(tag, kLongestTag);
+}
+
+QStringList splitTags(QStringView text, TextProblem *problem)
+{
+    QStringList tags;
+    TextProblem found = TextProblem::None;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size() && found == TextProblem::None; ++i) {
+        if (i < text.size() && !text[i].isSpace() && text[i] != u',')
+            continue;
+        if (i > start) {
+            const QString tag = cleanedText(text.sliced(start, i - start));
+            found = checkTag(tag);
+            if (found == TextProblem::None)
+                joinTags(tags, {tag});
+        }
+        start = i + 1;
+    }
+    if (problem)
+        *problem = found;
+    return found == TextProblem::None ? tags : QStringList();
+}
+
+bool hasTag(const QStringList &tags, QStringView tag)
+{
+    return std::any_of(tags.begin(), tags.end(),
+                       [&](const QString &t) { return t.compare(tag, Qt::CaseInsensitive) == 0; });
+}
+
+bool joinTags(QStringList &tags, const QStringList &more)
+{
+    bool added = false;
+    for (const QString &tag : more) {
+        if (!hasTag(tags, tag)) {
+            tags.append(tag);
+            added = true;
+        }
+    }
+    return added;
+}
+
 const Player *Book::find(QStringView name) const
 {
     const auto it = m_index.constFind(name.toString());
@@ -136,18 +185,23 @@ KeepOutcome Book::keep(const Keep &change)
     const QString name = cleanedText(change.name);
     const std::optional<QString> note = change.note ? std::optional(cleanedText(*change.note)) : std::nullopt;
     if (checkName(name) != TextProblem::None || (note && checkNote(*note) != TextProblem::None)
-        || !isValidSnapshot(change.snapshot))
+        || !isValidSnapshot(change.snapshot)
+        || std::any_of(change.tags.begin(), change.tags.end(),
+                       [](const QString &tag) { return checkTag(tag) != TextProblem::None; }))
         return KeepOutcome::Refused;
 
     const auto found = m_index.constFind(name);
     if (found == m_index.cend()) {
         m_index.insert(name, qsizetype(m_players.size()));
-        m_players.push_back(Player{name, note.value_or(QString()), {change.snapshot}});
+        Player player{name, note.value_or(QString()), {}, {change.snapshot}};
+        joinTags(player.tags, change.tags);
+        m_players.push_back(std::move(player));
         return KeepOutcome::NewPlayer;
     }
     Player &player = m_players[std::size_t(*found)];
     if (note)
         player.note = *note;
+    joinTags(player.tags, change.tags);
     auto &snapshots = player.snapshots;
     // Among its day's others, a repeat of one of them is no new reading.
     const auto dayEnd = std::upper_bound(snapshots.begin(), snapshots.end(), change.snapshot.date,
@@ -192,7 +246,8 @@ void Book::restore(Player player)
         // Kept again since the removal: the two readings together.
         Player &present = m_players[std::size_t(*found)];
         for (const Snapshot &snapshot : player.snapshots)
-            keep(Keep{present.name, snapshot, std::nullopt});
+            keep(Keep{present.name, snapshot, std::nullopt, {}});
+        joinTags(present.tags, player.tags);
         return;
     }
     m_index.insert(player.name, qsizetype(m_players.size()));

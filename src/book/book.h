@@ -26,6 +26,7 @@ using SnapshotLevels = std::array<qint16, kSnapshotLevelCount>;
 
 inline constexpr int kLongestName = 80; // in characters (code points)
 inline constexpr int kLongestNote = 500;
+inline constexpr int kLongestTag = 32; // in characters (code points)
 inline constexpr int kFewestCompared = 2;
 inline constexpr int kMostCompared = 4;
 
@@ -63,6 +64,7 @@ struct Player
 {
     QString name;
     QString note;                    // one line, may be empty
+    QStringList tags;                // the manager's own words, in the order first given; none twice
     std::vector<Snapshot> snapshots; // oldest first; never empty in a book
 
     const Snapshot &latest() const { return snapshots.back(); }
@@ -75,6 +77,7 @@ enum class TextProblem {
     TooLong,          // over kLongestName (a name) or kLongestNote (a note) characters
     ControlCharacter, // a line break, tab or other control character: a name and a note are one line
     NotText,          // not valid Unicode (a lone surrogate)
+    Space,            // a space or comma inside a tag, which is one word
 };
 
 // Spaces around a name or a note mean nothing, and one name written in two
@@ -83,6 +86,15 @@ QString cleanedText(QStringView text);
 // Checked after cleanedText().
 TextProblem checkName(QStringView name);
 TextProblem checkNote(QStringView note);
+// A tag is one word: no spaces (a CSV joins them with spaces), no commas,
+// at most kLongestTag characters, and otherwise as a name is checked.
+TextProblem checkTag(QStringView tag);
+// A text of tags as a person types them, separated by spaces or commas, each
+// cleaned; what follows the first bad one is not read.
+QStringList splitTags(QStringView text, TextProblem *problem = nullptr);
+// Adds the tags that are not there yet, letter case aside; true when any was.
+bool joinTags(QStringList &tags, const QStringList &more);
+bool hasTag(const QStringList &tags, QStringView tag);
 
 enum class KeepOutcome {
     NewPlayer,     // the name was not in the book
@@ -97,6 +109,7 @@ struct Keep
     QString name;
     Snapshot snapshot;
     std::optional<QString> note; // none: the player's note stays as it is
+    QStringList tags;            // joined to the player's
 };
 
 // The players and their snapshots, in memory. Pointers and references into a

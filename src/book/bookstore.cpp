@@ -354,7 +354,7 @@ public:
                 return fail(m_find);
             if (m_find.next()) {
                 m_ids.insert(name, m_find.value(0).toLongLong());
-                m_book.restore(Player{name, m_find.value(1).toString(), snapshotsOf(m_find.value(2).toByteArray())});
+                m_book.restore(Player{name, m_find.value(1).toString(), {}, snapshotsOf(m_find.value(2).toByteArray())});
             }
             m_find.finish();
         }
@@ -526,7 +526,7 @@ StoreResult BookStore::restore(const Player &player)
     std::vector<Keep> keeps;
     keeps.reserve(player.snapshots.size());
     for (const Snapshot &snapshot : player.snapshots)
-        keeps.push_back(Keep{player.name, snapshot, player.note});
+        keeps.push_back(Keep{player.name, snapshot, player.note, player.tags});
     return keepAll(keeps);
 }
 
@@ -551,7 +551,7 @@ std::optional<Book> BookStore::load(StoreResult *result)
     Book book;
     if (dataVersion && query.exec(u"SELECT name, note, snapshots FROM players ORDER BY id"_s)) {
         while (query.next())
-            book.restore(Player{query.value(0).toString(), query.value(1).toString(),
+            book.restore(Player{query.value(0).toString(), query.value(1).toString(), {},
                                 snapshotsOf(query.value(2).toByteArray())});
     }
     if (!dataVersion || query.lastError().isValid()) {
@@ -584,7 +584,7 @@ std::optional<Player> BookStore::loadPlayer(QStringView name, StoreResult *resul
     outcome = {};
     if (!query.next())
         return std::nullopt;
-    Player player{query.value(0).toString(), query.value(1).toString(), snapshotsOf(query.value(2).toByteArray())};
+    Player player{query.value(0).toString(), query.value(1).toString(), {}, snapshotsOf(query.value(2).toByteArray())};
     if (player.snapshots.empty())
         return std::nullopt;
     return player;

@@ -266,7 +266,7 @@ int BookSession::keep(const QStringList &arguments)
     if (!opened(store))
         return ExitRejected;
     KeepOutcome outcome = KeepOutcome::Refused;
-    StoreResult result = store.keep(Keep{*name, snapshot, note}, &outcome);
+    StoreResult result = store.keep(Keep{*name, snapshot, note, {}}, &outcome);
     const std::optional<Player> player = result.ok() ? store.loadPlayer(*name, &result) : std::nullopt;
     if (!player)
         return failed(booktext::storeFailureText(result, store.path()));

@@ -84,6 +84,7 @@ QString lineProblem(TextProblem problem, const Text &tooLong, qsizetype longest,
     case TextProblem::TooLong: return tooLong.translated().arg(QString::number(longest));
     case TextProblem::ControlCharacter: return control.translated();
     case TextProblem::NotText: return notText.translated();
+    case TextProblem::Space: return control.translated(); // names and notes take spaces; only a tag refuses them
     }
     return {};
 }

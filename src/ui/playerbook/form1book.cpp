@@ -58,7 +58,7 @@ void Form1Book::keepConfirmed()
     const PlayerState &state = m_form.state();
     const book::Keep change{m_dialog->name(),
                             book::snapshotOf(state.SkillLevel, state.OtherSkillLevel, *language, QDate::currentDate()),
-                            m_dialog->note()};
+                            m_dialog->note(), {}};
     if (session().keep(change) == book::KeepOutcome::Refused)
         m_platform.showMessage(bookwindowtext::kPlayerBook.translated(),
                                booktext::nameProblemText(book::checkName(change.name)));

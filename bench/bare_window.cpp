@@ -1,6 +1,6 @@
 // The baseline for start-up time and memory: an empty Qt Widgets window of the
 // same size, built the same way, measured the same way.
-#include "firstframe.h"
+#include "app/firstframe.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -5,15 +5,15 @@
 // process with QElapsedTimer. The baseline is Ctrl+B over an empty book in the
 // same run, which costs the window's making without the book's size.
 #include "book/bookstore.h"
-#include "fonts.h"
-#include "form1.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
 #include "catalogue/catalogue.h"
-#include "platform/platform.h"
-#include "playerbook/booksession.h"
-#include "playerbook/booktablemodel.h"
-#include "playerbook/bookwindow.h"
-#include "playerbook/form1book.h"
-#include "playerbook/keepdialog.h"
+#include "ui/platform/platform.h"
+#include "ui/playerbook/windowbook.h"
+#include "ui/playerbook/booktablemodel.h"
+#include "ui/playerbook/bookwindow.h"
+#include "ui/playerbook/form1book.h"
+#include "ui/playerbook/keepdialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -106,14 +106,14 @@ int main(int argc, char *argv[])
     std::vector<double> empty, full, load, rows, sort, keep, keepClosed;
     for (int round = 0; round < rounds; ++round)
         empty.push_back(openMilliseconds(platform, 0));
-    fillBook(BookSession::defaultPath());
+    fillBook(WindowBook::defaultPath());
     for (int round = 0; round < rounds; ++round)
         full.push_back(openMilliseconds(platform, kPlayers));
     // Of that: the file read into memory, and the book's sorted view of it.
     for (int round = 0; round < rounds; ++round) {
         QElapsedTimer part;
         part.start();
-        book::BookStore store(BookSession::defaultPath());
+        book::BookStore store(WindowBook::defaultPath());
         std::optional<book::Book> loaded = store.open().ok() ? store.load() : std::nullopt;
         load.push_back(double(part.nsecsElapsed()) / 1e6);
         part.restart();

@@ -4,10 +4,10 @@
 // label that does nothing with it, in the same run. Then a pick in the language
 // list, through every language and back to English, with the translations
 // swapped and the widgets told of it.
-#include "form1.h"
+#include "ui/form1.h"
 #include "catalogue/catalogue.h"
-#include "fonts.h"
-#include "platform/platform.h"
+#include "ui/fonts.h"
+#include "ui/platform/platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

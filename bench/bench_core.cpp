@@ -3,7 +3,7 @@
 // and of a megabyte of text, and a million-line batch in CSV and in JSON.
 // Every figure is the median of repeated runs; ratios and goals are printed at
 // the end, from this run only.
-#include "batch.h"
+#include "cli/batch.h"
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"

@@ -1,7 +1,7 @@
 // The fair floor for start-up time and memory: the bare window with two lines
 // of text, one in the default face and one in Tahoma bold loaded from its file,
 // so that it pays for font loading as every window with text does.
-#include "firstframe.h"
+#include "app/firstframe.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -3,16 +3,16 @@
 #pragma once
 
 #include "engine/salary.h"
-#include "fonts.h"
-#include "form1.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
 #include "catalogue/catalogue.h"
 #include "import/skilllist.h"
-#include "platform/platform.h"
+#include "ui/platform/platform.h"
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
-#include "settings.h"
+#include "ui/settings.h"
 #include "testlists.h"
-#include "tooltips.h"
+#include "ui/tooltips.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "commandline.h"
-#include "platformchoice.h"
-#include "startguard.h"
+#include "app/commandline.h"
+#include "app/platformchoice.h"
+#include "app/startguard.h"
 #include "version.h"
 
 #include <QProcess>

@@ -2,11 +2,11 @@
 #include "form1fixture.h"
 
 #include "book/bookstore.h"
-#include "playerbook/booksession.h"
-#include "playerbook/booktablemodel.h"
-#include "playerbook/bookwindow.h"
-#include "playerbook/form1book.h"
-#include "playerbook/keepdialog.h"
+#include "ui/playerbook/windowbook.h"
+#include "ui/playerbook/booktablemodel.h"
+#include "ui/playerbook/bookwindow.h"
+#include "ui/playerbook/form1book.h"
+#include "ui/playerbook/keepdialog.h"
 #include "presentation/booktext.h"
 
 #include <QCompleter>
@@ -67,7 +67,7 @@ void Form1BookTest::keptPlayerComesBack()
     QFETCH(QString, language);
     QFETCH(QList<int>, levels);
     QFETCH(QString, name);
-    QFile::remove(BookSession::defaultPath());
+    QFile::remove(WindowBook::defaultPath());
     const LanguageEntry &entry = *findLanguage(language);
     pickLanguage(*m_form, language);
     showActive(*m_form);
@@ -129,7 +129,7 @@ void Form1BookTest::keptPlayerComesBack()
 
     // Delete and undo, in the window and in the file.
     auto inFile = [&] {
-        book::BookStore store(BookSession::defaultPath());
+        book::BookStore store(WindowBook::defaultPath());
         const std::optional<book::Player> player = store.open().ok() ? store.loadPlayer(name) : std::nullopt;
         return player ? qsizetype(player->snapshots.size()) : 0;
     };

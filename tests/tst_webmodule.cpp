@@ -3,7 +3,7 @@
 // line does with --json: imports in all eight languages (a list on one line
 // inside a page too), calc and advise. The page's book exports what the
 // command line's book imports and exports again byte for byte, and back.
-#include "commands.h"
+#include "cli/commands.h"
 #include "web/moduleapi.h"
 
 #include <QBuffer>
@@ -148,13 +148,17 @@ private slots:
         QFETCH(QString, form);
         json(wc_book_load(""));
         const char *levels = "20,3,10,1,8,6,5,14,2,19,4,0,7";
-        QVERIFY(json(wc_book_keep("Ann \"A, B\" Lee", "tall; left hand", levels, "English", "2026-11-02"))[u"kept"_s].toBool());
-        QVERIFY(json(wc_book_keep("Ann \"A, B\" Lee", "", "20,4,10,1,8,6,5,14,2,19,4,0,7", "English", "2026-12-01"))
-                        [u"record"_s].isObject());
-        QVERIFY(json(wc_book_keep("Ann \"A, B\" Lee", "", "20,4,10,1,8,6,5,14,2,19,4,0,7", "English", "2026-12-01"))
-                        [u"record"_s].isNull()); // the same day and levels: one snapshot
-        QVERIFY(json(wc_book_keep("Işıl Çelik", "", "9,9,9,9,9,9,9,9,9,9,0,0,0", "Türkçe", "2026-12-09"))[u"kept"_s].toBool());
-        QCOMPARE(json(wc_book_keep("a\tb", "", levels, "English", "2026-12-09"))[u"kept"_s].toBool(), false);
+        const char *later = "20,4,10,1,8,6,5,14,2,19,4,0,7";
+        const char *ann = "Ann \"A, B\" Lee", *note = "tall; left hand";
+        QVERIFY(json(wc_book_keep(ann, note, "U21, target", levels, "English", "2026-11-02"))[u"kept"_s].toBool());
+        QCOMPARE(json(wc_book_keep(ann, note, "", later, "English", "2026-12-01"))[u"records"_s].toArray().size(), 2);
+        // The same day and levels are one snapshot.
+        QCOMPARE(json(wc_book_keep(ann, note, "target", later, "English", "2026-12-01"))[u"records"_s].toArray().size(), 2);
+        QVERIFY(json(wc_book_keep("Işıl Çelik", "", "", "9,9,9,9,9,9,9,9,9,9,0,0,0", "Türkçe", "2026-12-09"))[u"kept"_s].toBool());
+        QCOMPARE(json(wc_book_keep("a\tb", "", "", levels, "English", "2026-12-09"))[u"kept"_s].toBool(), false);
+        QCOMPARE(json(wc_book_keep("Bo", "", "two words", levels, "English", "2026-12-09"))[u"kept"_s].toBool(), true);
+        QCOMPARE(json(wc_book_keep("Bo", "", "a\x01b", levels, "English", "2026-12-09"))[u"kept"_s].toBool(), false);
+        QVERIFY(json(wc_book_remove("Bo"))[u"removed"_s].toBool());
         const QByteArray page = wc_book_export(form.toUtf8());
         QCOMPARE(page.count('\n'), form == u"csv"_s ? 4 : 3);
 
@@ -163,13 +167,16 @@ private slots:
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(page) == page.size());
         out.close();
-        QVERIFY(!cliOutput({u"book"_s, u"--book"_s, book, u"import"_s, file}).startsWith("exit"));
+        const QByteArray summary = cliOutput({u"book"_s, u"--book"_s, book, u"import"_s, file});
         const QStringList exportArguments{u"book"_s, u"--book"_s, book, u"export"_s};
         const QByteArray cli = cliOutput(form == u"csv"_s ? exportArguments : exportArguments + QStringList{u"--json"_s});
         QCOMPARE(cli, page);
 
+        // One file, one summary, word for word, and the same book on both sides.
         json(wc_book_load(""));
-        QCOMPARE(json(wc_book_import("book", cli.constData(), double(cli.size())))[u"records"_s].toArray().size(), 3);
+        const QJsonObject imported = json(wc_book_import("book", cli.constData(), double(cli.size())));
+        QCOMPARE(imported[u"records"_s].toArray().size(), 3);
+        QCOMPARE(imported[u"message"_s].toString().toUtf8() + '\n', summary);
         QCOMPARE(QByteArray(wc_book_export(form.toUtf8())), page);
     }
 };

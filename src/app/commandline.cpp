@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
 #include "presentation/windowtexts.h"
 #include "version.h"

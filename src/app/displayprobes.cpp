@@ -1,4 +1,4 @@
-#include "displayprobes.h"
+#include "app/displayprobes.h"
 
 #include <QtGlobal>
 

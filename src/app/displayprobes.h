@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commandline.h"
-#include "platformchoice.h"
+#include "app/commandline.h"
+#include "app/platformchoice.h"
 
 namespace wagecourt::app {
 

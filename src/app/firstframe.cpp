@@ -1,4 +1,4 @@
-#include "firstframe.h"
+#include "app/firstframe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "platformchoice.h"
+#include "app/platformchoice.h"
 
 namespace wagecourt::app {
 

@@ -1,4 +1,4 @@
-#include "startguard.h"
+#include "app/startguard.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "warmup.h"
+#include "app/warmup.h"
 
-#include "picturecache.h"
+#include "ui/picturecache.h"
 
 #include <QGuiApplication>
 #include <QScreen>

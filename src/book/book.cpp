@@ -199,7 +199,7 @@ KeepOutcome Book::keep(const Keep &change)
         return KeepOutcome::NewPlayer;
     }
     Player &player = m_players[std::size_t(*found)];
-    if (note)
+    if (note && !(change.noteFillsEmptyOnly && !player.note.isEmpty()))
         player.note = *note;
     joinTags(player.tags, change.tags);
     auto &snapshots = player.snapshots;
@@ -220,6 +220,18 @@ bool Book::setNote(QStringView name, const QString &note)
     if (found == m_index.cend() || checkNote(cleaned) != TextProblem::None)
         return false;
     m_players[std::size_t(*found)].note = cleaned;
+    return true;
+}
+
+bool Book::setTags(QStringView name, const QStringList &tags)
+{
+    const auto found = m_index.constFind(name.toString());
+    if (found == m_index.cend()
+        || std::any_of(tags.begin(), tags.end(), [](const QString &tag) { return checkTag(tag) != TextProblem::None; }))
+        return false;
+    QStringList joined;
+    joinTags(joined, tags);
+    m_players[std::size_t(*found)].tags = joined;
     return true;
 }
 

@@ -110,6 +110,18 @@ struct Keep
     Snapshot snapshot;
     std::optional<QString> note; // none: the player's note stays as it is
     QStringList tags;            // joined to the player's
+    // A note that arrives with records from elsewhere fills an empty one and
+    // never overwrites the manager's own.
+    bool noteFillsEmptyOnly = false;
+};
+
+// A player some of whose stored snapshots could not be read back: they are
+// neither shown nor dropped, and the player is named wherever the book is.
+struct UnreadablePlayer
+{
+    QString name;
+    qsizetype snapshots = 0; // how many could not be read
+    bool operator==(const UnreadablePlayer &) const = default;
 };
 
 // The players and their snapshots, in memory. Pointers and references into a
@@ -127,13 +139,19 @@ public:
     // order (after any others of that day).
     KeepOutcome keep(const Keep &change);
     bool setNote(QStringView name, const QString &note); // false for an unknown player or a bad note
+    bool setTags(QStringView name, const QStringList &tags); // false for an unknown player or a bad tag
     // Takes a player out whole and gives him back, for an undo.
     std::optional<Player> remove(QStringView name);
     void restore(Player player);
 
+    // What a store could not read back, in the store's order.
+    const std::vector<UnreadablePlayer> &unreadable() const { return m_unreadable; }
+    void addUnreadable(UnreadablePlayer player) { m_unreadable.push_back(std::move(player)); }
+
 private:
     std::vector<Player> m_players;
     QHash<QString, qsizetype> m_index; // name to place in m_players
+    std::vector<UnreadablePlayer> m_unreadable;
 };
 
 // --- Views. Each reads a book as it stands and changes nothing.

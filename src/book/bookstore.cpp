@@ -33,6 +33,8 @@ constexpr qint32 kApplicationId = 0x5767426B;
 constexpr const char *kMigrations[] = {
     "CREATE TABLE players(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, note TEXT NOT NULL DEFAULT '',"
     " snapshots BLOB NOT NULL);",
+    // A player's tags, joined by spaces: a tag holds none.
+    "ALTER TABLE players ADD COLUMN tags TEXT NOT NULL DEFAULT '';",
 };
 constexpr int kSchemaVersion = int(std::size(kMigrations));
 
@@ -86,43 +88,64 @@ QByteArray snapshotBytes(const std::vector<Snapshot> &snapshots)
     return bytes;
 }
 
-const LanguageEntry *languageOfCode(char first, char second)
-{
-    for (const LanguageEntry &language : languages()) {
-        const QStringView code = languageCode(language);
-        if (code[0] == QLatin1Char(first) && code[1] == QLatin1Char(second))
-            return &language;
-    }
-    return nullptr;
-}
-
-// What another program wrote wrongly is left out rather than shown wrong.
-std::vector<Snapshot> snapshotsOf(const QByteArray &bytes)
+// The snapshots that read back, oldest first; unreadable counts the others:
+// a record with a language, a level or a day the book does not know, one out
+// of date order, and bytes left over that make no whole record.
+std::vector<Snapshot> snapshotsOf(const QByteArray &bytes, qsizetype *unreadable = nullptr)
 {
     std::vector<Snapshot> snapshots;
     snapshots.reserve(std::size_t(bytes.size() / kSnapshotBytes));
+    qsizetype bad = bytes.size() % kSnapshotBytes ? 1 : 0;
     for (qsizetype at = 0; at + kSnapshotBytes <= bytes.size(); at += kSnapshotBytes) {
         const auto *from = reinterpret_cast<const unsigned char *>(bytes.constData() + at);
         Snapshot snapshot;
         const quint32 day = quint32(from[0]) | quint32(from[1]) << 8 | quint32(from[2]) << 16 | quint32(from[3]) << 24;
         snapshot.date = QDate::fromJulianDay(day);
-        snapshot.language = languageOfCode(char(from[4]), char(from[5]));
+        const char16_t code[2] = {char16_t(from[4]), char16_t(from[5])};
+        snapshot.language = findLanguage(QStringView(code, 2), LanguageMatch::Code);
         for (std::size_t k = 0; k < snapshot.levels.size(); ++k)
             snapshot.levels[k] = qint16(from[6 + k]);
         if (isValidSnapshot(snapshot) && (snapshots.empty() || snapshots.back().date <= snapshot.date))
             snapshots.push_back(snapshot);
+        else
+            ++bad;
     }
+    if (unreadable)
+        *unreadable = bad;
     return snapshots;
 }
 
-// Whether the first bytes could begin an SQLite file at all; an empty file is a new one.
-bool mayBeSqlite(const QString &path)
+QString tagsText(const QStringList &tags)
+{
+    return notNull(tags.join(u' '));
+}
+
+QStringList tagsOf(const QString &text)
+{
+    return text.split(u' ', Qt::SkipEmptyParts);
+}
+// The first bytes of the file: an SQLite file's header, which holds the
+// schema version (at 60) and the application id (at 68), both big-endian.
+struct FileHead
+{
+    bool exists = false;
+    QByteArray bytes;
+};
+
+FileHead fileHead(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return true; // let SQLite say why
-    const QByteArray head = file.read(kSqliteMagic.size());
-    return head.isEmpty() || head == kSqliteMagic;
+        return {file.exists(), {}};
+    return {true, file.read(100)};
+}
+
+qint64 headNumber(const QByteArray &head, qsizetype at)
+{
+    if (head.size() < at + 4)
+        return 0;
+    const auto *b = reinterpret_cast<const unsigned char *>(head.constData() + at);
+    return qint32(quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | quint32(b[3]));
 }
 
 // Kept as the user made it: the first free name, never over another file.
@@ -183,7 +206,8 @@ int BookStore::schemaVersion()
     return kSchemaVersion;
 }
 
-BookStore::BookStore(QString path, int busyMilliseconds) : m_path(std::move(path)), m_busyMilliseconds(busyMilliseconds)
+BookStore::BookStore(QString path, int busyMilliseconds, ForeignFile foreign)
+    : m_path(std::move(path)), m_busyMilliseconds(busyMilliseconds), m_foreign(foreign)
 {
 }
 
@@ -201,7 +225,6 @@ enum class Found { Book, Empty, Older, NotABook, Later, Busy, Failed };
 struct Inspection
 {
     Found found = Found::Failed;
-    int version = 0;
     QString detail;
 };
 
@@ -215,27 +238,39 @@ std::optional<qint64> pragmaValue(QSqlDatabase &db, const QString &pragma, QSqlE
     return query.value(0).toLongLong();
 }
 
-Inspection inspect(QSqlDatabase &db, const QString &path)
+// What the file's header says, before SQLite opens it for writing: a later
+// version's book, or a file that is no SQLite file at all, is left untouched.
+std::optional<Found> lookAtHead(const QString &path)
 {
-    if (!mayBeSqlite(path))
-        return {Found::NotABook, 0, {}};
+    const FileHead head = fileHead(path);
+    if (!head.exists || head.bytes.isEmpty())
+        return std::nullopt; // a new book, or one SQLite is to say more of
+    if (!head.bytes.startsWith(kSqliteMagic))
+        return Found::NotABook;
+    if (headNumber(head.bytes, 68) == kApplicationId && headNumber(head.bytes, 60) > kSchemaVersion)
+        return Found::Later;
+    return std::nullopt;
+}
+
+Inspection inspect(QSqlDatabase &db)
+{
     QSqlError error;
     const auto id = pragmaValue(db, u"application_id"_s, &error);
     const auto version = id ? pragmaValue(db, u"user_version"_s, &error) : std::nullopt;
     const auto objects = version ? pragmaValue(db, u"schema_version"_s, &error) : std::nullopt;
     if (!objects) {
         if (isBusy(error))
-            return {Found::Busy, 0, error.text()};
-        return {isNotABook(error) ? Found::NotABook : Found::Failed, 0, error.text()};
+            return {Found::Busy, error.text()};
+        return {isNotABook(error) ? Found::NotABook : Found::Failed, error.text()};
     }
     // A file SQLite never wrote a table into has schema version 0.
     if (*id == 0 && *version == 0 && *objects == 0)
-        return {Found::Empty, 0, {}};
+        return {Found::Empty, {}};
     if (*id != kApplicationId || *version <= 0)
-        return {Found::NotABook, 0, {}};
+        return {Found::NotABook, {}};
     if (*version > kSchemaVersion)
-        return {Found::Later, int(*version), {}};
-    return {*version < kSchemaVersion ? Found::Older : Found::Book, int(*version), {}};
+        return {Found::Later, {}};
+    return {*version < kSchemaVersion ? Found::Older : Found::Book, {}};
 }
 
 // Brings an empty or older book to this version, all steps in one transaction.
@@ -243,10 +278,15 @@ Inspection migrate(QSqlDatabase &db)
 {
     QSqlQuery query(db);
     if (!query.exec(u"BEGIN IMMEDIATE"_s))
-        return {isBusy(query.lastError()) ? Found::Busy : Found::Failed, 0, query.lastError().text()};
-    // Another program may have done it while this one waited.
+        return {isBusy(query.lastError()) ? Found::Busy : Found::Failed, query.lastError().text()};
+    // Another program may have done it while this one waited, or a later
+    // version of it; that one is left as it is.
     QSqlError error;
     const auto version = pragmaValue(db, u"user_version"_s, &error);
+    if (version && *version > kSchemaVersion) {
+        QSqlQuery(db).exec(u"ROLLBACK"_s);
+        return {Found::Later, {}};
+    }
     bool done = version.has_value();
     for (qint64 v = version.value_or(0); done && v < kSchemaVersion; ++v)
         for (const QString &statement : QString::fromLatin1(kMigrations[v]).split(u';', Qt::SkipEmptyParts))
@@ -257,9 +297,9 @@ Inspection migrate(QSqlDatabase &db)
         error = query.lastError();
     if (!done) {
         QSqlQuery(db).exec(u"ROLLBACK"_s);
-        return {isBusy(error) ? Found::Busy : Found::Failed, 0, error.text()};
+        return {isBusy(error) ? Found::Busy : Found::Failed, error.text()};
     }
-    return {Found::Book, kSchemaVersion, {}};
+    return {Found::Book, {}};
 }
 
 } // namespace
@@ -267,10 +307,10 @@ Inspection migrate(QSqlDatabase &db)
 OpenResult BookStore::open()
 {
     if (m_connection)
-        return {OpenOutcome::Opened, {}, false, {}};
+        return {OpenOutcome::Opened, {}, {}};
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {OpenOutcome::Failed, {}, false, u"cannot make the folder %1"_s.arg(folder)};
+        return {OpenOutcome::Failed, {}, u"cannot make the folder %1"_s.arg(folder)};
 
     auto connect = [&] {
         auto connection = std::make_unique<Connection>();
@@ -279,38 +319,41 @@ OpenResult BookStore::open()
         db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(m_busyMilliseconds));
         return connection;
     };
-    auto opened = [&](Connection &connection, Inspection *seen) {
-        QSqlDatabase db = connection.database();
-        if (!db.open()) {
-            *seen = {isBusy(db.lastError()) ? Found::Busy : Found::Failed, 0, db.lastError().text()};
+    // The header first: what is not ours to write is never opened for writing.
+    auto opened = [&](std::unique_ptr<Connection> &connection, Inspection *seen) {
+        if (const std::optional<Found> found = lookAtHead(m_path)) {
+            *seen = {*found, {}};
             return;
         }
-        *seen = inspect(db, m_path);
+        connection = connect();
+        QSqlDatabase db = connection->database();
+        if (!db.open()) {
+            *seen = {isBusy(db.lastError()) ? Found::Busy : Found::Failed, db.lastError().text()};
+            return;
+        }
+        *seen = inspect(db);
     };
 
-    OpenResult result{OpenOutcome::Opened, {}, false, {}};
-    auto connection = connect();
+    OpenResult result{OpenOutcome::Opened, {}, {}};
+    std::unique_ptr<Connection> connection;
     Inspection seen;
-    opened(*connection, &seen);
-    if (seen.found == Found::NotABook || seen.found == Found::Later) {
+    opened(connection, &seen);
+    if (seen.found == Found::NotABook && m_foreign == ForeignFile::SetAside) {
         connection.reset();
         // Looked at once more under a lock: another program may have set it
         // aside and begun a new book meanwhile, which must stay.
         QLockFile lock(m_path + u".lock"_s);
         lock.setStaleLockTime(1000);
         if (!lock.tryLock(kMoveAsideLockMilliseconds))
-            return {OpenOutcome::Busy, {}, false, u"another program is setting the file aside"_s};
-        connection = connect();
-        opened(*connection, &seen);
-        if (seen.found == Found::NotABook || seen.found == Found::Later) {
+            return {OpenOutcome::Busy, {}, u"another program is setting the file aside"_s};
+        opened(connection, &seen);
+        if (seen.found == Found::NotABook) {
             connection.reset();
-            result.laterVersion = seen.found == Found::Later;
             result.movedTo = moveAside(m_path);
             if (result.movedTo.isEmpty())
-                return {OpenOutcome::Failed, {}, false, u"cannot move it aside"_s};
+                return {OpenOutcome::Failed, {}, u"cannot move it aside"_s};
             result.outcome = OpenOutcome::MovedAside;
-            connection = connect();
-            opened(*connection, &seen);
+            opened(connection, &seen);
         }
     }
     if (seen.found == Found::Empty || seen.found == Found::Older) {
@@ -319,8 +362,11 @@ OpenResult BookStore::open()
         seen = migrate(db);
     }
     if (seen.found != Found::Book) {
-        const OpenOutcome outcome = seen.found == Found::Busy ? OpenOutcome::Busy : OpenOutcome::Failed;
-        return {outcome, result.movedTo, result.laterVersion, seen.detail};
+        const OpenOutcome outcome = seen.found == Found::Busy       ? OpenOutcome::Busy
+                                  : seen.found == Found::Later    ? OpenOutcome::LaterVersion
+                                  : seen.found == Found::NotABook ? OpenOutcome::NotABook
+                                                                  : OpenOutcome::Failed;
+        return {outcome, result.movedTo, seen.detail};
     }
     QSqlDatabase db = connection->database();
     QSqlQuery query(db);
@@ -339,30 +385,35 @@ class Keeper
 public:
     explicit Keeper(QSqlDatabase db) : m_find(db), m_add(db), m_update(db)
     {
-        m_find.prepare(u"SELECT id, note, snapshots FROM players WHERE name = ?"_s);
-        m_add.prepare(u"INSERT INTO players(name, note, snapshots) VALUES(?, ?, ?)"_s);
-        m_update.prepare(u"UPDATE players SET note = ?, snapshots = ? WHERE id = ?"_s);
+        m_find.prepare(u"SELECT id, note, tags, snapshots FROM players WHERE name = ?"_s);
+        m_add.prepare(u"INSERT INTO players(name, note, tags, snapshots) VALUES(?, ?, ?, ?)"_s);
+        m_update.prepare(u"UPDATE players SET note = ?, tags = ?, snapshots = ? WHERE id = ?"_s);
     }
 
     // False when a statement failed; the transaction is then to be rolled back.
     bool keep(const Keep &change, KeepOutcome *outcome)
     {
         const QString name = cleanedText(change.name);
-        if (!m_touched.contains(name) && checkName(name) == TextProblem::None) {
+        if (!m_seen.contains(name) && checkName(name) == TextProblem::None) {
+            m_seen.insert(name);
             m_find.addBindValue(name);
             if (!m_find.exec())
                 return fail(m_find);
             if (m_find.next()) {
-                m_ids.insert(name, m_find.value(0).toLongLong());
-                m_book.restore(Player{name, m_find.value(1).toString(), {}, snapshotsOf(m_find.value(2).toByteArray())});
+                qsizetype unreadable = 0;
+                Player player{name, m_find.value(1).toString(), tagsOf(m_find.value(2).toString()),
+                              snapshotsOf(m_find.value(3).toByteArray(), &unreadable)};
+                if (unreadable > 0)
+                    m_damaged.insert(name); // rewritten, what could not be read would be lost
+                else
+                    m_ids.insert(name, m_find.value(0).toLongLong());
+                m_book.restore(std::move(player));
             }
             m_find.finish();
         }
-        *outcome = m_book.keep(change);
+        *outcome = m_damaged.contains(name) ? KeepOutcome::Refused : m_book.keep(change);
         if (*outcome != KeepOutcome::Refused)
             m_touched.insert(name);
-        if (*outcome == KeepOutcome::NewPlayer && m_ids.contains(name))
-            *outcome = KeepOutcome::Added; // kept before, though his snapshots were all unreadable
         return true;
     }
 
@@ -375,6 +426,7 @@ public:
             if (id == m_ids.cend())
                 query.addBindValue(name);
             query.addBindValue(notNull(player.note));
+            query.addBindValue(tagsText(player.tags));
             query.addBindValue(snapshotBytes(player.snapshots));
             if (id != m_ids.cend())
                 query.addBindValue(*id);
@@ -394,18 +446,16 @@ private:
     }
 
     QSqlQuery m_find, m_add, m_update;
-    Book m_book;                 // the players touched, as they are to be written
+    Book m_book;                  // the players touched, as they are to be written
     QHash<QString, qint64> m_ids; // of those already in the file
-    QSet<QString> m_touched;
+    QSet<QString> m_seen, m_touched, m_damaged;
     QSqlError m_error;
 };
-
-} // namespace
 
 // Runs work inside one write transaction; work returns false after a failed
 // statement, whose error it leaves in *error.
 template <typename Work>
-static StoreResult inTransaction(QSqlDatabase db, Work work)
+StoreResult inTransaction(QSqlDatabase db, Work work)
 {
     QSqlQuery query(db);
     if (!query.exec(u"BEGIN IMMEDIATE"_s))
@@ -423,24 +473,37 @@ static StoreResult inTransaction(QSqlDatabase db, Work work)
     return {};
 }
 
+const StoreResult kNotOpen{StoreStatus::Failed, u"the book is not open"_s};
+
+} // namespace
+
 StoreResult BookStore::keep(const Keep &change, KeepOutcome *outcome)
 {
-    KeepCounts counts;
-    const StoreResult result = keepAll({change}, &counts);
-    if (outcome) {
-        *outcome = counts.newPlayers ? KeepOutcome::NewPlayer
-                 : counts.added      ? KeepOutcome::Added
-                 : counts.refused    ? KeepOutcome::Refused
-                                     : KeepOutcome::AlreadyKept;
-    }
+    std::vector<KeepOutcome> outcomes;
+    const StoreResult result = keepAll({change}, &outcomes);
+    if (outcome)
+        *outcome = outcomes.empty() ? KeepOutcome::Refused : outcomes.front();
     return result;
 }
 
 StoreResult BookStore::keepAll(const std::vector<Keep> &changes, KeepCounts *counts)
 {
+    std::vector<KeepOutcome> outcomes;
+    const StoreResult result = keepAll(changes, &outcomes);
+    if (counts) {
+        *counts = {};
+        for (KeepOutcome outcome : outcomes)
+            counts->count(outcome);
+    }
+    return result;
+}
+
+StoreResult BookStore::keepAll(const std::vector<Keep> &changes, std::vector<KeepOutcome> *outcomes)
+{
     if (!m_connection)
-        return {StoreStatus::Failed, u"the book is not open"_s};
-    KeepCounts made;
+        return kNotOpen;
+    std::vector<KeepOutcome> made;
+    made.reserve(changes.size());
     const StoreResult result = inTransaction(m_connection->database(), [&](QSqlError *error) {
         Keeper keeper(m_connection->database());
         for (const Keep &change : changes) {
@@ -449,10 +512,7 @@ StoreResult BookStore::keepAll(const std::vector<Keep> &changes, KeepCounts *cou
                 *error = keeper.error();
                 return false;
             }
-            ++(outcome == KeepOutcome::NewPlayer ? made.newPlayers
-               : outcome == KeepOutcome::Added   ? made.added
-               : outcome == KeepOutcome::Refused ? made.refused
-                                                 : made.alreadyKept);
+            made.push_back(outcome);
         }
         if (!keeper.write()) {
             *error = keeper.error();
@@ -462,36 +522,65 @@ StoreResult BookStore::keepAll(const std::vector<Keep> &changes, KeepCounts *cou
     });
     if (result.ok()) {
         m_connection->changedHere = true;
-        if (counts)
-            *counts = made;
+        if (outcomes)
+            *outcomes = std::move(made);
     }
     return result;
 }
 
-StoreResult BookStore::setNote(QStringView name, const QString &note, bool *found)
+namespace {
+
+// One statement on one player's row, in a transaction of its own; how many
+// rows it changed.
+StoreResult updatePlayer(QSqlDatabase db, const QString &statement, const QVariantList &values, qsizetype *changed)
 {
-    if (!m_connection)
-        return {StoreStatus::Failed, u"the book is not open"_s};
-    const QString cleaned = cleanedText(note);
-    if (checkNote(cleaned) != TextProblem::None) {
-        if (found)
-            *found = false;
-        return {};
-    }
-    qsizetype changed = 0;
-    const StoreResult result = inTransaction(m_connection->database(), [&](QSqlError *error) {
-        QSqlQuery query(m_connection->database());
-        query.prepare(u"UPDATE players SET note = ? WHERE name = ?"_s);
-        query.addBindValue(notNull(cleaned));
-        query.addBindValue(cleanedText(name));
+    return inTransaction(db, [&](QSqlError *error) {
+        QSqlQuery query(db);
+        query.prepare(statement);
+        for (const QVariant &value : values)
+            query.addBindValue(value);
         if (!query.exec()) {
             *error = query.lastError();
             return false;
         }
-        changed = query.numRowsAffected();
+        *changed = query.numRowsAffected();
         return true;
     });
-    if (result.ok())
+}
+
+} // namespace
+
+StoreResult BookStore::setNote(QStringView name, const QString &note, bool *found)
+{
+    if (!m_connection)
+        return kNotOpen;
+    const QString cleaned = cleanedText(note);
+    qsizetype changed = 0;
+    StoreResult result;
+    if (checkNote(cleaned) == TextProblem::None)
+        result = updatePlayer(m_connection->database(), u"UPDATE players SET note = ? WHERE name = ?"_s,
+                              {notNull(cleaned), cleanedText(name)}, &changed);
+    if (result.ok() && changed > 0)
+        m_connection->changedHere = true;
+    if (found)
+        *found = changed > 0;
+    return result;
+}
+
+StoreResult BookStore::setTags(QStringView name, const QStringList &tags, bool *found)
+{
+    if (!m_connection)
+        return kNotOpen;
+    QStringList joined;
+    joinTags(joined, tags);
+    const bool good = std::all_of(joined.begin(), joined.end(),
+                                  [](const QString &tag) { return checkTag(tag) == TextProblem::None; });
+    qsizetype changed = 0;
+    StoreResult result;
+    if (good)
+        result = updatePlayer(m_connection->database(), u"UPDATE players SET tags = ? WHERE name = ?"_s,
+                              {tagsText(joined), cleanedText(name)}, &changed);
+    if (result.ok() && changed > 0)
         m_connection->changedHere = true;
     if (found)
         *found = changed > 0;
@@ -500,24 +589,35 @@ StoreResult BookStore::setNote(QStringView name, const QString &note, bool *foun
 
 StoreResult BookStore::remove(QStringView name, bool *found)
 {
+    std::optional<Player> removed;
+    const StoreResult result = remove(name, &removed);
+    if (found)
+        *found = removed.has_value();
+    return result;
+}
+
+StoreResult BookStore::remove(QStringView name, std::optional<Player> *removed)
+{
     if (!m_connection)
-        return {StoreStatus::Failed, u"the book is not open"_s};
-    qsizetype removed = 0;
+        return kNotOpen;
+    std::optional<Player> player;
     const StoreResult result = inTransaction(m_connection->database(), [&](QSqlError *error) {
         QSqlQuery query(m_connection->database());
-        query.prepare(u"DELETE FROM players WHERE name = ?"_s);
+        query.prepare(u"DELETE FROM players WHERE name = ? RETURNING note, tags, snapshots"_s);
         query.addBindValue(cleanedText(name));
         if (!query.exec()) {
             *error = query.lastError();
             return false;
         }
-        removed = query.numRowsAffected();
+        if (query.next())
+            player = Player{cleanedText(name), query.value(0).toString(), tagsOf(query.value(1).toString()),
+                            snapshotsOf(query.value(2).toByteArray())};
         return true;
     });
-    if (result.ok())
+    if (result.ok() && player)
         m_connection->changedHere = true;
-    if (found)
-        *found = removed > 0;
+    if (removed)
+        *removed = result.ok() ? std::move(player) : std::nullopt;
     return result;
 }
 
@@ -530,12 +630,17 @@ StoreResult BookStore::restore(const Player &player)
     return keepAll(keeps);
 }
 
+std::optional<Player> BookStore::player(QStringView name, StoreResult *result)
+{
+    return loadPlayer(name, result);
+}
+
 std::optional<Book> BookStore::load(StoreResult *result)
 {
     StoreResult ignored;
     StoreResult &outcome = result ? *result : ignored;
     if (!m_connection) {
-        outcome = {StoreStatus::Failed, u"the book is not open"_s};
+        outcome = kNotOpen;
         return std::nullopt;
     }
     QSqlDatabase db = m_connection->database();
@@ -549,10 +654,15 @@ std::optional<Book> BookStore::load(StoreResult *result)
     QSqlError error;
     const auto dataVersion = pragmaValue(db, u"data_version"_s, &error);
     Book book;
-    if (dataVersion && query.exec(u"SELECT name, note, snapshots FROM players ORDER BY id"_s)) {
-        while (query.next())
-            book.restore(Player{query.value(0).toString(), query.value(1).toString(), {},
-                                snapshotsOf(query.value(2).toByteArray())});
+    if (dataVersion && query.exec(u"SELECT name, note, tags, snapshots FROM players ORDER BY id"_s)) {
+        while (query.next()) {
+            qsizetype unreadable = 0;
+            const QString name = query.value(0).toString();
+            book.restore(Player{name, query.value(1).toString(), tagsOf(query.value(2).toString()),
+                                snapshotsOf(query.value(3).toByteArray(), &unreadable)});
+            if (unreadable > 0)
+                book.addUnreadable({name, unreadable});
+        }
     }
     if (!dataVersion || query.lastError().isValid()) {
         outcome = failure(dataVersion ? query.lastError() : error);
@@ -566,16 +676,19 @@ std::optional<Book> BookStore::load(StoreResult *result)
     return book;
 }
 
-std::optional<Player> BookStore::loadPlayer(QStringView name, StoreResult *result)
+std::optional<Player> BookStore::loadPlayer(QStringView name, StoreResult *result, qsizetype *unreadable)
 {
     StoreResult ignored;
     StoreResult &outcome = result ? *result : ignored;
+    qsizetype ignoredCount = 0;
+    qsizetype &bad = unreadable ? *unreadable : ignoredCount;
+    bad = 0;
     if (!m_connection) {
-        outcome = {StoreStatus::Failed, u"the book is not open"_s};
+        outcome = kNotOpen;
         return std::nullopt;
     }
     QSqlQuery query(m_connection->database());
-    query.prepare(u"SELECT name, note, snapshots FROM players WHERE name = ?"_s);
+    query.prepare(u"SELECT name, note, tags, snapshots FROM players WHERE name = ?"_s);
     query.addBindValue(cleanedText(name));
     if (!query.exec()) {
         outcome = failure(query.lastError());
@@ -584,7 +697,8 @@ std::optional<Player> BookStore::loadPlayer(QStringView name, StoreResult *resul
     outcome = {};
     if (!query.next())
         return std::nullopt;
-    Player player{query.value(0).toString(), query.value(1).toString(), {}, snapshotsOf(query.value(2).toByteArray())};
+    Player player{query.value(0).toString(), query.value(1).toString(), tagsOf(query.value(2).toString()),
+                  snapshotsOf(query.value(3).toByteArray(), &bad)};
     if (player.snapshots.empty())
         return std::nullopt;
     return player;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/book.h"
+#include "book/bookwriter.h"
 
 #include <QString>
 
@@ -17,45 +18,10 @@ namespace wagecourt::book {
 inline constexpr int kWindowBusyMilliseconds = 50;
 inline constexpr int kCommandLineBusyMilliseconds = 5000;
 
-enum class StoreStatus {
-    Ok,
-    Busy,        // another program holds the file: nothing changed, try again later
-    Failed,      // the file cannot be read or written (detail says why)
-};
-
-struct StoreResult
-{
-    StoreStatus status = StoreStatus::Ok;
-    QString detail; // the system's or SQLite's reason, untranslated
-
-    bool ok() const { return status == StoreStatus::Ok; }
-};
-
-// What open() found.
-enum class OpenOutcome {
-    Opened,          // an existing book, or a new empty one
-    MovedAside,      // not a book, or of a later version: moved to movedTo, and a new book begun
-    Busy,            // another program is setting the file up: try again
-    Failed,          // cannot be opened or made (detail says why); nothing was moved
-};
-
-struct OpenResult
-{
-    OpenOutcome outcome = OpenOutcome::Failed;
-    QString movedTo; // with MovedAside
-    bool laterVersion = false; // with MovedAside: a book of a later version rather than no book
-    QString detail;
-
-    bool ok() const { return outcome == OpenOutcome::Opened || outcome == OpenOutcome::MovedAside; }
-};
-
-// Counts from one keep or import.
-struct KeepCounts
-{
-    qsizetype newPlayers = 0;
-    qsizetype added = 0;
-    qsizetype alreadyKept = 0;
-    qsizetype refused = 0;
+// What is done with a file at the book's place that is not a book at all.
+enum class ForeignFile {
+    SetAside, // the book's own default place: the file is moved aside and a new book begun
+    Refuse,   // a file the user named: it is his, and left as it is
 };
 
 // The book in one SQLite file. Every change is one transaction, so a program
@@ -63,41 +29,52 @@ struct KeepCounts
 // windows and command lines may hold the same file at once and see each
 // other's changes: changedSinceLoad() tells a view to load again.
 //
+// A book of a later schema version is never changed: open() says so and
+// leaves it. A player whose stored snapshots do not all read back is named in
+// the loaded book's unreadable() and never written to, so nothing of his is
+// lost; he can still be removed outright.
+//
 // Not thread-safe: use one store from the thread that made it.
-class BookStore
+class BookStore final : public BookWriter
 {
 public:
     // book.sqlite in the application's data folder (QStandardPaths::AppDataLocation).
     static QString defaultPath();
 
-    explicit BookStore(QString path, int busyMilliseconds = kWindowBusyMilliseconds);
-    ~BookStore();
+    explicit BookStore(QString path, int busyMilliseconds = kWindowBusyMilliseconds,
+                       ForeignFile foreign = ForeignFile::Refuse);
+    ~BookStore() override;
     BookStore(const BookStore &) = delete;
     BookStore &operator=(const BookStore &) = delete;
 
-    // Makes the folder and the file as needed, brings an older book up to this
-    // version, and sets a file that is not a book, or a book of a later
-    // version, aside (to ".bad", or ".bad.2" and on when that is taken: nothing
-    // is ever overwritten) and begins a new one.
+    // Makes the folder and the file as needed and brings an older book up to
+    // this version. A file that is not a book is set aside (to ".bad", or
+    // ".bad.2" and on when that is taken: nothing is ever overwritten) or
+    // refused, as the store was made to; a later version's book is refused.
     OpenResult open();
     bool isOpen() const;
     const QString &path() const { return m_path; }
 
-    // The whole book.
+    // The whole book, with the players whose snapshots did not all read in unreadable().
     std::optional<Book> load(StoreResult *result = nullptr);
-    // One player, or none when he is not in the book.
-    std::optional<Player> loadPlayer(QStringView name, StoreResult *result = nullptr);
+    // One player, or none when he is not in the book; unreadable (when given)
+    // counts his snapshots that did not read.
+    std::optional<Player> loadPlayer(QStringView name, StoreResult *result = nullptr, qsizetype *unreadable = nullptr);
     // Whether any program changed the file since this store last loaded it.
     bool changedSinceLoad();
 
-    // Checked as Book::keep checks it; a refused keep changes nothing and is Ok.
+    // Checked as Book::keep checks it; a refused keep changes nothing and is
+    // Ok; a keep for a player whose snapshots do not all read is refused.
     StoreResult keep(const Keep &change, KeepOutcome *outcome = nullptr);
     // All in one transaction: either every good keep is made, or none.
     StoreResult keepAll(const std::vector<Keep> &changes, KeepCounts *counts = nullptr);
-    StoreResult setNote(QStringView name, const QString &note, bool *found = nullptr);
+    StoreResult keepAll(const std::vector<Keep> &changes, std::vector<KeepOutcome> *outcomes) override;
+    StoreResult setNote(QStringView name, const QString &note, bool *found = nullptr) override;
+    StoreResult setTags(QStringView name, const QStringList &tags, bool *found = nullptr) override;
     StoreResult remove(QStringView name, bool *found = nullptr);
-    // Puts a removed player back as he was, for an undo.
-    StoreResult restore(const Player &player);
+    StoreResult remove(QStringView name, std::optional<Player> *removed) override;
+    StoreResult restore(const Player &player) override;
+    std::optional<Player> player(QStringView name, StoreResult *result) override;
 
     // The schema this program writes, in PRAGMA user_version.
     static int schemaVersion();
@@ -106,6 +83,7 @@ private:
     struct Connection;
     QString m_path;
     int m_busyMilliseconds;
+    ForeignFile m_foreign;
     std::unique_ptr<Connection> m_connection;
 };
 

@@ -1,7 +1,7 @@
 #include "book/exchange.h"
 
 #include "catalogue/catalogue.h"
-#include "format/resultformat.h"
+#include "format/writers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,37 +21,13 @@ constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 // Far beyond any snapshot's line; what is longer is not one.
 constexpr qsizetype kLongestLine = 64 * 1024;
 
-// The ten salary columns as `wagecourt-cli batch --header` names them.
-constexpr std::array<QByteArrayView, kSnapshotLevelCount> kLevelColumns{
-    "jump_shot",  "jump_range", "outside_def",   "handling", "driving",    "passing",   "inside_shot",
-    "inside_def", "rebounding", "shot_blocking", "stamina",  "free_throw", "experience",
-};
 constexpr QByteArrayView kHeader = "name,date,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
                                    "inside_def,rebounding,shot_blocking,stamina,free_throw,experience,salary,position,"
-                                   "position_name,note";
-constexpr QByteArrayView kBatchHeader = "name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
-                                        "inside_def,rebounding,shot_blocking,salary,position,position_name";
-constexpr qsizetype kFieldCount = 19;
+                                   "position_name,note,tags";
+// The columns before tags came, which a file of an older version has.
+constexpr QByteArrayView kHeaderWithoutTags = kHeader.chopped(5);
+constexpr qsizetype kFieldCount = 20;
 constexpr qsizetype kBatchFieldCount = 14;
-
-// RFC 4180: quoted when it holds a quote, a comma or a line break, and a tab,
-// which tools that guess the separator may take for one; quotes doubled.
-void appendCsvField(QByteArray &out, QByteArrayView field)
-{
-    const bool quote = field.contains('"') || field.contains(',') || field.contains('\t') || field.contains('\n')
-            || field.contains('\r');
-    if (!quote) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
 
 void appendNumber(QByteArray &out, long value)
 {
@@ -93,10 +69,23 @@ public:
     {
         QByteArray field;
         if (m_form == ExchangeForm::Csv)
-            appendCsvField(field, value.toUtf8());
+            format::appendCsvField(field, value.toUtf8());
         else
-            cli::appendJsonString(field, value.toUtf8());
+            format::appendJsonString(field, value.toUtf8());
         return field;
+    }
+    // In CSV one field of the tags joined by spaces; in JSON an array of strings.
+    QByteArray tags(const QStringList &tags) const
+    {
+        if (m_form == ExchangeForm::Csv)
+            return text(tags.join(u' '));
+        QByteArray array = "[";
+        for (const QString &tag : tags) {
+            if (array.size() > 1)
+                array += ',';
+            format::appendJsonString(array, tag.toUtf8());
+        }
+        return array + ']';
     }
     const QByteArray &language(const LanguageEntry &entry) const { return m_language[index(entry)]; }
     const QByteArray &position(const LanguageEntry &entry, int p) const
@@ -125,7 +114,7 @@ void appendLevels(QByteArray &out, const SnapshotLevels &levels)
 }
 
 void appendCsvRow(QByteArray &out, const Fields &fields, const QByteArray &name, const QByteArray &note,
-                  const Snapshot &snapshot)
+                  const QByteArray &tags, const Snapshot &snapshot)
 {
     const SalaryResult result = snapshot.result();
     out += name;
@@ -141,11 +130,13 @@ void appendCsvRow(QByteArray &out, const Fields &fields, const QByteArray &name,
     out += fields.position(*snapshot.language, result.position);
     out += ',';
     out += note;
+    out += ',';
+    out += tags;
     out += '\n';
 }
 
 void appendJsonRow(QByteArray &out, const Fields &fields, const QByteArray &name, const QByteArray &note,
-                   const Snapshot &snapshot)
+                   const QByteArray &tags, const Snapshot &snapshot)
 {
     const SalaryResult result = snapshot.result();
     out += "{\"name\":";
@@ -154,6 +145,8 @@ void appendJsonRow(QByteArray &out, const Fields &fields, const QByteArray &name
     appendDay(out, snapshot.date);
     out += "\",\"note\":";
     out += note;
+    out += ",\"tags\":";
+    out += tags;
     out += ",\"language\":";
     out += fields.language(*snapshot.language);
     out += ",\"levels\":[";
@@ -190,7 +183,7 @@ ExchangeForm exchangeFormOf(QStringView fileName)
 void appendJsonSnapshot(QByteArray &out, const Player &player, const Snapshot &snapshot)
 {
     static const Fields fields(ExchangeForm::JsonLines);
-    appendJsonRow(out, fields, fields.text(player.name), fields.text(player.note), snapshot);
+    appendJsonRow(out, fields, fields.text(player.name), fields.text(player.note), fields.tags(player.tags), snapshot);
 }
 
 QByteArray exportBook(const Book &book, ExchangeForm form)
@@ -205,11 +198,12 @@ QByteArray exportBook(const Book &book, ExchangeForm form)
     for (const Player *player : byName(book)) {
         const QByteArray name = fields.text(player->name);
         const QByteArray note = fields.text(player->note);
+        const QByteArray tags = fields.tags(player->tags);
         for (const Snapshot &snapshot : player->snapshots) {
             if (form == ExchangeForm::Csv) {
-                appendCsvRow(out, fields, name, note, snapshot);
+                appendCsvRow(out, fields, name, note, tags, snapshot);
             } else {
-                appendJsonRow(out, fields, name, note, snapshot);
+                appendJsonRow(out, fields, name, note, tags, snapshot);
                 out += '\n';
             }
         }
@@ -221,6 +215,44 @@ QByteArray exportBook(const Book &book, ExchangeForm form)
 
 namespace {
 
+// The forms of CSV a file may have: the book's own, the book's before tags
+// came, and a batch's; each separated by commas, or by semicolons as the
+// spreadsheets of languages that write a decimal comma save it.
+enum class Columns { Unknown, Ours, OursWithoutTags, Batch };
+
+struct CsvForm
+{
+    Columns columns = Columns::Unknown;
+    char separator = ',';
+};
+
+CsvForm csvFormOf(QByteArrayView header, char separator)
+{
+    const auto is = [&](QByteArrayView columns) {
+        if (header.size() != columns.size())
+            return false;
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            if (header[i] != (columns[i] == ',' ? separator : columns[i]))
+                return false;
+        return true;
+    };
+    const Columns columns = is(kHeader)                   ? Columns::Ours
+                          : is(kHeaderWithoutTags)        ? Columns::OursWithoutTags
+                          : is(format::kBatchCsvHeader)   ? Columns::Batch
+                                                          : Columns::Unknown;
+    return {columns, separator};
+}
+
+// A spreadsheet's first line naming the separator, as it writes one: sep=;
+std::optional<char> separatorLine(QByteArrayView line)
+{
+    if (line.startsWith('"') && line.endsWith('"') && line.size() >= 2)
+        line = line.sliced(1, line.size() - 2);
+    if (line.size() == 5 && line.startsWith("sep=") && (line[4] == ';' || line[4] == ',' || line[4] == '\t'))
+        return line[4];
+    return std::nullopt;
+}
+
 struct LineReader
 {
     ExchangeRead read;
@@ -229,6 +261,11 @@ struct LineReader
     void fail(RowProblem problem, QString detail = {}, QString column = {}, TextProblem text = TextProblem::None)
     {
         read.errors.push_back(RowError{line, problem, text, std::move(column), std::move(detail)});
+    }
+    void take(Keep keep)
+    {
+        read.keeps.push_back(std::move(keep));
+        read.lines.push_back(line);
     }
 };
 
@@ -242,7 +279,7 @@ std::optional<QString> utf8(QByteArrayView bytes)
 }
 
 // Fields of one CSV line; none when a quote is left open.
-std::optional<std::vector<QByteArray>> csvFields(QByteArrayView line)
+std::optional<std::vector<QByteArray>> csvFields(QByteArrayView line, char separator)
 {
     std::vector<QByteArray> fields;
     qsizetype i = 0;
@@ -263,19 +300,19 @@ std::optional<std::vector<QByteArray>> csvFields(QByteArrayView line)
                     break;
                 }
             }
-            // Whatever stands between the closing quote and the comma belongs to the field.
-            const qsizetype comma = line.indexOf(',', i);
-            field += line.sliced(i, (comma < 0 ? line.size() : comma) - i);
-            i = comma < 0 ? line.size() : comma;
+            // Whatever stands between the closing quote and the separator belongs to the field.
+            const qsizetype end = line.indexOf(separator, i);
+            field += line.sliced(i, (end < 0 ? line.size() : end) - i);
+            i = end < 0 ? line.size() : end;
         } else {
-            const qsizetype comma = line.indexOf(',', i);
-            field = line.sliced(i, (comma < 0 ? line.size() : comma) - i).toByteArray();
-            i = comma < 0 ? line.size() : comma;
+            const qsizetype end = line.indexOf(separator, i);
+            field = line.sliced(i, (end < 0 ? line.size() : end) - i).toByteArray();
+            i = end < 0 ? line.size() : end;
         }
         fields.push_back(std::move(field));
         if (i >= line.size())
             return fields;
-        ++i; // the comma
+        ++i; // the separator
     }
 }
 
@@ -304,14 +341,6 @@ const LanguageEntry &languageOfPositionName(QStringView name)
     return languages().front();
 }
 
-const LanguageEntry *languageNamed(QStringView name)
-{
-    for (const LanguageEntry &language : languages())
-        if (language.name == name || languageCode(language) == name)
-            return &language;
-    return nullptr;
-}
-
 // The name and the note as a keep takes them, or the reason not.
 bool takeName(LineReader &reader, Keep &keep, QStringView name)
 {
@@ -334,22 +363,42 @@ bool takeNote(LineReader &reader, Keep &keep, QStringView note)
     return problem == TextProblem::None;
 }
 
-void readCsvLine(LineReader &reader, QByteArrayView line, bool batch, QDate today)
+// Tags join the player's: an import only ever adds.
+bool takeTags(LineReader &reader, Keep &keep, const QStringList &tags)
 {
-    const auto fields = csvFields(line);
+    for (const QString &tag : tags) {
+        const QString cleaned = cleanedText(tag);
+        if (const TextProblem problem = checkTag(cleaned); problem != TextProblem::None) {
+            reader.fail(RowProblem::BadTag, cleaned.left(kLongestTag), {}, problem);
+            return false;
+        }
+        joinTags(keep.tags, {cleaned});
+    }
+    return true;
+}
+
+void readCsvLine(LineReader &reader, QByteArrayView line, CsvForm form, QDate today)
+{
+    const auto fields = csvFields(line, form.separator);
     if (!fields)
         return reader.fail(RowProblem::UnclosedQuote);
-    const qsizetype wanted = batch ? kBatchFieldCount : kFieldCount;
+    const bool batch = form.columns == Columns::Batch;
+    const bool tagged = form.columns == Columns::Ours;
+    const qsizetype wanted = batch ? kBatchFieldCount : tagged ? kFieldCount : kFieldCount - 1;
     if (qsizetype(fields->size()) != wanted)
         return reader.fail(RowProblem::FieldCount, QString::number(fields->size()));
+    // The position's name stands before the note and the tags, or last in a batch's line.
+    const std::size_t positionField = std::size_t(batch ? wanted - 1 : 17);
     const std::optional<QString> name = utf8((*fields)[0]);
-    const std::optional<QString> positionName = utf8((*fields)[std::size_t(wanted - (batch ? 1 : 2))]);
-    const std::optional<QString> note = batch ? std::optional(QString()) : utf8(fields->back());
-    if (!name || !positionName || !note)
+    const std::optional<QString> positionName = utf8((*fields)[positionField]);
+    const std::optional<QString> note = batch ? std::optional(QString()) : utf8((*fields)[18]);
+    const std::optional<QString> tags = tagged ? utf8((*fields)[19]) : std::optional(QString());
+    if (!name || !positionName || !note || !tags)
         return reader.fail(RowProblem::NotUtf8);
 
     Keep keep;
-    if (!takeName(reader, keep, *name) || (!batch && !takeNote(reader, keep, *note)))
+    if (!takeName(reader, keep, *name) || (!batch && !takeNote(reader, keep, *note))
+        || !takeTags(reader, keep, tags->split(u' ', Qt::SkipEmptyParts)))
         return;
     if (batch) {
         keep.snapshot.date = today;
@@ -365,11 +414,11 @@ void readCsvLine(LineReader &reader, QByteArrayView line, bool batch, QDate toda
         const std::optional<int> level = wholeNumber(field);
         if (!level || !levelFits(k, *level))
             return reader.fail(RowProblem::BadLevel, QString::fromUtf8(field),
-                               QString::fromLatin1(kLevelColumns[std::size_t(k - 1)]));
+                               QString::fromLatin1(format::kLevelColumns[std::size_t(k - 1)]));
         keep.snapshot.levels[std::size_t(k - 1)] = qint16(*level);
     }
     keep.snapshot.language = &languageOfPositionName(*positionName);
-    reader.read.keeps.push_back(std::move(keep));
+    reader.take(std::move(keep));
 }
 
 void readJsonLine(LineReader &reader, QByteArrayView line)
@@ -390,12 +439,21 @@ void readJsonLine(LineReader &reader, QByteArrayView line)
         return;
     if (object.contains("note"_L1) && !takeNote(reader, keep, object.value("note"_L1).toString()))
         return;
+    if (object.contains("tags"_L1)) {
+        QStringList tags;
+        for (const QJsonValue tag : object.value("tags"_L1).toArray())
+            tags << (tag.isString() ? tag.toString() : QString());
+        if (!object.value("tags"_L1).isArray())
+            tags << QString();
+        if (!takeTags(reader, keep, tags))
+            return;
+    }
     const QJsonValue date = object.value("date"_L1);
     const auto day = parseDay(date.toString());
     if (!day)
         return reader.fail(RowProblem::BadDate, date.isString() ? date.toString() : QString());
     keep.snapshot.date = *day;
-    keep.snapshot.language = languageNamed(object.value("language"_L1).toString());
+    keep.snapshot.language = findLanguage(object.value("language"_L1).toString(), LanguageMatch::NameOrCode);
     if (!keep.snapshot.language)
         return reader.fail(RowProblem::BadLanguage, object.value("language"_L1).toString());
     const QJsonArray levels = object.value("levels"_L1).toArray();
@@ -408,10 +466,10 @@ void readJsonLine(LineReader &reader, QByteArrayView line)
         if (!value.isDouble() || level != int(level) || !levelFits(k, int(level)))
             return reader.fail(RowProblem::BadLevel,
                                value.isDouble() ? QString::number(level) : QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1),
-                               QString::fromLatin1(kLevelColumns[std::size_t(k - 1)]));
+                               QString::fromLatin1(format::kLevelColumns[std::size_t(k - 1)]));
         keep.snapshot.levels[std::size_t(k - 1)] = qint16(level);
     }
-    reader.read.keeps.push_back(std::move(keep));
+    reader.take(std::move(keep));
 }
 
 } // namespace
@@ -422,10 +480,12 @@ ExchangeRead readExchange(QByteArrayView bytes, QDate today)
         bytes = bytes.sliced(kByteOrderMark.size());
     const QByteArrayView start = bytes.trimmed();
     const bool json = start.startsWith('{');
-    enum { Unknown, Ours, Batch } header = Unknown;
+    CsvForm form;
+    std::optional<char> separator;
 
     LineReader reader;
     reader.read.keeps.reserve(std::size_t(bytes.count('\n') + 1));
+    reader.read.lines.reserve(reader.read.keeps.capacity());
     qsizetype at = 0;
     while (at < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', at);
@@ -444,14 +504,19 @@ ExchangeRead readExchange(QByteArrayView bytes, QDate today)
             continue;
         if (json) {
             readJsonLine(reader, line);
-        } else if (header == Unknown) {
-            header = line == kHeader ? Ours : line == kBatchHeader ? Batch : Unknown;
-            if (header == Unknown) {
+        } else if (form.columns == Columns::Unknown) {
+            if (!separator && (separator = separatorLine(line)))
+                continue;
+            // Without a line naming it, the header tells the separator.
+            form = csvFormOf(line, separator.value_or(','));
+            if (form.columns == Columns::Unknown && !separator)
+                form = csvFormOf(line, ';');
+            if (form.columns == Columns::Unknown) {
                 reader.fail(RowProblem::NoHeader);
                 break; // without the columns no line can be read
             }
         } else {
-            readCsvLine(reader, line, header == Batch, today);
+            readCsvLine(reader, line, form, today);
         }
     }
     return std::move(reader.read);

@@ -17,10 +17,14 @@ namespace wagecourt::book {
 // CSV: a header row, then one row per snapshot:
 //   name,date,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,
 //   inside_def,rebounding,shot_blocking,stamina,free_throw,experience,salary,position,
-//   position_name,note
+//   position_name,note,tags
 // JSON Lines: one object per snapshot, keys in this order:
-//   {"name":..,"date":"2026-12-09","note":..,"language":..,"levels":[13 numbers],
+//   {"name":..,"date":"2026-12-09","note":..,"tags":[..],"language":..,"levels":[13 numbers],
 //    "salary":..,"position":..,"position_name":..}
+// The tags are joined by spaces in CSV. A file of an older version, without
+// them, reads as well; so does a CSV separated by semicolons, as spreadsheets
+// in languages with a decimal comma save it, with or without their first
+// line "sep=;".
 //
 // Both are written players by name (code unit order, so the same book always
 // gives the same bytes), each player's snapshots oldest first, lines ending
@@ -32,9 +36,6 @@ enum class ExchangeForm { Csv, JsonLines };
 
 // By the file's name: ".jsonl", ".ndjson" and ".json" are JSON Lines, anything else CSV.
 ExchangeForm exchangeFormOf(QStringView fileName);
-
-// A file larger than this is refused before it is read.
-inline constexpr qint64 kLargestExchangeFile = 64 * 1024 * 1024;
 
 QByteArray exportBook(const Book &book, ExchangeForm form);
 
@@ -54,7 +55,8 @@ enum class RowProblem {
     MissingKey,     // detail: the key
     BadLanguage,    // detail: what stood there
     LineTooLong,
-    NoHeader,       // a CSV whose first line is not one of the two headers
+    NoHeader,       // a CSV whose first line is not one of the headers
+    BadTag,         // textProblem says why; detail: the tag
 };
 
 struct RowError
@@ -68,7 +70,8 @@ struct RowError
 
 struct ExchangeRead
 {
-    std::vector<Keep> keeps;       // every good line, in file order; each with its note
+    std::vector<Keep> keeps;       // every good line, in file order; each with its note and tags
+    std::vector<qint64> lines;     // each keep's line in the file, from 1
     std::vector<RowError> errors;  // every bad line, in file order
 };
 

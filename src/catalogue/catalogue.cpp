@@ -207,11 +207,40 @@ std::span<const LanguageEntry, kLanguageCount> languages()
     return std::span<const LanguageEntry, kLanguageCount>(kCatalogue);
 }
 
-const LanguageEntry *findLanguage(QStringView name)
+namespace {
+
+// Letter case and accents dropped. The Latin-1 letters' base letters are
+// written out, and combining accents skipped, rather than asking Unicode's
+// decomposition tables, which would come into the web module with it.
+QString looseName(QStringView text)
 {
-    for (const LanguageEntry &entry : kCatalogue)
-        if (entry.name == name)
+    // U+00C0 to U+00FF, lower case already; '*' where no letter stands.
+    static constexpr char16_t kLatin1Base[] = u"aaaaaaaceeeeiiiidnooooo*ouuuuyts"
+                                              u"aaaaaaaceeeeiiiidnooooo*ouuuuyty";
+    QString loose;
+    loose.reserve(text.size());
+    for (QChar c : text.trimmed().toString().toCaseFolded()) {
+        const char16_t u = c.unicode();
+        if (u >= 0x0300 && u <= 0x036F)
+            continue;
+        loose += u >= 0xC0 && u <= 0xFF && kLatin1Base[u - 0xC0] != u'*' ? QChar(kLatin1Base[u - 0xC0]) : c;
+    }
+    return loose;
+}
+
+} // namespace
+
+const LanguageEntry *findLanguage(QStringView text, LanguageMatch match)
+{
+    const QString loose = match == LanguageMatch::Loose ? looseName(text) : QString();
+    for (const LanguageEntry &entry : kCatalogue) {
+        const bool found = match == LanguageMatch::Name         ? entry.name == text
+                         : match == LanguageMatch::NameOrCode ? entry.name == text || entry.code == text
+                         : match == LanguageMatch::Code       ? entry.code == text
+                                                              : looseName(entry.name) == loose || entry.code == loose;
+        if (found)
             return &entry;
+    }
     return nullptr;
 }
 

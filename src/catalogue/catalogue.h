@@ -39,8 +39,16 @@ inline constexpr int kLanguageCount = 8;
 // The eight entries in list order; the first is applied at start.
 std::span<const LanguageEntry, kLanguageCount> languages();
 
-// Exact, character by character, letter case and accents significant.
-const LanguageEntry *findLanguage(QStringView name);
+enum class LanguageMatch {
+    Name,       // the name as the list shows it, character by character
+    NameOrCode, // that, or the ISO 639-1 code as written: what a program passes on
+    Code,       // the code alone
+    Loose,      // the name or the code as a person types it: any letter case, with or without
+                // accents, spaces around ("Turkce" finds Türkçe, "DE" finds Deutsch)
+};
+
+// The one look-up of a language by what names it; null when none matches.
+const LanguageEntry *findLanguage(QStringView text, LanguageMatch match = LanguageMatch::Name);
 
 QStringList languageNames();
 

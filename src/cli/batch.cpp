@@ -1,8 +1,10 @@
-#include "batch.h"
+#include "cli/batch.h"
 
 #include "engine/salary.h"
 #include "presentation/clitexts.h"
 #include "format/resultformat.h"
+#include "format/writers.h"
+#include "usecases/readlist.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -28,9 +30,6 @@ constexpr qsizetype kLongestLine = 64 * 1024;
 constexpr qsizetype kLongestHeader = 1024;
 
 constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
-constexpr QByteArrayView kCsvColumns = "name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,"
-                                       "inside_def,rebounding,shot_blocking,salary,position,position_name\n";
-
 bool isSeparator(char c)
 {
     return c == ' ' || c == '\t' || c == ',' || c == '\r';
@@ -127,25 +126,6 @@ bool readsAsColumnNames(QByteArrayView text)
     return text.size() < kLongestHeader && noneNumeric(text) && !firstControl(QString::fromUtf8(text));
 }
 
-// RFC 4180: quoted when it holds a quote, a comma or a line break, and a tab,
-// which tools that guess the separator may take for one; quotes doubled.
-void appendCsvField(QByteArray &out, QByteArrayView field)
-{
-    const bool quote = field.contains('"') || field.contains(',') || field.contains('\t') || field.contains('\n')
-            || field.contains('\r');
-    if (!quote) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // Into a line buffer of known size: piece by piece into a QByteArray costs
 // more than the numbers themselves.
 char *writeNumber(char *to, long value)
@@ -219,8 +199,10 @@ public:
         for (int p = 1; p <= kPositionCount; ++p)
             m_positionNames[p - 1] = language.positionName(p).toUtf8();
         m_pending.reserve(kFlushAt + 4096);
-        if (csvHeader)
-            m_pending += kCsvColumns;
+        if (csvHeader) {
+            m_pending += format::kBatchCsvHeader;
+            m_pending += '\n';
+        }
     }
 
     void line(QByteArrayView raw)
@@ -276,13 +258,12 @@ public:
             return;
         }
 
-        const auto result = computeSalary(levels);
-        Q_ASSERT(result); // levels within 1 to 20 always give a salary
+        const SalaryResult result = usecase::salaryOf(levels);
         if (m_format == OutputFormat::Json) {
-            m_json.append(m_pending, levels, *result, m_name);
+            m_json.append(m_pending, levels, result, m_name);
         } else {
             if (m_nameColumn || !m_name.isEmpty()) {
-                appendCsvField(m_pending, m_name);
+                format::appendCsvField(m_pending, m_name);
                 m_pending += ',';
             }
             char numbers[256]; // twelve of them
@@ -291,12 +272,12 @@ public:
                 to = writeNumber(to, level);
                 *to++ = ',';
             }
-            to = writeNumber(to, result->salary);
+            to = writeNumber(to, result.salary);
             *to++ = ',';
-            to = writeNumber(to, result->position);
+            to = writeNumber(to, result.position);
             *to++ = ',';
             m_pending.append(numbers, to - numbers);
-            m_pending += m_positionNames[result->position - 1];
+            m_pending += m_positionNames[result.position - 1];
             m_pending += '\n';
         }
         if (m_pending.size() >= kFlushAt)
@@ -333,7 +314,7 @@ private:
 
     QIODevice &m_out;
     QIODevice &m_err;
-    ResultJsonWriter m_json;
+    format::ResultJsonWriter m_json;
     OutputFormat m_format;
     QByteArray m_positionNames[kPositionCount];
     QByteArray m_pending;

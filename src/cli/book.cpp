@@ -1,22 +1,19 @@
-#include "book.h"
+#include "cli/book.h"
 
-#include "batch.h"
-#include "commands.h"
 #include "book/bookstore.h"
 #include "book/exchange.h"
 #include "catalogue/catalogue.h"
+#include "cli/batch.h"
+#include "cli/commands.h"
+#include "cli/session.h"
 #include "format/resultformat.h"
-#include "import/skilllist.h"
+#include "format/writers.h"
 #include "presentation/booktext.h"
 #include "presentation/clitexts.h"
-#include "presentation/salarytext.h"
-#include "presentation/windowtexts.h"
-#include "usecases/playerview.h"
-#include "usecases/readlist.h"
+#include "usecases/bookcases.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -32,13 +29,16 @@ namespace {
 
 // The book's words for the command line itself: its usage and its own errors.
 //: The command and option names stay as they are. The book's file (%1), the option list (%2).
+//: Every line at most 79 characters once %1 is filled in; the commands after "Usage:" and "or:" start in one column.
 constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]\n"
-        "  or:  wagecourt-cli book list [--sort KEY] [--json]\n"
+        "Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]\n"
+        "  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]\n"
         "  or:  wagecourt-cli book history NAME [--json]\n"
         "  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli book export [--json]\n"
         "  or:  wagecourt-cli book import FILE|-\n"
+        "  or:  wagecourt-cli book note NAME TEXT\n"
+        "  or:  wagecourt-cli book tags NAME [WORD...]\n"
         "  or:  wagecourt-cli book remove NAME\n"
         "Players kept with the history of their levels, as in the window's Player Book.\n"
         "\n"
@@ -53,6 +53,8 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "  export   the whole book as CSV, or with --json as JSON lines\n"
         "  import   a file written by export or by 'wagecourt-cli batch --header';\n"
         "           bad lines are named on standard error and every good one is kept\n"
+        "  note     set a player's note (an empty TEXT clears it)\n"
+        "  tags     set a player's tags, short words of your own (none clears them)\n"
         "  remove   a player and all his snapshots\n"
         "\n"
         "The book is %1 unless --book names another file.\n"
@@ -61,89 +63,75 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "Exit status:\n"
         "  0  done\n"
         "  1  a list rejected, a line of an import bad, an unknown player, or a book\n"
-        "     that could not be read or written\n"
+        "     that could not be read or written whole\n"
         "  2  a usage error\n")};
 constexpr Text kBookOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "The book's file, instead of the window's.")};
 constexpr Text kNoteOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "keep: a note of one line for the player.")};
 constexpr Text kDateOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "keep: the day of the snapshot, YYYY-MM-DD.")};
 constexpr Text kSortOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "list: sort by name, salary, position, change or date.")};
+//: A tag is a short word of the user's own, such as "target" or "U21".
+constexpr Text kTagOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
+        "keep: add a tag to the player (again for more); list: only players with this tag.")};
 constexpr Text kBookLangOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "Game language: a name or code. keep reads the list in it; compare names the skills in it.")};
 constexpr Text kBookJsonOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "Print JSON, one object per line.")};
 constexpr Text kNoBookCommand{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "book needs a command: keep, list, history, compare, export, import or remove")};
-//: The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.
-constexpr Text kNamesWanted{"BookCli", QT_TRANSLATE_NOOP("BookCli", "book %1 takes %2, %3 given")};
-constexpr Text kOneName{"BookCli", QT_TRANSLATE_NOOP("BookCli", "one name")};
-constexpr Text kNameAndFile{"BookCli", QT_TRANSLATE_NOOP("BookCli", "a name and at most one file")};
-constexpr Text kOneFile{"BookCli", QT_TRANSLATE_NOOP("BookCli", "one file")};
-constexpr Text kNothing{"BookCli", QT_TRANSLATE_NOOP("BookCli", "no arguments")};
+        "book needs a command: keep, list, history, compare, export, import, note, tags or remove")};
+// What each command takes, as whole sentences: %n is how many arguments were given.
+//: The command name stays as it is.
+constexpr CountText kTakesNothing{"BookCli", QT_TRANSLATE_N_NOOP("BookCli",
+        "book %1 takes no arguments, but %n were given")};
+//: The command name stays as it is.
+constexpr CountText kTakesOneName{"BookCli", QT_TRANSLATE_N_NOOP("BookCli",
+        "book %1 takes one name, but %n were given")};
+constexpr CountText kTakesNameAndFile{"BookCli", QT_TRANSLATE_N_NOOP("BookCli",
+        "book keep takes a name and at most one file, but %n were given")};
+constexpr CountText kTakesOneFile{"BookCli", QT_TRANSLATE_N_NOOP("BookCli",
+        "book import takes one file, but %n were given")};
+constexpr CountText kTakesNameAndNote{"BookCli", QT_TRANSLATE_N_NOOP("BookCli",
+        "book note takes a name and a note, but %n were given")};
+constexpr Text kTakesNameAndTags{"BookCli", QT_TRANSLATE_NOOP("BookCli",
+        "book tags takes a name and its tags, but no name was given")};
 //: What the user wrote.
-constexpr Text kBadDay{"BookCli", QT_TRANSLATE_NOOP("BookCli", "'%1' is not a day written YYYY-MM-DD")};
+constexpr Text kBadDay{"BookCli", QT_TRANSLATE_NOOP("BookCli", "'%1' is not a date in the format YYYY-MM-DD")};
 //: The sort keys stay in English: they are what the user types.
 constexpr Text kBadSort{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "'%1' is not a sort: name, salary, position, change or date")};
 //: The option, then the command it is for.
 constexpr Text kOptionNotFor{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 is for book %2 only")};
-//: The player's name, the salary, the position.
-constexpr Text kKeptNew{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 kept: %2 (%3), a new player")};
-//: The player's name, the salary, the position: a snapshot dated before all his others.
-constexpr Text kKeptEarliest{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 kept: %2 (%3), his earliest snapshot")};
-//: The player's name, the salary, the position, the salary's change, the day of the snapshot before.
-constexpr Text kKeptAdded{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 kept: %2 (%3), %4 since %5")};
-//: The player's name, the day.
-constexpr Text kKeptAlready{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "%1 was kept on %2 with these levels already; nothing added")};
-//: The player's name, how many snapshots went with him.
-constexpr Text kRemoved{"BookCli", QT_TRANSLATE_NOOP("BookCli", "%1 removed (snapshots: %2)")};
 
-constexpr qint64 kReadChunk = 1 << 16;
-
-// At most limit + 1 bytes, so that more than the limit can be told; none on a read error.
-std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
-{
-    QByteArray bytes;
-    while (bytes.size() <= limit) {
-        const qsizetype kept = bytes.size();
-        bytes.resize(kept + qsizetype(std::min<qint64>(std::max<qint64>(kReadChunk, kept), limit + 1 - kept)));
-        const qint64 got = device.read(bytes.data() + kept, bytes.size() - kept);
-        if (got < 0)
-            return std::nullopt;
-        bytes.resize(kept + qsizetype(got));
-        if (got == 0)
-            break;
-    }
-    return bytes;
-}
-
-class BookSession
+class BookCommands : public CommandSession
 {
 public:
-    BookSession(QIODevice &in, QIODevice &out, QIODevice &err) : m_in(in), m_out(out), m_err(err) {}
+    BookCommands(QIODevice &in, QIODevice &out, QIODevice &err) : CommandSession(in, out, err) {}
 
     int run(const QStringList &arguments);
 
 private:
-    int usageError(const QString &message)
-    {
-        writeErr(clitext::usageErrorText(escapedControls(message)));
-        return ExitUsage;
-    }
-    int failed(const QString &message)
-    {
-        writeErr(u"wagecourt-cli: "_s + message + u'\n');
-        return ExitRejected;
-    }
-    void writeOut(const QString &text) { m_out.write(text.toUtf8()); }
-    void writeErr(const QString &text) { m_err.write(text.toUtf8()); }
     bool json() const { return m_parser.isSet(m_json); }
-    QString bookPath() const { return m_parser.isSet(m_book) ? m_parser.value(m_book) : BookStore::defaultPath(); }
-    // The store, opened; none after a message. Reading commands leave a missing book unmade.
-    std::optional<Book> loaded(BookStore &store, bool reading);
+    bool namedBook() const { return m_parser.isSet(m_book); }
+    QString bookPath() const { return namedBook() ? m_parser.value(m_book) : BookStore::defaultPath(); }
+    BookStore store() const
+    {
+        // Only the book's own place holds a file that may be set aside: one
+        // the user named is his.
+        return BookStore(bookPath(), kCommandLineBusyMilliseconds,
+                         namedBook() ? ForeignFile::Refuse : ForeignFile::SetAside);
+    }
+    // The store, opened; false after a message.
     bool opened(BookStore &store);
-    std::optional<QString> checkedName(const QString &name);
-    std::optional<QByteArray> readList(const QStringList &arguments);
+    // The whole book; none after a message. A missing book is an empty one, left unmade.
+    std::optional<Book> loaded(BookStore &store);
+    // Names each player whose stored snapshots do not all read; whether there was any.
+    bool sayUnreadable(const Book &book);
+    int bookFailed(const StoreResult &result, const BookStore &store, bool reading = false);
+    int wrongCount(const CountText &text, const QString &command, qsizetype given)
+    {
+        return usageError(text.translated(int(given)).arg(command));
+    }
+    std::optional<const LanguageEntry *> languageOption();
+    QByteArray rowJson(const Player &player, const Snapshot &snapshot, qint32 change) const;
 
     int keep(const QStringList &arguments);
     int list(const QStringList &arguments);
@@ -151,15 +139,15 @@ private:
     int compare(const QStringList &arguments);
     int exportBook(const QStringList &arguments);
     int importBook(const QStringList &arguments);
+    int note(const QStringList &arguments);
+    int tags(const QStringList &arguments);
     int remove(const QStringList &arguments);
-    QByteArray rowJson(const Player &player, const Snapshot &snapshot, qint32 change) const;
+    int changed(const usecase::ChangeAnswer &answer, const BookStore &store);
 
-    QIODevice &m_in;
-    QIODevice &m_out;
-    QIODevice &m_err;
     QCommandLineParser m_parser;
     QCommandLineOption m_book{u"book"_s, kBookOption.translated(), u"FILE"_s};
     QCommandLineOption m_note{u"note"_s, kNoteOption.translated(), u"TEXT"_s};
+    QCommandLineOption m_tag{u"tag"_s, kTagOption.translated(), u"WORD"_s};
     QCommandLineOption m_date{u"date"_s, kDateOption.translated(), u"DAY"_s};
     QCommandLineOption m_lang{u"lang"_s, kBookLangOption.translated(), u"NAME"_s};
     QCommandLineOption m_sort{u"sort"_s, kSortOption.translated(), u"KEY"_s};
@@ -167,7 +155,7 @@ private:
     QCommandLineOption m_help{{u"h"_s, u"help"_s}, clitext::kHelpOption.translated()};
 };
 
-bool BookSession::opened(BookStore &store)
+bool BookCommands::opened(BookStore &store)
 {
     const OpenResult result = store.open();
     const QString message = booktext::openText(result, store.path());
@@ -176,30 +164,46 @@ bool BookSession::opened(BookStore &store)
     return result.ok();
 }
 
-std::optional<Book> BookSession::loaded(BookStore &store, bool reading)
+std::optional<Book> BookCommands::loaded(BookStore &store)
 {
-    if (reading && !QFileInfo::exists(store.path()))
+    if (!QFileInfo::exists(store.path()))
         return Book{};
     if (!opened(store))
         return std::nullopt;
     StoreResult result;
     std::optional<Book> book = store.load(&result);
     if (!book)
-        failed(booktext::loadFailureText(result, store.path()));
+        bookFailed(result, store, true);
     return book;
 }
 
-std::optional<QString> BookSession::checkedName(const QString &name)
+bool BookCommands::sayUnreadable(const Book &book)
 {
-    const QString cleaned = cleanedText(name);
-    const TextProblem problem = checkName(cleaned);
-    if (problem == TextProblem::None)
-        return cleaned;
-    usageError(booktext::nameProblemText(problem));
+    for (const QString &line : usecase::unreadableLines(book))
+        failed(line);
+    return !book.unreadable().empty();
+}
+
+int BookCommands::bookFailed(const StoreResult &result, const BookStore &store, bool reading)
+{
+    return failed(reading ? booktext::loadFailureText(result, store.path())
+                          : booktext::storeFailureText(result, store.path()));
+}
+
+std::optional<const LanguageEntry *> BookCommands::languageOption()
+{
+    if (!m_parser.isSet(m_lang))
+        return nullptr;
+    if (const LanguageEntry *language = findLanguage(m_parser.value(m_lang), LanguageMatch::Loose))
+        return language;
+    QStringList known;
+    for (const LanguageEntry &entry : languages())
+        known << u"%1 (%2)"_s.arg(entry.name, languageCode(entry));
+    usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), known.join(u", "_s)));
     return std::nullopt;
 }
 
-QByteArray BookSession::rowJson(const Player &player, const Snapshot &snapshot, qint32 change) const
+QByteArray BookCommands::rowJson(const Player &player, const Snapshot &snapshot, qint32 change) const
 {
     QByteArray line;
     appendJsonSnapshot(line, player, snapshot);
@@ -208,100 +212,63 @@ QByteArray BookSession::rowJson(const Player &player, const Snapshot &snapshot, 
     return line;
 }
 
-std::optional<QByteArray> BookSession::readList(const QStringList &arguments)
-{
-    const QString path = arguments.value(1, u"-"_s);
-    QFile file(path);
-    if (path != u"-"_s && !file.open(QIODevice::ReadOnly)) {
-        usageError(clitext::kCannotRead.translated().arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    QIODevice &input = path == u"-"_s ? m_in : file;
-    std::optional<QByteArray> bytes = readAtMost(input, usecase::kMostPastedBytes);
-    if (!bytes)
-        writeErr(clitext::cannotReadInputText(input.errorString()));
-    return bytes;
-}
-
-int BookSession::keep(const QStringList &arguments)
+int BookCommands::keep(const QStringList &arguments)
 {
     if (arguments.isEmpty() || arguments.size() > 2)
-        return usageError(kNamesWanted.translated().arg(u"keep"_s, kNameAndFile.translated(),
-                                                        QString::number(arguments.size())));
-    const auto name = checkedName(arguments[0]);
-    if (!name)
-        return ExitUsage;
-    std::optional<QString> note;
-    if (m_parser.isSet(m_note)) {
-        note = cleanedText(m_parser.value(m_note));
-        if (const TextProblem problem = checkNote(*note); problem != TextProblem::None)
-            return usageError(booktext::noteProblemText(problem));
-    }
-    QDate date = QDate::currentDate();
+        return wrongCount(kTakesNameAndFile, u"keep"_s, arguments.size());
+    usecase::KeepRequest request{arguments[0], std::nullopt, m_parser.values(m_tag).join(u' '), QDate::currentDate()};
+    if (m_parser.isSet(m_note))
+        request.note = m_parser.value(m_note);
     if (m_parser.isSet(m_date)) {
         const QString day = m_parser.value(m_date).trimmed();
-        date = parseDay(day).value_or(QDate());
-        if (!date.isValid())
+        request.day = parseDay(day).value_or(QDate());
+        if (!request.day.isValid())
             return usageError(kBadDay.translated().arg(day));
     }
-    const LanguageEntry *language = nullptr;
-    if (m_parser.isSet(m_lang) && !(language = usecase::languageByName(m_parser.value(m_lang)))) {
-        QStringList known;
-        for (const LanguageEntry &entry : languages())
-            known << u"%1 (%2)"_s.arg(entry.name, languageCode(entry));
-        return usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), known.join(u", "_s)));
-    }
-    const std::optional<QByteArray> bytes = readList(arguments);
+    const auto language = languageOption();
+    if (!language)
+        return ExitUsage;
+    // The name, the note and the tags are the user's to mend before any list is read.
+    if (const usecase::KeepAnswer checked = usecase::checkKeep(request); !checked.ok())
+        return usageError(checked.problemText);
+    int status = ExitOk;
+    const std::optional<QByteArray> bytes = readInput(arguments.value(1, u"-"_s), usecase::kMostPastedBytes, &status);
     if (!bytes)
+        return status;
+
+    BookStore book = store();
+    if (!opened(book))
         return ExitRejected;
-    const usecase::ReadOutcome read =
-            usecase::readPastedBytes(*bytes, language, language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
-    if (!read.accepted()) {
-        writeErr(windowtext::kErrorText.translated() + u'\n' + read.refusal.detail(Reader::Person) + u'\n');
+    const usecase::KeepAnswer answer = usecase::keepPasted(book, request, *bytes, *language);
+    if (answer.problem == usecase::BookProblem::ListRefused) {
+        writeErr(answer.problemText + u'\n');
         return ExitRejected;
     }
-
-    const Snapshot snapshot = snapshotOf(read.list->levels, read.list->others, *read.list->language, date);
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    if (!opened(store))
-        return ExitRejected;
-    KeepOutcome outcome = KeepOutcome::Refused;
-    StoreResult result = store.keep(Keep{*name, snapshot, note, {}}, &outcome);
-    const std::optional<Player> player = result.ok() ? store.loadPlayer(*name, &result) : std::nullopt;
-    if (!player)
-        return failed(booktext::storeFailureText(result, store.path()));
-
-    const std::vector<HistoryRow> rows = book::history(*player);
-    const auto kept = std::find_if(rows.begin(), rows.end(),
-                                   [&](const HistoryRow &row) { return row.snapshot->sameReading(snapshot); });
-    Q_ASSERT(kept != rows.end());
+    if (answer.problem == usecase::BookProblem::Store)
+        return bookFailed(answer.store, book);
+    if (!answer.ok())
+        return failed(answer.problemText);
     if (json()) {
-        QByteArray line = rowJson(*player, *kept->snapshot, kept->salaryChange);
+        const std::vector<HistoryRow> rows = book::history(*answer.player);
+        const auto kept = std::find_if(rows.begin(), rows.end(), [&](const HistoryRow &row) {
+            return row.snapshot->sameReading(answer.kept.snapshot);
+        });
+        QByteArray line = rowJson(*answer.player, *kept->snapshot, kept->salaryChange);
         line.chop(2);
-        const char *word = outcome == KeepOutcome::NewPlayer ? "new" : outcome == KeepOutcome::Added ? "added" : "already";
+        const char *word = answer.outcome == KeepOutcome::NewPlayer ? "new"
+                         : answer.outcome == KeepOutcome::Added     ? "added"
+                                                                    : "already";
         m_out.write(line + ",\"kept\":\"" + word + "\"}\n");
-        return ExitOk;
+    } else {
+        writeOut(answer.summary + u'\n');
     }
-    const QString salary = salaryImportText(kept->result.salary);
-    const QString position = kept->snapshot->language->positionName(kept->result.position);
-    if (outcome == KeepOutcome::AlreadyKept)
-        writeOut(kKeptAlready.translated().arg(player->name, dayText(date)) + u'\n');
-    else if (outcome == KeepOutcome::NewPlayer)
-        writeOut(kKeptNew.translated().arg(player->name, salary, position) + u'\n');
-    else if (kept == rows.begin())
-        writeOut(kKeptEarliest.translated().arg(player->name, salary, position) + u'\n');
-    else
-        writeOut(kKeptAdded.translated().arg(player->name, salary, position, booktext::changeText(kept->salaryChange),
-                                            dayText((kept - 1)->snapshot->date))
-                 + u'\n');
     return ExitOk;
 }
 
-int BookSession::list(const QStringList &arguments)
+int BookCommands::list(const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usageError(kNamesWanted.translated().arg(u"list"_s, kNothing.translated(),
-                                                        QString::number(arguments.size())));
+        return wrongCount(kTakesNothing, u"list"_s, arguments.size());
     SortKey key = SortKey::Name;
     if (m_parser.isSet(m_sort)) {
         static const QHash<QString, SortKey> kKeys{{u"name"_s, SortKey::Name},         {u"salary"_s, SortKey::Salary},
@@ -312,86 +279,97 @@ int BookSession::list(const QStringList &arguments)
             return usageError(kBadSort.translated().arg(m_parser.value(m_sort)));
         key = kKeys.value(asked);
     }
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    const std::optional<Book> book = loaded(store, true);
-    if (!book)
+    BookStore book = store();
+    const std::optional<Book> whole = loaded(book);
+    if (!whole)
         return ExitRejected;
     // Names and positions read best from the start; salaries, changes and days from the most.
     const SortOrder order = key == SortKey::Name || key == SortKey::Position ? SortOrder::Ascending
                                                                              : SortOrder::Descending;
-    const std::vector<LatestRow> rows = latestRows(*book, key, order);
+    std::vector<LatestRow> rows = latestRows(*whole, key, order);
+    if (m_parser.isSet(m_tag)) {
+        const QString tag = cleanedText(m_parser.value(m_tag));
+        std::erase_if(rows, [&](const LatestRow &row) { return !hasTag(row.player->tags, tag); });
+    }
     if (json()) {
         QByteArray lines;
         for (const LatestRow &row : rows)
             lines += rowJson(*row.player, *row.latest, row.salaryChange);
         m_out.write(lines);
-    } else if (rows.empty()) {
+    } else if (rows.empty() && whole->unreadable().empty()) {
         writeErr(booktext::kEmptyBook.translated() + u'\n');
-    } else {
+    } else if (!rows.empty()) {
         writeOut(booktext::playersTable(rows));
     }
-    return ExitOk;
+    return sayUnreadable(*whole) ? ExitRejected : ExitOk;
 }
 
-int BookSession::history(const QStringList &arguments)
+int BookCommands::history(const QStringList &arguments)
 {
     if (arguments.size() != 1)
-        return usageError(kNamesWanted.translated().arg(u"history"_s, kOneName.translated(),
-                                                        QString::number(arguments.size())));
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    if (!QFileInfo::exists(store.path()))
-        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
-    if (!opened(store))
+        return wrongCount(kTakesOneName, u"history"_s, arguments.size());
+    BookStore book = store();
+    const QString unknown = booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0]));
+    if (!QFileInfo::exists(book.path()))
+        return failed(unknown);
+    if (!opened(book))
         return ExitRejected;
     StoreResult result;
-    const std::optional<Player> player = store.loadPlayer(arguments[0], &result);
+    qsizetype unreadable = 0;
+    const std::optional<Player> player = book.loadPlayer(arguments[0], &result, &unreadable);
     if (!result.ok())
-        return failed(booktext::loadFailureText(result, store.path()));
-    if (!player)
-        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
-    const std::vector<HistoryRow> rows = book::history(*player);
-    if (json()) {
-        QByteArray lines;
-        for (const HistoryRow &row : rows)
-            lines += rowJson(*player, *row.snapshot, row.salaryChange);
-        m_out.write(lines);
-    } else {
-        writeOut(booktext::historyTable(rows));
+        return bookFailed(result, book, true);
+    if (player) {
+        const std::vector<HistoryRow> rows = book::history(*player);
+        if (json()) {
+            QByteArray lines;
+            for (const HistoryRow &row : rows)
+                lines += rowJson(*player, *row.snapshot, row.salaryChange);
+            m_out.write(lines);
+        } else {
+            writeOut(booktext::historyTable(rows));
+        }
     }
-    return ExitOk;
+    if (unreadable > 0)
+        return failed(booktext::unreadableSnapshotsText({cleanedText(arguments[0]), unreadable}));
+    return player ? ExitOk : failed(unknown);
 }
 
-int BookSession::compare(const QStringList &arguments)
+int BookCommands::compare(const QStringList &arguments)
 {
-    const LanguageEntry *language = nullptr;
-    if (m_parser.isSet(m_lang) && !(language = usecase::languageByName(m_parser.value(m_lang))))
-        return usageError(clitext::kUnknownLanguage.translated().arg(m_parser.value(m_lang), languageNames().join(u", "_s)));
+    const auto language = languageOption();
+    if (!language)
+        return ExitUsage;
     if (arguments.size() < kFewestCompared || arguments.size() > kMostCompared)
         return usageError(booktext::compareProblemText(
                 arguments.size() < kFewestCompared ? CompareProblem::TooFew : CompareProblem::TooMany, {}));
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    if (QFileInfo::exists(store.path()) && !opened(store))
+    BookStore book = store();
+    if (QFileInfo::exists(book.path()) && !opened(book))
         return ExitRejected;
     // Only the players asked for are read.
-    Book book;
+    Book asked;
     for (const QString &name : arguments) {
         StoreResult result;
-        std::optional<Player> player = store.isOpen() ? store.loadPlayer(name, &result) : std::nullopt;
+        qsizetype unreadable = 0;
+        std::optional<Player> player = book.isOpen() ? book.loadPlayer(name, &result, &unreadable) : std::nullopt;
         if (!result.ok())
-            return failed(booktext::loadFailureText(result, store.path()));
+            return bookFailed(result, book, true);
+        if (unreadable > 0)
+            return failed(booktext::unreadableSnapshotsText({cleanedText(name), unreadable}));
         if (player)
-            book.restore(std::move(*player));
+            asked.restore(std::move(*player));
     }
-    const Comparison comparison = book::compare(book, arguments);
+    const Comparison comparison = book::compare(asked, arguments);
     if (comparison.problem != CompareProblem::None)
         return failed(booktext::compareProblemText(comparison.problem, comparison.name));
     if (!json()) {
-        writeOut(booktext::comparisonTable(comparison, language ? *language : *comparison.players.front().latest->language));
+        writeOut(booktext::comparisonTable(comparison,
+                                           *language ? **language : *comparison.players.front().latest->language));
         return ExitOk;
     }
     QByteArray lines;
     for (const ComparedPlayer &compared : comparison.players) {
-        const LanguageEntry &shown = language ? *language : *compared.latest->language;
+        const LanguageEntry &shown = *language ? **language : *compared.latest->language;
         QJsonArray levels;
         for (qint16 level : compared.latest->levels)
             levels.append(level);
@@ -399,7 +377,7 @@ int BookSession::compare(const QStringList &arguments)
         for (int p = 1; p <= kPositionCount; ++p)
             positions.append(QJsonObject{{u"position"_s, p}, {u"name"_s, shown.positionName(p)},
                                          {u"salary"_s, compared.positionSalaries[p]}});
-        lines += jsonLine(QJsonObject{
+        lines += format::jsonLine(QJsonObject{
                 {u"name"_s, compared.player->name},
                 {u"date"_s, dayText(compared.latest->date)},
                 {u"language"_s, shown.name.toString()},
@@ -415,85 +393,100 @@ int BookSession::compare(const QStringList &arguments)
     return ExitOk;
 }
 
-int BookSession::exportBook(const QStringList &arguments)
+int BookCommands::exportBook(const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usageError(kNamesWanted.translated().arg(u"export"_s, kNothing.translated(),
-                                                        QString::number(arguments.size())));
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    const std::optional<Book> book = loaded(store, true);
-    if (!book)
+        return wrongCount(kTakesNothing, u"export"_s, arguments.size());
+    BookStore book = store();
+    const std::optional<Book> whole = loaded(book);
+    if (!whole)
         return ExitRejected;
-    m_out.write(book::exportBook(*book, json() ? ExchangeForm::JsonLines : ExchangeForm::Csv));
-    return ExitOk;
+    m_out.write(usecase::exportBook(*whole, json() ? ExchangeForm::JsonLines : ExchangeForm::Csv));
+    if (!sayUnreadable(*whole))
+        return ExitOk;
+    return failed(booktext::incompleteExportText());
 }
 
-int BookSession::importBook(const QStringList &arguments)
+int BookCommands::importBook(const QStringList &arguments)
 {
     if (arguments.size() != 1)
-        return usageError(kNamesWanted.translated().arg(u"import"_s, kOneFile.translated(),
-                                                        QString::number(arguments.size())));
+        return wrongCount(kTakesOneFile, u"import"_s, arguments.size());
     const QString path = arguments[0];
-    QFile file(path);
-    const QString megabytes = QString::number(kLargestExchangeFile >> 20);
-    if (path != u"-"_s) {
-        // Refused unread: a book of a hundred thousand snapshots is a tenth of this.
-        if (QFileInfo(path).isFile() && QFileInfo(path).size() > kLargestExchangeFile)
-            return failed(booktext::kFileTooLarge.translated().arg(path, megabytes));
-        if (!file.open(QIODevice::ReadOnly))
-            return usageError(clitext::kCannotRead.translated().arg(path, file.errorString()));
-    }
-    QIODevice &input = path == u"-"_s ? m_in : file;
-    const std::optional<QByteArray> bytes = readAtMost(input, kLargestExchangeFile);
-    if (!bytes) {
-        writeErr(clitext::cannotReadInputText(input.errorString()));
-        return ExitRejected;
-    }
-    if (bytes->size() > kLargestExchangeFile)
-        return failed(booktext::kFileTooLarge.translated().arg(path, megabytes));
+    // Refused unread: a book of a hundred thousand snapshots is a tenth of the largest.
+    if (path != u"-"_s && QFileInfo(path).isFile())
+        if (const auto refused = usecase::refuseUnread(QFileInfo(path).size(), path))
+            return failed(refused->problemText);
+    int status = ExitOk;
+    const std::optional<QByteArray> bytes = readInput(path, usecase::kLargestImport, &status);
+    if (!bytes)
+        return status;
 
-    const ExchangeRead read = readExchange(*bytes, QDate::currentDate());
-    for (const RowError &error : read.errors)
-        writeErr(booktext::rowErrorText(error) + u'\n');
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    if (!opened(store))
+    BookStore book = store();
+    if (!opened(book))
         return ExitRejected;
-    KeepCounts counts;
-    const StoreResult result = store.keepAll(read.keeps, &counts);
-    if (!result.ok())
-        return failed(booktext::storeFailureText(result, store.path()));
-    writeOut(booktext::importedText(counts.newPlayers + counts.added, counts.newPlayers, counts.alreadyKept,
-                                    qsizetype(read.errors.size()) + counts.refused)
-             + u'\n');
-    return read.errors.empty() && counts.refused == 0 ? ExitOk : ExitRejected;
+    const usecase::ImportAnswer answer = usecase::importExchange(book, *bytes, bytes->size(), path, QDate::currentDate());
+    for (const QString &line : answer.refusedLines)
+        writeErr(line + u'\n');
+    if (answer.problem == usecase::BookProblem::Store)
+        return bookFailed(answer.store, book);
+    if (!answer.ok())
+        return failed(answer.problemText);
+    writeOut(answer.summary + u'\n');
+    return answer.whole() ? ExitOk : ExitRejected;
 }
 
-int BookSession::remove(const QStringList &arguments)
+int BookCommands::changed(const usecase::ChangeAnswer &answer, const BookStore &store)
 {
-    if (arguments.size() != 1)
-        return usageError(kNamesWanted.translated().arg(u"remove"_s, kOneName.translated(),
-                                                        QString::number(arguments.size())));
-    BookStore store(bookPath(), kCommandLineBusyMilliseconds);
-    if (!QFileInfo::exists(store.path()))
-        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
-    if (!opened(store))
-        return ExitRejected;
-    StoreResult result;
-    const std::optional<Player> player = store.loadPlayer(arguments[0], &result);
-    bool found = false;
-    if (result.ok())
-        result = store.remove(arguments[0], &found);
-    if (!result.ok())
-        return failed(booktext::storeFailureText(result, store.path()));
-    if (!found || !player)
-        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
-    writeOut(kRemoved.translated().arg(player->name, QString::number(player->snapshots.size())) + u'\n');
+    if (answer.problem == usecase::BookProblem::BadNote || answer.problem == usecase::BookProblem::BadTags)
+        return usageError(answer.problemText);
+    if (answer.problem == usecase::BookProblem::Store)
+        return bookFailed(answer.store, store);
+    if (!answer.ok())
+        return failed(answer.problemText);
+    if (!answer.summary.isEmpty())
+        writeOut(answer.summary + u'\n');
     return ExitOk;
 }
 
-int BookSession::run(const QStringList &arguments)
+int BookCommands::note(const QStringList &arguments)
 {
-    m_parser.addOptions({m_book, m_note, m_date, m_lang, m_sort, m_json, m_help});
+    if (arguments.size() != 2)
+        return wrongCount(kTakesNameAndNote, u"note"_s, arguments.size());
+    BookStore book = store();
+    if (!QFileInfo::exists(book.path()))
+        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
+    if (!opened(book))
+        return ExitRejected;
+    return changed(usecase::setNote(book, arguments[0], arguments[1]), book);
+}
+
+int BookCommands::tags(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return usageError(kTakesNameAndTags.translated());
+    BookStore book = store();
+    if (!QFileInfo::exists(book.path()))
+        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
+    if (!opened(book))
+        return ExitRejected;
+    return changed(usecase::setTags(book, arguments[0], arguments.mid(1).join(u' ')), book);
+}
+
+int BookCommands::remove(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return wrongCount(kTakesOneName, u"remove"_s, arguments.size());
+    BookStore book = store();
+    if (!QFileInfo::exists(book.path()))
+        return failed(booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0])));
+    if (!opened(book))
+        return ExitRejected;
+    return changed(usecase::removePlayer(book, arguments[0]), book);
+}
+
+int BookCommands::run(const QStringList &arguments)
+{
+    m_parser.addOptions({m_book, m_note, m_tag, m_date, m_lang, m_sort, m_json, m_help});
     if (!m_parser.parse(arguments))
         return usageError(m_parser.errorText());
     if (m_parser.isSet(m_help)) {
@@ -501,35 +494,35 @@ int BookSession::run(const QStringList &arguments)
                                              m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));
         return ExitOk;
     }
-    for (const QCommandLineOption *option : {&m_book, &m_note, &m_date, &m_lang, &m_sort})
-        if (m_parser.values(*option).size() > 1)
-            return usageError(clitext::kLangGivenTwice.translated(int(m_parser.values(*option).size()))
-                                      .replace(u"--lang"_s, u"--"_s + option->names().front()));
+    if (const QString twice = givenTwiceText(m_parser, {&m_book, &m_note, &m_date, &m_lang, &m_sort});
+        !twice.isEmpty())
+        return usageError(twice);
     QStringList positional = m_parser.positionalArguments();
     positional.removeFirst(); // "book"
     if (positional.isEmpty())
         return usageError(kNoBookCommand.translated());
     const QString command = positional.takeFirst();
     const struct { const QCommandLineOption *option; QStringList commands; } kOnlyFor[] = {
-        {&m_note, {u"keep"_s}}, {&m_date, {u"keep"_s}}, {&m_lang, {u"keep"_s, u"compare"_s}}, {&m_sort, {u"list"_s}}};
+        {&m_note, {u"keep"_s}},
+        {&m_date, {u"keep"_s}},
+        {&m_tag, {u"keep"_s, u"list"_s}},
+        {&m_lang, {u"keep"_s, u"compare"_s}},
+        {&m_sort, {u"list"_s}}};
     for (const auto &rule : kOnlyFor)
         if (m_parser.isSet(*rule.option) && !rule.commands.contains(command))
             return usageError(kOptionNotFor.translated().arg(u"--"_s + rule.option->names().front(),
                                                              rule.commands.join(u", "_s)));
-    if (command == u"keep"_s)
-        return keep(positional);
-    if (command == u"list"_s)
-        return list(positional);
-    if (command == u"history"_s)
-        return history(positional);
-    if (command == u"compare"_s)
-        return compare(positional);
-    if (command == u"export"_s)
-        return exportBook(positional);
-    if (command == u"import"_s)
-        return importBook(positional);
-    if (command == u"remove"_s)
-        return remove(positional);
+    if (command == u"list"_s && m_parser.values(m_tag).size() > 1)
+        return usageError(givenTwiceText(m_parser, {&m_tag}));
+    const std::pair<const char16_t *, int (BookCommands::*)(const QStringList &)> kCommands[] = {
+        {u"keep", &BookCommands::keep},       {u"list", &BookCommands::list},
+        {u"history", &BookCommands::history}, {u"compare", &BookCommands::compare},
+        {u"export", &BookCommands::exportBook}, {u"import", &BookCommands::importBook},
+        {u"note", &BookCommands::note},       {u"tags", &BookCommands::tags},
+        {u"remove", &BookCommands::remove}};
+    for (const auto &[name, handler] : kCommands)
+        if (command == QStringView(name))
+            return (this->*handler)(positional);
     return usageError(clitext::kUnknownCommand.translated().arg(u"book "_s + command));
 }
 
@@ -537,7 +530,7 @@ int BookSession::run(const QStringList &arguments)
 
 bool isBookCommand(const QStringList &arguments)
 {
-    static const QStringList kValued{u"--book"_s, u"--note"_s, u"--date"_s, u"--lang"_s, u"--sort"_s};
+    static const QStringList kValued{u"--book"_s, u"--note"_s, u"--tag"_s, u"--date"_s, u"--lang"_s, u"--sort"_s};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (kValued.contains(argument)) {
@@ -554,8 +547,8 @@ bool isBookCommand(const QStringList &arguments)
 
 int runBook(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &err)
 {
-    BookSession session(in, out, err);
-    return session.run(arguments);
+    BookCommands commands(in, out, err);
+    return commands.run(arguments);
 }
 
 } // namespace wagecourt::cli

@@ -1,7 +1,8 @@
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "batch.h"
-#include "book.h"
+#include "cli/batch.h"
+#include "cli/book.h"
+#include "cli/session.h"
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "presentation/clitexts.h"
@@ -27,40 +28,15 @@ namespace {
 
 constexpr QStringView kAutoLanguage = u"auto";
 
-constexpr qint64 kImportReadChunk = 1 << 16;
-
-// At most limit + 1 bytes, so that more than the limit can be told; none on a read error.
-std::optional<QByteArray> readAtMost(QIODevice &device, qint64 limit)
-{
-    QByteArray bytes;
-    while (bytes.size() <= limit) {
-        const qsizetype kept = bytes.size();
-        bytes.resize(kept + qsizetype(std::min(kImportReadChunk, limit + 1 - kept)));
-        const qint64 got = device.read(bytes.data() + kept, bytes.size() - kept);
-        if (got < 0)
-            return std::nullopt;
-        bytes.resize(kept + qsizetype(got));
-        if (got == 0)
-            break;
-    }
-    return bytes;
-}
-
-class Session
+// calc, advise, import, batch and languages.
+class Commands : public CommandSession
 {
 public:
-    Session(QIODevice &in, QIODevice &out, QIODevice &err) : m_in(in), m_out(out), m_err(err) {}
+    Commands(QIODevice &in, QIODevice &out, QIODevice &err) : CommandSession(in, out, err) {}
 
     int run(const QStringList &arguments);
 
 private:
-    int usageError(const QString &message)
-    {
-        writeErr(clitext::usageErrorText(escapedControls(message)));
-        return ExitUsage;
-    }
-    void writeOut(const QString &text) { m_out.write(text.toUtf8()); }
-    void writeErr(const QString &text) { m_err.write(text.toUtf8()); }
 
     std::optional<const LanguageEntry *> languageOption(bool allowAuto);
     std::optional<SkillLevels> levelArguments(const QString &command, const QStringList &arguments);
@@ -71,13 +47,9 @@ private:
     int rejectList(const usecase::Refusal &refusal);
     int batch(const QStringList &extra);
     int languages(const QStringList &extra);
-    void printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
-                     bool fromImport);
+    void printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result);
     QString badArgument(const QStringList &arguments) const;
 
-    QIODevice &m_in;
-    QIODevice &m_out;
-    QIODevice &m_err;
     QCommandLineParser m_parser;
     QCommandLineOption m_lang{u"lang"_s, clitext::kLangOption.translated().arg(wagecourt::languages().front().name),
                               u"NAME"_s, wagecourt::languages().front().name.toString()};
@@ -88,7 +60,7 @@ private:
 };
 
 // QCommandLineParser takes "-3" for an option; name the argument the user wrote.
-QString Session::badArgument(const QStringList &arguments) const
+QString Commands::badArgument(const QStringList &arguments) const
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -108,13 +80,13 @@ QString Session::badArgument(const QStringList &arguments) const
     return {};
 }
 
-std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
+std::optional<const LanguageEntry *> Commands::languageOption(bool allowAuto)
 {
     const QString name = m_parser.value(m_lang);
     // import reads any language unless one is named; 'auto' says so outright.
     if (allowAuto && (!m_parser.isSet(m_lang) || name.trimmed().compare(kAutoLanguage, Qt::CaseInsensitive) == 0))
         return nullptr;
-    if (const LanguageEntry *entry = usecase::languageByName(name))
+    if (const LanguageEntry *entry = findLanguage(name, LanguageMatch::Loose))
         return entry;
     QStringList known;
     for (const LanguageEntry &entry : wagecourt::languages())
@@ -123,20 +95,15 @@ std::optional<const LanguageEntry *> Session::languageOption(bool allowAuto)
     return std::nullopt;
 }
 
-void Session::printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result,
-                          bool fromImport)
+void Commands::printResult(const LanguageEntry &language, const SkillLevels &levels, const SalaryResult &result)
 {
-    if (m_parser.isSet(m_json)) {
-        QJsonObject object = resultObject(language, levels, result);
-        if (fromImport)
-            object.insert(u"accepted"_s, true);
-        m_out.write(jsonLine(object));
-    } else {
+    if (m_parser.isSet(m_json))
+        m_out.write(format::jsonLine(format::resultObject(language, levels, result)));
+    else
         writeOut(resultTable(language, result));
-    }
 }
 
-std::optional<SkillLevels> Session::levelArguments(const QString &command, const QStringList &arguments)
+std::optional<SkillLevels> Commands::levelArguments(const QString &command, const QStringList &arguments)
 {
     if (arguments.size() != kSalarySkillCount) {
         usageError(clitext::kTenLevelsWanted.translated(int(arguments.size())).arg(command));
@@ -156,7 +123,7 @@ std::optional<SkillLevels> Session::levelArguments(const QString &command, const
     return levels;
 }
 
-int Session::calc(const QStringList &arguments)
+int Commands::calc(const QStringList &arguments)
 {
     const auto language = languageOption(false);
     if (!language)
@@ -164,13 +131,11 @@ int Session::calc(const QStringList &arguments)
     const auto levels = levelArguments(u"calc"_s, arguments);
     if (!levels)
         return ExitUsage;
-    const auto result = computeSalary(*levels);
-    Q_ASSERT(result);
-    printResult(**language, *levels, *result, false);
+    printResult(**language, *levels, usecase::salaryOf(*levels));
     return ExitOk;
 }
 
-int Session::advise(const QStringList &arguments)
+int Commands::advise(const QStringList &arguments)
 {
     const auto language = languageOption(false);
     if (!language)
@@ -181,13 +146,13 @@ int Session::advise(const QStringList &arguments)
     const auto advice = adviseTraining(*levels);
     Q_ASSERT(advice); // levels within 1 to 20 always give advice
     if (m_parser.isSet(m_json))
-        m_out.write(jsonLine(adviceObject(**language, *advice)));
+        m_out.write(format::jsonLine(format::adviceObject(**language, *advice)));
     else
         writeOut(adviceTable(**language, *advice));
     return ExitOk;
 }
 
-int Session::importList(const QStringList &arguments)
+int Commands::importList(const QStringList &arguments)
 {
     const auto language = languageOption(true);
     if (!language)
@@ -195,36 +160,31 @@ int Session::importList(const QStringList &arguments)
     if (arguments.size() > 1)
         return usageError(clitext::kOneListOnly.translated(int(arguments.size())));
 
-    const QString path = arguments.value(0, u"-"_s);
-    QFile file(path);
-    if (path != u"-"_s && !file.open(QIODevice::ReadOnly))
-        return usageError(clitext::kCannotRead.translated().arg(path, file.errorString()));
-    QIODevice &input = path == u"-"_s ? m_in : file;
-    const std::optional<QByteArray> bytes = readAtMost(input, usecase::kMostPastedBytes);
-    if (!bytes) {
-        writeErr(clitext::cannotReadInputText(input.errorString()));
-        return ExitRejected;
-    }
+    int status = ExitOk;
+    const std::optional<QByteArray> bytes = readInput(arguments.value(0, u"-"_s), usecase::kMostPastedBytes, &status);
+    if (!bytes)
+        return status;
     // Without a language named, the first in list order that reads the list.
     const usecase::ReadOutcome read = usecase::readPastedBytes(
             *bytes, *language, *language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
     if (!read.accepted())
         return rejectList(read.refusal);
-    const auto result = computeSalary(read.list->levels);
-    Q_ASSERT(result);
-    printResult(*read.list->language, read.list->levels, *result, true);
+    if (m_parser.isSet(m_json))
+        m_out.write(format::jsonLine(format::acceptedObject(*read.list)));
+    else
+        writeOut(resultTable(*read.list->language, read.list->result));
     return ExitOk;
 }
 
-int Session::rejectList(const usecase::Refusal &refusal)
+int Commands::rejectList(const usecase::Refusal &refusal)
 {
     if (m_parser.isSet(m_json))
-        m_out.write(jsonLine(refusalObject(refusal)));
+        m_out.write(format::jsonLine(format::refusalObject(refusal)));
     writeErr(windowtext::kErrorText.translated() + u'\n' + refusal.detail(Reader::Person) + u'\n');
     return ExitRejected;
 }
 
-int Session::batch(const QStringList &arguments)
+int Commands::batch(const QStringList &arguments)
 {
     const auto language = languageOption(false);
     if (!language)
@@ -243,19 +203,19 @@ int Session::batch(const QStringList &arguments)
                     json ? OutputFormat::Json : OutputFormat::Text, m_parser.isSet(m_header));
 }
 
-int Session::languages(const QStringList &arguments)
+int Commands::languages(const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usageError(clitext::kNoArgumentsWanted.translated().arg(arguments.first()));
     if (m_parser.isSet(m_json)) {
-        m_out.write(languagesJson());
+        m_out.write(format::languagesJson());
     } else {
         writeOut(languageNames().join(u'\n') + u'\n');
     }
     return ExitOk;
 }
 
-int Session::run(const QStringList &arguments)
+int Commands::run(const QStringList &arguments)
 {
     m_parser.addOptions({m_lang, m_json, m_header, m_help, m_version});
 
@@ -267,9 +227,8 @@ int Session::run(const QStringList &arguments)
         bad.toInt(&isNumber);
         return usageError((isNumber ? clitext::kLevelNotALevel : clitext::kUnknownOption).translated().arg(bad));
     }
-    // Which of two languages was meant cannot be known.
-    if (m_parser.values(m_lang).size() > 1)
-        return usageError(clitext::kLangGivenTwice.translated(int(m_parser.values(m_lang).size())));
+    if (const QString twice = givenTwiceText(m_parser, {&m_lang}); !twice.isEmpty())
+        return usageError(twice);
     if (m_parser.isSet(m_help)) {
         // The parser's own text for the options, between the commands and the exit status.
         writeOut(clitext::usageText(m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));
@@ -305,8 +264,8 @@ int run(const QStringList &arguments, QIODevice &in, QIODevice &out, QIODevice &
 {
     if (isBookCommand(arguments))
         return runBook(arguments, in, out, err);
-    Session session(in, out, err);
-    return session.run(arguments);
+    Commands commands(in, out, err);
+    return commands.run(arguments);
 }
 
 } // namespace wagecourt::cli

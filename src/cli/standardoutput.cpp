@@ -1,13 +1,6 @@
-#include "standardoutput.h"
-
-#include <QtGlobal>
+#include "cli/standardoutput.h"
 
 #include <cerrno>
-#include <csignal>
-
-#ifdef Q_OS_UNIX
-#include <signal.h>
-#endif
 
 namespace wagecourt::cli {
 
@@ -43,26 +36,6 @@ bool StandardOutput::finish()
 bool StandardOutput::readerGone() const
 {
     return m_failureCode == EPIPE;
-}
-
-void restoreBrokenPipeSignal()
-{
-#ifdef Q_OS_UNIX
-    std::signal(SIGPIPE, SIG_DFL);
-    sigset_t pipe;
-    sigemptyset(&pipe);
-    sigaddset(&pipe, SIGPIPE);
-    pthread_sigmask(SIG_UNBLOCK, &pipe, nullptr);
-#endif
-}
-
-int endForGoneReader()
-{
-#ifdef Q_OS_UNIX
-    restoreBrokenPipeSignal();
-    std::raise(SIGPIPE);
-#endif
-    return 128 + 13; // what a shell reports for a program SIGPIPE ended
 }
 
 } // namespace wagecourt::cli

@@ -32,12 +32,4 @@ private:
     int m_failureCode = 0;
 };
 
-// Lets a closed pipe end the program the way it ends other command-line tools,
-// by SIGPIPE, even when the parent process chose to ignore that signal.
-void restoreBrokenPipeSignal();
-
-// Ends the program quietly after the reader went away; returns the exit status
-// to use where the system has no such signal.
-int endForGoneReader();
-
 } // namespace wagecourt::cli

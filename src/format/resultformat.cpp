@@ -3,6 +3,7 @@
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
+#include "format/writers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,7 +13,7 @@
 #include <cstring>
 #include <version>
 
-namespace wagecourt::cli {
+namespace wagecourt::format {
 
 using namespace Qt::StringLiterals;
 
@@ -43,7 +44,6 @@ char *writeSalaryText(char *to, qint32 salary)
     return writeText(to, QByteArrayView(digits + count - 3, 3));
 }
 
-constexpr qsizetype kNumberRoom = 40; // far more than the longest number text
 constexpr qsizetype kLineRoom = 1024;  // a line without its name: names and numbers are short
 
 // The way a compact document writes one value, brackets of its array removed.
@@ -51,30 +51,6 @@ QByteArray documentText(const QJsonValue &value)
 {
     const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
     return array.sliced(1, array.size() - 2);
-}
-
-char *writeJsonNumber(char *to, double value)
-{
-    // Salaries' position values lie far inside this range. There a document
-    // writes whole numbers as integers and the rest in the shortest decimal
-    // form, which is what to_chars gives; elsewhere its rules for exponents,
-    // zeros and the sign of zero apply, so ask it.
-    const double magnitude = std::fabs(value);
-    if (magnitude >= 1 && magnitude < 1e15) {
-        const double whole = std::trunc(value);
-        if (value == whole)
-            return writeInteger(to, qint64(whole));
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-        return std::to_chars(to, to + kNumberRoom, value).ptr;
-#else
-        // This C++ library (libc++ before 14, the web build's) cannot write a
-        // double with to_chars; the document writes the same shortest digits.
-        return writeText(to, documentText(value));
-#endif
-    }
-    const QByteArray text = documentText(value);
-    Q_ASSERT(text.size() <= kNumberRoom);
-    return writeText(to, text);
 }
 
 } // namespace
@@ -150,40 +126,6 @@ void ResultJsonWriter::append(QByteArray &out, const SkillLevels &levels, const 
     out.append(line, to - line);
 }
 
-void appendJsonNumber(QByteArray &out, double value)
-{
-    char text[kNumberRoom];
-    out.append(text, writeJsonNumber(text, value) - text);
-}
-
-void appendJsonString(QByteArray &out, QByteArrayView utf8)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && c != '"' && c != '\\') {
-            out += c;
-            continue;
-        }
-        out += '\\';
-        switch (c) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '\b': out += 'b'; break;
-        case '\f': out += 'f'; break;
-        case '\n': out += 'n'; break;
-        case '\r': out += 'r'; break;
-        case '\t': out += 't'; break;
-        default:
-            out += "u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
-    }
-    out += '"';
-}
-
 QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice)
 {
     auto step = [](const std::optional<TrainingStep> &taken) -> QJsonValue {
@@ -221,6 +163,13 @@ QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &ad
     };
 }
 
+QJsonObject acceptedObject(const usecase::PastedList &list)
+{
+    QJsonObject object = resultObject(*list.language, list.levels, list.result);
+    object.insert(u"accepted"_s, true);
+    return object;
+}
+
 QJsonObject refusalObject(const usecase::Refusal &refusal)
 {
     const LanguageEntry *language = refusal.language;
@@ -241,4 +190,4 @@ QByteArray languagesJson()
     return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
 }
 
-} // namespace wagecourt::cli
+} // namespace wagecourt::format

@@ -3,6 +3,7 @@
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
+#include "format/writers.h"
 #include "usecases/readlist.h"
 
 #include <QByteArray>
@@ -12,7 +13,7 @@
 
 #include <array>
 
-namespace wagecourt::cli {
+namespace wagecourt::format {
 
 // Output for programs: its keys and texts are never translated. The tables
 // for people are in presentation/resulttext.h.
@@ -42,13 +43,9 @@ private:
     std::array<QByteArray, kPositionCount> m_position; // "position":p,"position_name":"...","salary":
 };
 
-// A number as a compact JSON document writes it: the shortest text that reads
-// back to the same double.
-void appendJsonNumber(QByteArray &out, double value);
-
-// A string in quotes, escaped as a compact JSON document escapes it. The text
-// must be valid UTF-8.
-void appendJsonString(QByteArray &out, QByteArrayView utf8);
+// A list that was read, as `import --json` writes it: the result object of
+// its language, levels and salary, with accepted true.
+QJsonObject acceptedObject(const usecase::PastedList &list);
 
 // A refused list: accepted false, language (null when none applies), reason
 // ("check" or "level"), the window's error and the detail, in English.
@@ -62,4 +59,4 @@ QByteArray languagesJson();
 // positions (each position's weekly salary).
 QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &advice);
 
-} // namespace wagecourt::cli
+} // namespace wagecourt::format

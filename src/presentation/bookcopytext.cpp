@@ -73,7 +73,7 @@ QString tableText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
         for (int skill = 0; skill < kSalarySkillCount; ++skill)
             cells << QString::number(row.latest->levels[std::size_t(skill)]);
         const QString change = row.previous ? (row.salaryChange > 0 ? u"+"_s : QString())
-                        + QString::number(row.salaryChange) : QString();
+                        + QString::number(row.salaryChange) : booktext::noValueText();
         cells << QString::number(row.result.salary) << language.positionName(row.result.position) << change
               << isoDate(*row.latest) << row.player->note;
         text += cells.join(u'\t') + u'\n';
@@ -105,7 +105,7 @@ QString forumText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
     for (const book::LatestRow &row : rows) {
         salary << salaryImportText(row.result.salary);
         position << language.positionName(row.result.position);
-        change << (row.previous ? booktext::changeText(row.salaryChange) : u"-"_s);
+        change << booktext::changeText(row.salaryChange, !row.previous);
         date << isoDate(*row.latest);
         note << row.player->note;
         anyNote = anyNote || !row.player->note.isEmpty();

@@ -58,8 +58,12 @@ constexpr Text kNoHeader{"Book", QT_TRANSLATE_NOOP("Book",
 //: The book's file, the name it was moved to.
 constexpr Text kSetAside{"Book", QT_TRANSLATE_NOOP("Book",
         "%1 is not a player book; it was set aside as %2 and a new book begun")};
-constexpr Text kLaterSetAside{"Book", QT_TRANSLATE_NOOP("Book",
-        "%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun")};
+//: The book's file.
+constexpr Text kLaterVersion{"Book", QT_TRANSLATE_NOOP("Book",
+        "the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is")};
+//: The file the user named.
+constexpr Text kNotABook{"Book", QT_TRANSLATE_NOOP("Book",
+        "%1 is not a player book; it was left as it is")};
 //: The book's file.
 constexpr Text kBusy{"Book", QT_TRANSLATE_NOOP("Book",
         "the book %1 is in use by another program; nothing was changed, try again")};
@@ -69,6 +73,51 @@ constexpr Text kCannotChange{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 cann
 constexpr Text kCannotReadBook{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 cannot be read: %2")};
 //: The book's file.
 constexpr Text kBusyReading{"Book", QT_TRANSLATE_NOOP("Book", "the book %1 is in use by another program; try again")};
+
+//: The player's name.
+constexpr Text kUnreadablePlayer{"Book", QT_TRANSLATE_NOOP("Book",
+        "the stored snapshots of '%1' cannot all be read, so nothing is added to him")};
+//: The player's name; %n how many of his stored snapshots cannot be read.
+constexpr CountText kUnreadableSnapshots{"Book", QT_TRANSLATE_N_NOOP("Book",
+        "%1: %n stored snapshot(s) cannot be read")};
+constexpr Text kIncompleteExport{"Book", QT_TRANSLATE_NOOP("Book",
+        "the export is incomplete: it leaves out the snapshots that cannot be read")};
+//: %n how many players' changes were lost; %1 the book's file.
+constexpr CountText kUnsaved{"Book", QT_TRANSLATE_N_NOOP("Book",
+        "the changes to %n player(s) could not be saved in %1: another program held the book")};
+constexpr Text kNothingImported{"Book", QT_TRANSLATE_NOOP("Book", "nothing was imported")};
+//: A tag is a short word of the user's own, such as "target" or "U21".
+constexpr Text kTagSpace{"Book", QT_TRANSLATE_NOOP("Book",
+        "a tag is one word: separate tags with spaces or commas")};
+//: The most characters a tag may hold.
+constexpr Text kTagTooLong{"Book", QT_TRANSLATE_NOOP("Book", "a tag is longer than %1 characters")};
+constexpr Text kTagControl{"Book", QT_TRANSLATE_NOOP("Book", "a tag holds a control character")};
+constexpr Text kTagNotText{"Book", QT_TRANSLATE_NOOP("Book", "a tag is not valid text")};
+constexpr Text kBadLevels{"Book", QT_TRANSLATE_NOOP("Book", "these levels cannot be kept")};
+
+// After an import; each a whole sentence with its own count.
+//: How many snapshots the import added.
+constexpr CountText kImportAdded{"Book", QT_TRANSLATE_N_NOOP("Book", "%n snapshot(s) added")};
+//: How many players the book did not hold before the import.
+constexpr CountText kImportNewPlayers{"Book", QT_TRANSLATE_N_NOOP("Book", "%n new player(s)")};
+//: How many snapshots of the import the book held already.
+constexpr CountText kImportAlready{"Book", QT_TRANSLATE_N_NOOP("Book", "%n already in the book")};
+//: How many lines of the import were refused.
+constexpr CountText kImportRefused{"Book", QT_TRANSLATE_N_NOOP("Book", "%n line(s) refused")};
+//: The four counts above, in this order, each with its own count: "2 snapshots added", "1 new player", ...
+constexpr Text kImportSummary{"Book", QT_TRANSLATE_NOOP("Book", "Imported: %1, %2, %3, %4.")};
+
+//: The player's name, the salary, the position.
+constexpr Text kKeptNew{"Book", QT_TRANSLATE_NOOP("Book", "%1 kept: %2 (%3), a new player")};
+//: The player's name, the salary, the position: a snapshot dated before all his others.
+constexpr Text kKeptEarliest{"Book", QT_TRANSLATE_NOOP("Book", "%1 kept: %2 (%3), his earliest snapshot")};
+//: The player's name, the salary, the position, the salary's change, the day of the snapshot before.
+constexpr Text kKeptAdded{"Book", QT_TRANSLATE_NOOP("Book", "%1 kept: %2 (%3), %4 since %5")};
+//: The player's name, the day.
+constexpr Text kKeptAlready{"Book", QT_TRANSLATE_NOOP("Book",
+        "%1 was kept on %2 with these levels already; nothing added")};
+//: The player's name, how many snapshots went with him.
+constexpr Text kRemoved{"Book", QT_TRANSLATE_NOOP("Book", "%1 removed (snapshots: %2)")};
 
 constexpr Text kTooFew{"Book", QT_TRANSLATE_NOOP("Book", "compare at least two players")};
 constexpr Text kTooMany{"Book", QT_TRANSLATE_NOOP("Book", "compare at most four players")};
@@ -84,7 +133,7 @@ QString lineProblem(TextProblem problem, const Text &tooLong, qsizetype longest,
     case TextProblem::TooLong: return tooLong.translated().arg(QString::number(longest));
     case TextProblem::ControlCharacter: return control.translated();
     case TextProblem::NotText: return notText.translated();
-    case TextProblem::Space: return control.translated(); // names and notes take spaces; only a tag refuses them
+    case TextProblem::Space: return kTagSpace.translated(); // names and notes take spaces; only a tag refuses them
     }
     return {};
 }
@@ -98,6 +147,7 @@ QString rowReason(const book::RowError &error)
         return (error.column.isEmpty() ? kFieldCount : kLevelCount).translated().arg(error.detail);
     case RowProblem::BadName: return nameProblemText(error.textProblem);
     case RowProblem::BadNote: return noteProblemText(error.textProblem);
+    case RowProblem::BadTag: return tagProblemText(error.textProblem);
     case RowProblem::BadDate: return kBadDate.translated().arg(error.detail);
     case RowProblem::BadLevel: return kBadLevel.translated().arg(error.column, error.detail);
     case RowProblem::NotAnObject: return kNotAnObject.translated();
@@ -107,15 +157,6 @@ QString rowReason(const book::RowError &error)
     case RowProblem::NoHeader: return kNoHeader.translated();
     }
     return {};
-}
-
-// What a person quoted from a file must not move the cursor or hide what follows.
-QString visible(QString text)
-{
-    for (QChar &c : text)
-        if (c.category() == QChar::Other_Control)
-            c = QChar::ReplacementCharacter;
-    return text;
 }
 
 // Columns padded to their widest cell, numbers to the right; the last column
@@ -147,7 +188,7 @@ QString levelsText(const book::SnapshotLevels &levels)
 {
     QStringList numbers;
     for (qint16 level : levels)
-        numbers << QString::number(level).rightJustified(2);
+        numbers << levelNumberText(level).rightJustified(2);
     return numbers.join(u' ');
 }
 
@@ -160,8 +201,9 @@ QString playersTable(const std::vector<book::LatestRow> &rows)
                                     kDateColumn.translated(), kNoteColumn.translated()}};
     for (const book::LatestRow &row : rows)
         cells.push_back({visible(row.player->name), salaryImportText(row.result.salary),
-                         row.latest->language->positionName(row.result.position), changeText(row.salaryChange),
-                         book::dayText(row.latest->date), visible(row.player->note)});
+                         row.latest->language->positionName(row.result.position),
+                         changeText(row.salaryChange, !row.previous), book::dayText(row.latest->date),
+                         visible(row.player->note)});
     return alignedTable(cells, {false, true, false, true, false, false});
 }
 
@@ -172,8 +214,8 @@ QString historyTable(const std::vector<book::HistoryRow> &rows)
                                     kLevelsColumn.translated()}};
     for (const book::HistoryRow &row : rows)
         cells.push_back({book::dayText(row.snapshot->date), salaryImportText(row.result.salary),
-                         row.snapshot->language->positionName(row.result.position), changeText(row.salaryChange),
-                         levelsText(row.snapshot->levels)});
+                         row.snapshot->language->positionName(row.result.position),
+                         changeText(row.salaryChange, cells.size() == 1), levelsText(row.snapshot->levels)});
     return alignedTable(cells, {false, true, false, true, false});
 }
 
@@ -191,7 +233,7 @@ QString comparisonTable(const book::Comparison &comparison, const LanguageEntry 
     };
     for (int k = 1; k <= book::kSnapshotLevelCount; ++k)
         addRow(skillNameOf(language.skillCaption(k)),
-               [&](const book::ComparedPlayer &p) { return QString::number(p.latest->levels[std::size_t(k - 1)]); });
+               [&](const book::ComparedPlayer &p) { return levelNumberText(p.latest->levels[std::size_t(k - 1)]); });
     addRow(kSalaryColumn.translated(), [](const book::ComparedPlayer &p) { return salaryImportText(p.result.salary); });
     addRow(kPositionColumn.translated(),
            [&](const book::ComparedPlayer &p) { return language.positionName(p.result.position); });
@@ -204,6 +246,14 @@ QString comparisonTable(const book::Comparison &comparison, const LanguageEntry 
     return alignedTable(cells, right);
 }
 
+QString visible(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
 QString nameProblemText(TextProblem problem)
 {
     return lineProblem(problem, kNameTooLong, book::kLongestName, kNameControl, kNameNotText);
@@ -214,11 +264,26 @@ QString noteProblemText(TextProblem problem)
     return lineProblem(problem, kNoteTooLong, book::kLongestNote, kNoteControl, kNoteNotText);
 }
 
+QString tagProblemText(TextProblem problem)
+{
+    return lineProblem(problem, kTagTooLong, book::kLongestTag, kTagControl, kTagNotText);
+}
+
+QString badLevelsText()
+{
+    return kBadLevels.translated();
+}
+
+QString lineText(qint64 line, const QString &reason)
+{
+    return kBadLine.translated().arg(QString::number(line), reason);
+}
+
 QString rowErrorText(const book::RowError &error)
 {
     book::RowError shown = error;
     shown.detail = visible(error.detail);
-    return kBadLine.translated().arg(QString::number(error.line), rowReason(shown));
+    return lineText(error.line, rowReason(shown));
 }
 
 QString openText(const book::OpenResult &result, const QString &path)
@@ -227,9 +292,9 @@ QString openText(const book::OpenResult &result, const QString &path)
     switch (result.outcome) {
     case book::OpenOutcome::Opened: return {};
     case book::OpenOutcome::MovedAside:
-        return (result.laterVersion ? kLaterSetAside : kSetAside)
-                .translated()
-                .arg(file, QDir::toNativeSeparators(result.movedTo));
+        return kSetAside.translated().arg(file, QDir::toNativeSeparators(result.movedTo));
+    case book::OpenOutcome::NotABook: return kNotABook.translated().arg(file);
+    case book::OpenOutcome::LaterVersion: return kLaterVersion.translated().arg(file);
     case book::OpenOutcome::Busy: return kBusy.translated().arg(file);
     case book::OpenOutcome::Failed: return kCannotOpen.translated().arg(file, result.detail);
     }
@@ -243,6 +308,7 @@ QString storeFailureText(const book::StoreResult &result, const QString &path)
     case book::StoreStatus::Ok: return {};
     case book::StoreStatus::Busy: return kBusy.translated().arg(file);
     case book::StoreStatus::Failed: return kCannotChange.translated().arg(file, result.detail);
+    case book::StoreStatus::Damaged: return unreadablePlayerText(result.detail);
     }
     return {};
 }
@@ -254,14 +320,72 @@ QString loadFailureText(const book::StoreResult &result, const QString &path)
     case book::StoreStatus::Ok: return {};
     case book::StoreStatus::Busy: return kBusyReading.translated().arg(file);
     case book::StoreStatus::Failed: return kCannotReadBook.translated().arg(file, result.detail);
+    case book::StoreStatus::Damaged: return unreadablePlayerText(result.detail);
     }
     return {};
 }
 
-QString importedText(qsizetype kept, qsizetype newPlayers, qsizetype already, qsizetype refused)
+QString importedText(const book::KeepCounts &counts)
 {
-    return kImported.translated().arg(QString::number(kept), QString::number(newPlayers), QString::number(already),
-                                      QString::number(refused));
+    return kImportSummary.translated().arg(kImportAdded.translated(int(counts.added)),
+                                           kImportNewPlayers.translated(int(counts.newPlayers)),
+                                           kImportAlready.translated(int(counts.alreadyKept)),
+                                           kImportRefused.translated(int(counts.refused)));
+}
+
+QString nothingImportedText()
+{
+    return kNothingImported.translated();
+}
+
+QString fileTooLargeText(const QString &fileName, qint64 bytes)
+{
+    return kFileTooLarge.translated().arg(visible(fileName), QString::number(bytes / (1024 * 1024)));
+}
+
+QString keptText(book::KeepOutcome outcome, const book::Player &player, const book::Snapshot &snapshot)
+{
+    const std::vector<book::HistoryRow> rows = book::history(player);
+    const auto kept = std::find_if(rows.begin(), rows.end(),
+                                   [&](const book::HistoryRow &row) { return row.snapshot->sameReading(snapshot); });
+    if (kept == rows.end())
+        return {};
+    const QString name = visible(player.name);
+    const QString salary = salaryImportText(kept->result.salary);
+    const QString position = kept->snapshot->language->positionName(kept->result.position);
+    if (outcome == book::KeepOutcome::AlreadyKept)
+        return kKeptAlready.translated().arg(name, book::dayText(snapshot.date));
+    if (outcome == book::KeepOutcome::NewPlayer)
+        return kKeptNew.translated().arg(name, salary, position);
+    if (kept == rows.begin())
+        return kKeptEarliest.translated().arg(name, salary, position);
+    return kKeptAdded.translated().arg(name, salary, position, changeText(kept->salaryChange),
+                                       book::dayText((kept - 1)->snapshot->date));
+}
+
+QString removedText(const book::Player &player)
+{
+    return kRemoved.translated().arg(visible(player.name), QString::number(player.snapshots.size()));
+}
+
+QString unreadablePlayerText(const QString &name)
+{
+    return kUnreadablePlayer.translated().arg(visible(name));
+}
+
+QString unreadableSnapshotsText(const book::UnreadablePlayer &player)
+{
+    return kUnreadableSnapshots.translated(int(player.snapshots)).arg(visible(player.name));
+}
+
+QString unsavedText(int players, const QString &path)
+{
+    return kUnsaved.translated(players).arg(QDir::toNativeSeparators(path));
+}
+
+QString incompleteExportText()
+{
+    return kIncompleteExport.translated();
 }
 
 QString compareProblemText(book::CompareProblem problem, const QString &name)
@@ -279,6 +403,21 @@ QString compareProblemText(book::CompareProblem problem, const QString &name)
 QString changeText(qint32 change)
 {
     return change == 0 ? u"0"_s : salaryChangeText(change);
+}
+
+QString noValueText()
+{
+    return u"\u2014"_s;
+}
+
+QString changeText(qint32 change, bool first)
+{
+    return first ? noValueText() : changeText(change);
+}
+
+QString levelNumberText(int level)
+{
+    return level == kUnknownLevel ? noValueText() : QString::number(level);
 }
 
 } // namespace wagecourt::booktext

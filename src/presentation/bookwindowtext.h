@@ -2,6 +2,9 @@
 
 #include "presentation/text.h"
 
+#include <QString>
+#include <QStringList>
+
 namespace wagecourt {
 
 // The window's words for the player book: its two menu items, the keep box
@@ -18,6 +21,12 @@ inline constexpr Text kPlayerBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 inline constexpr Text kPlayerName{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player's name:")};
 //: The note is a short line of the user's own about the player; it may stay empty.
 inline constexpr Text kNoteOptional{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Note (optional):")};
+//: Tags are short words of the user's own about the player, such as "target" or "U21"; they may stay empty.
+inline constexpr Text kTagsOptional{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Tags (optional):")};
+//: Shown greyed in the empty tags field: example tags, separated by spaces.
+inline constexpr Text kTagsExample{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "target U21 sell")};
+//: The column of the players' tags.
+inline constexpr Text kTagsColumn{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Tags")};
 //: The button that keeps the player under the name typed.
 inline constexpr Text kKeep{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep")};
 //: Under the name field, when the name is one the book already holds.
@@ -49,13 +58,31 @@ inline constexpr Text kHistory{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Hi
 inline constexpr Text kPlayerCount{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Players in the book: %1")};
 //: Under the table of an empty book.
 inline constexpr Text kEmptyBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "The book holds no player yet.")};
-//: Under the table after a delete; %1 is the name, or how many players.
-inline constexpr Text kDeleted{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.")};
+//: Under the table after one player was deleted; %1 is his name.
+inline constexpr Text kDeletedOne{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Deleted: %1.")};
+//: Under the table after several players were deleted.
+inline constexpr CountText kDeletedMany{"BookWindow", QT_TRANSLATE_N_NOOP("BookWindow", "%n players deleted.")};
+//: After a delete, in the window, where Ctrl+Z undoes it.
+inline constexpr Text kUndoWithKey{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "Press Undo Delete (Ctrl+Z) to restore.")};
+//: After a delete, on the web page, which has no key for it.
+inline constexpr Text kUndoWithButton{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "Press Undo Delete to restore.")};
+
+// After a delete: who went, and how to bring him back.
+inline QString deletedText(const QStringList &names, bool withKey)
+{
+    const QString deleted = names.size() == 1 ? kDeletedOne.translated().arg(names.front())
+                                              : kDeletedMany.translated(int(names.size()));
+    return deleted + u' ' + (withKey ? kUndoWithKey : kUndoWithButton).translated();
+}
 //: Under the table after the book could not be written at once because another program held it.
 inline constexpr Text kPending{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
         "Another program is using the book; the change is saved as soon as it can be.")};
-//: Under the table after a copy.
-inline constexpr Text kCopied{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied: %1")};
+//: Under the table after Copy as Table.
+inline constexpr Text kCopiedAsTable{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied as a table.")};
+//: Under the table after Copy for Forum.
+inline constexpr Text kCopiedForForum{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied for a forum post.")};
 
 // The comparison's window.
 inline constexpr Text kCompareTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Compare Players")};

@@ -52,8 +52,8 @@ inline constexpr Text kNoArgumentsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "langua
 inline constexpr Text kUnknownOption{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown option '%1'")};
 inline constexpr Text kNoCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "no command given")};
 inline constexpr Text kUnknownCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown command '%1'")};
-//: How many times the option was given, two or more.
-inline constexpr CountText kLangGivenTwice{"Cli", QT_TRANSLATE_N_NOOP("Cli", "--lang given %n time(s); give it once")};
+//: The option as written (--lang, --book, ...); how many times it was given, two or more.
+inline constexpr CountText kGivenTwice{"Cli", QT_TRANSLATE_N_NOOP("Cli", "%1 given %n time(s); give it once")};
 
 // Why a list was refused, for standard error (Reader::Person) and for the
 // JSON "detail" (Reader::Machine).

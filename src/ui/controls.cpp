@@ -1,7 +1,7 @@
-#include "controls.h"
+#include "ui/controls.h"
 
-#include "fonts.h"
-#include "picturecache.h"
+#include "ui/fonts.h"
+#include "ui/picturecache.h"
 
 #include <QImageReader>
 #include <QKeyEvent>

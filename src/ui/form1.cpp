@@ -1,17 +1,17 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "playerbook/form1book.h"
+#include "ui/playerbook/form1book.h"
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
 #include "usecases/playerview.h"
 #include "usecases/readlist.h"
 #include "import/skilllist.h"
-#include "platform/platform.h"
+#include "ui/platform/platform.h"
 #include "presentation/resulttext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
-#include "settings.h"
-#include "tooltips.h"
+#include "ui/settings.h"
+#include "ui/tooltips.h"
 
 #include <QAction>
 #include <QCloseEvent>

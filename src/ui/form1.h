@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls.h"
+#include "ui/controls.h"
 #include "engine/playerstate.h"
-#include "fonts.h"
+#include "ui/fonts.h"
 #include "i18n/translators.h"
-#include "twips.h"
+#include "ui/twips.h"
 
 #include <QPushButton>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // The window's fixed layout: every control's place and size in twips, its font,
 // colour and first text, in the order the controls are created.
-#include "cardgeometry.h"
-#include "fonts.h"
-#include "form1.h"
+#include "ui/cardgeometry.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
 #include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
 #include "presentation/windowtexts.h"

@@ -1,4 +1,4 @@
-#include "picturecache.h"
+#include "ui/picturecache.h"
 
 #include <QHash>
 #include <QMutex>

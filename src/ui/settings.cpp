@@ -1,7 +1,7 @@
-#include "settings.h"
+#include "ui/settings.h"
 
 #include "catalogue/catalogue.h"
-#include "platform/platform.h"
+#include "ui/platform/platform.h"
 
 #include <QGuiApplication>
 #include <QRect>

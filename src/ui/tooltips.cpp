@@ -1,7 +1,7 @@
-#include "tooltips.h"
+#include "ui/tooltips.h"
 
-#include "controls.h"
-#include "form1.h"
+#include "ui/controls.h"
+#include "ui/form1.h"
 #include "presentation/salarytext.h"
 #include "usecases/playerview.h"
 

@@ -16,18 +16,6 @@ std::optional<StepView> stepView(const std::optional<TrainingStep> &step, const 
     return StepView{step->level, stepSalaryText(*step, advice.position, positionNames)};
 }
 
-// Letter case and accents dropped.
-QString looseName(QStringView name)
-{
-    const QString decomposed = name.toString().normalized(QString::NormalizationForm_KD);
-    QString loose;
-    loose.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (c.category() != QChar::Mark_NonSpacing)
-            loose += c;
-    return loose.toCaseFolded();
-}
-
 } // namespace
 
 const LevelColors &levelColors()
@@ -38,25 +26,6 @@ const LevelColors &levelColors()
         return state.LevelColor;
     }();
     return colors;
-}
-
-const LanguageEntry *languageNamed(QStringView nameOrCode)
-{
-    for (const LanguageEntry &entry : languages())
-        if (entry.name == nameOrCode || languageCode(entry) == nameOrCode)
-            return &entry;
-    return nullptr;
-}
-
-const LanguageEntry *languageByName(QStringView nameOrCode)
-{
-    // Normalising drags Unicode's decomposition tables into the web module,
-    // which only ever passes names as listed.
-    const QString wanted = looseName(nameOrCode.trimmed());
-    for (const LanguageEntry &entry : languages())
-        if (looseName(entry.name) == wanted || languageCode(entry) == wanted)
-            return &entry;
-    return nullptr;
 }
 
 std::optional<PlayerView> viewPlayer(const LanguageEntry &language, const SkillLevels &levels,

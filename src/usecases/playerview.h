@@ -57,12 +57,4 @@ std::optional<PlayerView> viewPlayer(const LanguageEntry &language, const SkillL
 // Each level's colour, 1 to 20.
 const LevelColors &levelColors();
 
-// A language by the name the list shows or by its code, exactly as written
-// ("Türkçe", "tr"): what a program passes on.
-const LanguageEntry *languageNamed(QStringView nameOrCode);
-
-// The same as a person types it: in any letter case, with or without accents
-// ("Turkce" finds "Türkçe", "DE" finds Deutsch).
-const LanguageEntry *languageByName(QStringView nameOrCode);
-
 } // namespace wagecourt::usecase

@@ -52,7 +52,7 @@ ReadOutcome readPastedText(QStringView text, const LanguageEntry *first, Languag
     ReadOutcome outcome;
     if (found.accepted()) {
         outcome.list = PastedList{found.language, found.import.levels, found.import.otherLevels,
-                                  std::move(found.import.replacedText)};
+                                  salaryOf(found.import.levels), std::move(found.import.replacedText)};
         return outcome;
     }
     Refusal &refusal = outcome.refusal;
@@ -77,6 +77,13 @@ ReadOutcome readPastedBytes(QByteArrayView utf8, const LanguageEntry *first, Lan
     QStringDecoder decoder(QStringDecoder::Utf8); // drops a byte-order mark
     const QString text = decoder.decode(utf8);
     return readPastedText(text, first, search);
+}
+
+SalaryResult salaryOf(const SkillLevels &levels)
+{
+    const std::optional<SalaryResult> result = computeSalary(levels);
+    Q_ASSERT(result); // levels within 1 to 20 always pay a salary
+    return result.value_or(SalaryResult{});
 }
 
 void takeList(PlayerState &state, const PastedList &list)

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/playerstate.h"
+#include "engine/salary.h"
 #include "import/skilllist.h"
 #include "presentation/text.h"
 
@@ -41,15 +42,19 @@ struct Refusal
 };
 
 // A list that was read: the language that read it, its ten salary levels and
-// the other three (kUnknownLevel where none was read), and the text with its
-// level names replaced, as the window keeps it.
+// the other three (kUnknownLevel where none was read), the salary they pay,
+// and the text with its level names replaced, as the window keeps it.
 struct PastedList
 {
     const LanguageEntry *language = nullptr;
     SkillLevels levels;
     OtherSkillLevels others;
+    SalaryResult result;
     QString replacedText;
 };
+
+// The salary of ten levels within 1 to 20, as every front-end shows it.
+SalaryResult salaryOf(const SkillLevels &levels);
 
 struct ReadOutcome
 {

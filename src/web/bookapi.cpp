@@ -1,21 +1,23 @@
 // The page's player book. The page keeps the snapshots in the browser's
-// IndexedDB, one record each ({name, date, note, language, levels}, the
+// IndexedDB, one record each ({name, date, note, tags, language, levels}, the
 // exchange format's fields that are not worked out); the book itself, every
 // salary, change, comparison and word the page shows of it, lives here, in
-// the same book model the window and the command line use. At start the page
-// hands over its records as JSON Lines (wc_book_load); each change answers
-// with the records the page is to add, so both stay in step. Every text the
-// page hands over is in NFC already (the book would put names and notes in it).
+// the same book model and use cases the window and the command line use. At
+// start the page hands over its records as JSON Lines (wc_book_load); each
+// change answers with the records the page is to store, so both stay in step.
+// Every text the page hands over is in NFC already (the book would put names
+// and notes in it).
 
 #include "web/moduleapi.h"
 
 #include "book/book.h"
-#include "book/exchange.h"
+#include "book/bookwriter.h"
 #include "catalogue/catalogue.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
+#include "usecases/bookcases.h"
 #include "usecases/playerview.h"
 #include "web/webtexts.h"
 
@@ -32,13 +34,14 @@ using web::answer;
 namespace {
 
 book::Book g_book;
+book::MemoryWriter g_writer(g_book);
 std::optional<book::Player> g_removed; // the last player deleted, for an undo
 // The players' rows as last sorted, which the page fetches a screenful at a
 // time; pointers into g_book, so every change drops them.
 std::vector<book::LatestRow> g_rows;
 bool g_rowsCurrent = false;
 
-void changed()
+void dropSortedRows()
 {
     g_rows.clear();
     g_rowsCurrent = false;
@@ -46,7 +49,7 @@ void changed()
 
 const LanguageEntry *languageOf(const char *name)
 {
-    return usecase::languageNamed(QString::fromUtf8(name));
+    return findLanguage(QString::fromUtf8(name), LanguageMatch::NameOrCode);
 }
 
 QJsonArray levelArray(const book::SnapshotLevels &levels)
@@ -57,15 +60,35 @@ QJsonArray levelArray(const book::SnapshotLevels &levels)
     return array;
 }
 
+// The levels as a person reads them: numbers, and "—" for an unknown one.
+QJsonArray levelTexts(const book::SnapshotLevels &levels)
+{
+    QJsonArray array;
+    for (const qint16 level : levels)
+        array.append(booktext::levelNumberText(level));
+    return array;
+}
+
 // A record as the page keeps it: one line of the exchange's JSON Lines
 // without the salary and position, which are worked out on every reading.
-QJsonObject record(const QString &name, const QString &note, const book::Snapshot &snapshot)
+QJsonObject record(const QString &name, const QString &note, const QStringList &tags, const book::Snapshot &snapshot)
 {
     return QJsonObject{{u"name"_s, name},
                        {u"date"_s, book::dayText(snapshot.date)},
                        {u"note"_s, note},
+                       {u"tags"_s, QJsonArray::fromStringList(tags)},
                        {u"language"_s, snapshot.language->name.toString()},
                        {u"levels"_s, levelArray(snapshot.levels)}};
+}
+
+// A player's records, each with his note and tags as they now stand: the page
+// puts them in place of those it holds of him.
+QJsonArray records(const book::Player &player)
+{
+    QJsonArray all;
+    for (const book::Snapshot &snapshot : player.snapshots)
+        all.append(record(player.name, player.note, player.tags, snapshot));
+    return all;
 }
 
 // "name", "salary", "position", "change" or "date", "-" before it for the
@@ -85,27 +108,9 @@ std::pair<book::SortKey, book::SortOrder> sortOf(QByteArrayView text)
     return {book::SortKey::Name, order};
 }
 
-// Applies the keeps read from a text and says which records to store.
-QJsonArray applyKeeps(const std::vector<book::Keep> &keeps, int &added, int &newPlayers, int &already)
+QJsonArray textArray(const QStringList &texts)
 {
-    changed();
-    QJsonArray records;
-    for (const book::Keep &keep : keeps) {
-        const book::KeepOutcome outcome = g_book.keep(keep);
-        if (outcome == book::KeepOutcome::Refused)
-            continue;
-        if (outcome == book::KeepOutcome::AlreadyKept) {
-            ++already;
-            if (!keep.note)
-                continue; // nothing new to store
-        } else {
-            ++added;
-            newPlayers += outcome == book::KeepOutcome::NewPlayer;
-        }
-        const book::Player *player = g_book.find(keep.name);
-        records.append(record(player->name, keep.note.value_or(QString()), keep.snapshot));
-    }
-    return records;
+    return QJsonArray::fromStringList(texts);
 }
 
 } // namespace
@@ -113,59 +118,63 @@ QJsonArray applyKeeps(const std::vector<book::Keep> &keeps, int &added, int &new
 extern "C" {
 
 // Replaces the module's book with the page's records, as JSON Lines, oldest
-// first. {"players":..,"snapshots":..,"refused":..}: records that no longer
-// read (none, unless the browser's storage was tampered with) are left out.
+// first. {"players":..,"snapshots":..,"refused":[..]}: records that no longer
+// read (none, unless the browser's storage was tampered with) are named.
 const char *wc_book_load(const char *records)
 {
-    changed();
+    dropSortedRows();
     g_book = book::Book();
     g_removed.reset();
-    const book::ExchangeRead read = book::readExchange(QByteArrayView(records), QDate::currentDate());
-    for (const book::Keep &keep : read.keeps)
-        g_book.keep(keep);
+    const QByteArrayView text(records);
+    const usecase::ImportAnswer read = usecase::importExchange(g_writer, text, text.size(), {}, QDate::currentDate());
     return answer(QJsonObject{{u"players"_s, qint64(g_book.players().size())},
                               {u"snapshots"_s, qint64(g_book.snapshotCount())},
-                              {u"refused"_s, qint64(read.errors.size())}});
+                              {u"refused"_s, textArray(read.refusedLines)}});
 }
 
 // Keeps thirteen levels ("8,7,...,s,f,e") read in a language under a name,
-// on a day (YYYY-MM-DD, the page's own). An empty note leaves the player's.
-// {"kept":true,"status":..,"record":{..} or null} or {"kept":false,"error":..}.
-const char *wc_book_keep(const char *name, const char *note, const char *levelText, const char *languageName,
-                         const char *day)
+// with a note (as typed: an empty one clears the player's) and tags (words
+// separated by spaces or commas, added to his), on a day (YYYY-MM-DD, the
+// page's own). {"kept":true,"status":..,"name":..,"records":[..]}: the
+// player's records, to put in place of those the page holds of him; or
+// {"kept":false,"error":..}.
+const char *wc_book_keep(const char *name, const char *note, const char *tags, const char *levelText,
+                         const char *languageName, const char *day)
 {
     const LanguageEntry *language = languageOf(languageName);
     const QStringList parts = QString::fromUtf8(levelText).split(u',');
     const std::optional<QDate> date = book::parseDay(QString::fromUtf8(day));
     if (!language || parts.size() != book::kSnapshotLevelCount || !date)
         return answer(QByteArray());
-    book::Keep keep;
-    keep.name = book::cleanedText(QString::fromUtf8(name));
-    const QString cleanedNote = book::cleanedText(QString::fromUtf8(note));
-    if (!cleanedNote.isEmpty())
-        keep.note = cleanedNote;
-    keep.snapshot.date = *date;
-    keep.snapshot.language = language;
+    book::SnapshotLevels levels{};
     for (int k = 0; k < book::kSnapshotLevelCount; ++k)
-        keep.snapshot.levels[std::size_t(k)] = qint16(parts[k].toInt());
-    if (const auto problem = book::checkName(keep.name); problem != book::TextProblem::None)
-        return answer(QJsonObject{{u"kept"_s, false}, {u"error"_s, booktext::nameProblemText(problem)}});
-    if (const auto problem = book::checkNote(cleanedNote); problem != book::TextProblem::None)
-        return answer(QJsonObject{{u"kept"_s, false}, {u"error"_s, booktext::noteProblemText(problem)}});
-    int added = 0, newPlayers = 0, already = 0;
-    const QJsonArray records = applyKeeps({keep}, added, newPlayers, already);
-    if (added + already == 0) // levels outside the book's ranges
-        return answer(QByteArray());
-    return answer(QJsonObject{
-            {u"kept"_s, true},
-            {u"status"_s, webtext::kKept.translated().arg(g_book.find(keep.name)->name)},
-            {u"record"_s, records.isEmpty() ? QJsonValue() : QJsonValue(records[0])}});
+        levels[std::size_t(k)] = qint16(parts[k].toInt());
+    const usecase::KeepRequest request{QString::fromUtf8(name), QString::fromUtf8(note), QString::fromUtf8(tags), *date};
+    dropSortedRows();
+    const usecase::KeepAnswer kept = usecase::keepLevels(g_writer, request, levels, *language);
+    if (!kept.ok())
+        return answer(QJsonObject{{u"kept"_s, false}, {u"error"_s, kept.problemText}});
+    return answer(QJsonObject{{u"kept"_s, true},
+                              {u"status"_s, webtext::kKept.translated().arg(kept.player->name)},
+                              {u"name"_s, kept.player->name},
+                              {u"records"_s, records(*kept.player)}});
+}
+
+// One player's note and tags, to fill the keep's fields when his name is
+// typed: {"found":true,"note":..,"tags":".."} or {"found":false}.
+const char *wc_book_player(const char *name)
+{
+    const book::Player *player = g_book.find(book::cleanedText(QString::fromUtf8(name)));
+    if (!player)
+        return answer(QJsonObject{{u"found"_s, false}});
+    return answer(QJsonObject{{u"found"_s, true}, {u"note"_s, player->note}, {u"tags"_s, player->tags.join(u' ')}});
 }
 
 // The players' table: each player's latest snapshot, sorted, with the
-// salary's change since his previous one, in the language's words; count rows
-// from the place from (0 sorts them afresh), and how many there are.
-const char *wc_book_list(const char *sort, const char *languageName, int from, int count)
+// salary's change since his previous one, in the language's words; only
+// those with the tag given (none: all); count rows from the place from (0
+// sorts them afresh), and how many there are.
+const char *wc_book_list(const char *sort, const char *languageName, int from, int count, const char *tag)
 {
     const LanguageEntry *language = languageOf(languageName);
     if (!language || from < 0 || count < 0)
@@ -173,6 +182,9 @@ const char *wc_book_list(const char *sort, const char *languageName, int from, i
     if (from == 0 || !g_rowsCurrent) {
         const auto [key, order] = sortOf(QByteArrayView(sort));
         g_rows = book::latestRows(g_book, key, order);
+        const QString wanted = book::cleanedText(QString::fromUtf8(tag));
+        if (!wanted.isEmpty())
+            std::erase_if(g_rows, [&](const book::LatestRow &row) { return !book::hasTag(row.player->tags, wanted); });
         g_rowsCurrent = true;
     }
     QJsonArray rows;
@@ -181,23 +193,31 @@ const char *wc_book_list(const char *sort, const char *languageName, int from, i
         const book::LatestRow &row = g_rows[i];
         rows.append(QJsonObject{{u"name"_s, row.player->name},
                                 {u"note"_s, row.player->note},
+                                {u"tags"_s, textArray(row.player->tags)},
                                 {u"date"_s, book::dayText(row.latest->date)},
                                 {u"levels"_s, levelArray(row.latest->levels)},
+                                {u"level_texts"_s, levelTexts(row.latest->levels)},
                                 {u"salary_text"_s, salaryImportText(row.result.salary, DigitSpace::NoBreak)},
                                 {u"position_name"_s, language->positionName(row.result.position)},
-                                {u"change_text"_s, row.previous ? booktext::changeText(row.salaryChange) : QString()}});
+                                {u"change_text"_s, booktext::changeText(row.salaryChange, !row.previous)}});
     }
-    QJsonArray headings, colors;
+    QJsonArray headings, colors, tags;
     for (int skill = 1; skill <= kSalarySkillCount; ++skill)
         headings.append(bookcopytext::skillHeading(*language, skill));
     for (int level = kLowestLevel; level <= kHighestLevel; ++level)
         colors.append(web::colorText(usecase::levelColors()[level]));
+    QStringList allTags;
+    for (const book::Player &player : g_book.players())
+        book::joinTags(allTags, player.tags);
+    allTags.sort(Qt::CaseInsensitive);
     return answer(QJsonObject{
             {u"total"_s, qint64(g_rows.size())},
             {u"count_text"_s, bookwindowtext::kPlayerCount.translated().arg(QString::number(g_rows.size()))},
             {u"empty_text"_s, bookwindowtext::kEmptyBook.translated()},
             {u"skill_headings"_s, headings},
             {u"level_colors"_s, colors},
+            {u"tags"_s, textArray(allTags)},
+            {u"unreadable"_s, textArray(usecase::unreadableLines(g_book))},
             {u"rows"_s, rows}});
 }
 
@@ -218,14 +238,13 @@ const char *wc_book_history(const char *name, const char *languageName)
     if (!language || !player)
         return answer(QByteArray());
     QJsonArray rows;
-    bool first = true;
     for (const book::HistoryRow &row : book::history(*player)) {
         rows.append(QJsonObject{{u"date"_s, book::dayText(row.snapshot->date)},
                                 {u"levels"_s, levelArray(row.snapshot->levels)},
+                                {u"level_texts"_s, levelTexts(row.snapshot->levels)},
                                 {u"salary_text"_s, salaryImportText(row.result.salary, DigitSpace::NoBreak)},
                                 {u"position_name"_s, language->positionName(row.result.position)},
-                                {u"change_text"_s, first ? QString() : booktext::changeText(row.salaryChange)}});
-        first = false;
+                                {u"change_text"_s, booktext::changeText(row.salaryChange, rows.isEmpty())}});
     }
     return answer(QJsonObject{{u"title"_s, bookwindowtext::kHistoryOf.translated().arg(player->name)},
                               {u"rows"_s, rows}});
@@ -248,57 +267,52 @@ const char *wc_book_compare(const char *namesJson, const char *languageName)
     QJsonArray columns, shownNames;
     for (const book::ComparedPlayer &compared : comparison.players) {
         shownNames.append(compared.player->name);
-        columns.append(QJsonArray::fromStringList(
-                bookcopytext::comparisonColumn(compared, columns.isEmpty(), *language)));
+        columns.append(textArray(bookcopytext::comparisonColumn(compared, columns.isEmpty(), *language)));
     }
     return answer(QJsonObject{{u"title"_s, bookwindowtext::kCompareTitle.translated()},
                               {u"names"_s, shownNames},
-                              {u"headings"_s, QJsonArray::fromStringList(bookcopytext::comparisonHeadings(*language))},
+                              {u"headings"_s, textArray(bookcopytext::comparisonHeadings(*language))},
                               {u"columns"_s, columns}});
 }
 
 // The whole book in the exchange format: "csv" or "jsonl". Plain text, not JSON.
 const char *wc_book_export(const char *form)
 {
-    return answer(book::exportBook(g_book, qstrcmp(form, "csv") == 0 ? book::ExchangeForm::Csv
-                                                                      : book::ExchangeForm::JsonLines));
+    return answer(usecase::exportBook(g_book, qstrcmp(form, "csv") == 0 ? book::ExchangeForm::Csv
+                                                                         : book::ExchangeForm::JsonLines));
 }
 
 // Reads an exchange file's text (either form, or a batch CSV) into the book;
-// a file of more than the largest size given is refused unread (its text
-// empty). {"message":..,"errors":[..],"records":[..]}: the summary, each
-// refused line, and the records the page is to store.
+// a file larger than the book reads is refused unread (its text empty).
+// {"message":..,"errors":[..],"records":[..]}: the summary, each refused
+// line, and the records the page is to add.
 const char *wc_book_import(const char *fileName, const char *text, double size)
 {
-    if (size > double(book::kLargestExchangeFile))
-        return answer(QJsonObject{
-                {u"message"_s, booktext::kFileTooLarge.translated().arg(
-                                       QString::fromUtf8(fileName), QString::number(book::kLargestExchangeFile / (1024 * 1024)))},
-                {u"errors"_s, QJsonArray()},
-                {u"records"_s, QJsonArray()}});
-    const book::ExchangeRead read = book::readExchange(QByteArrayView(text), QDate::currentDate());
-    int added = 0, newPlayers = 0, already = 0;
-    const QJsonArray records = applyKeeps(read.keeps, added, newPlayers, already);
-    QJsonArray errors;
-    for (const book::RowError &error : read.errors)
-        errors.append(booktext::rowErrorText(error));
-    return answer(QJsonObject{
-            {u"message"_s, booktext::importedText(added, newPlayers, already, qsizetype(read.errors.size()))},
-            {u"errors"_s, errors},
-            {u"records"_s, records}});
+    dropSortedRows();
+    const QByteArrayView bytes(text);
+    const usecase::ImportAnswer read = usecase::importExchange(g_writer, bytes, qint64(size),
+                                                               QString::fromUtf8(fileName), QDate::currentDate());
+    QJsonArray added;
+    for (const book::Keep &keep : read.taken) {
+        const book::Player *player = g_book.find(keep.name);
+        added.append(record(player->name, keep.note.value_or(QString()), keep.tags, keep.snapshot));
+    }
+    return answer(QJsonObject{{u"message"_s, read.ok() ? read.summary : read.problemText},
+                              {u"errors"_s, textArray(read.refusedLines)},
+                              {u"records"_s, added}});
 }
 
 // Takes a player out of the book; wc_book_restore gives him back.
 // {"removed":true,"status":..} or {"removed":false}.
 const char *wc_book_remove(const char *name)
 {
-    changed();
-    std::optional<book::Player> removed = g_book.remove(book::cleanedText(QString::fromUtf8(name)));
-    if (!removed)
+    dropSortedRows();
+    usecase::ChangeAnswer removed = usecase::removePlayer(g_writer, QString::fromUtf8(name));
+    if (!removed.ok())
         return answer(QJsonObject{{u"removed"_s, false}});
-    g_removed = std::move(removed);
+    g_removed = std::move(removed.player);
     return answer(QJsonObject{{u"removed"_s, true},
-                              {u"status"_s, bookwindowtext::kDeleted.translated().arg(g_removed->name)}});
+                              {u"status"_s, bookwindowtext::deletedText({g_removed->name}, false)}});
 }
 
 // The player deleted last, back in the book: {"restored":true,"records":[..]}.
@@ -306,13 +320,13 @@ const char *wc_book_restore()
 {
     if (!g_removed)
         return answer(QJsonObject{{u"restored"_s, false}});
-    QJsonArray records;
-    for (const book::Snapshot &snapshot : g_removed->snapshots)
-        records.append(record(g_removed->name, g_removed->note, snapshot));
-    changed();
-    g_book.restore(std::move(*g_removed));
+    dropSortedRows();
+    const usecase::ChangeAnswer restored = usecase::restorePlayer(g_writer, *g_removed);
     g_removed.reset();
-    return answer(QJsonObject{{u"restored"_s, true}, {u"records"_s, records}});
+    if (!restored.ok() || !restored.player)
+        return answer(QJsonObject{{u"restored"_s, false}});
+    return answer(QJsonObject{{u"restored"_s, true}, {u"name"_s, restored.player->name},
+                              {u"records"_s, records(*restored.player)}});
 }
 
 // The players' table, sorted as the page shows it, tab-separated with its

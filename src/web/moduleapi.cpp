@@ -100,7 +100,7 @@ QString wagecourt::web::colorText(ColorValue color)
 
 const char *wagecourt::web::answer(const QJsonObject &object)
 {
-    return answer(cli::jsonLine(object));
+    return answer(format::jsonLine(object));
 }
 
 using web::answer;
@@ -110,7 +110,7 @@ extern "C" {
 // `wagecourt-cli languages --json`.
 const char *wc_languages()
 {
-    return answer(cli::languagesJson());
+    return answer(format::languagesJson());
 }
 
 // `wagecourt-cli import --lang LANGUAGE --json`: LANGUAGE a name as listed, a
@@ -118,16 +118,14 @@ const char *wc_languages()
 const char *wc_import(const char *text, const char *language)
 {
     const bool any = qstrcmp(language, "auto") == 0;
-    const LanguageEntry *only = any ? nullptr : usecase::languageNamed(QString::fromUtf8(language));
+    const LanguageEntry *only = any ? nullptr : findLanguage(QString::fromUtf8(language), LanguageMatch::NameOrCode);
     if (!any && !only)
         return answer(QByteArray());
     const usecase::ReadOutcome read = usecase::readPastedBytes(
             QByteArrayView(text), only, any ? LanguageSearch::AnyLanguage : LanguageSearch::OnlyFirst);
     if (!read.accepted())
-        return answer(cli::refusalObject(read.refusal));
-    QJsonObject object = cli::resultObject(*read.list->language, read.list->levels, *computeSalary(read.list->levels));
-    object.insert(u"accepted"_s, true);
-    return answer(object);
+        return answer(format::refusalObject(read.refusal));
+    return answer(format::acceptedObject(*read.list));
 }
 
 // `wagecourt-cli calc L1 ... L10 --lang LANGUAGE --json`, the levels as "8,7,...".
@@ -135,10 +133,10 @@ const char *wc_calc(const char *levelText, const char *language)
 {
     SkillLevels levels;
     OtherSkillLevels others;
-    const LanguageEntry *entry = usecase::languageNamed(QString::fromUtf8(language));
+    const LanguageEntry *entry = findLanguage(QString::fromUtf8(language), LanguageMatch::NameOrCode);
     if (!entry || !parseLevels(levelText, levels, others))
         return answer(QByteArray());
-    return answer(cli::resultObject(*entry, levels, *computeSalary(levels)));
+    return answer(format::resultObject(*entry, levels, usecase::salaryOf(levels)));
 }
 
 // `wagecourt-cli advise L1 ... L10 --lang LANGUAGE --json`.
@@ -146,10 +144,10 @@ const char *wc_advise(const char *levelText, const char *language)
 {
     SkillLevels levels;
     OtherSkillLevels others;
-    const LanguageEntry *entry = usecase::languageNamed(QString::fromUtf8(language));
+    const LanguageEntry *entry = findLanguage(QString::fromUtf8(language), LanguageMatch::NameOrCode);
     if (!entry || !parseLevels(levelText, levels, others))
         return answer(QByteArray());
-    return answer(cli::adviceObject(*entry, *adviseTraining(levels)));
+    return answer(format::adviceObject(*entry, *adviseTraining(levels)));
 }
 
 // The page's import, the window's rule: the chosen language first, then the
@@ -159,7 +157,7 @@ const char *wc_advise(const char *levelText, const char *language)
 // language's words.
 const char *wc_read(const char *text, const char *chosenLanguage)
 {
-    const LanguageEntry *chosen = usecase::languageNamed(QString::fromUtf8(chosenLanguage));
+    const LanguageEntry *chosen = findLanguage(QString::fromUtf8(chosenLanguage), LanguageMatch::NameOrCode);
     const usecase::ReadOutcome read
             = usecase::readPastedBytes(QByteArrayView(text), chosen, LanguageSearch::AnyLanguage);
     if (!read.accepted())
@@ -185,7 +183,7 @@ const char *wc_view(const char *levelText, const char *languageName)
 {
     SkillLevels levels;
     OtherSkillLevels others;
-    const LanguageEntry *language = usecase::languageNamed(QString::fromUtf8(languageName));
+    const LanguageEntry *language = findLanguage(QString::fromUtf8(languageName), LanguageMatch::NameOrCode);
     if (!language || !parseLevels(levelText, levels, others))
         return answer(QByteArray());
     const usecase::PlayerView view = *usecase::viewPlayer(*language, levels, others);
@@ -214,7 +212,7 @@ const char *wc_view(const char *levelText, const char *languageName)
 // The catalogue of one language: captions, level names and their colours, positions.
 const char *wc_catalogue(const char *languageName)
 {
-    const LanguageEntry *language = usecase::languageNamed(QString::fromUtf8(languageName));
+    const LanguageEntry *language = findLanguage(QString::fromUtf8(languageName), LanguageMatch::NameOrCode);
     if (!language)
         return answer(QByteArray());
     QJsonArray captions, levelNames, colors, positions;

@@ -20,9 +20,10 @@ const char *wc_texts(const char *languageName);
 
 // The player book (bookapi.cpp).
 const char *wc_book_load(const char *records);
-const char *wc_book_keep(const char *name, const char *note, const char *levelText, const char *languageName,
-                         const char *day);
-const char *wc_book_list(const char *sort, const char *languageName, int from, int count);
+const char *wc_book_keep(const char *name, const char *note, const char *tags, const char *levelText,
+                         const char *languageName, const char *day);
+const char *wc_book_player(const char *name);
+const char *wc_book_list(const char *sort, const char *languageName, int from, int count, const char *tag);
 const char *wc_book_names();
 const char *wc_book_history(const char *name, const char *languageName);
 const char *wc_book_compare(const char *namesJson, const char *languageName);

@@ -6,12 +6,12 @@
 
 #include "web/moduleapi.h"
 
-#include "book/exchange.h"
 #include "catalogue/catalogue.h"
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "presentation/text.h"
 #include "presentation/windowtexts.h"
+#include "usecases/bookcases.h"
 #include "usecases/playerview.h"
 #include "web/webtexts.h"
 
@@ -108,7 +108,7 @@ QJsonObject bookWords()
             {u"change"_s, booktext::kChangeColumn.translated()},
             {u"date"_s, booktext::kDateColumn.translated()},
             {u"note"_s, booktext::kNoteColumn.translated()},
-            {u"largest_file"_s, double(book::kLargestExchangeFile)},
+            {u"largest_file"_s, double(usecase::kLargestImport)},
     };
 }
 
@@ -138,7 +138,7 @@ extern "C" {
 // shows in it, and the catalogue's words for its buttons and captions.
 const char *wc_texts(const char *languageName)
 {
-    const LanguageEntry *language = usecase::languageNamed(QString::fromUtf8(languageName));
+    const LanguageEntry *language = findLanguage(QString::fromUtf8(languageName), LanguageMatch::NameOrCode);
     if (!language)
         return answer(QByteArray());
     useTranslation(*language);

@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation>%1 wurde von einer neueren Version von Wagecourt geschrieben; es wurde als %2 beiseitegelegt und ein neues Buch begonnen</translation>
+        <translation type="vanished">%1 wurde von einer neueren Version von Wagecourt geschrieben; es wurde als %2 beiseitegelegt und ein neues Buch begonnen</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
@@ -221,7 +221,7 @@
     <message>
         <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
         <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
-        <translation>gespeicherte Einträge: %1 (neue Spieler: %2), schon im Buch: %3, abgelehnte Zeilen: %4</translation>
+        <translation type="vanished">gespeicherte Einträge: %1 (neue Spieler: %2), schon im Buch: %3, abgelehnte Zeilen: %4</translation>
     </message>
     <message>
         <source>the book %1 cannot be read: %2</source>
@@ -231,6 +231,129 @@
         <source>the book %1 is in use by another program; try again</source>
         <extracomment>The book&apos;s file.</extracomment>
         <translation>das Buch %1 wird von einem anderen Programm benutzt; versuche es noch einmal</translation>
+    </message>
+    <message>
+        <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a player book; it was left as it is</source>
+        <extracomment>The file the user named.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
+        <extracomment>The player&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n stored snapshot(s) cannot be read</source>
+        <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
+        <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag is one word: separate tags with spaces or commas</source>
+        <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag is longer than %1 characters</source>
+        <extracomment>The most characters a tag may hold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag holds a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag is not valid text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>these levels cannot be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) added</source>
+        <extracomment>How many snapshots the import added.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new player(s)</source>
+        <extracomment>How many players the book did not hold before the import.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <extracomment>How many lines of the import were refused.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported: %1, %2, %3, %4.</source>
+        <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation type="unfinished">%1 gespeichert: %2 (%3), ein neuer Spieler</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation type="unfinished">%1 gespeichert: %2 (%3), sein ältester Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation type="unfinished">%1 gespeichert: %2 (%3), %4 seit %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation type="unfinished">%1 ist am %2 schon mit diesen Stufen gespeichert; nichts hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 removed (snapshots: %2)</source>
+        <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
+        <translation type="unfinished">%1 entfernt (Einträge: %2)</translation>
     </message>
 </context>
 <context>
@@ -261,33 +384,33 @@
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation>book braucht einen Befehl: keep, list, history, compare, export, import oder remove</translation>
+        <translation type="vanished">book braucht einen Befehl: keep, list, history, compare, export, import oder remove</translation>
     </message>
     <message>
         <source>book %1 takes %2, %3 given</source>
         <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
-        <translation>book %1 erwartet %2, %3 angegeben</translation>
+        <translation type="vanished">book %1 erwartet %2, %3 angegeben</translation>
     </message>
     <message>
         <source>one name</source>
-        <translation>einen Namen</translation>
+        <translation type="vanished">einen Namen</translation>
     </message>
     <message>
         <source>a name and at most one file</source>
-        <translation>einen Namen und höchstens eine Datei</translation>
+        <translation type="vanished">einen Namen und höchstens eine Datei</translation>
     </message>
     <message>
         <source>one file</source>
-        <translation>eine Datei</translation>
+        <translation type="vanished">eine Datei</translation>
     </message>
     <message>
         <source>no arguments</source>
-        <translation>keine Argumente</translation>
+        <translation type="vanished">keine Argumente</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation>&apos;%1&apos; ist kein Tag in der Form JJJJ-MM-TT</translation>
+        <translation type="vanished">&apos;%1&apos; ist kein Tag in der Form JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
@@ -302,17 +425,17 @@
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation>%1 gespeichert: %2 (%3), ein neuer Spieler</translation>
+        <translation type="vanished">%1 gespeichert: %2 (%3), ein neuer Spieler</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation>%1 gespeichert: %2 (%3), %4 seit %5</translation>
+        <translation type="vanished">%1 gespeichert: %2 (%3), %4 seit %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation>%1 ist am %2 schon mit diesen Stufen gespeichert; nichts hinzugefügt</translation>
+        <translation type="vanished">%1 ist am %2 schon mit diesen Stufen gespeichert; nichts hinzugefügt</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
@@ -347,7 +470,7 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
-        <translation>Aufruf: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+        <translation type="vanished">Aufruf: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   oder: wagecourt-cli book list [--sort KEY] [--json]
   oder: wagecourt-cli book history NAME [--json]
   oder: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
@@ -386,12 +509,106 @@ Rückgabewert:
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation>%1 gespeichert: %2 (%3), sein ältester Eintrag</translation>
+        <translation type="vanished">%1 gespeichert: %2 (%3), sein ältester Eintrag</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation>%1 entfernt (Einträge: %2)</translation>
+        <translation type="vanished">%1 entfernt (Einträge: %2)</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json]
+  or:  wagecourt-cli book import FILE|-
+  or:  wagecourt-cli book note NAME TEXT
+  or:  wagecourt-cli book tags NAME [WORD...]
+  or:  wagecourt-cli book remove NAME
+Players kept with the history of their levels, as in the window&apos;s Player Book.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each measured against the first
+  export   the whole book as CSV, or with --json as JSON lines
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
+  note     set a player&apos;s note (an empty TEXT clears it)
+  tags     set a player&apos;s tags, short words of your own (none clears them)
+  remove   a player and all his snapshots
+
+The book is %1 unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written whole
+  2  a usage error
+</source>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
+        <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import, note, tags or remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>book %1 takes no arguments, but %n were given</source>
+        <extracomment>The command name stays as it is.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book %1 takes one name, but %n were given</source>
+        <extracomment>The command name stays as it is.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book keep takes a name and at most one file, but %n were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book import takes one file, but %n were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book note takes a name and a note, but %n were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>book tags takes a name and its tags, but no name was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -487,7 +704,7 @@ Rückgabewert:
     <message>
         <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
-        <translation>Gelöscht: %1. Drücke Löschen rückgängig (Strg+Z) zum Wiederherstellen.</translation>
+        <translation type="vanished">Gelöscht: %1. Drücke Löschen rückgängig (Strg+Z) zum Wiederherstellen.</translation>
     </message>
     <message>
         <source>Another program is using the book; the change is saved as soon as it can be.</source>
@@ -497,7 +714,7 @@ Rückgabewert:
     <message>
         <source>Copied: %1</source>
         <extracomment>Under the table after a copy.</extracomment>
-        <translation>Kopiert: %1</translation>
+        <translation type="vanished">Kopiert: %1</translation>
     </message>
     <message>
         <source>Compare Players</source>
@@ -549,6 +766,54 @@ Rückgabewert:
         <source>The book holds no player yet.</source>
         <extracomment>Under the table of an empty book.</extracomment>
         <translation>Das Spielerbuch enthält noch keinen Spieler.</translation>
+    </message>
+    <message>
+        <source>Tags (optional):</source>
+        <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>target U21 sell</source>
+        <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <extracomment>The column of the players&apos; tags.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted: %1.</source>
+        <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players deleted.</source>
+        <extracomment>Under the table after several players were deleted.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Undo Delete to restore.</source>
+        <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied as a table.</source>
+        <extracomment>Under the table after Copy as Table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied for a forum post.</source>
+        <extracomment>Under the table after Copy for Forum.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -822,7 +1087,7 @@ wie andere Kommandozeilenprogramme auch.
     <message numerus="yes">
         <source>--lang given %n time(s); give it once</source>
         <extracomment>How many times the option was given, two or more.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>--lang %n-mal angegeben; bitte nur einmal</numerusform>
             <numerusform>--lang %n-mal angegeben; bitte nur einmal</numerusform>
         </translation>
@@ -842,6 +1107,14 @@ see &apos;wagecourt-cli book --help&apos;.
         <translation>Das Spielerbuch speichert Spieler und ihren Verlauf:
 siehe &apos;wagecourt-cli book --help&apos;.
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 given %n time(s); give it once</source>
+        <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

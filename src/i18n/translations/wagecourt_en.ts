@@ -2,6 +2,108 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Book</name>
+    <message numerus="yes">
+        <source>%1: %n stored snapshot(s) cannot be read</source>
+        <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
+        <translation>
+            <numerusform>%1: %n stored snapshot cannot be read</numerusform>
+            <numerusform>%1: %n stored snapshots cannot be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
+        <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
+        <translation>
+            <numerusform>the changes to %n player could not be saved in %1: another program held the book</numerusform>
+            <numerusform>the changes to %n players could not be saved in %1: another program held the book</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) added</source>
+        <extracomment>How many snapshots the import added.</extracomment>
+        <translation>
+            <numerusform>%n snapshot added</numerusform>
+            <numerusform>%n snapshots added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new player(s)</source>
+        <extracomment>How many players the book did not hold before the import.</extracomment>
+        <translation>
+            <numerusform>%n new player</numerusform>
+            <numerusform>%n new players</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation>
+            <numerusform>%n already in the book</numerusform>
+            <numerusform>%n already in the book</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <extracomment>How many lines of the import were refused.</extracomment>
+        <translation>
+            <numerusform>%n line refused</numerusform>
+            <numerusform>%n lines refused</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BookCli</name>
+    <message numerus="yes">
+        <source>book %1 takes no arguments, but %n were given</source>
+        <extracomment>The command name stays as it is.</extracomment>
+        <translation>
+            <numerusform>book %1 takes no arguments, but %n was given</numerusform>
+            <numerusform>book %1 takes no arguments, but %n were given</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book %1 takes one name, but %n were given</source>
+        <extracomment>The command name stays as it is.</extracomment>
+        <translation>
+            <numerusform>book %1 takes one name, but %n was given</numerusform>
+            <numerusform>book %1 takes one name, but %n were given</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book keep takes a name and at most one file, but %n were given</source>
+        <translation>
+            <numerusform>book keep takes a name and at most one file, but %n was given</numerusform>
+            <numerusform>book keep takes a name and at most one file, but %n were given</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book import takes one file, but %n were given</source>
+        <translation>
+            <numerusform>book import takes one file, but %n was given</numerusform>
+            <numerusform>book import takes one file, but %n were given</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book note takes a name and a note, but %n were given</source>
+        <translation>
+            <numerusform>book note takes a name and a note, but %n was given</numerusform>
+            <numerusform>book note takes a name and a note, but %n were given</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BookWindow</name>
+    <message numerus="yes">
+        <source>%n players deleted.</source>
+        <extracomment>Under the table after several players were deleted.</extracomment>
+        <translation>
+            <numerusform>%n player deleted.</numerusform>
+            <numerusform>%n players deleted.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message numerus="yes">
         <source>it holds %n colon(s), a skill list holds %1 to %2</source>
@@ -46,7 +148,7 @@
     <message numerus="yes">
         <source>--lang given %n time(s); give it once</source>
         <extracomment>How many times the option was given, two or more.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>--lang given %n time; give it once</numerusform>
             <numerusform>--lang given %n times; give it once</numerusform>
         </translation>
@@ -57,6 +159,14 @@
         <translation>
             <numerusform>expected ten levels, found %n</numerusform>
             <numerusform>expected ten levels, found %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 given %n time(s); give it once</source>
+        <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
+        <translation>
+            <numerusform>%1 given %n time; give it once</numerusform>
+            <numerusform>%1 given %n times; give it once</numerusform>
         </translation>
     </message>
 </context>

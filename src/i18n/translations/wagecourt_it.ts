@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
-        <translation>%1 è stato scritto da una versione successiva di Wagecourt; è stato messo da parte come %2 e ne è stato iniziato uno nuovo</translation>
+        <translation type="vanished">%1 è stato scritto da una versione successiva di Wagecourt; è stato messo da parte come %2 e ne è stato iniziato uno nuovo</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
@@ -221,7 +221,7 @@
     <message>
         <source>snapshots kept: %1 (new players: %2), already in the book: %3, lines refused: %4</source>
         <extracomment>How many snapshots were added, how many of them were new players&apos;, how many were in the book already, how many lines were refused.</extracomment>
-        <translation>rilevazioni salvate: %1 (giocatori nuovi: %2), già nel taccuino: %3, righe rifiutate: %4</translation>
+        <translation type="vanished">rilevazioni salvate: %1 (giocatori nuovi: %2), già nel taccuino: %3, righe rifiutate: %4</translation>
     </message>
     <message>
         <source>the book %1 cannot be read: %2</source>
@@ -231,6 +231,129 @@
         <source>the book %1 is in use by another program; try again</source>
         <extracomment>The book&apos;s file.</extracomment>
         <translation>il taccuino %1 è in uso da parte di un altro programma; riprova</translation>
+    </message>
+    <message>
+        <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
+        <extracomment>The book&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a player book; it was left as it is</source>
+        <extracomment>The file the user named.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
+        <extracomment>The player&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n stored snapshot(s) cannot be read</source>
+        <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
+        <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag is one word: separate tags with spaces or commas</source>
+        <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag is longer than %1 characters</source>
+        <extracomment>The most characters a tag may hold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag holds a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tag is not valid text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>these levels cannot be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) added</source>
+        <extracomment>How many snapshots the import added.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new player(s)</source>
+        <extracomment>How many players the book did not hold before the import.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <extracomment>How many lines of the import were refused.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported: %1, %2, %3, %4.</source>
+        <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), a new player</source>
+        <extracomment>The player&apos;s name, the salary, the position.</extracomment>
+        <translation type="unfinished">%1 salvato: %2 (%3), un giocatore nuovo</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), his earliest snapshot</source>
+        <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
+        <translation type="unfinished">%1 salvato: %2 (%3), la sua rilevazione più vecchia</translation>
+    </message>
+    <message>
+        <source>%1 kept: %2 (%3), %4 since %5</source>
+        <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
+        <translation type="unfinished">%1 salvato: %2 (%3), %4 dal %5</translation>
+    </message>
+    <message>
+        <source>%1 was kept on %2 with these levels already; nothing added</source>
+        <extracomment>The player&apos;s name, the day.</extracomment>
+        <translation type="unfinished">%1 era già salvato il %2 con questi livelli; non è stato aggiunto nulla</translation>
+    </message>
+    <message>
+        <source>%1 removed (snapshots: %2)</source>
+        <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
+        <translation type="unfinished">%1 eliminato (rilevazioni: %2)</translation>
     </message>
 </context>
 <context>
@@ -261,33 +384,33 @@
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, export, import or remove</source>
-        <translation>book richiede un comando: keep, list, history, compare, export, import o remove</translation>
+        <translation type="vanished">book richiede un comando: keep, list, history, compare, export, import o remove</translation>
     </message>
     <message>
         <source>book %1 takes %2, %3 given</source>
         <extracomment>The command (untranslated), then what it takes (one of the next four texts), then the count of arguments given.</extracomment>
-        <translation>book %1 accetta %2; indicati %3</translation>
+        <translation type="vanished">book %1 accetta %2; indicati %3</translation>
     </message>
     <message>
         <source>one name</source>
-        <translation>un nome</translation>
+        <translation type="vanished">un nome</translation>
     </message>
     <message>
         <source>a name and at most one file</source>
-        <translation>un nome e al massimo un file</translation>
+        <translation type="vanished">un nome e al massimo un file</translation>
     </message>
     <message>
         <source>one file</source>
-        <translation>un file</translation>
+        <translation type="vanished">un file</translation>
     </message>
     <message>
         <source>no arguments</source>
-        <translation>nessun argomento</translation>
+        <translation type="vanished">nessun argomento</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation>&apos;%1&apos; non è un giorno scritto AAAA-MM-GG</translation>
+        <translation type="vanished">&apos;%1&apos; non è un giorno scritto AAAA-MM-GG</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
@@ -302,17 +425,17 @@
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation>%1 salvato: %2 (%3), un giocatore nuovo</translation>
+        <translation type="vanished">%1 salvato: %2 (%3), un giocatore nuovo</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation>%1 salvato: %2 (%3), %4 dal %5</translation>
+        <translation type="vanished">%1 salvato: %2 (%3), %4 dal %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation>%1 era già salvato il %2 con questi livelli; non è stato aggiunto nulla</translation>
+        <translation type="vanished">%1 era già salvato il %2 con questi livelli; non è stato aggiunto nulla</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
@@ -347,7 +470,7 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2).</extracomment>
-        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
+        <translation type="vanished">Uso: wagecourt-cli book keep NAME [--note TEXT] [--date DAY] [FILE|-]
   o:  wagecourt-cli book list [--sort KEY] [--json]
   o:  wagecourt-cli book history NAME [--json]
   o:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
@@ -386,12 +509,106 @@ Stato di uscita:
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation>%1 salvato: %2 (%3), la sua rilevazione più vecchia</translation>
+        <translation type="vanished">%1 salvato: %2 (%3), la sua rilevazione più vecchia</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation>%1 eliminato (rilevazioni: %2)</translation>
+        <translation type="vanished">%1 eliminato (rilevazioni: %2)</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json]
+  or:  wagecourt-cli book import FILE|-
+  or:  wagecourt-cli book note NAME TEXT
+  or:  wagecourt-cli book tags NAME [WORD...]
+  or:  wagecourt-cli book remove NAME
+Players kept with the history of their levels, as in the window&apos;s Player Book.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each measured against the first
+  export   the whole book as CSV, or with --json as JSON lines
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept
+  note     set a player&apos;s note (an empty TEXT clears it)
+  tags     set a player&apos;s tags, short words of your own (none clears them)
+  remove   a player and all his snapshots
+
+The book is %1 unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written whole
+  2  a usage error
+</source>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
+        <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, export, import, note, tags or remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>book %1 takes no arguments, but %n were given</source>
+        <extracomment>The command name stays as it is.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book %1 takes one name, but %n were given</source>
+        <extracomment>The command name stays as it is.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book keep takes a name and at most one file, but %n were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book import takes one file, but %n were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>book note takes a name and a note, but %n were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>book tags takes a name and its tags, but no name was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -487,7 +704,7 @@ Stato di uscita:
     <message>
         <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>Under the table after a delete; %1 is the name, or how many players.</extracomment>
-        <translation>Eliminato: %1. Premi Annulla eliminazione (Ctrl+Z) per ripristinarlo.</translation>
+        <translation type="vanished">Eliminato: %1. Premi Annulla eliminazione (Ctrl+Z) per ripristinarlo.</translation>
     </message>
     <message>
         <source>Another program is using the book; the change is saved as soon as it can be.</source>
@@ -497,7 +714,7 @@ Stato di uscita:
     <message>
         <source>Copied: %1</source>
         <extracomment>Under the table after a copy.</extracomment>
-        <translation>Copiato: %1</translation>
+        <translation type="vanished">Copiato: %1</translation>
     </message>
     <message>
         <source>Compare Players</source>
@@ -549,6 +766,54 @@ Stato di uscita:
         <source>The book holds no player yet.</source>
         <extracomment>Under the table of an empty book.</extracomment>
         <translation>Il taccuino non contiene ancora nessun giocatore.</translation>
+    </message>
+    <message>
+        <source>Tags (optional):</source>
+        <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>target U21 sell</source>
+        <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <extracomment>The column of the players&apos; tags.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted: %1.</source>
+        <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players deleted.</source>
+        <extracomment>Under the table after several players were deleted.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press Undo Delete (Ctrl+Z) to restore.</source>
+        <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Undo Delete to restore.</source>
+        <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied as a table.</source>
+        <extracomment>Under the table after Copy as Table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied for a forum post.</source>
+        <extracomment>Under the table after Copy for Forum.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -821,7 +1086,7 @@ accade agli altri strumenti da riga di comando.
     <message numerus="yes">
         <source>--lang given %n time(s); give it once</source>
         <extracomment>How many times the option was given, two or more.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>--lang indicato %n volta; indicalo una volta sola</numerusform>
             <numerusform>--lang indicato %n volte; indicalo una volta sola</numerusform>
         </translation>
@@ -841,6 +1106,14 @@ see &apos;wagecourt-cli book --help&apos;.
         <translation>Il taccuino dei giocatori conserva i giocatori e la loro storia:
 vedi &apos;wagecourt-cli book --help&apos;.
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 given %n time(s); give it once</source>
+        <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "ui/platform/platform.h"
 
 namespace wagecourt::ui {
 

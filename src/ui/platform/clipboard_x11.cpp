@@ -1,6 +1,6 @@
-#include "platform/clipboard.h"
+#include "ui/platform/clipboard.h"
 
-#include "platform/xcbatoms.h"
+#include "ui/platform/xcbatoms.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
-#include "fonts.h"
-#include "platform/clipboard.h"
-#include "platform/platform.h"
-#include "platform/settingsstore.h"
-#include "platform/settopmost.h"
+#include "ui/fonts.h"
+#include "ui/platform/clipboard.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/settingsstore.h"
+#include "ui/platform/settopmost.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/settingsstore.h"
+#include "ui/platform/settingsstore.h"
 
 #include <memory>
 #include <thread>

@@ -1,4 +1,4 @@
-#include "platform/settopmost.h"
+#include "ui/platform/settopmost.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "platform/settopmost.h"
+#include "ui/platform/settopmost.h"
 
-#include "platform/xcbatoms.h"
+#include "ui/platform/xcbatoms.h"
 
 #include <QEvent>
 #include <QGuiApplication>

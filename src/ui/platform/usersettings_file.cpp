@@ -1,4 +1,4 @@
-#include "platform/settingsfile.h"
+#include "ui/platform/settingsfile.h"
 
 #include <QStandardPaths>
 

@@ -1,4 +1,4 @@
-#include "platform/settingsstore.h"
+#include "ui/platform/settingsstore.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
-#include "playerbook/booktablemodel.h"
+#include "ui/playerbook/booktablemodel.h"
 
 #include "catalogue/catalogue.h"
-#include "controls.h"
+#include "ui/controls.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
 #include "presentation/salarytext.h"

@@ -1,16 +1,16 @@
-#include "playerbook/bookwindow.h"
+#include "ui/playerbook/bookwindow.h"
 
-#include "playerbook/booksession.h"
-#include "playerbook/booktablemodel.h"
-#include "playerbook/comparedialog.h"
-#include "book/exchange.h"
 #include "catalogue/catalogue.h"
-#include "controls.h"
-#include "platform/platform.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
+#include "ui/controls.h"
+#include "ui/platform/platform.h"
+#include "ui/playerbook/booktablemodel.h"
+#include "ui/playerbook/comparedialog.h"
+#include "ui/playerbook/windowbook.h"
+#include "usecases/bookcases.h"
 
 #include <QAction>
 #include <QDir>
@@ -50,7 +50,7 @@ QTableWidgetItem *historyCell(const QString &value)
 
 } // namespace
 
-BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent)
+BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window),
       m_session(session),
       m_platform(platform),
@@ -117,8 +117,8 @@ BookWindow::BookWindow(BookSession &session, Platform &platform, QWidget *parent
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BookWindow::showHistory);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &BookWindow::updateButtons);
     m_session.book(); // opened and read before the window listens, so it fills its table once
-    connect(&m_session, &BookSession::aboutToChange, this, &BookWindow::holdSelection);
-    connect(&m_session, &BookSession::changed, this, &BookWindow::refresh);
+    connect(&m_session, &WindowBook::aboutToChange, this, &BookWindow::holdSelection);
+    connect(&m_session, &WindowBook::changed, this, &BookWindow::refresh);
     createKeys();
     retranslate();
     refresh();
@@ -258,7 +258,7 @@ void BookWindow::showHistory()
         }
         m_history->setItem(row, column++, historyCell(salaryImportText(seen.result.salary)));
         m_history->setItem(row, column++, historyCell(m_language->positionName(seen.result.position)));
-        m_history->setItem(row, column, historyCell(row == 0 ? QString() : booktext::changeText(seen.salaryChange)));
+        m_history->setItem(row, column, historyCell(booktext::changeText(seen.salaryChange, row == 0)));
     }
     m_history->resizeColumnsToContents();
     m_history->scrollToBottom(); // the latest first in sight
@@ -332,17 +332,20 @@ void BookWindow::compareChosen()
 
 void BookWindow::deleteChosen()
 {
-    const QStringList names = chosenNames();
     std::vector<book::Player> removed;
-    for (const QString &name : names)
-        if (std::optional<book::Player> player = m_session.remove(name))
-            removed.push_back(std::move(*player));
+    QStringList names;
+    for (const QString &name : chosenNames()) {
+        usecase::ChangeAnswer answer = usecase::removePlayer(m_session, name);
+        if (answer.ok()) {
+            names << answer.player->name;
+            removed.push_back(std::move(*answer.player));
+        }
+    }
     if (removed.empty())
         return;
-    const QString what = removed.size() == 1 ? removed.front().name : QString::number(removed.size());
     m_deleted.push_back(std::move(removed));
     updateButtons();
-    say(text::kDeleted.translated().arg(what));
+    say(text::deletedText(names, true));
 }
 
 void BookWindow::undoDelete()
@@ -352,7 +355,7 @@ void BookWindow::undoDelete()
     const std::vector<book::Player> players = std::move(m_deleted.back());
     m_deleted.pop_back();
     for (const book::Player &player : players)
-        m_session.restore(player);
+        usecase::restorePlayer(m_session, player);
     // The players brought back are the ones chosen again.
     QItemSelection selection;
     for (const book::Player &player : players)
@@ -371,7 +374,7 @@ void BookWindow::copyAsTable()
     if (rows.empty())
         return;
     m_platform.setClipboardText(bookcopytext::tableText(rows, *m_language));
-    say(text::kCopied.translated().arg(text::kCopyAsTable.translated()));
+    say(text::kCopiedAsTable.translated());
 }
 
 void BookWindow::copyForForum()
@@ -380,7 +383,7 @@ void BookWindow::copyForForum()
     if (rows.empty())
         return;
     m_platform.setClipboardText(bookcopytext::forumText(rows, *m_language));
-    say(text::kCopied.translated().arg(text::kCopyForForum.translated()));
+    say(text::kCopiedForForum.translated());
 }
 
 void BookWindow::askExport()
@@ -397,7 +400,7 @@ void BookWindow::askExport()
 void BookWindow::exportTo(const QString &path)
 {
     const book::Book &book = m_session.book();
-    const QByteArray bytes = book::exportBook(book, book::exchangeFormOf(QFileInfo(path).fileName()));
+    const QByteArray bytes = usecase::exportBook(book, QFileInfo(path).fileName());
     // Written beside it and put in its place at the end: a failed export leaves an older file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -421,9 +424,8 @@ void BookWindow::importFrom(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
-    if (QFileInfo(file).size() > book::kLargestExchangeFile) {
-        m_platform.showMessage(text::kPlayerBook.translated(), booktext::kFileTooLarge.translated().arg(shown).arg(
-                                       book::kLargestExchangeFile / (1024 * 1024)));
+    if (const auto refused = usecase::refuseUnread(QFileInfo(file).size(), shown)) {
+        m_platform.showMessage(text::kPlayerBook.translated(), refused->problemText);
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -431,14 +433,13 @@ void BookWindow::importFrom(const QString &path)
                                text::kCannotRead.translated().arg(shown, file.errorString()));
         return;
     }
-    const book::ExchangeRead read = book::readExchange(file.readAll(), QDate::currentDate());
-    const book::KeepCounts counts = m_session.keepAll(read.keeps);
-    // The session counts a new player's snapshot among those added.
-    QStringList lines{booktext::importedText(counts.added, counts.newPlayers, counts.alreadyKept,
-                                             qsizetype(read.errors.size()) + counts.refused)};
-    for (qsizetype i = 0; i < qsizetype(read.errors.size()) && i < kLinesNamed; ++i)
-        lines << booktext::rowErrorText(read.errors[std::size_t(i)]);
-    if (qsizetype(read.errors.size()) > kLinesNamed)
+    const QByteArray bytes = file.read(usecase::kLargestImport + 1);
+    const usecase::ImportAnswer answer = usecase::importExchange(m_session, bytes, bytes.size(), shown,
+                                                                 QDate::currentDate());
+    QStringList lines{answer.ok() ? answer.summary : answer.problemText};
+    for (qsizetype i = 0; i < answer.refusedLines.size() && i < kLinesNamed; ++i)
+        lines << answer.refusedLines[i];
+    if (answer.refusedLines.size() > kLinesNamed)
         lines << u"..."_s;
     m_platform.showMessage(text::kPlayerBook.translated(), lines.join(u'\n'));
 }

@@ -17,7 +17,7 @@ struct LanguageEntry;
 
 namespace wagecourt::ui {
 
-class BookSession;
+class WindowBook;
 class BookTableModel;
 class CompareDialog;
 class Platform;
@@ -30,7 +30,7 @@ class BookWindow : public QWidget
     Q_OBJECT
 
 public:
-    BookWindow(BookSession &session, Platform &platform, QWidget *parent);
+    BookWindow(WindowBook &session, Platform &platform, QWidget *parent);
     ~BookWindow() override;
 
     // The game language the main window shows, and the texts read again.
@@ -76,7 +76,7 @@ private:
     void askExport();
     void askImport();
 
-    BookSession &m_session;
+    WindowBook &m_session;
     Platform &m_platform;
     const LanguageEntry *m_language;
     BookTableModel *m_model;

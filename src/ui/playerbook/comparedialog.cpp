@@ -1,7 +1,7 @@
-#include "playerbook/comparedialog.h"
+#include "ui/playerbook/comparedialog.h"
 
 #include "catalogue/catalogue.h"
-#include "controls.h"
+#include "ui/controls.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/bookwindowtext.h"
 

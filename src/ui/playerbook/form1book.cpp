@@ -1,14 +1,14 @@
-#include "playerbook/form1book.h"
+#include "ui/playerbook/form1book.h"
 
 #include "book/book.h"
-#include "playerbook/booksession.h"
-#include "playerbook/bookwindow.h"
-#include "playerbook/keepdialog.h"
 #include "catalogue/catalogue.h"
-#include "form1.h"
-#include "platform/platform.h"
-#include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
+#include "ui/form1.h"
+#include "ui/platform/platform.h"
+#include "ui/playerbook/bookwindow.h"
+#include "ui/playerbook/keepdialog.h"
+#include "ui/playerbook/windowbook.h"
+#include "usecases/bookcases.h"
 
 #include <QAction>
 #include <QDate>
@@ -32,10 +32,10 @@ Form1Book::~Form1Book()
     delete m_session;
 }
 
-BookSession &Form1Book::session()
+WindowBook &Form1Book::session()
 {
     if (!m_session)
-        m_session = new BookSession(m_platform, BookSession::defaultPath());
+        m_session = new WindowBook(m_platform, WindowBook::defaultPath());
     return *m_session;
 }
 
@@ -56,12 +56,11 @@ void Form1Book::keepConfirmed()
     if (!language)
         return;
     const PlayerState &state = m_form.state();
-    const book::Keep change{m_dialog->name(),
-                            book::snapshotOf(state.SkillLevel, state.OtherSkillLevel, *language, QDate::currentDate()),
-                            m_dialog->note(), {}};
-    if (session().keep(change) == book::KeepOutcome::Refused)
-        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(),
-                               booktext::nameProblemText(book::checkName(change.name)));
+    const usecase::KeepRequest request{m_dialog->name(), m_dialog->note(), m_dialog->tags(), QDate::currentDate()};
+    const usecase::KeepAnswer answer =
+            usecase::keepLevels(session(), request, state.SkillLevel, state.OtherSkillLevel, *language);
+    if (!answer.ok())
+        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), answer.problemText);
 }
 
 void Form1Book::openBook()

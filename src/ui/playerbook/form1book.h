@@ -14,7 +14,7 @@ struct Snapshot;
 
 namespace wagecourt::ui {
 
-class BookSession;
+class WindowBook;
 class BookWindow;
 class Form1;
 class KeepDialog;
@@ -44,7 +44,7 @@ public:
     BookWindow *window() const { return m_window; }
 
 private:
-    BookSession &session();
+    WindowBook &session();
     void keepConfirmed();
     void show(const book::Snapshot &snapshot);
 
@@ -53,7 +53,7 @@ private:
     const LanguageEntry *m_language = nullptr;
     QAction *m_keep;
     QAction *m_open;
-    BookSession *m_session = nullptr;
+    WindowBook *m_session = nullptr;
     KeepDialog *m_dialog = nullptr;
     BookWindow *m_window = nullptr;
 };

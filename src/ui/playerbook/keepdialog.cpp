@@ -1,8 +1,8 @@
-#include "playerbook/keepdialog.h"
+#include "ui/playerbook/keepdialog.h"
 
 #include "book/book.h"
-#include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
+#include "usecases/bookcases.h"
 
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -23,6 +23,8 @@ KeepDialog::KeepDialog(QWidget *parent)
       m_name(new QLineEdit(this)),
       m_noteLabel(new QLabel(this)),
       m_note(new QLineEdit(this)),
+      m_tagsLabel(new QLabel(this)),
+      m_tags(new QLineEdit(this)),
       m_hint(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this)),
       m_keep(m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole)),
@@ -32,11 +34,13 @@ KeepDialog::KeepDialog(QWidget *parent)
     setObjectName(u"KeepDialog"_s);
     m_name->setObjectName(u"keepName"_s);
     m_note->setObjectName(u"keepNote"_s);
+    m_tags->setObjectName(u"keepTags"_s);
     m_keep->setObjectName(u"keepConfirm"_s);
     m_name->setMaxLength(book::kLongestName * 2); // longer is refused with its reason, not cut
     m_note->setMaxLength(book::kLongestNote * 2);
     m_nameLabel->setBuddy(m_name);
     m_noteLabel->setBuddy(m_note);
+    m_tagsLabel->setBuddy(m_tags);
     m_hint->setWordWrap(true);
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
     m_completer->setFilterMode(Qt::MatchContains);
@@ -46,16 +50,20 @@ KeepDialog::KeepDialog(QWidget *parent)
     auto *form = new QFormLayout;
     form->addRow(m_nameLabel, m_name);
     form->addRow(m_noteLabel, m_note);
+    form->addRow(m_tagsLabel, m_tags);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_hint);
     layout->addWidget(m_buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    // Room for a long name as it is drawn in this face; the rest is the layout's.
+    m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(u"Maximilian Kowalczyk-Santos"_s));
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_name, &QLineEdit::textChanged, this, &KeepDialog::nameChanged);
     connect(m_note, &QLineEdit::textChanged, this, &KeepDialog::check);
+    connect(m_tags, &QLineEdit::textChanged, this, &KeepDialog::check);
     retranslate();
 }
 
@@ -71,6 +79,7 @@ void KeepDialog::prepare(const book::Book &book)
     m_filledNote.clear();
     m_name->clear();
     m_note->clear();
+    m_tags->clear();
     m_name->setFocus();
     check();
 }
@@ -80,6 +89,9 @@ void KeepDialog::retranslate()
     setWindowTitle(bookwindowtext::kKeepInBook.translated());
     m_nameLabel->setText(bookwindowtext::kPlayerName.translated());
     m_noteLabel->setText(bookwindowtext::kNoteOptional.translated());
+    m_tagsLabel->setText(bookwindowtext::kTagsOptional.translated());
+    m_tags->setPlaceholderText(bookwindowtext::kTagsExample.translated());
+    m_tags->setAccessibleName(bookwindowtext::kTagsOptional.translated());
     m_keep->setText(bookwindowtext::kKeep.translated());
     m_name->setAccessibleName(bookwindowtext::kPlayerName.translated());
     m_note->setAccessibleName(bookwindowtext::kNoteOptional.translated());
@@ -95,6 +107,11 @@ QString KeepDialog::name() const
 QString KeepDialog::note() const
 {
     return book::cleanedText(m_note->text());
+}
+
+QString KeepDialog::tags() const
+{
+    return m_tags->text();
 }
 
 const book::Player *KeepDialog::known() const
@@ -116,18 +133,17 @@ void KeepDialog::nameChanged()
 
 void KeepDialog::check()
 {
-    const book::TextProblem nameProblem = book::checkName(name());
-    const book::TextProblem noteProblem = book::checkNote(note());
+    const usecase::KeepAnswer checked = usecase::checkKeep({m_name->text(), m_note->text(), m_tags->text(), {}});
+    // An empty name is no mistake yet, only nothing to keep.
+    const bool empty = name().isEmpty();
     QString hint;
-    if (nameProblem != book::TextProblem::None && nameProblem != book::TextProblem::Empty)
-        hint = booktext::nameProblemText(nameProblem);
-    else if (noteProblem != book::TextProblem::None)
-        hint = booktext::noteProblemText(noteProblem);
+    if (!checked.ok() && !(empty && checked.problem == usecase::BookProblem::BadName))
+        hint = checked.problemText;
     else if (known())
         hint = bookwindowtext::kAddsSnapshot.translated();
     m_hint->setText(hint);
     m_hint->setVisible(!hint.isEmpty());
-    m_keep->setEnabled(nameProblem == book::TextProblem::None && noteProblem == book::TextProblem::None);
+    m_keep->setEnabled(checked.ok());
 }
 
 } // namespace wagecourt::ui

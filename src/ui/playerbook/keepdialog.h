@@ -17,8 +17,9 @@ struct Player;
 namespace wagecourt::ui {
 
 // Asks for the name to keep the player shown under, offering the names the
-// book holds as they are typed, and for an optional note. Return in the name
-// field keeps; a name that cannot be kept says why and cannot be confirmed.
+// book holds as they are typed, for an optional note and for tags. Return in
+// the name field keeps; a name that cannot be kept says why and cannot be
+// confirmed. Its size is its layout's, at any scale and with any face.
 class KeepDialog : public QDialog
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
 
     QString name() const;
     QString note() const;
+    QString tags() const;
 
 private:
     const book::Player *known() const;
@@ -42,6 +44,8 @@ private:
     QLineEdit *m_name;
     QLabel *m_noteLabel;
     QLineEdit *m_note;
+    QLabel *m_tagsLabel;
+    QLineEdit *m_tags;
     QLabel *m_hint;
     QDialogButtonBox *m_buttons;
     QPushButton *m_keep;

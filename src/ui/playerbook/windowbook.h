@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/bookstore.h"
+#include "book/bookwriter.h"
 
 #include <QObject>
 #include <QTimer>
@@ -9,11 +10,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-namespace wagecourt::book {
-class BookStore;
-struct StoreResult;
-} // namespace wagecourt::book
 
 namespace wagecourt::ui {
 
@@ -25,26 +21,37 @@ class Platform;
 // because another program holds it, is tried again until it goes in, as the
 // settings are: the window never waits on the file for longer than that one
 // wait. Changes other programs make show at the next look at the file.
-class BookSession : public QObject
+//
+// The book's use cases make their changes through it, as through any book.
+class WindowBook : public QObject, public book::BookWriter
 {
     Q_OBJECT
 
 public:
-    BookSession(Platform &platform, QString path, QObject *parent = nullptr);
-    ~BookSession() override;
+    WindowBook(Platform &platform, QString path, QObject *parent = nullptr);
+    ~WindowBook() override;
 
     // The book as this window knows it, its own changes not yet written included.
     const book::Book &book();
     // The folder's book.sqlite, where the desktop keeps the book.
     static QString defaultPath();
+    // Why the book cannot be used at all (a later version's), for a person; empty when it can.
+    QString unusableText();
 
-    book::KeepOutcome keep(const book::Keep &change);
-    book::KeepCounts keepAll(std::vector<book::Keep> changes);
-    std::optional<book::Player> remove(const QString &name);
-    void restore(const book::Player &player);
+    // book::BookWriter: each change reaches the book in memory at once and the file soon after.
+    book::StoreResult keepAll(const std::vector<book::Keep> &changes, std::vector<book::KeepOutcome> *outcomes) override;
+    book::StoreResult setNote(QStringView name, const QString &note, bool *found) override;
+    book::StoreResult setTags(QStringView name, const QStringList &tags, bool *found) override;
+    book::StoreResult remove(QStringView name, std::optional<book::Player> *removed) override;
+    book::StoreResult restore(const book::Player &player) override;
+    std::optional<book::Player> player(QStringView name, book::StoreResult *result) override;
 
-    // Whether some of this window's changes still wait for the file.
+    // Whether some of this window's changes still wait for the file, and how
+    // many players they are about.
     bool hasPending() const { return !m_pending.empty(); }
+    qsizetype pendingPlayers() const;
+    // Tries to write what waits, for at most the time given; whether all of it went in.
+    bool writePending(int milliseconds);
     // While something shows the book, other programs' changes are looked for.
     void setWatching(bool watching);
     void lookForChanges();
@@ -57,10 +64,18 @@ signals:
     void changed();
 
 private:
-    using Change = std::function<book::StoreResult(book::BookStore &)>;
+    // A change to the file, and the same change to a book in memory; the
+    // players it is about.
+    struct Change
+    {
+        std::function<book::StoreResult(book::BookStore &)> toFile;
+        std::function<void(book::Book &)> inMemory;
+        QStringList players;
+    };
 
     bool ensureOpen();
     void reload();
+    // Applies a change to the book in memory and queues it for the file.
     void submit(Change change);
     // Writes what waits, oldest first; stops at the first the file cannot take now.
     void flush();
@@ -72,11 +87,11 @@ private:
     bool m_opened = false;
     bool m_failureSaid = false; // a file that cannot be opened is reported once
     bool m_closing = false;
+    std::optional<book::OpenResult> m_unusable; // a later version's book: never written
     book::Book m_book;
     // Changes made in memory, not yet in the file, oldest first; applied again
     // to the book as read back from the file until they are in.
     std::vector<Change> m_pending;
-    std::vector<std::function<void(book::Book &)>> m_pendingInMemory;
     QTimer m_retry;
     QTimer m_watch;
 };

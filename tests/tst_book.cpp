@@ -48,7 +48,10 @@ QString view(const Made &made, const QString &check)
     if (what == u"errors") {
         QStringList parts;
         for (const RowError &error : made.read.errors)
-            parts << u"%1 %2 %3 %4"_s.arg(error.line).arg(int(error.problem)).arg(int(error.textProblem)).arg(error.column);
+            parts << u"%1 %2 %3 %4"_s.arg(error.line)
+                             .arg(int(error.problem))
+                             .arg(int(error.textProblem))
+                             .arg(error.column);
         return parts.join(u"; "_s);
     }
     if (what == u"keeps")
@@ -61,8 +64,8 @@ QString view(const Made &made, const QString &check)
         for (ExchangeForm form : {ExchangeForm::Csv, ExchangeForm::JsonLines}) {
             const ExchangeForm other = form == ExchangeForm::Csv ? ExchangeForm::JsonLines : ExchangeForm::Csv;
             const QByteArray exported = exportBook(made.book, form);
-            for (const QByteArray &again : {exportBook(make(exported).book, form),
-                                            exportBook(make(exportBook(made.book, other)).book, form)})
+            for (const QByteArray &again :
+                 {exportBook(make(exported).book, form), exportBook(make(exportBook(made.book, other)).book, form)})
                 if (again != exported)
                     return QString::fromUtf8(again);
         }
@@ -136,8 +139,7 @@ void BookTest::cases_data()
     QTest::newRow("by salary, most first") << three << u"latest:salary desc"_s << u"Bob 4009568 0; Ann 594 90"_s;
     QTest::newRow("by change") << three << u"latest:change"_s << u"Bob 4009568 0; Ann 594 90"_s;
     QTest::newRow("by date, newest first") << three << u"latest:date desc"_s << u"Ann 594 90; Bob 4009568 0"_s;
-    QTest::newRow("by position, then most paid")
-            << three << u"latest:position"_s << u"Ann 594 90; Bob 4009568 0"_s;
+    QTest::newRow("by position, then most paid") << three << u"latest:position"_s << u"Ann 594 90; Bob 4009568 0"_s;
     QTest::newRow("names sort without letter case")
             << csv("bea,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\nAnn,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                    "Carl,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
@@ -181,19 +183,25 @@ void BookTest::addExchangeRows()
             << u"errors"_s << u"3 5 0 ; 4 6 0 jump_shot; 5 6 0 stamina; 7 1 0 ; 8 2 0 ; 9 0 0 ; 10 4 3 "_s;
     QTest::newRow("names refused") << csv(",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           "A\x1b[2J,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
-                                          "\"" + QByteArray(81, 'n') + "\",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
+                                          "\""
+                                          + QByteArray(81, 'n') + "\",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           + QByteArray(80, 'n') + ",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
                                    << u"errors"_s << u"2 3 1 ; 3 3 3 ; 4 3 2 "_s;
     QTest::newRow("no header") << QByteArray("Ann,1,1,1,1,1,1,1,1,1,1\n") << u"errors"_s << u"1 11 0 "_s;
     QTest::newRow("JSON lines' bad lines")
-            << QByteArray("{\"name\":\"Ann\",\"date\":\"2026-12-01\",\"language\":\"de\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "[1]\n"
-                          "{\"name\":\"Bob\",\"date\":\"2026-12-01\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Cid\",\"date\":\"2026-12-01\",\"language\":\"xx\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Dan\",\"date\":\"1.12.2026\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Eve\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Fay\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1.5]}\n"
-                          "{\"name\":7,\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n")
+            << QByteArray(
+                       "{\"name\":\"Ann\",\"date\":\"2026-12-01\",\"language\":\"de\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
+                       "\n"
+                       "[1]\n"
+                       "{\"name\":\"Bob\",\"date\":\"2026-12-01\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
+                       "{\"name\":\"Cid\",\"date\":\"2026-12-01\",\"language\":\"xx\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
+                       "\n"
+                       "{\"name\":\"Dan\",\"date\":\"1.12.2026\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
+                       "\n"
+                       "{\"name\":\"Eve\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1]}\n"
+                       "{\"name\":\"Fay\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1."
+                       "5]}\n"
+                       "{\"name\":7,\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n")
             << u"errors"_s << u"2 7 0 ; 3 8 0 ; 4 9 0 ; 5 5 0 ; 6 2 0 levels; 7 6 0 shot_blocking; 8 3 1 "_s;
     QTest::newRow("batch --header's CSV: today, three levels unknown")
             << QByteArray("name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,inside_def,"

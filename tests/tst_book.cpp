@@ -1,7 +1,9 @@
 #include "book/book.h"
 #include "book/exchange.h"
+#include "book/shortlist.h"
 #include "catalogue/catalogue.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace wagecourt;
@@ -48,7 +50,10 @@ QString view(const Made &made, const QString &check)
     if (what == u"errors") {
         QStringList parts;
         for (const RowError &error : made.read.errors)
-            parts << u"%1 %2 %3 %4"_s.arg(error.line).arg(int(error.problem)).arg(int(error.textProblem)).arg(error.column);
+            parts << u"%1 %2 %3 %4"_s.arg(error.line)
+                             .arg(int(error.problem))
+                             .arg(int(error.textProblem))
+                             .arg(error.column);
         return parts.join(u"; "_s);
     }
     if (what == u"keeps")
@@ -61,8 +66,8 @@ QString view(const Made &made, const QString &check)
         for (ExchangeForm form : {ExchangeForm::Csv, ExchangeForm::JsonLines}) {
             const ExchangeForm other = form == ExchangeForm::Csv ? ExchangeForm::JsonLines : ExchangeForm::Csv;
             const QByteArray exported = exportBook(made.book, form);
-            for (const QByteArray &again : {exportBook(make(exported).book, form),
-                                            exportBook(make(exportBook(made.book, other)).book, form)})
+            for (const QByteArray &again :
+                 {exportBook(make(exported).book, form), exportBook(make(exportBook(made.book, other)).book, form)})
                 if (again != exported)
                     return QString::fromUtf8(again);
         }
@@ -107,6 +112,78 @@ QByteArray csv(const char *rows)
     return kHeader.toByteArray() + rows;
 }
 
+// Thirteen levels from a text such as "12 11 10 ..", in the language of that code.
+Snapshot snapshot(const char *day, const LanguageEntry &language, const char *levels)
+{
+    Snapshot made{parseDay(QString::fromLatin1(day)).value_or(QDate()), {}, &language};
+    const QStringList values = QString::fromLatin1(levels).split(u' ');
+    for (std::size_t k = 0; k < made.levels.size(); ++k)
+        made.levels[k] = qint16(values.value(qsizetype(k), u"1"_s).toInt());
+    return made;
+}
+
+const LanguageEntry &language(int index)
+{
+    return languages()[std::size_t(index)];
+}
+
+// A hundred players of ten weekly snapshots, as a manager's book holds them:
+// a few levels a week changed by one.
+std::vector<Player> weeklyPlayers()
+{
+    QRandomGenerator random(4009568);
+    std::vector<Player> players(100);
+    for (std::size_t p = 0; p < players.size(); ++p) {
+        Player &player = players[p];
+        player.name = u"Antoine Dupo %1"_s.arg(p, 3, 10, QChar(u'0'));
+        player.note = p % 3 ? QString() : u"scouted in week %1, watch him"_s.arg(p % 52);
+        player.tags = p % 4 ? QStringList() : QStringList{u"scout"_s, u"u21"_s};
+        Snapshot week = snapshot("2026-01-05", language(int(p % kLanguageCount)), "");
+        for (std::size_t k = 0; k < week.levels.size(); ++k)
+            week.levels[k] = qint16(random.bounded(k < kSalarySkillCount ? 1 : 0, 21));
+        for (int w = 0; w < 10; ++w, week.date = week.date.addDays(7)) {
+            for (int change = random.bounded(4); change > 0; --change) {
+                qint16 &level = week.levels[std::size_t(random.bounded(kSnapshotLevelCount))];
+                level = qint16(std::clamp(level + (random.bounded(2) ? 1 : -1), 1, 20));
+            }
+            player.snapshots.push_back(week);
+        }
+    }
+    return players;
+}
+
+QString dump(const std::vector<Player> &players)
+{
+    QStringList lines;
+    for (const Player &player : players) {
+        QStringList snapshots;
+        for (const Snapshot &s : player.snapshots) {
+            QStringList levels;
+            for (qint16 level : s.levels)
+                levels << QString::number(level);
+            snapshots << dayText(s.date) + u' ' + languageCode(*s.language).toString() + u' ' + levels.join(u' ');
+        }
+        lines << QStringList{player.name, player.note, player.tags.join(u','), snapshots.join(u';')}.join(u'|');
+    }
+    return lines.join(u'\n');
+}
+
+QString describe(const ShortlistRead &read)
+{
+    if (read.ok())
+        return dump(read.players);
+    static const QStringList problems{u""_s,         u"no link"_s,       u"too large"_s, u"cut off"_s,
+                                      u"checksum"_s, u"later version"_s, u"bad record"_s};
+    static const QStringList records{u""_s,         u"name"_s,      u"name twice"_s,   u"note"_s,
+                                     u"tag"_s,      u"tag twice"_s, u"no snapshots"_s, u"date"_s,
+                                     u"language"_s, u"level"_s,     u"layout"_s};
+    const ShortlistError &e = read.error;
+    return u"%1 %2 %3, player %4 %5, snapshot %6, skill %7 value %8, '%9', kept %10"_s.arg(
+            problems[int(e.problem)], records[int(e.record)], QString::number(int(e.textProblem)),
+            QString::number(e.player), e.playerName, QString::number(e.snapshot), QString::number(e.skill),
+            QString::number(e.value), e.detail, QString::number(read.players.size()));
+}
+
 } // namespace
 
 class BookTest : public QObject
@@ -116,6 +193,8 @@ class BookTest : public QObject
 private slots:
     void cases_data();
     void cases();
+    void shortlist_data();
+    void shortlist();
 
 private:
     static void addExchangeRows();
@@ -136,8 +215,7 @@ void BookTest::cases_data()
     QTest::newRow("by salary, most first") << three << u"latest:salary desc"_s << u"Bob 4009568 0; Ann 594 90"_s;
     QTest::newRow("by change") << three << u"latest:change"_s << u"Bob 4009568 0; Ann 594 90"_s;
     QTest::newRow("by date, newest first") << three << u"latest:date desc"_s << u"Ann 594 90; Bob 4009568 0"_s;
-    QTest::newRow("by position, then most paid")
-            << three << u"latest:position"_s << u"Ann 594 90; Bob 4009568 0"_s;
+    QTest::newRow("by position, then most paid") << three << u"latest:position"_s << u"Ann 594 90; Bob 4009568 0"_s;
     QTest::newRow("names sort without letter case")
             << csv("bea,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\nAnn,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                    "Carl,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
@@ -181,19 +259,25 @@ void BookTest::addExchangeRows()
             << u"errors"_s << u"3 5 0 ; 4 6 0 jump_shot; 5 6 0 stamina; 7 1 0 ; 8 2 0 ; 9 0 0 ; 10 4 3 "_s;
     QTest::newRow("names refused") << csv(",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           "A\x1b[2J,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
-                                          "\"" + QByteArray(81, 'n') + "\",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
+                                          "\""
+                                          + QByteArray(81, 'n') + "\",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           + QByteArray(80, 'n') + ",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
                                    << u"errors"_s << u"2 3 1 ; 3 3 3 ; 4 3 2 "_s;
     QTest::newRow("no header") << QByteArray("Ann,1,1,1,1,1,1,1,1,1,1\n") << u"errors"_s << u"1 11 0 "_s;
     QTest::newRow("JSON lines' bad lines")
-            << QByteArray("{\"name\":\"Ann\",\"date\":\"2026-12-01\",\"language\":\"de\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "[1]\n"
-                          "{\"name\":\"Bob\",\"date\":\"2026-12-01\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Cid\",\"date\":\"2026-12-01\",\"language\":\"xx\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Dan\",\"date\":\"1.12.2026\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Eve\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1]}\n"
-                          "{\"name\":\"Fay\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1.5]}\n"
-                          "{\"name\":7,\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n")
+            << QByteArray(
+                       "{\"name\":\"Ann\",\"date\":\"2026-12-01\",\"language\":\"de\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
+                       "\n"
+                       "[1]\n"
+                       "{\"name\":\"Bob\",\"date\":\"2026-12-01\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n"
+                       "{\"name\":\"Cid\",\"date\":\"2026-12-01\",\"language\":\"xx\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
+                       "\n"
+                       "{\"name\":\"Dan\",\"date\":\"1.12.2026\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
+                       "\n"
+                       "{\"name\":\"Eve\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1]}\n"
+                       "{\"name\":\"Fay\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1."
+                       "5]}\n"
+                       "{\"name\":7,\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n")
             << u"errors"_s << u"2 7 0 ; 3 8 0 ; 4 9 0 ; 5 5 0 ; 6 2 0 levels; 7 6 0 shot_blocking; 8 3 1 "_s;
     QTest::newRow("batch --header's CSV: today, three levels unknown")
             << QByteArray("name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,inside_def,"
@@ -223,6 +307,121 @@ void BookTest::cases()
     QFETCH(QString, check);
     QFETCH(QString, expected);
     QCOMPARE(view(make(input), check), expected);
+}
+
+// Links written and read back in every shape, and every way a link can be
+// bad: what reads, or the problem and where it lies.
+void BookTest::shortlist_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("longest"); // characters, where a size is promised
+
+    const std::vector<Player> one{
+            {u"Antoine Dupont"_s, {}, {}, {snapshot("2026-12-07", language(4), "12 11 9 14 20 1 7 8 3 5 0 13 2")}}};
+    QTest::newRow("one player") << shortlistText(one)
+                                << u"Antoine Dupont|||2026-12-07 fr 12 11 9 14 20 1 7 8 3 5 0 13 2"_s << 60;
+    // Links already shared must read for ever: this one's bytes were checked against zlib's CRC-32.
+    QTest::newRow("a link of version 1, as first written")
+            << u"ASMOQW50b2luZSBEdXBvbnQAAdqZAWZyDAsJDhQBBwgDBQANAjk4EGA"_s
+            << u"Antoine Dupont|||2026-12-07 fr 12 11 9 14 20 1 7 8 3 5 0 13 2"_s << 0;
+    const Snapshot good = one[0].snapshots[0];
+    std::vector<Player> several{{u"Łukasz Żółć 李"_s, u"left foot, \"weak\""_s, {u"scout"_s, u"Ü21"_s}, {}},
+                                {u"Zoë"_s, {}, {u"x"_s}, {snapshot("0001-01-01", language(0), "20 20 20 20 20 20")}}};
+    several[1].snapshots.push_back(snapshot("9999-12-31", language(0), "1 1 1 1 1 1 1 1 1 1 0 0 0"));
+    for (int l = 0; l < kLanguageCount; ++l) // every language, each kept twice on one day
+        for (const char *levels : {"1 2 3 4 5 6 7 8 9 10 0 0 0", "1 2 3 4 5 6 7 8 9 10 0 0 20"})
+            several[0].snapshots.push_back(snapshot("2026-11-02", language(l), levels));
+    const QString text = shortlistText(several);
+    QTest::newRow("notes, tags, unknown levels, every language") << text << dump(several) << 0;
+    QTest::newRow("page link, its old fragment dropped")
+            << shortlistPageLink(u" https://example.org/wagecourt/?p=2#book="_s + shortlistText(one), text)
+            << dump(several) << 0;
+    QTest::newRow("desktop link") << shortlistDesktopLink(text) << dump(several) << 0;
+    QTest::newRow("white space around") << u"\n\t "_s + text + u"  \r\n"_s << dump(several) << 0;
+    const QString chat = u"look:\n<"_s + shortlistPageLink(u"http://x.org/"_s, text) + u">, then "_s;
+    QTest::newRow("page link in a chat message")
+            << chat + shortlistDesktopLink(shortlistText(one)) << dump(several) << 0;
+    QTest::newRow("desktop link in a chat message, scheme in capitals")
+            << u"try WageCourt:book?"_s + text + u". thanks"_s << dump(several) << 0;
+    const Snapshot later = snapshot("2026-12-09", language(1), "2");
+    QTest::newRow("snapshots sorted oldest first")
+            << shortlistText(std::vector<Player>{{u"Ann"_s, {}, {}, {later, snapshot("2026-01-01", language(1), "3")}}})
+            << u"Ann|||2026-01-01 tr 3 1 1 1 1 1 1 1 1 1 1 1 1;2026-12-09 tr 2 1 1 1 1 1 1 1 1 1 1 1 1"_s << 0;
+    const std::vector<Player> hundred = weeklyPlayers();
+    QTest::newRow("100 players x 10 weeks") << shortlistText(hundred) << dump(hundred) << 24 * 1024;
+
+    const QString none = u"  0, player 0 , snapshot 0, skill 0 value 0, '', kept 0"_s;
+    for (int cut : {1, 5, 9, 30})
+        QTest::addRow("cut to %d characters", cut) << text.left(cut) << u"cut off"_s + none << 0;
+    QTest::newRow("cut by one") << text.chopped(1) << u"cut off"_s + none << 0;
+    QTest::newRow("nothing after the mark") << u"https://example.org/#book="_s << u"cut off"_s + none << 0;
+    QString changed = text;
+    changed[40] = changed[40] == u'A' ? u'B' : u'A';
+    QTest::newRow("a character changed") << changed << u"checksum"_s + none << 0;
+    QTest::newRow("a character added") << text + u'A' << u"checksum"_s + none << 0;
+    // Its last character's two spare bits: set, they would change no byte.
+    QTest::newRow("last character changed") << shortlistText(one).chopped(1) + u'B' << u"checksum"_s + none << 0;
+    QTest::newRow("over 1 MiB, mostly space")
+            << text + QString(kLargestShortlistText, u' ') << u"too large"_s + none << 0;
+    QTest::newRow("no link") << u"see #page=1 or wagecourt:list?x"_s << u"no link"_s + none << 0;
+    QTest::newRow("a later version") << shortlistEnvelope(2, "whatever")
+                                     << u"later version  0, player 0 , snapshot 0, skill 0 value 2, '', kept 0"_s << 0;
+    QTest::newRow("a record past the body's end")
+            << shortlistEnvelope(1, "\x05Ann")
+            << u"bad record layout 0, player 1 , snapshot 0, skill 0 value 0, '', kept 0"_s << 0;
+    QTest::newRow("a name not UTF-8") << shortlistEnvelope(
+            1,
+            "\x02\xc3\x28\x00\x00") << u"bad record name 4, player 1 , snapshot 0, skill 0 value 0, '\xfffd(', kept 0"_s
+                                      << 0;
+
+    // Each bad record after a good player: none of them read.
+    const auto bad = [&](const char *name, Player player, const QString &expected) {
+        QTest::newRow(name) << shortlistText(std::vector<Player>{one[0], std::move(player)})
+                            << u"bad record "_s + expected + u", kept 0"_s << 0;
+    };
+    const LanguageEntry unknown{u"X"_s, u"xx"_s, {}, {}, {}, {}, {}, {}};
+    Snapshot jump = good, experience = good, driving = good, future = good, unknownLanguage = good;
+    jump.levels[0] = 21;
+    experience.levels[12] = 21;
+    driving.levels[4] = 0;
+    future.date = QDate(10000, 1, 1);
+    unknownLanguage.language = &unknown;
+    bad("a level over 20", {u"Bo"_s, {}, {}, {jump}}, u"level 0, player 2 Bo, snapshot 1, skill 1 value 21, ''"_s);
+    bad("Experience over 20", {u"Bo"_s, {}, {}, {experience}},
+        u"level 0, player 2 Bo, snapshot 1, skill 13 value 21, ''"_s);
+    bad("a salary level 0, later", {u"Bo"_s, {}, {}, {good, driving}},
+        u"level 0, player 2 Bo, snapshot 2, skill 5 value 0, ''"_s);
+    bad("a name with control characters", {u"A\x1b[2J"_s, {}, {}, {good}},
+        u"name 3, player 2 , snapshot 0, skill 0 value 0, 'A\x1b[2J'"_s);
+    bad("a name of spaces", {u" "_s, {}, {}, {good}}, u"name 1, player 2 , snapshot 0, skill 0 value 0, ''"_s);
+    bad("a name too long", {QString(81, u'n'), {}, {}, {good}},
+        u"name 2, player 2 , snapshot 0, skill 0 value 0, '"_s + QString(80, u'n') + u'\'');
+    bad("a name twice", {u" Antoine Dupont"_s, {}, {}, {good}},
+        u"name twice 0, player 2 Antoine Dupont, snapshot 0, skill 0 value 0, 'Antoine Dupont'"_s);
+    bad("a note of two lines", {u"Bo"_s, u"a\nb"_s, {}, {good}},
+        u"note 3, player 2 Bo, snapshot 0, skill 0 value 0, ''"_s);
+    bad("a tag of two words", {u"Bo"_s, {}, {u"two words"_s}, {good}},
+        u"tag 5, player 2 Bo, snapshot 0, skill 0 value 0, 'two words'"_s);
+    bad("a tag twice", {u"Bo"_s, {}, {u"fast"_s, u"FAST"_s}, {good}},
+        u"tag twice 0, player 2 Bo, snapshot 0, skill 0 value 0, 'FAST'"_s);
+    bad("an unknown language", {u"Bo"_s, {}, {}, {good, unknownLanguage}},
+        u"language 0, player 2 Bo, snapshot 2, skill 0 value 0, 'xx'"_s);
+    bad("a date after 9999", {u"Bo"_s, {}, {}, {good, future}},
+        u"date 0, player 2 Bo, snapshot 2, skill 0 value 0, '10000-01-01'"_s);
+    bad("no date", {u"Bo"_s, {}, {}, {Snapshot{QDate(), good.levels, good.language}}},
+        u"date 0, player 2 Bo, snapshot 1, skill 0 value 0, ''"_s);
+    bad("no snapshots", {u"Bo"_s, {}, {}, {}}, u"no snapshots 0, player 2 Bo, snapshot 0, skill 0 value 0, ''"_s);
+}
+
+void BookTest::shortlist()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QFETCH(int, longest);
+    if (longest > 0)
+        QVERIFY2(input.size() <= longest, qPrintable(QString::number(input.size())));
+    QCOMPARE(describe(readShortlist(input)), expected);
 }
 
 QTEST_GUILESS_MAIN(BookTest)

@@ -99,6 +99,10 @@ void SalaryTest::workedExamples()
         QCOMPARE(result->roundedCenter, r5);
         QCOMPARE(result->position, position);
         QCOMPARE(result->salary, salary);
+        // What a caller forming the products itself gets from the same values.
+        double formed[kPositionCount];
+        std::copy(result->values.begin(), result->values.end(), formed);
+        QVERIFY(salaryOfValues(formed)->position == position && salaryOfValues(formed)->salary == salary);
     }
 
     PlayerState state;

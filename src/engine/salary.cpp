@@ -131,6 +131,11 @@ inline std::optional<SalaryResult> finish(const double (&v)[kPositionCount])
 
 } // namespace
 
+std::optional<SalaryResult> salaryOfValues(const double (&values)[kPositionCount])
+{
+    return finish(values);
+}
+
 double roundHalfEven(double value)
 {
     return nearestEven(value);

@@ -42,6 +42,14 @@ std::optional<SalaryResult> computeSalary(const SkillLevels &levels);
 // agree to the bit.
 std::optional<SalaryResult> computeSalaryByPower(const SkillLevels &levels);
 
+// The last step of both forms, once V1..V5 are known: the choice of position
+// and the rounded salary. For code that forms the products itself (a search
+// carrying partial products from level to level): given the doubles
+// computeSalary forms, in its order, it gives computeSalary's result. Empty
+// as computeSalary is, for a value that is not finite or a salary that does
+// not fit.
+std::optional<SalaryResult> salaryOfValues(const double (&values)[kPositionCount]);
+
 // Computes from state.SkillLevel and stores Salary and BestPosition together.
 // On failure both keep their previous values and false is returned.
 bool CalcSalary(PlayerState &state);

@@ -42,6 +42,13 @@ QString describe(const std::vector<LatestRow> &rows)
     return parts.join(u"; "_s);
 }
 
+// The problems by name, in their enums' order.
+const QString kRowProblems[] = {u"NotUtf8"_s,   u"UnclosedQuote"_s, u"FieldCount"_s,  u"BadName"_s, u"BadNote"_s,
+                                u"BadDate"_s,   u"BadLevel"_s,      u"NotAnObject"_s, u"MissingKey"_s,
+                                u"BadLanguage"_s, u"LineTooLong"_s, u"NoHeader"_s,    u"BadTag"_s};
+const QString kTextProblems[] = {u"None"_s, u"Empty"_s, u"TooLong"_s, u"ControlCharacter"_s, u"NotText"_s, u"Space"_s};
+const QString kCompareProblems[] = {u"None"_s, u"TooFew"_s, u"TooMany"_s, u"UnknownName"_s, u"NameTwice"_s};
+
 // What one check of a made book gives, as a short text.
 QString view(const Made &made, const QString &check)
 {
@@ -51,9 +58,8 @@ QString view(const Made &made, const QString &check)
         QStringList parts;
         for (const RowError &error : made.read.errors)
             parts << u"%1 %2 %3 %4"_s.arg(error.line)
-                             .arg(int(error.problem))
-                             .arg(int(error.textProblem))
-                             .arg(error.column);
+                             .arg(kRowProblems[int(error.problem)], kTextProblems[int(error.textProblem)],
+                                  error.column);
         return parts.join(u"; "_s);
     }
     if (what == u"keeps")
@@ -98,7 +104,7 @@ QString view(const Made &made, const QString &check)
     if (what == u"compare") {
         const Comparison comparison = compare(made.book, argument.split(u','));
         if (comparison.problem != CompareProblem::None)
-            return u"problem %1 %2"_s.arg(int(comparison.problem)).arg(comparison.name);
+            return u"problem %1 %2"_s.arg(kCompareProblems[int(comparison.problem)], comparison.name);
         QStringList parts;
         for (const ComparedPlayer &player : comparison.players)
             parts << u"%1 %2 %3"_s.arg(player.player->name).arg(player.positionSalaries[5]).arg(player.difference);
@@ -110,6 +116,12 @@ QString view(const Made &made, const QString &check)
 QByteArray csv(const char *rows)
 {
     return kHeader.toByteArray() + rows;
+}
+
+// The same with the tags' column, as the book now writes it.
+QByteArray tagged(const QByteArray &rows)
+{
+    return kHeader.toByteArray().chopped(1) + ",tags\n" + rows;
 }
 
 // Thirteen levels from a text such as "12 11 10 ..", in the language of that code.
@@ -233,10 +245,10 @@ void BookTest::cases_data()
             << u"keeps"_s << u"NA"_s;
     // Center's salary (2 184 859 and 465) and the salary's difference.
     QTest::newRow("compare against the first") << three << u"compare:Bob,Ann"_s << u"Bob 2184859 0; Ann 465 -4008974"_s;
-    QTest::newRow("compare one") << three << u"compare:Ann"_s << u"problem 1 "_s;
-    QTest::newRow("compare five") << three << u"compare:Ann,Bob,Ann,Bob,Ann"_s << u"problem 2 "_s;
-    QTest::newRow("compare an unknown") << three << u"compare:Ann,Zed"_s << u"problem 3 Zed"_s;
-    QTest::newRow("compare one twice") << three << u"compare:Ann,Bob, Ann"_s << u"problem 4 Ann"_s;
+    QTest::newRow("compare one") << three << u"compare:Ann"_s << u"problem TooFew "_s;
+    QTest::newRow("compare five") << three << u"compare:Ann,Bob,Ann,Bob,Ann"_s << u"problem TooMany "_s;
+    QTest::newRow("compare an unknown") << three << u"compare:Ann,Zed"_s << u"problem UnknownName Zed"_s;
+    QTest::newRow("compare one twice") << three << u"compare:Ann,Bob, Ann"_s << u"problem NameTwice Ann"_s;
 
     addExchangeRows();
 }
@@ -256,14 +268,14 @@ void BookTest::addExchangeRows()
                    "\xff,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                    "Gil,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\"a\tb\"\n"
                    "Hal,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
-            << u"errors"_s << u"3 5 0 ; 4 6 0 jump_shot; 5 6 0 stamina; 7 1 0 ; 8 2 0 ; 9 0 0 ; 10 4 3 "_s;
+            << u"errors"_s << u"3 BadDate None ; 4 BadLevel None jump_shot; 5 BadLevel None stamina; 7 UnclosedQuote None ; 8 FieldCount None ; 9 NotUtf8 None ; 10 BadNote ControlCharacter "_s;
     QTest::newRow("names refused") << csv(",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           "A\x1b[2J,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           "\""
                                           + QByteArray(81, 'n') + "\",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n"
                                           + QByteArray(80, 'n') + ",2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
-                                   << u"errors"_s << u"2 3 1 ; 3 3 3 ; 4 3 2 "_s;
-    QTest::newRow("no header") << QByteArray("Ann,1,1,1,1,1,1,1,1,1,1\n") << u"errors"_s << u"1 11 0 "_s;
+                                   << u"errors"_s << u"2 BadName Empty ; 3 BadName ControlCharacter ; 4 BadName TooLong "_s;
+    QTest::newRow("no header") << QByteArray("Ann,1,1,1,1,1,1,1,1,1,1\n") << u"errors"_s << u"1 NoHeader None "_s;
     QTest::newRow("JSON lines' bad lines")
             << QByteArray(
                        "{\"name\":\"Ann\",\"date\":\"2026-12-01\",\"language\":\"de\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}"
@@ -278,13 +290,13 @@ void BookTest::addExchangeRows()
                        "{\"name\":\"Fay\",\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1."
                        "5]}\n"
                        "{\"name\":7,\"date\":\"2026-12-01\",\"language\":\"en\",\"levels\":[1,1,1,1,1,1,1,1,1,1]}\n")
-            << u"errors"_s << u"2 7 0 ; 3 8 0 ; 4 9 0 ; 5 5 0 ; 6 2 0 levels; 7 6 0 shot_blocking; 8 3 1 "_s;
+            << u"errors"_s << u"2 NotAnObject None ; 3 MissingKey None ; 4 BadLanguage None ; 5 BadDate None ; 6 FieldCount None levels; 7 BadLevel None shot_blocking; 8 BadName Empty "_s;
     QTest::newRow("batch --header's CSV: today, three levels unknown")
             << QByteArray("name,jump_shot,jump_range,outside_def,handling,driving,passing,inside_shot,inside_def,"
                           "rebounding,shot_blocking,salary,position,position_name\n"
                           "Ann,1,1,1,1,1,1,1,1,1,1,504,3,Kısa Forvet\n")
             << u"json"_s
-            << u"{\"name\":\"Ann\",\"date\":\"2026-12-09\",\"note\":\"\",\"language\":\"Türkçe\",\"levels\":"
+            << u"{\"name\":\"Ann\",\"date\":\"2026-12-09\",\"note\":\"\",\"tags\":[],\"language\":\"Türkçe\",\"levels\":"
                "[1,1,1,1,1,1,1,1,1,1,0,0,0],\"salary\":504,\"position\":3,\"position_name\":\"Kısa Forvet\"}\n"_s;
     QTest::newRow("quotes, commas and other scripts read back byte for byte")
             << csv("\"Ann, the \"\"Wall\"\"\",2026-12-01,1,2,3,4,5,6,7,8,9,10,11,12,13,0,0,Poste,"
@@ -297,8 +309,30 @@ void BookTest::addExchangeRows()
             << csv("Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,scout him\n"
                    "Ann,2026-12-02,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,\n")
             << u"csv"_s
-            << QString::fromUtf8(csv("Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,504,3,Small Forward,scout him\n"
-                                     "Ann,2026-12-02,1,1,1,1,1,1,1,1,1,1,0,0,0,504,3,Small Forward,scout him\n"));
+            << QString::fromUtf8(tagged("Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,504,3,Small Forward,scout him,\n"
+                                        "Ann,2026-12-02,1,1,1,1,1,1,1,1,1,1,0,0,0,504,3,Small Forward,scout him,\n"));
+    const QByteArray withTags = tagged("Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,504,3,Small Forward,,target U21\n"
+                                       "Bob,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,504,3,Small Forward,,\n");
+    QTest::newRow("tags join and read back byte for byte")
+            << tagged("Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,,target\n"
+                      "Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,,TARGET U21\n"
+                      "Bob,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,,\n")
+            << u"csv"_s << QString::fromUtf8(withTags);
+    QTest::newRow("tags in both forms") << withTags << u"roundtrip"_s << u"same"_s;
+    QTest::newRow("a bad tag") << tagged("Ann,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,,ok " + QByteArray(33, 't')
+                                         + "\n" "Bob,2026-12-01,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,x,,\"a\x01\"\n")
+                               << u"errors"_s << u"2 BadTag TooLong ; 3 BadTag ControlCharacter "_s;
+    // As spreadsheets save a CSV in the languages that write a decimal comma.
+    QByteArray semicolons = withTags;
+    semicolons.replace(',', ';');
+    QTest::newRow("semicolons, with sep=;") << QByteArray("sep=;\r\n") + semicolons << u"csv"_s
+                                            << QString::fromUtf8(withTags);
+    QTest::newRow("semicolons alone") << semicolons << u"csv"_s << QString::fromUtf8(withTags);
+    QTest::newRow("\"sep=;\" quoted, a batch's columns")
+            << QByteArray("\"sep=;\"\nname;jump_shot;jump_range;outside_def;handling;driving;passing;inside_shot;"
+                          "inside_def;rebounding;shot_blocking;salary;position;position_name\n"
+                          "\"Ann; Lee\";1;1;1;1;1;1;1;1;1;1;504;3;x\n")
+            << u"keeps"_s << u"N"_s;
 }
 
 void BookTest::cases()

@@ -1,7 +1,9 @@
 #include "book/bookstore.h"
+#include "book/exchange.h"
 #include "catalogue/catalogue.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -53,6 +55,7 @@ private slots:
     void aFileThatIsNoBookIsSetAside_data();
     void aFileThatIsNoBookIsSetAside();
     void changesAreWholeAndSeenByTheOtherConnection();
+    void aBookOfTheFirstVersionOpensWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -190,6 +193,47 @@ void BookStoreTest::changesAreWholeAndSeenByTheOtherConnection()
     const std::optional<Player> back = commandLine.loadPlayer(u"Ann");
     QCOMPARE(back->note, ann->note);
     QVERIFY(back->snapshots == ann->snapshots);
+}
+
+// A book written before tags came, as that version left it: every player and
+// snapshot reads, the export is that version's but for the tags, and the
+// players then carry tags; a player whose stored snapshots do not all read
+// is named, kept as he is, and refused a keep.
+void BookStoreTest::aBookOfTheFirstVersionOpensWhole()
+{
+    const QString path = m_dir.filePath(u"first/book.sqlite"_s);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(QFile::copy(QStringLiteral(WAGECOURT_TEST_DATA "/book-v1.sqlite"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BookStore store(path);
+    QCOMPARE(store.open().outcome, OpenOutcome::Opened);
+    const std::optional<Book> book = store.load();
+    QVERIFY(book && book->unreadable().empty());
+    QCOMPARE(book->players().size(), std::size_t(4));
+    QCOMPARE(book->snapshotCount(), 8);
+    QByteArray exported = exportBook(*book, ExchangeForm::JsonLines);
+    QCOMPARE(exported.replace(",\"tags\":[]", ""), contents(QStringLiteral(WAGECOURT_TEST_DATA "/book-v1.jsonl")));
+
+    bool found = false;
+    QVERIFY(store.setTags(u"Antoine Dupont"_s, {u"target"_s, u"U21"_s}, &found).ok() && found);
+    QCOMPARE(store.loadPlayer(u"Antoine Dupont"_s)->tags, (QStringList{u"target"_s, u"U21"_s}));
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"damage"_s);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery damage(db);
+        QVERIFY(damage.exec(u"UPDATE players SET snapshots = CAST(snapshots || x'00' AS BLOB) WHERE name = 'Player 10'"_s));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"damage"_s);
+    const QByteArray before = contents(path);
+    QCOMPARE(store.load()->unreadable(), (std::vector<UnreadablePlayer>{{u"Player 10"_s, 1}}));
+    KeepCounts counts;
+    QVERIFY(store.keepAll({keepOf(u"Player 10"_s, 7)}, &counts).ok());
+    QCOMPARE(counts.refused, 1);
+    QCOMPARE(store.load()->find(u"Player 10"_s)->snapshots.size(), std::size_t(2));
+    QCOMPARE(contents(path), before);
 }
 
 QTEST_GUILESS_MAIN(BookStoreTest)

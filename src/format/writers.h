@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/skillcodes.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -29,12 +31,18 @@ void appendJsonString(QByteArray &out, QByteArrayView utf8);
 // tab, which tools that guess the separator may take for one; quotes doubled.
 void appendCsvField(QByteArray &out, QByteArrayView field);
 
-// The ten salary skills' column names, in the skills' order, as the batch's
-// CSV and the book's exchange name them, and the three after them.
-inline constexpr std::array<QByteArrayView, 13> kLevelColumns{
-        "jump_shot",  "jump_range", "outside_def",   "handling", "driving",    "passing",   "inside_shot",
-        "inside_def", "rebounding", "shot_blocking", "stamina",  "free_throw", "experience",
-};
+// The thirteen skills' column names, in the skills' order, as the batch's CSV
+// and the book's exchange name them: the ten salary skills' from the
+// engine's one table, and the three after them.
+inline constexpr std::array<QByteArrayView, kSkillCaptionCount> kLevelColumns = [] {
+    std::array<QByteArrayView, kSkillCaptionCount> columns{};
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
+        columns[std::size_t(skill - 1)] = QByteArrayView(skillCode(skill).column.data(), skillCode(skill).column.size());
+    columns[10] = "stamina";
+    columns[11] = "free_throw";
+    columns[12] = "experience";
+    return columns;
+}();
 
 // The header line of `wagecourt-cli batch --header`, without its line end.
 inline constexpr QByteArrayView kBatchCsvHeader =

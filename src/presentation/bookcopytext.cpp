@@ -66,7 +66,7 @@ QString tableText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
         header << skillHeading(language, skill);
     header << booktext::kSalaryColumn.translated() << booktext::kPositionColumn.translated()
            << booktext::kChangeColumn.translated() << booktext::kDateColumn.translated()
-           << booktext::kNoteColumn.translated();
+           << booktext::kTagsColumn.translated() << booktext::kNoteColumn.translated();
     QString text = header.join(u'\t') + u'\n';
     for (const book::LatestRow &row : rows) {
         QStringList cells{row.player->name};
@@ -75,7 +75,7 @@ QString tableText(const std::vector<book::LatestRow> &rows, const LanguageEntry 
         const QString change = row.previous ? (row.salaryChange > 0 ? u"+"_s : QString())
                         + QString::number(row.salaryChange) : booktext::noValueText();
         cells << QString::number(row.result.salary) << language.positionName(row.result.position) << change
-              << isoDate(*row.latest) << row.player->note;
+              << isoDate(*row.latest) << row.player->tags.join(u' ') << row.player->note;
         text += cells.join(u'\t') + u'\n';
     }
     return text;

@@ -198,13 +198,13 @@ QString playersTable(const std::vector<book::LatestRow> &rows)
 {
     std::vector<QStringList> cells{{kNameColumn.translated(), kSalaryColumn.translated(),
                                     kPositionColumn.translated(), kChangeColumn.translated(),
-                                    kDateColumn.translated(), kNoteColumn.translated()}};
+                                    kDateColumn.translated(), kTagsColumn.translated(), kNoteColumn.translated()}};
     for (const book::LatestRow &row : rows)
         cells.push_back({visible(row.player->name), salaryImportText(row.result.salary),
                          row.latest->language->positionName(row.result.position),
                          changeText(row.salaryChange, !row.previous), book::dayText(row.latest->date),
-                         visible(row.player->note)});
-    return alignedTable(cells, {false, true, false, true, false, false});
+                         visible(row.player->tags.join(u' ')), visible(row.player->note)});
+    return alignedTable(cells, {false, true, false, true, false, false, false});
 }
 
 QString historyTable(const std::vector<book::HistoryRow> &rows)
@@ -403,6 +403,17 @@ QString compareProblemText(book::CompareProblem problem, const QString &name)
 QString changeText(qint32 change)
 {
     return change == 0 ? u"0"_s : salaryChangeText(change);
+}
+
+QString sentence(const QString &message)
+{
+    if (message.isEmpty())
+        return message;
+    QString text = message;
+    text[0] = text[0].toUpper();
+    if (!text.endsWith(u'.') && !text.endsWith(u'?') && !text.endsWith(u'!'))
+        text += u'.';
+    return text;
 }
 
 QString noValueText()

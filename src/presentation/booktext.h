@@ -90,6 +90,8 @@ inline constexpr Text kPositionColumn{"Book", QT_TRANSLATE_NOOP("Book", "Positio
 inline constexpr Text kChangeColumn{"Book", QT_TRANSLATE_NOOP("Book", "Change")};
 inline constexpr Text kDateColumn{"Book", QT_TRANSLATE_NOOP("Book", "Date")};
 inline constexpr Text kNoteColumn{"Book", QT_TRANSLATE_NOOP("Book", "Note")};
+//: The column of the players' tags: short words of the user's own, such as "target" or "U21".
+inline constexpr Text kTagsColumn{"Book", QT_TRANSLATE_NOOP("Book", "Tags")};
 //: A player's salary minus the first compared player's.
 inline constexpr Text kDifferenceRow{"Book", QT_TRANSLATE_NOOP("Book", "Difference")};
 
@@ -104,6 +106,10 @@ inline constexpr Text kLevelsColumn{"Book", QT_TRANSLATE_NOOP("Book", "Levels")}
 QString playersTable(const std::vector<book::LatestRow> &rows);
 QString historyTable(const std::vector<book::HistoryRow> &rows);
 QString comparisonTable(const book::Comparison &comparison, const LanguageEntry &language);
+
+// A message made for "wagecourt-cli: ..." as a window or a page shows it:
+// its first letter a capital, and a full stop at its end.
+QString sentence(const QString &message);
 
 // A salary change with its sign ("+1 200", "-300", "0"), digits grouped as
 // the salary is.

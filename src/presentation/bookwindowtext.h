@@ -25,8 +25,10 @@ inline constexpr Text kNoteOptional{"BookWindow", QT_TRANSLATE_NOOP("BookWindow"
 inline constexpr Text kTagsOptional{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Tags (optional):")};
 //: Shown greyed in the empty tags field: example tags, separated by spaces.
 inline constexpr Text kTagsExample{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "target U21 sell")};
-//: The column of the players' tags.
-inline constexpr Text kTagsColumn{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Tags")};
+//: Beside the list of tags that chooses which players the table shows.
+inline constexpr Text kShowTag{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Tag:")};
+//: The first entry of the list of tags: no tag chosen, every player shown.
+inline constexpr Text kAllPlayers{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "All players")};
 //: The button that keeps the player under the name typed.
 inline constexpr Text kKeep{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep")};
 //: Under the name field, when the name is one the book already holds.

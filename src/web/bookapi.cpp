@@ -153,7 +153,7 @@ const char *wc_book_keep(const char *name, const char *note, const char *tags, c
     dropSortedRows();
     const usecase::KeepAnswer kept = usecase::keepLevels(g_writer, request, levels, *language);
     if (!kept.ok())
-        return answer(QJsonObject{{u"kept"_s, false}, {u"error"_s, kept.problemText}});
+        return answer(QJsonObject{{u"kept"_s, false}, {u"error"_s, booktext::sentence(kept.problemText)}});
     return answer(QJsonObject{{u"kept"_s, true},
                               {u"status"_s, webtext::kKept.translated().arg(kept.player->name)},
                               {u"name"_s, kept.player->name},
@@ -263,7 +263,8 @@ const char *wc_book_compare(const char *namesJson, const char *languageName)
         names << book::cleanedText(name.toString());
     const book::Comparison comparison = book::compare(g_book, names);
     if (comparison.problem != book::CompareProblem::None)
-        return answer(QJsonObject{{u"error"_s, booktext::compareProblemText(comparison.problem, comparison.name)}});
+        return answer(QJsonObject{
+                {u"error"_s, booktext::sentence(booktext::compareProblemText(comparison.problem, comparison.name))}});
     QJsonArray columns, shownNames;
     for (const book::ComparedPlayer &compared : comparison.players) {
         shownNames.append(compared.player->name);
@@ -297,8 +298,11 @@ const char *wc_book_import(const char *fileName, const char *text, double size)
         const book::Player *player = g_book.find(keep.name);
         added.append(record(player->name, keep.note.value_or(QString()), keep.tags, keep.snapshot));
     }
-    return answer(QJsonObject{{u"message"_s, read.ok() ? read.summary : read.problemText},
-                              {u"errors"_s, textArray(read.refusedLines)},
+    QStringList errors;
+    for (const QString &line : read.refusedLines)
+        errors << booktext::sentence(line);
+    return answer(QJsonObject{{u"message"_s, booktext::sentence(read.ok() ? read.summary : read.problemText)},
+                              {u"errors"_s, textArray(errors)},
                               {u"records"_s, added}});
 }
 

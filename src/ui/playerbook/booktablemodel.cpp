@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
+#include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
 
 #include <QBrush>
@@ -65,6 +66,8 @@ void BookTableModel::setBook(const book::Book &book)
         m_rows = book::latestRows(book);
         sortRows();
     }
+    if (!m_tag.isEmpty())
+        std::erase_if(m_rows, [&](const book::LatestRow &row) { return !book::hasTag(row.player->tags, m_tag); });
     indexRows();
     endResetModel();
 }
@@ -118,9 +121,11 @@ QVariant BookTableModel::display(const book::LatestRow &row, int column) const
     case PositionColumn:
         return m_language->positionName(row.result.position);
     case ChangeColumn:
-        return row.previous ? booktext::changeText(row.salaryChange) : QString();
+        return booktext::changeText(row.salaryChange, !row.previous);
     case DateColumn:
         return row.latest->date.toString(Qt::ISODate);
+    case TagsColumn:
+        return row.player->tags.join(u' ');
     case NoteColumn:
         return row.player->note;
     default:
@@ -181,6 +186,8 @@ QVariant BookTableModel::headerData(int section, Qt::Orientation orientation, in
         return booktext::kChangeColumn.translated();
     case DateColumn:
         return booktext::kDateColumn.translated();
+    case TagsColumn:
+        return booktext::kTagsColumn.translated();
     case NoteColumn:
         return booktext::kNoteColumn.translated();
     default:
@@ -220,6 +227,7 @@ void BookTableModel::sortRows()
     const bool ascending = order == book::SortOrder::Ascending;
     std::stable_sort(m_rows.begin(), m_rows.end(), [&](const book::LatestRow &a, const book::LatestRow &b) {
         const int compared = column == NoteColumn ? a.player->note.localeAwareCompare(b.player->note)
+                           : column == TagsColumn ? a.player->tags.join(u' ').localeAwareCompare(b.player->tags.join(u' '))
                                                   : levelOf(a, column) - levelOf(b, column);
         return ascending ? compared < 0 : compared > 0;
     });

@@ -28,6 +28,7 @@ public:
         PositionColumn,
         ChangeColumn,
         DateColumn,
+        TagsColumn,
         NoteColumn,
         ColumnCount
     };
@@ -36,6 +37,9 @@ public:
 
     // The rows of this book, sorted as before; the book must outlive them.
     void setBook(const book::Book &book);
+    // Only the players with this tag, letter case aside; none: every player.
+    void setTagFilter(const QString &tag) { m_tag = tag; }
+    const QString &tagFilter() const { return m_tag; }
     // No rows, before the book they point into changes.
     void clear();
     void setLanguage(const LanguageEntry &language);
@@ -60,6 +64,7 @@ private:
     QHash<QString, int> m_places; // each player's row, for a selection of many kept across a change
     const LanguageEntry *m_language;
     int m_sortColumn = NameColumn;
+    QString m_tag;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
 

@@ -13,6 +13,7 @@
 #include "usecases/bookcases.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -59,7 +60,10 @@ BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
       m_table(new QTableView(this)),
       m_historyLabel(new QLabel(this)),
       m_history(new QTableWidget(this)),
-      m_status(new QLabel(this))
+      m_status(new QLabel(this)),
+      m_unreadable(new QLabel(this)),
+      m_tagLabel(new QLabel(this)),
+      m_tagFilter(new QComboBox(this))
 {
     setObjectName(u"BookWindow"_s);
     m_table->setObjectName(u"book"_s);
@@ -92,6 +96,18 @@ BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
     for (QPushButton *button : {m_show, m_compareButton, m_delete, m_undo})
         players->addWidget(button);
     players->addStretch();
+    m_tagFilter->setObjectName(u"tagFilter"_s);
+    m_tagFilter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_tagLabel->setBuddy(m_tagFilter);
+    players->addWidget(m_tagLabel);
+    players->addWidget(m_tagFilter);
+    connect(m_tagFilter, &QComboBox::activated, this, [this] {
+        m_model->setTagFilter(m_tagFilter->currentIndex() > 0 ? m_tagFilter->currentText() : QString());
+        refresh();
+    });
+    m_unreadable->setObjectName(u"unreadable"_s);
+    m_unreadable->setWordWrap(true);
+    m_unreadable->hide();
     auto *whole = new QHBoxLayout;
     m_export = addButton("book-export", &BookWindow::askExport);
     m_import = addButton("book-import", &BookWindow::askImport);
@@ -109,6 +125,7 @@ BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
     layout->addLayout(players);
     layout->addWidget(m_historyLabel);
     layout->addWidget(m_history, 2);
+    layout->addWidget(m_unreadable);
     layout->addWidget(m_status);
     layout->addLayout(whole);
     resize(980, 640);
@@ -181,6 +198,10 @@ void BookWindow::retranslate()
         button->setAccessibleName(caption.translated().remove(u"..."_s));
     }
     m_history->setAccessibleName(text::kHistory.translated());
+    m_tagLabel->setText(text::kShowTag.translated());
+    m_tagFilter->setAccessibleName(text::kShowTag.translated().remove(u':'));
+    if (m_tagFilter->count() > 0)
+        m_tagFilter->setItemText(0, text::kAllPlayers.translated());
     updateButtons();
 }
 
@@ -206,7 +227,13 @@ void BookWindow::refresh()
     m_holding = false;
     const QStringList chosen = m_heldChosen;
     const QString currentName = m_heldCurrent;
-    m_model->setBook(m_session.book());
+    const book::Book &book = m_session.book();
+    fillTags();
+    m_model->setBook(book);
+    // What could not be read is named, never passed over: the rest of the book works.
+    const QStringList unreadable = usecase::unreadableLines(book);
+    m_unreadable->setText(unreadable.join(u'\n'));
+    m_unreadable->setVisible(!unreadable.isEmpty());
     // The same players stay chosen, as far as they are still in the book.
     QItemSelection selection;
     for (const QString &name : chosen)
@@ -228,6 +255,24 @@ void BookWindow::refresh()
     updateButtons();
     if (m_session.hasPending())
         say(text::kPending.translated());
+}
+
+void BookWindow::fillTags()
+{
+    QStringList tags;
+    for (const book::Player &player : m_session.book().players())
+        book::joinTags(tags, player.tags);
+    tags.sort(Qt::CaseInsensitive);
+    const QString chosen = m_model->tagFilter();
+    m_tagFilter->clear();
+    m_tagFilter->addItem(text::kAllPlayers.translated());
+    m_tagFilter->addItems(tags);
+    const int place = chosen.isEmpty() ? 0 : int(tags.indexOf(chosen)) + 1;
+    m_tagFilter->setCurrentIndex(place);
+    if (place == 0)
+        m_model->setTagFilter({});
+    m_tagLabel->setVisible(!tags.isEmpty());
+    m_tagFilter->setVisible(!tags.isEmpty());
 }
 
 void BookWindow::showHistory()
@@ -425,7 +470,7 @@ void BookWindow::importFrom(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (const auto refused = usecase::refuseUnread(QFileInfo(file).size(), shown)) {
-        m_platform.showMessage(text::kPlayerBook.translated(), refused->problemText);
+        m_platform.showMessage(text::kPlayerBook.translated(), booktext::sentence(refused->problemText));
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -436,9 +481,9 @@ void BookWindow::importFrom(const QString &path)
     const QByteArray bytes = file.read(usecase::kLargestImport + 1);
     const usecase::ImportAnswer answer = usecase::importExchange(m_session, bytes, bytes.size(), shown,
                                                                  QDate::currentDate());
-    QStringList lines{answer.ok() ? answer.summary : answer.problemText};
+    QStringList lines{booktext::sentence(answer.ok() ? answer.summary : answer.problemText)};
     for (qsizetype i = 0; i < answer.refusedLines.size() && i < kLinesNamed; ++i)
-        lines << answer.refusedLines[i];
+        lines << booktext::sentence(answer.refusedLines[i]);
     if (answer.refusedLines.size() > kLinesNamed)
         lines << u"..."_s;
     m_platform.showMessage(text::kPlayerBook.translated(), lines.join(u'\n'));

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -68,6 +69,8 @@ private:
     void holdSelection();
     void refresh();
     void showHistory();
+    // The tags the book holds, to choose from; the chosen one stays chosen while it is there.
+    void fillTags();
     void updateButtons();
     void say(const QString &text);
     // The chosen players in the table's order, or every player when none is chosen.
@@ -84,6 +87,9 @@ private:
     QLabel *m_historyLabel;
     QTableWidget *m_history;
     QLabel *m_status;
+    QLabel *m_unreadable;
+    QLabel *m_tagLabel;
+    QComboBox *m_tagFilter;
     QPushButton *m_show = nullptr;
     QPushButton *m_compareButton = nullptr;
     QPushButton *m_delete = nullptr;

@@ -2,6 +2,7 @@
 
 #include "book/book.h"
 #include "catalogue/catalogue.h"
+#include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "ui/form1.h"
 #include "ui/platform/platform.h"
@@ -39,8 +40,18 @@ WindowBook &Form1Book::session()
     return *m_session;
 }
 
+bool Form1Book::bookUsable()
+{
+    const QString why = session().unusableText();
+    if (!why.isEmpty())
+        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), booktext::sentence(why));
+    return why.isEmpty();
+}
+
 void Form1Book::keepShown()
 {
+    if (!bookUsable())
+        return;
     if (!m_dialog) {
         m_dialog = new KeepDialog(&m_form);
         connect(m_dialog, &QDialog::accepted, this, &Form1Book::keepConfirmed);
@@ -60,11 +71,13 @@ void Form1Book::keepConfirmed()
     const usecase::KeepAnswer answer =
             usecase::keepLevels(session(), request, state.SkillLevel, state.OtherSkillLevel, *language);
     if (!answer.ok())
-        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), answer.problemText);
+        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), booktext::sentence(answer.problemText));
 }
 
 void Form1Book::openBook()
 {
+    if (!bookUsable())
+        return;
     if (!m_window) {
         m_window = new BookWindow(session(), m_platform, &m_form);
         connect(m_window, &BookWindow::showRequested, this, &Form1Book::show);

@@ -45,6 +45,8 @@ public:
 
 private:
     WindowBook &session();
+    // Says why the book cannot be used, when it cannot.
+    bool bookUsable();
     void keepConfirmed();
     void show(const book::Snapshot &snapshot);
 

@@ -1,6 +1,7 @@
 #include "ui/playerbook/keepdialog.h"
 
 #include "book/book.h"
+#include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "usecases/bookcases.h"
 
@@ -138,7 +139,7 @@ void KeepDialog::check()
     const bool empty = name().isEmpty();
     QString hint;
     if (!checked.ok() && !(empty && checked.problem == usecase::BookProblem::BadName))
-        hint = checked.problemText;
+        hint = booktext::sentence(checked.problemText);
     else if (known())
         hint = bookwindowtext::kAddsSnapshot.translated();
     m_hint->setText(hint);

@@ -86,10 +86,10 @@ bool WindowBook::ensureOpen()
         return false;
     case book::OpenOutcome::LaterVersion:
     case book::OpenOutcome::NotABook:
-        // Left as it is, and never tried again in this run: its changes stay in memory.
+        // Left as it is, and never tried again in this run; whoever asks for
+        // the book says so (unusableText()).
         m_unusable = opened;
         m_store.reset();
-        report(booktext::openText(opened, m_path));
         return false;
     case book::OpenOutcome::Failed:
         // Said once; the changes made meanwhile stay in memory, and the next
@@ -289,7 +289,7 @@ void WindowBook::report(const QString &text)
     if (m_closing) // no box once the window is gone
         std::fprintf(stderr, "wagecourt: %s\n", text.toLocal8Bit().constData());
     else
-        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), text);
+        m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), booktext::sentence(text));
 }
 
 } // namespace wagecourt::ui

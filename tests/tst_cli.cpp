@@ -7,6 +7,7 @@
 #include "presentation/windowtexts.h"
 #include "format/resultformat.h"
 
+#include "bookcases.h"
 #include "testlists.h"
 
 #include <QBuffer>
@@ -167,6 +168,8 @@ private slots:
     void helpFitsEightyColumnsInEveryLanguage();
     void bookRoundTripsByteForByte_data();
     void bookRoundTripsByteForByte();
+    void bookCases_data() { wagecourt::test::bookCaseRows(); }
+    void bookCases();
 };
 
 void CliTest::calcJsonHasEveryFieldExactly()
@@ -805,6 +808,14 @@ void CliTest::hostileInputIsRefused_data()
     QTest::newRow("book: a later version's book")
             << uR"sh(python3 -c 'import sqlite3, sys; c = sqlite3.connect(sys.argv[1]); c.execute("pragma application_id = 1466385003"); c.execute("create table players(id)"); c.execute("pragma user_version = 99"); c.commit()' "$BOOK"; cp "$BOOK" "$BOOK.was"; "$CLI" book --book "$BOOK" list; s=$?; cmp -s "$BOOK" "$BOOK.was" && test ! -e "$BOOK.bad" && exit $s)sh"_s
             << 1 << false << u"was written by a later version of Wagecourt and needs that version"_s;
+    // Ann and Bob kept, then one of Bob's stored snapshots damaged: he is named, Ann listed, nothing changed.
+    const QString damaged = uR"sh(for p in Ann Bob; do printf 'Jump Shot: strong\nJump Range: awful\nOutside Def.: awful\nHandling: awful\nDriving: awful\nPassing: awful\nInside Shot: awful\nInside Def.: awful\nRebounding: awful\nShot Blocking: awful\n' | "$CLI" book --book "$BOOK" keep $p > /dev/null || exit 9; done; python3 -c 'import sqlite3, sys; c = sqlite3.connect(sys.argv[1]); c.execute("update players set snapshots = cast(snapshots || x%s as blob) where name = %s" % (chr(39) + "00" + chr(39), chr(39) + "Bob" + chr(39))); c.commit()' "$BOOK"; cp "$BOOK" "$BOOK.was"; "$CLI" book --book "$BOOK" )sh"_s;
+    QTest::newRow("book: a damaged player, listed")
+            << damaged + uR"sh(list > "$BOOK.out"; s=$?; grep -q '^Ann ' "$BOOK.out" && cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s
+            << 1 << false << u"Bob: 1 stored snapshot cannot be read"_s;
+    QTest::newRow("book: a damaged player, exported")
+            << damaged + uR"sh(export > /dev/null; s=$?; cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s << 1 << false
+            << u"the export is incomplete"_s;
     QTest::newRow("book: an unknown player") << uR"("$CLI" book --book "$BOOK" history Ann)"_s << 1 << false
                                              << u"no player named 'Ann' in the book"_s;
 }
@@ -1020,6 +1031,24 @@ void CliTest::bookRoundTripsByteForByte()
     QCOMPARE(imported.status, 0);
     QCOMPARE(imported.out, u"Imported: 3 snapshots added, 2 new players, 0 already in the book, 0 lines refused.\n"_s);
     QCOMPARE(cli(inNewBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s)).out, exported.out);
+}
+
+// The same file into the same book: the summary and every refused line as the
+// page and the window say them (tst_webmodule, tst_form1_book).
+void CliTest::bookCases()
+{
+    QFETCH(QByteArray, book);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, summary);
+    QFETCH(QStringList, refused);
+    QTemporaryDir scratch;
+    const QStringList inBook{u"book"_s, u"--book"_s, scratch.filePath(u"book.sqlite"_s)};
+    if (!book.isEmpty())
+        QCOMPARE(cli(inBook + QStringList{u"import"_s, u"-"_s}, book).status, 0);
+    const Run imported = cli(inBook + QStringList{u"import"_s, u"-"_s}, file);
+    QCOMPARE(imported.status, refused.isEmpty() ? 0 : 1);
+    QCOMPARE(imported.out, summary + u'\n');
+    QCOMPARE(imported.err, refused.isEmpty() ? QString() : refused.join(u'\n') + u'\n');
 }
 
 QTEST_GUILESS_MAIN(CliTest)

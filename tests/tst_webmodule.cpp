@@ -3,7 +3,10 @@
 // line does with --json: imports in all eight languages (a list on one line
 // inside a page too), calc and advise. The page's book exports what the
 // command line's book imports and exports again byte for byte, and back.
+#include "bookcases.h"
 #include "cli/commands.h"
+#include "i18n/translators.h"
+#include "presentation/booktext.h"
 #include "web/moduleapi.h"
 
 #include <QBuffer>
@@ -124,7 +127,12 @@ class WebModuleTest : public QObject
 {
     Q_OBJECT
 
+    // English's plural forms, as the page has them in its tables.
+    wagecourt::Translators m_translators;
+
 private slots:
+    void initTestCase() { m_translators.use(u"en"); }
+
     void answersAsTheCommandLine()
     {
         const QList<Case> table = cases();
@@ -178,6 +186,30 @@ private slots:
         QCOMPARE(imported[u"records"_s].toArray().size(), 3);
         QCOMPARE(imported[u"message"_s].toString().toUtf8() + '\n', summary);
         QCOMPARE(QByteArray(wc_book_export(form.toUtf8())), page);
+    }
+
+    // The same file into the same book as the command line and the window
+    // (tst_cli, tst_form1_book): the same summary and refused lines, as the page
+    // shows them.
+    void bookCases_data() { wagecourt::test::bookCaseRows(); }
+    void bookCases()
+    {
+        QFETCH(QByteArray, book);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, refused);
+        json(wc_book_load(""));
+        if (!book.isEmpty())
+            QVERIFY(json(wc_book_import("book", book.constData(), double(book.size())))[u"errors"_s].toArray().isEmpty());
+        const QJsonObject imported = json(wc_book_import("file", file.constData(), double(file.size())));
+        QCOMPARE(imported[u"message"_s].toString(), summary);
+        QStringList errors;
+        for (const QJsonValue error : imported[u"errors"_s].toArray())
+            errors << error.toString();
+        QStringList expected;
+        for (const QString &line : refused)
+            expected << wagecourt::booktext::sentence(line);
+        QCOMPARE(errors, expected);
     }
 };
 

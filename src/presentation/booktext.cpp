@@ -36,11 +36,11 @@ constexpr Text kBadLine{"Book", QT_TRANSLATE_NOOP("Book", "line %1: %2")};
 constexpr Text kNotUtf8{"Book", QT_TRANSLATE_NOOP("Book", "not UTF-8 text")};
 constexpr Text kUnclosedQuote{"Book", QT_TRANSLATE_NOOP("Book", "a quoted field has no closing quote")};
 //: The count of fields found.
-constexpr Text kFieldCount{"Book", QT_TRANSLATE_NOOP("Book", "%1 fields, not as many as the column names")};
+constexpr CountText kFieldCount{"Book", QT_TRANSLATE_N_NOOP("Book", "%n field(s), not as many as the column names")};
 //: The count of numbers found.
-constexpr Text kLevelCount{"Book", QT_TRANSLATE_NOOP("Book", "\"levels\" holds %1 numbers, not 13")};
+constexpr CountText kLevelCount{"Book", QT_TRANSLATE_N_NOOP("Book", "\"levels\" holds %n number(s), not 10 or 13")};
 //: What stood where the date belongs.
-constexpr Text kBadDate{"Book", QT_TRANSLATE_NOOP("Book", "'%1' is not a day written YYYY-MM-DD")};
+constexpr Text kBadDate{"Book", QT_TRANSLATE_NOOP("Book", "'%1' is not a date in the format YYYY-MM-DD")};
 //: The column's name as the file names it, what stood there.
 constexpr Text kBadLevel{"Book", QT_TRANSLATE_NOOP("Book",
         "%1 '%2' is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)")};
@@ -144,7 +144,7 @@ QString rowReason(const book::RowError &error)
     case RowProblem::NotUtf8: return kNotUtf8.translated();
     case RowProblem::UnclosedQuote: return kUnclosedQuote.translated();
     case RowProblem::FieldCount:
-        return (error.column.isEmpty() ? kFieldCount : kLevelCount).translated().arg(error.detail);
+        return (error.column.isEmpty() ? kFieldCount : kLevelCount).translated(error.detail.toInt());
     case RowProblem::BadName: return nameProblemText(error.textProblem);
     case RowProblem::BadNote: return noteProblemText(error.textProblem);
     case RowProblem::BadTag: return tagProblemText(error.textProblem);

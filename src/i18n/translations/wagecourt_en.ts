@@ -51,6 +51,22 @@
             <numerusform>%n lines refused</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s), not as many as the column names</source>
+        <extracomment>The count of fields found.</extracomment>
+        <translation>
+            <numerusform>%n field, not as many as the column names</numerusform>
+            <numerusform>%n fields, not as many as the column names</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
+        <extracomment>The count of numbers found.</extracomment>
+        <translation>
+            <numerusform>&quot;levels&quot; holds %n number, not 10 or 13</numerusform>
+            <numerusform>&quot;levels&quot; holds %n numbers, not 10 or 13</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>

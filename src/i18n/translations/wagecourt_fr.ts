@@ -94,12 +94,12 @@
     <message>
         <source>%1 fields, not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation>%1 champs, pas autant que de noms de colonnes</translation>
+        <translation type="vanished">%1 champs, pas autant que de noms de colonnes</translation>
     </message>
     <message>
         <source>&quot;levels&quot; holds %1 numbers, not 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation>&quot;levels&quot; contient %1 nombres, et non 13</translation>
+        <translation type="vanished">&quot;levels&quot; contient %1 nombres, et non 13</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
@@ -354,6 +354,27 @@
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
         <translation type="unfinished">%1 supprimé (relevés : %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s), not as many as the column names</source>
+        <extracomment>The count of fields found.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
+        <extracomment>The count of numbers found.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -777,11 +798,6 @@ Exit status:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tags</source>
-        <extracomment>The column of the players&apos; tags.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
         <translation type="unfinished"></translation>
@@ -812,6 +828,16 @@ Exit status:
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -26,7 +26,7 @@ status=0
 for file in "${files[@]}"; do
     if [[ -e "$prefix/$file" ]]; then echo "PASS installed $file"; else echo "FAIL missing $file"; status=1; fi
 done
-[[ -x "$prefix/bin/wagecourt" ]] && [[ "$("$prefix/bin/wagecourt" --version)" == "1.00" ]] \
+[[ -x "$prefix/bin/wagecourt" ]] && [[ "$("$prefix/bin/wagecourt" --version)" == "1.00 (formula 1)" ]] \
     && echo "PASS wagecourt --version" || { echo "FAIL wagecourt --version"; status=1; }
 
 for program in wagecourt wagecourt-cli; do

@@ -26,7 +26,8 @@ fi
 
 built_cli=$build/src/cli/wagecourt-cli
 built_window=$build/src/app/wagecourt
-deb=$scratch/out/wagecourt_$("$built_cli" --version)-1_$(dpkg --print-architecture).deb
+version=$("$built_cli" --version)
+deb=$scratch/out/wagecourt_${version%% *}-1_$(dpkg --print-architecture).deb
 [[ -f "$deb" ]] || { ls "$scratch/out"; echo "FAIL no $(basename "$deb")"; exit 1; }
 pass "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
 

@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <cstring>
 #include <limits>
 
@@ -170,6 +171,8 @@ private slots:
     void bookRoundTripsByteForByte();
     void bookCases_data() { wagecourt::test::bookCaseRows(); }
     void bookCases();
+    void planIsWhatCalcGives_data();
+    void planIsWhatCalcGives();
 };
 
 void CliTest::calcJsonHasEveryFieldExactly()
@@ -239,6 +242,16 @@ void CliTest::usageErrorsNameTheBadArgument_data()
     QTest::newRow("advise, negative") << QStringList{u"advise"_s, u"-3"_s} + nine << u"'-3'"_s;
     QTest::newRow("advise, unknown language") << QStringList{u"advise"_s, u"--lang=xx"_s} + kSampleArguments
                                               << u"'xx'"_s;
+    const QStringList plan = QStringList{u"plan"_s} + kSampleArguments;
+    QTest::newRow("plan, unknown skill") << plan + QStringList{u"--to"_s, u"XY=4"_s} << u"'XY' is not a skill"_s;
+    QTest::newRow("plan, level 21") << plan + QStringList{u"--to"_s, u"is=21"_s} << u"'is=21'"_s;
+    QTest::newRow("plan, 21 raises") << plan + QStringList{u"--cheapest"_s, u"21"_s} << u"'21'"_s;
+    QTest::newRow("plan, limit not whole") << plan + QStringList{u"--limit"_s, u"40k"_s} << u"'40k'"_s;
+    QTest::newRow("plan, unknown skill listed") << plan + QStringList{u"--skills"_s, u"IS,QQ"_s} << u"'QQ'"_s;
+    QTest::newRow("--to is for plan") << QStringList{u"calc"_s, u"--to"_s, u"IS=4"_s} + kSampleArguments
+                                      << u"--to is for plan only"_s;
+    QTest::newRow("calc, shown not whole") << QStringList{u"calc"_s, u"--shown"_s, u"1.5"_s} + kSampleArguments
+                                           << u"'1.5'"_s;
     QTest::newRow("auto only for import") << QStringList{u"batch"_s, u"--lang"_s, u"auto"_s} << u"'auto'"_s;
     QTest::newRow("unknown option") << QStringList{u"calc"_s, u"--fast"_s} << u"'--fast'"_s;
     QTest::newRow("unknown command") << QStringList{u"salary"_s} << u"'salary'"_s;
@@ -816,6 +829,14 @@ void CliTest::hostileInputIsRefused_data()
     QTest::newRow("book: a damaged player, exported")
             << damaged + uR"sh(export > /dev/null; s=$?; cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s << 1 << false
             << u"the export is incomplete"_s;
+    QTest::newRow("calc, the game shows another salary")
+            << uR"("$CLI" calc --shown 16800 8 7 9 10 8 11 3 3 5 2 > /dev/null)"_s << 1 << false
+            << u"The game shows 16 800, Wagecourt works out 16 736 (Point Guard)."_s;
+    QTest::newRow("book: a forecast from one snapshot")
+            << damaged + uR"sh(forecast Ann)sh"_s << 1 << false
+            << u"Ann has one snapshot in the book: a forecast needs two at least 14 days apart"_s;
+    QTest::newRow("book: a forecast for nobody") << uR"("$CLI" book --book "$BOOK" forecast Ann)"_s << 1 << false
+                                                 << u"no player named 'Ann' in the book"_s;
     QTest::newRow("book: an unknown player") << uR"("$CLI" book --book "$BOOK" history Ann)"_s << 1 << false
                                              << u"no player named 'Ann' in the book"_s;
 }
@@ -856,7 +877,7 @@ void CliTest::languagesAndVersion()
 
     run = cli({u"--version"_s});
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out, u"1.00\n"_s);
+    QCOMPARE(run.out, u"1.00 (formula 1)\n"_s);
 
     run = cli({u"languages"_s, u"--json"_s});
     QCOMPARE(run.status, 0);
@@ -1049,6 +1070,90 @@ void CliTest::bookCases()
     QCOMPARE(imported.status, refused.isEmpty() ? 0 : 1);
     QCOMPARE(imported.out, summary + u'\n');
     QCOMPARE(imported.err, refused.isEmpty() ? QString() : refused.join(u'\n') + u'\n');
+}
+
+void CliTest::planIsWhatCalcGives_data()
+{
+    QTest::addColumn<QList<int>>("levels");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("the sample, a plan, a limit, 3 raises")
+            << kSample << QStringList{u"--to"_s, u"IS=6"_s, u"--to"_s, u"rb=4"_s, u"--limit"_s, u"18000"_s,
+                                      u"--cheapest"_s, u"3"_s};
+    QTest::newRow("a centre, raises among three") << QList<int>{2, 2, 3, 4, 2, 2, 15, 14, 16, 12}
+                                                  << QStringList{u"--cheapest"_s, u"4"_s, u"--skills"_s, u"IS,id,RB"_s};
+    QTest::newRow("over the limit already")
+            << QList<int>{20, 20, 20, 20, 20, 20, 20, 20, 20, 19} << QStringList{u"--limit"_s, u"1000"_s};
+}
+
+// Every salary plan --json gives is the one calc gives for those levels; the
+// limit's levels are the highest within it, and the cheapest raises the least
+// of every way, counted here plainly.
+void CliTest::planIsWhatCalcGives()
+{
+    QFETCH(QList<int>, levels);
+    QFETCH(QStringList, options);
+    const Run run = cli(QStringList{u"plan"_s} + argumentsOf(levels) + options + QStringList{u"--json"_s});
+    QCOMPARE(run.status, 0);
+    const QJsonObject plan = run.json();
+    const SkillLevels start = test::levelsOf(levels);
+    auto salaryOf = [](SkillLevels at) { return computeSalary(at).value(); };
+    QCOMPARE(plan[u"salary"_s].toInt(), salaryOf(start).salary);
+    for (const QJsonValue skill : plan[u"worth"_s].toArray()) {
+        const int k = skill[u"skill"_s].toInt();
+        QCOMPARE(skill[u"level"_s].toInt(), int(start[k]));
+        QCOMPARE(skill[u"steps"_s].toArray().size(), kHighestLevel - start[k]);
+        for (const QJsonValue step : skill[u"steps"_s].toArray()) {
+            SkillLevels at = start;
+            at[k] = qint16(step[u"level"_s].toInt());
+            QCOMPARE(step[u"salary"_s].toInt(), salaryOf(at).salary);
+            QCOMPARE(step[u"position"_s].toInt(), salaryOf(at).position);
+        }
+    }
+    SkillLevels at = start;
+    for (const QJsonValue step : plan[u"plan"_s].toArray()) {
+        at[step[u"skill"_s].toInt()] = qint16(step[u"level"_s].toInt());
+        QCOMPARE(step[u"salary"_s].toInt(), salaryOf(at).salary);
+    }
+    if (plan.contains(u"limit"_s)) {
+        const qint32 limit = plan[u"limit"_s][u"salary"_s].toInt();
+        for (const QJsonValue highest : plan[u"limit"_s][u"highest"_s].toArray()) {
+            const int k = highest[u"skill"_s].toInt();
+            SkillLevels moved = start;
+            if (highest[u"level"_s].isNull()) {
+                QVERIFY(salaryOf(start).salary > limit);
+                continue;
+            }
+            moved[k] = qint16(highest[u"level"_s].toInt());
+            QVERIFY(salaryOf(moved).salary <= limit);
+            if (moved[k] < kHighestLevel) {
+                ++moved[k];
+                QVERIFY(salaryOf(moved).salary > limit);
+            }
+        }
+    }
+    if (plan.contains(u"cheapest"_s)) {
+        const QJsonObject cheapest = plan[u"cheapest"_s].toObject();
+        QStringList skills = options.mid(options.indexOf(u"--skills"_s) + 1, 1);
+        const QString allowed = options.contains(u"--skills"_s) ? skills.front().toUpper() : QString();
+        const QStringList codes{u"JS"_s, u"JR"_s, u"OD"_s, u"HA"_s, u"DR"_s, u"PA"_s, u"IS"_s, u"ID"_s, u"RB"_s, u"SB"_s};
+        // Every way to take the raises, one skill after another, never past 20.
+        qint32 least = std::numeric_limits<qint32>::max();
+        std::function<void(SkillLevels, int, int)> every = [&](SkillLevels levels, int from, int left) {
+            if (left == 0) {
+                least = std::min(least, salaryOf(levels).salary);
+                return;
+            }
+            for (int k = from; k <= kSalarySkillCount; ++k)
+                if (levels[k] < kHighestLevel && (allowed.isEmpty() || allowed.contains(codes[k - 1]))) {
+                    ++levels[k];
+                    every(levels, k, left - 1);
+                    --levels[k];
+                }
+        };
+        every(start, 1, cheapest[u"steps"_s].toInt());
+        QCOMPARE(cheapest[u"salary"_s].toInt(), least);
+        QCOMPARE(cheapest[u"change"_s].toInt(), least - salaryOf(start).salary);
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -48,7 +48,7 @@ void CommandLineTest::parse_data()
     const auto help = int(Action::Help);
     const auto error = int(Action::UsageError);
     const QString usage = u"Usage: wagecourt [options]"_s;
-    const QString version = QStringLiteral(WAGECOURT_VERSION_TEXT);
+    const QString version = QStringLiteral(WAGECOURT_VERSION_TEXT " (formula 1)");
     QTest::newRow("nothing") << QStringList{} << run << QString() << QString() << QString() << false;
     QTest::newRow("-h") << QStringList{u"-h"_s} << help << usage << QString() << QString() << false;
     QTest::newRow("--help") << QStringList{u"--help"_s} << help << usage << QString() << QString() << false;
@@ -197,7 +197,7 @@ void CommandLineTest::program_data()
     const QString usage = u"Usage: wagecourt [options]"_s;
     QTest::newRow("--help without a display") << QStringList{u"--help"_s} << noDisplay << 0 << usage << QString();
     QTest::newRow("-v without a display") << QStringList{u"-v"_s} << noDisplay << 0
-                                          << QStringLiteral(WAGECOURT_VERSION_TEXT) << QString();
+                                          << QStringLiteral(WAGECOURT_VERSION_TEXT " (formula 1)") << QString();
     // A platform that would open the window: it must not get the chance.
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << QStringList{u"QT_QPA_PLATFORM=offscreen"_s}
                                     << 2 << QString() << u"wagecourt: unknown option '--bogus'"_s;

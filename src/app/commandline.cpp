@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "presentation/plantext.h"
 #include "presentation/windowtexts.h"
 #include "version.h"
 
@@ -92,7 +93,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(version)) {
         result.action = CommandLine::Action::Version;
-        result.text = QStringLiteral(WAGECOURT_VERSION_TEXT) + u'\n';
+        result.text = plantext::versionText() + u'\n';
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

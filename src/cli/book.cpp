@@ -10,7 +10,9 @@
 #include "format/writers.h"
 #include "presentation/booktext.h"
 #include "presentation/clitexts.h"
+#include "presentation/plantext.h"
 #include "usecases/bookcases.h"
+#include "usecases/planning.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -35,6 +37,7 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]\n"
         "  or:  wagecourt-cli book history NAME [--json]\n"
         "  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]\n"
+        "  or:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli book export [--json]\n"
         "  or:  wagecourt-cli book import FILE|-\n"
         "  or:  wagecourt-cli book note NAME TEXT\n"
@@ -50,6 +53,8 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "           before; --sort name, salary, position, change or date\n"
         "  history  one player's snapshots, oldest first\n"
         "  compare  two to four players side by side, each measured against the first\n"
+        "  forecast where a player's own pace leads in W weeks (8 unless --weeks says),\n"
+        "           from his snapshots, which must span 14 days at least\n"
         "  export   the whole book as CSV, or with --json as JSON lines\n"
         "  import   a file written by export or by 'wagecourt-cli batch --header';\n"
         "           bad lines are named on standard error and every good one is kept\n"
@@ -75,9 +80,12 @@ constexpr Text kTagOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "keep: add a tag to the player (again for more); list: only players with this tag.")};
 constexpr Text kBookLangOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "Game language: a name or code. keep reads the list in it; compare names the skills in it.")};
+constexpr Text kWeeksOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "forecast: how many weeks ahead (8 unless given).")};
+//: What the user wrote.
+constexpr Text kBadWeeks{"BookCli", QT_TRANSLATE_NOOP("BookCli", "'%1' is not a number of weeks: write a whole number from 1 to 520")};
 constexpr Text kBookJsonOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "Print JSON, one object per line.")};
 constexpr Text kNoBookCommand{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "book needs a command: keep, list, history, compare, export, import, note, tags or remove")};
+        "book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove")};
 // What each command takes, as whole sentences: %n is how many arguments were given.
 //: The command name stays as it is.
 constexpr CountText kTakesNothing{"BookCli", QT_TRANSLATE_N_NOOP("BookCli",
@@ -137,6 +145,7 @@ private:
     int list(const QStringList &arguments);
     int history(const QStringList &arguments);
     int compare(const QStringList &arguments);
+    int forecast(const QStringList &arguments);
     int exportBook(const QStringList &arguments);
     int importBook(const QStringList &arguments);
     int note(const QStringList &arguments);
@@ -151,6 +160,7 @@ private:
     QCommandLineOption m_date{u"date"_s, kDateOption.translated(), u"DAY"_s};
     QCommandLineOption m_lang{u"lang"_s, kBookLangOption.translated(), u"NAME"_s};
     QCommandLineOption m_sort{u"sort"_s, kSortOption.translated(), u"KEY"_s};
+    QCommandLineOption m_weeks{u"weeks"_s, kWeeksOption.translated(), u"W"_s};
     QCommandLineOption m_json{u"json"_s, kBookJsonOption.translated()};
     QCommandLineOption m_help{{u"h"_s, u"help"_s}, clitext::kHelpOption.translated()};
 };
@@ -393,6 +403,46 @@ int BookCommands::compare(const QStringList &arguments)
     return ExitOk;
 }
 
+int BookCommands::forecast(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return wrongCount(kTakesOneName, u"forecast"_s, arguments.size());
+    const auto language = languageOption();
+    if (!language)
+        return ExitUsage;
+    int weeks = usecase::kDefaultForecastWeeks;
+    if (m_parser.isSet(m_weeks)) {
+        bool number = false;
+        weeks = m_parser.value(m_weeks).trimmed().toInt(&number);
+        if (!number || weeks < 1 || weeks > 520)
+            return usageError(kBadWeeks.translated().arg(m_parser.value(m_weeks)));
+    }
+    BookStore book = store();
+    const QString unknown = booktext::kUnknownPlayer.translated().arg(escapedControls(arguments[0]));
+    if (!QFileInfo::exists(book.path()))
+        return failed(unknown);
+    if (!opened(book))
+        return ExitRejected;
+    StoreResult result;
+    qsizetype unreadable = 0;
+    const std::optional<Player> player = book.loadPlayer(arguments[0], &result, &unreadable);
+    if (!result.ok())
+        return bookFailed(result, book, true);
+    if (unreadable > 0)
+        failed(booktext::unreadableSnapshotsText({cleanedText(arguments[0]), unreadable}));
+    if (!player)
+        return failed(unknown);
+    const usecase::ForecastAnswer answer = usecase::forecastPlayer(*player, weeks);
+    if (!answer.ok())
+        return failed(answer.problemText);
+    if (json())
+        m_out.write(format::jsonLine(format::forecastObject(player->name, answer)));
+    else
+        writeOut(plantext::forecastTable(*language ? **language : *player->latest().language, player->name,
+                                         answer.pace, *answer.forecast));
+    return unreadable > 0 ? ExitRejected : ExitOk;
+}
+
 int BookCommands::exportBook(const QStringList &arguments)
 {
     if (!arguments.isEmpty())
@@ -486,7 +536,7 @@ int BookCommands::remove(const QStringList &arguments)
 
 int BookCommands::run(const QStringList &arguments)
 {
-    m_parser.addOptions({m_book, m_note, m_tag, m_date, m_lang, m_sort, m_json, m_help});
+    m_parser.addOptions({m_book, m_note, m_tag, m_date, m_lang, m_sort, m_weeks, m_json, m_help});
     if (!m_parser.parse(arguments))
         return usageError(m_parser.errorText());
     if (m_parser.isSet(m_help)) {
@@ -494,7 +544,7 @@ int BookCommands::run(const QStringList &arguments)
                                              m_parser.helpText().section(u'\n', 2).trimmed() + u'\n'));
         return ExitOk;
     }
-    if (const QString twice = givenTwiceText(m_parser, {&m_book, &m_note, &m_date, &m_lang, &m_sort});
+    if (const QString twice = givenTwiceText(m_parser, {&m_book, &m_note, &m_date, &m_lang, &m_sort, &m_weeks});
         !twice.isEmpty())
         return usageError(twice);
     QStringList positional = m_parser.positionalArguments();
@@ -506,7 +556,8 @@ int BookCommands::run(const QStringList &arguments)
         {&m_note, {u"keep"_s}},
         {&m_date, {u"keep"_s}},
         {&m_tag, {u"keep"_s, u"list"_s}},
-        {&m_lang, {u"keep"_s, u"compare"_s}},
+        {&m_lang, {u"keep"_s, u"compare"_s, u"forecast"_s}},
+        {&m_weeks, {u"forecast"_s}},
         {&m_sort, {u"list"_s}}};
     for (const auto &rule : kOnlyFor)
         if (m_parser.isSet(*rule.option) && !rule.commands.contains(command))
@@ -517,6 +568,7 @@ int BookCommands::run(const QStringList &arguments)
     const std::pair<const char16_t *, int (BookCommands::*)(const QStringList &)> kCommands[] = {
         {u"keep", &BookCommands::keep},       {u"list", &BookCommands::list},
         {u"history", &BookCommands::history}, {u"compare", &BookCommands::compare},
+        {u"forecast", &BookCommands::forecast},
         {u"export", &BookCommands::exportBook}, {u"import", &BookCommands::importBook},
         {u"note", &BookCommands::note},       {u"tags", &BookCommands::tags},
         {u"remove", &BookCommands::remove}};
@@ -530,7 +582,8 @@ int BookCommands::run(const QStringList &arguments)
 
 bool isBookCommand(const QStringList &arguments)
 {
-    static const QStringList kValued{u"--book"_s, u"--note"_s, u"--tag"_s, u"--date"_s, u"--lang"_s, u"--sort"_s};
+    static const QStringList kValued{u"--book"_s, u"--note"_s, u"--tag"_s,  u"--date"_s,
+                                     u"--lang"_s, u"--sort"_s, u"--weeks"_s};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (kValued.contains(argument)) {

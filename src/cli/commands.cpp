@@ -6,10 +6,12 @@
 #include "engine/advice.h"
 #include "engine/salary.h"
 #include "presentation/clitexts.h"
+#include "presentation/plantext.h"
 #include "presentation/windowtexts.h"
 #include "presentation/resulttext.h"
 #include "format/resultformat.h"
 #include "usecases/readlist.h"
+#include "usecases/planning.h"
 #include "usecases/playerview.h"
 #include "version.h"
 
@@ -41,6 +43,7 @@ private:
     std::optional<const LanguageEntry *> languageOption(bool allowAuto);
     std::optional<SkillLevels> levelArguments(const QString &command, const QStringList &arguments);
     int calc(const QStringList &levels);
+    int plan(const QStringList &levels);
     int advise(const QStringList &levels);
     int importList(const QStringList &files);
     // Reports a refused list: as JSON where asked, and for people on standard error.
@@ -55,6 +58,11 @@ private:
                               u"NAME"_s, wagecourt::languages().front().name.toString()};
     QCommandLineOption m_json{u"json"_s, clitext::kJsonOption.translated()};
     QCommandLineOption m_header{u"header"_s, clitext::kHeaderOption.translated()};
+    QCommandLineOption m_shown{u"shown"_s, clitext::kShownOption.translated(), u"SALARY"_s};
+    QCommandLineOption m_to{u"to"_s, clitext::kToOption.translated(), u"SKILL=LEVEL"_s};
+    QCommandLineOption m_limit{u"limit"_s, clitext::kLimitOption.translated(), u"SALARY"_s};
+    QCommandLineOption m_cheapest{u"cheapest"_s, clitext::kCheapestOption.translated(), u"N"_s};
+    QCommandLineOption m_skills{u"skills"_s, clitext::kSkillsOption.translated(), u"LIST"_s};
     QCommandLineOption m_help{{u"h"_s, u"help"_s}, clitext::kHelpOption.translated()};
     QCommandLineOption m_version{{u"v"_s, u"version"_s}, clitext::kVersionOption.translated()};
 };
@@ -69,8 +77,9 @@ QString Commands::badArgument(const QStringList &arguments) const
         if (!argument.startsWith(u'-') || argument == u"-"_s)
             continue;
         const QString name = argument.section(u'=', 0, 0);
-        if (name == u"--lang"_s) {
-            ++i;
+        if (name == u"--lang"_s || name == u"--shown"_s || name == u"--to"_s || name == u"--limit"_s
+            || name == u"--cheapest"_s || name == u"--skills"_s) {
+            i += argument.contains(u'=') ? 0 : 1;
             continue;
         }
         if (name != u"--json"_s && name != u"--header"_s && name != u"--help"_s && name != u"-h"_s
@@ -131,7 +140,76 @@ int Commands::calc(const QStringList &arguments)
     const auto levels = levelArguments(u"calc"_s, arguments);
     if (!levels)
         return ExitUsage;
-    printResult(**language, *levels, usecase::salaryOf(*levels));
+    if (!m_parser.isSet(m_shown)) {
+        printResult(**language, *levels, usecase::salaryOf(*levels));
+        return ExitOk;
+    }
+    qint32 shown = 0;
+    if (const usecase::Parsed salary = usecase::parseSalary(m_parser.value(m_shown), &shown); !salary.ok())
+        return usageError(salary.problemText);
+    // The game's salary against ours: a mismatch is named, with a report to send.
+    const usecase::ShownCheck check = usecase::checkShown(**language, *levels, shown);
+    if (m_parser.isSet(m_json)) {
+        QJsonObject object = format::resultObject(**language, *levels, check.result);
+        object.insert(u"shown"_s, shown);
+        object.insert(u"matches"_s, check.matches);
+        m_out.write(format::jsonLine(object));
+    } else {
+        writeOut(resultTable(**language, check.result));
+    }
+    writeErr(check.text + u'\n' + (check.matches ? QString() : u'\n' + check.report));
+    return check.matches ? ExitOk : ExitRejected;
+}
+
+int Commands::plan(const QStringList &arguments)
+{
+    const auto language = languageOption(false);
+    if (!language)
+        return ExitUsage;
+    const auto levels = levelArguments(u"plan"_s, arguments);
+    if (!levels)
+        return ExitUsage;
+    usecase::PlanRequest request;
+    request.levels = *levels;
+    for (const QString &to : m_parser.values(m_to)) {
+        planner::PlanTarget target;
+        if (const usecase::Parsed read = usecase::parseTarget(to, &target); !read.ok())
+            return usageError(read.problemText);
+        request.targets << target;
+    }
+    if (m_parser.isSet(m_limit)) {
+        qint32 limit = 0;
+        if (const usecase::Parsed read = usecase::parseSalary(m_parser.value(m_limit), &limit); !read.ok())
+            return usageError(read.problemText);
+        request.limit = limit;
+    }
+    if (m_parser.isSet(m_cheapest)) {
+        int raises = 0;
+        if (const usecase::Parsed read = usecase::parseRaises(m_parser.value(m_cheapest), &raises); !read.ok())
+            return usageError(read.problemText);
+        request.cheapest = raises;
+    }
+    if (m_parser.isSet(m_skills))
+        if (const usecase::Parsed read = usecase::parseSkills(m_parser.value(m_skills), &request.skills); !read.ok())
+            return usageError(read.problemText);
+    const std::optional<usecase::PlanAnswer> answer = usecase::planPlayer(request);
+    Q_ASSERT(answer); // every input was checked above
+    if (m_parser.isSet(m_json)) {
+        m_out.write(format::jsonLine(format::planObject(**language, *answer, request.limit)));
+    } else {
+        QString text = plantext::worthTable(**language, answer->worth);
+        if (answer->plan)
+            text += u'\n' + plantext::planTable(**language, *answer->plan);
+        if (answer->within)
+            text += u'\n' + plantext::withinTable(**language, *request.limit, *answer->within,
+                                                  answer->worth.current.salary, answer->passedAt,
+                                                  answer->plan.has_value());
+        if (answer->cheapest)
+            text += u'\n' + plantext::cheapestTable(**language, *answer->cheapest);
+        writeOut(text);
+    }
+    if (!answer->problemText.isEmpty())
+        return failed(answer->problemText);
     return ExitOk;
 }
 
@@ -217,7 +295,7 @@ int Commands::languages(const QStringList &arguments)
 
 int Commands::run(const QStringList &arguments)
 {
-    m_parser.addOptions({m_lang, m_json, m_header, m_help, m_version});
+    m_parser.addOptions({m_lang, m_json, m_header, m_shown, m_to, m_limit, m_cheapest, m_skills, m_help, m_version});
 
     if (!m_parser.parse(arguments)) {
         const QString bad = badArgument(arguments);
@@ -227,7 +305,8 @@ int Commands::run(const QStringList &arguments)
         bad.toInt(&isNumber);
         return usageError((isNumber ? clitext::kLevelNotALevel : clitext::kUnknownOption).translated().arg(bad));
     }
-    if (const QString twice = givenTwiceText(m_parser, {&m_lang}); !twice.isEmpty())
+    if (const QString twice = givenTwiceText(m_parser, {&m_lang, &m_shown, &m_limit, &m_cheapest, &m_skills});
+        !twice.isEmpty())
         return usageError(twice);
     if (m_parser.isSet(m_help)) {
         // The parser's own text for the options, between the commands and the exit status.
@@ -235,7 +314,7 @@ int Commands::run(const QStringList &arguments)
         return ExitOk;
     }
     if (m_parser.isSet(m_version)) {
-        writeOut(QStringLiteral(WAGECOURT_VERSION_TEXT) + u'\n');
+        writeOut(plantext::versionText() + u'\n');
         return ExitOk;
     }
 
@@ -245,6 +324,13 @@ int Commands::run(const QStringList &arguments)
     const QString command = positional.takeFirst();
     if (m_parser.isSet(m_header) && command != u"batch"_s)
         return usageError(clitext::kHeaderIsForBatch.translated());
+    for (const QCommandLineOption *option : {&m_to, &m_limit, &m_cheapest, &m_skills})
+        if (m_parser.isSet(*option) && command != u"plan"_s)
+            return usageError(clitext::kOptionForCommand.translated().arg(u"--"_s + option->names().front(), u"plan"_s));
+    if (m_parser.isSet(m_shown) && command != u"calc"_s)
+        return usageError(clitext::kOptionForCommand.translated().arg(u"--shown"_s, u"calc"_s));
+    if (command == u"plan"_s)
+        return plan(positional);
     if (command == u"calc"_s)
         return calc(positional);
     if (command == u"advise"_s)

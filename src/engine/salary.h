@@ -6,6 +6,11 @@
 
 namespace wagecourt {
 
+// The salary formula's version, ours: raised whenever a coefficient, a
+// multiplier or a rounding below changes, so that a report of a salary that
+// differs from the game's names the formula it was worked out with.
+inline constexpr int kSalaryFormulaVersion = 1;
+
 // Rows are positions, columns the ten salary skills, both in game order.
 extern const double SkillCoefficient[kPositionCount][kSalarySkillCount];
 extern const double PositionMultiplier[kPositionCount];

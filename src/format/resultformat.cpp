@@ -163,6 +163,90 @@ QJsonObject adviceObject(const LanguageEntry &language, const TrainingAdvice &ad
     };
 }
 
+namespace {
+
+QJsonArray levelArray(const SkillLevels &levels)
+{
+    QJsonArray array;
+    for (qint16 level : levels)
+        array.append(int(level));
+    return array;
+}
+
+} // namespace
+
+QJsonObject planObject(const LanguageEntry &language, const usecase::PlanAnswer &answer,
+                       const std::optional<qint32> &limit)
+{
+    const planner::Standing &current = answer.worth.current;
+    SalaryResult result;
+    result.values = current.values;
+    result.position = current.position;
+    result.salary = current.salary;
+    QJsonObject object = resultObject(language, current.levels, result);
+    QJsonArray worth;
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill) {
+        QJsonArray steps;
+        for (const TrainingStep &step : answer.worth.skills[skill])
+            steps.append(QJsonObject{{u"level"_s, step.level},
+                                     {u"salary"_s, step.salary},
+                                     {u"position"_s, step.position},
+                                     {u"change"_s, step.change}});
+        worth.append(QJsonObject{{u"skill"_s, skill},
+                                 {u"name"_s, skillNameOf(language.skillCaption(skill))},
+                                 {u"level"_s, int(current.levels[skill])},
+                                 {u"steps"_s, steps}});
+    }
+    object.insert(u"worth"_s, worth);
+    if (answer.plan) {
+        QJsonArray steps;
+        for (const planner::PlanStep &step : answer.plan->steps)
+            steps.append(QJsonObject{{u"skill"_s, step.skill},
+                                     {u"level"_s, step.level},
+                                     {u"salary"_s, step.salary},
+                                     {u"position"_s, step.position},
+                                     {u"change"_s, step.change}});
+        object.insert(u"plan"_s, steps);
+        object.insert(u"end"_s, QJsonObject{{u"levels"_s, levelArray(answer.plan->end.levels)},
+                                            {u"salary"_s, answer.plan->end.salary},
+                                            {u"position"_s, answer.plan->end.position}});
+    }
+    if (limit && answer.within) {
+        QJsonArray highest;
+        for (int skill = 1; skill <= kSalarySkillCount; ++skill) {
+            const std::optional<TrainingStep> &step = (*answer.within)[skill];
+            highest.append(QJsonObject{{u"skill"_s, skill},
+                                       {u"level"_s, step ? QJsonValue(step->level) : QJsonValue(QJsonValue::Null)}});
+        }
+        object.insert(u"limit"_s, QJsonObject{{u"salary"_s, *limit},
+                                              {u"highest"_s, highest},
+                                              {u"passed_at"_s, answer.passedAt ? QJsonValue(qint64(*answer.passedAt))
+                                                                               : QJsonValue(QJsonValue::Null)}});
+    }
+    if (answer.cheapest)
+        object.insert(u"cheapest"_s, QJsonObject{{u"steps"_s, answer.cheapest->raises},
+                                                 {u"levels"_s, levelArray(answer.cheapest->end.levels)},
+                                                 {u"salary"_s, answer.cheapest->end.salary},
+                                                 {u"position"_s, answer.cheapest->end.position},
+                                                 {u"change"_s, answer.cheapest->change}});
+    return object;
+}
+
+QJsonObject forecastObject(const QString &name, const usecase::ForecastAnswer &answer)
+{
+    QJsonArray pace;
+    for (double perWeek : answer.pace.perWeek)
+        pace.append(perWeek);
+    return QJsonObject{{u"name"_s, name},
+                       {u"weeks"_s, answer.forecast->weeks},
+                       {u"from"_s, book::dayText(answer.pace.first)},
+                       {u"to"_s, book::dayText(answer.pace.last)},
+                       {u"pace"_s, pace},
+                       {u"levels"_s, levelArray(answer.forecast->end.levels)},
+                       {u"salary"_s, answer.forecast->end.salary},
+                       {u"position"_s, answer.forecast->end.position}};
+}
+
 QJsonObject acceptedObject(const usecase::PastedList &list)
 {
     QJsonObject object = resultObject(*list.language, list.levels, list.result);

@@ -4,6 +4,7 @@
 #include "engine/salary.h"
 #include "catalogue/catalogue.h"
 #include "format/writers.h"
+#include "usecases/planning.h"
 #include "usecases/readlist.h"
 
 #include <QByteArray>
@@ -46,6 +47,16 @@ private:
 // A list that was read, as `import --json` writes it: the result object of
 // its language, levels and salary, with accepted true.
 QJsonObject acceptedObject(const usecase::PastedList &list);
+
+// `plan --json`: the result object of the levels, then "worth" (each skill's
+// steps up to 20), and with what was asked "plan" and "end", "limit" and
+// "cheapest". Every change is against the current salary.
+QJsonObject planObject(const LanguageEntry &language, const usecase::PlanAnswer &answer,
+                       const std::optional<qint32> &limit);
+
+// `book forecast --json`: name, weeks, from, to, pace (levels a week for the
+// ten skills), levels (the ten then), salary and position.
+QJsonObject forecastObject(const QString &name, const usecase::ForecastAnswer &answer);
 
 // A refused list: accepted false, language (null when none applies), reason
 // ("check" or "level"), the window's error and the detail, in English.

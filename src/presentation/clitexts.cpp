@@ -17,8 +17,10 @@ namespace {
 //: the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after "Usage:" and
 //: "or:" start in one column.
 constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
-        "Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]\n"
+        "Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]\n"
         "  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]\n"
+        "  or:  wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]\n"
+        "                      [--cheapest N] [--skills LIST] [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]\n"
         "  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]\n"
         "  or:  wagecourt-cli languages [--json]\n"
@@ -36,9 +38,14 @@ constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "with '#' and a first line of column names are skipped.\n"
         "\n"
         "Commands:\n"
-        "  calc       the salary of one player and what he earns at each position\n"
+        "  calc       the salary of one player and what he earns at each position;\n"
+        "             with --shown, whether it matches the salary the game shows\n"
         "  advise     what one level up or down in each skill would pay, then each\n"
         "             position's salary\n"
+        "  plan       what each level of each skill would pay, up to 20; --to plans\n"
+        "             steps to the levels given, one level at a time, --limit finds\n"
+        "             the highest levels within a salary, --cheapest the N one-level\n"
+        "             raises that cost least (among --skills, such as IS,ID,RB)\n"
         "  import     read one copied skill list (UTF-8) from FILE or standard input,\n"
         "             exactly as the window's \"%2\" reads the clipboard,\n"
         "             in the language given or, without --lang, in any\n"
@@ -50,7 +57,8 @@ constexpr Text kUsage{"Cli", QT_TRANSLATE_NOOP("Cli",
         "%3\n"
         "Exit status:\n"
         "  0  done\n"
-        "  1  a list rejected, a batch line bad, or output that could not be written\n"
+        "  1  a list rejected, a batch line bad, a salary that differs from the one\n"
+        "     shown, or output that could not be written\n"
         "  2  a usage error\n"
         "A closed pipe (as with '| head') ends the program by SIGPIPE, as it ends other\n"
         "command-line tools.\n")};

@@ -24,6 +24,16 @@ inline constexpr Text kLangOption{"Cli", QT_TRANSLATE_NOOP("Cli",
         "import then reads the list in whichever language it is.")};
 inline constexpr Text kJsonOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Print JSON: one object, or one per line for batch.")};
 inline constexpr Text kHeaderOption{"Cli", QT_TRANSLATE_NOOP("Cli", "batch: print a CSV line of column names first.")};
+inline constexpr Text kShownOption{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "calc: the salary the game shows, to check against.")};
+//: SKILL=LEVEL stays as it is.
+inline constexpr Text kToOption{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "plan: a target level, such as IS=12 (again for more, in order).")};
+inline constexpr Text kLimitOption{"Cli", QT_TRANSLATE_NOOP("Cli", "plan: the highest levels within this salary.")};
+inline constexpr Text kCheapestOption{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "plan: the N one-level raises (1 to 20) that raise the salary least.")};
+inline constexpr Text kSkillsOption{"Cli", QT_TRANSLATE_NOOP("Cli",
+        "plan: the skills the cheapest raises may go to, such as IS,ID,RB.")};
 inline constexpr Text kHelpOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show this help.")};
 inline constexpr Text kVersionOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show the version.")};
 
@@ -48,6 +58,8 @@ inline constexpr CountText kOneRosterOnly{"Cli", QT_TRANSLATE_N_NOOP("Cli",
 inline constexpr Text kCannotRead{"Cli", QT_TRANSLATE_NOOP("Cli", "cannot read '%1': %2")};
 inline constexpr Text kHeaderIsForCsv{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for CSV; JSON lines name their fields")};
 inline constexpr Text kHeaderIsForBatch{"Cli", QT_TRANSLATE_NOOP("Cli", "--header is for batch only")};
+//: The option, then the command it is for; both stay as they are.
+inline constexpr Text kOptionForCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "%1 is for %2 only")};
 inline constexpr Text kNoArgumentsWanted{"Cli", QT_TRANSLATE_NOOP("Cli", "languages takes no arguments, '%1' given")};
 inline constexpr Text kUnknownOption{"Cli", QT_TRANSLATE_NOOP("Cli", "unknown option '%1'")};
 inline constexpr Text kNoCommand{"Cli", QT_TRANSLATE_NOOP("Cli", "no command given")};

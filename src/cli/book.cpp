@@ -2,6 +2,7 @@
 
 #include "book/bookstore.h"
 #include "book/exchange.h"
+#include "book/shortlist.h"
 #include "catalogue/catalogue.h"
 #include "cli/batch.h"
 #include "cli/commands.h"
@@ -12,6 +13,7 @@
 #include "presentation/clitexts.h"
 #include "presentation/plantext.h"
 #include "usecases/bookcases.h"
+#include "usecases/links.h"
 #include "usecases/planning.h"
 
 #include <QCommandLineParser>
@@ -38,8 +40,8 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "  or:  wagecourt-cli book history NAME [--json]\n"
         "  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]\n"
         "  or:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]\n"
-        "  or:  wagecourt-cli book export [--json]\n"
-        "  or:  wagecourt-cli book import FILE|-\n"
+        "  or:  wagecourt-cli book export [--json | --link [NAME...]]\n"
+        "  or:  wagecourt-cli book import FILE|- | --link TEXT\n"
         "  or:  wagecourt-cli book note NAME TEXT\n"
         "  or:  wagecourt-cli book tags NAME [WORD...]\n"
         "  or:  wagecourt-cli book remove NAME\n"
@@ -55,9 +57,11 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "  compare  two to four players side by side, each measured against the first\n"
         "  forecast where a player's own pace leads in W weeks (8 unless --weeks says),\n"
         "           from his snapshots, which must span 14 days at least\n"
-        "  export   the whole book as CSV, or with --json as JSON lines\n"
+        "  export   the whole book as CSV, or with --json as JSON lines; with --link\n"
+        "           the players named (all without a name) as one link to share\n"
         "  import   a file written by export or by 'wagecourt-cli batch --header';\n"
-        "           bad lines are named on standard error and every good one is kept\n"
+        "           bad lines are named on standard error and every good one is kept;\n"
+        "           a link (or a file holding one) adds what the book lacks\n"
         "  note     set a player's note (an empty TEXT clears it)\n"
         "  tags     set a player's tags, short words of your own (none clears them)\n"
         "  remove   a player and all his snapshots\n"
@@ -83,6 +87,8 @@ constexpr Text kBookLangOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
 constexpr Text kWeeksOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "forecast: how many weeks ahead (8 unless given).")};
 //: What the user wrote.
 constexpr Text kBadWeeks{"BookCli", QT_TRANSLATE_NOOP("BookCli", "'%1' is not a number of weeks: write a whole number from 1 to 520")};
+constexpr Text kLinkOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
+        "export: a shortlist link instead of a file; import: the link itself instead of a file.")};
 constexpr Text kBookJsonOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "Print JSON, one object per line.")};
 constexpr Text kNoBookCommand{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove")};
@@ -148,6 +154,7 @@ private:
     int forecast(const QStringList &arguments);
     int exportBook(const QStringList &arguments);
     int importBook(const QStringList &arguments);
+    int importLink(const usecase::LinkRead &link);
     int note(const QStringList &arguments);
     int tags(const QStringList &arguments);
     int remove(const QStringList &arguments);
@@ -161,6 +168,7 @@ private:
     QCommandLineOption m_lang{u"lang"_s, kBookLangOption.translated(), u"NAME"_s};
     QCommandLineOption m_sort{u"sort"_s, kSortOption.translated(), u"KEY"_s};
     QCommandLineOption m_weeks{u"weeks"_s, kWeeksOption.translated(), u"W"_s};
+    QCommandLineOption m_link{u"link"_s, kLinkOption.translated()};
     QCommandLineOption m_json{u"json"_s, kBookJsonOption.translated()};
     QCommandLineOption m_help{{u"h"_s, u"help"_s}, clitext::kHelpOption.translated()};
 };
@@ -445,12 +453,19 @@ int BookCommands::forecast(const QStringList &arguments)
 
 int BookCommands::exportBook(const QStringList &arguments)
 {
-    if (!arguments.isEmpty())
+    if (!arguments.isEmpty() && !m_parser.isSet(m_link))
         return wrongCount(kTakesNothing, u"export"_s, arguments.size());
     BookStore book = store();
     const std::optional<Book> whole = loaded(book);
     if (!whole)
         return ExitRejected;
+    if (m_parser.isSet(m_link)) {
+        const usecase::LinkMade made = usecase::makeLink(*whole, arguments, usecase::siteAddress());
+        if (!made.ok())
+            return failed(made.problemText);
+        writeOut(made.link + u'\n');
+        return sayUnreadable(*whole) ? failed(booktext::incompleteExportText()) : ExitOk;
+    }
     m_out.write(usecase::exportBook(*whole, json() ? ExchangeForm::JsonLines : ExchangeForm::Csv));
     if (!sayUnreadable(*whole))
         return ExitOk;
@@ -461,6 +476,8 @@ int BookCommands::importBook(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return wrongCount(kTakesOneFile, u"import"_s, arguments.size());
+    if (m_parser.isSet(m_link))
+        return importLink(usecase::readLink(arguments[0], true));
     const QString path = arguments[0];
     // Refused unread: a book of a hundred thousand snapshots is a tenth of the largest.
     if (path != u"-"_s && QFileInfo(path).isFile())
@@ -471,6 +488,10 @@ int BookCommands::importBook(const QStringList &arguments)
     if (!bytes)
         return status;
 
+    // A file or standard input may hold a link rather than a book's file.
+    if (bytes->size() <= book::kLargestShortlistText * 3)
+        if (const usecase::LinkRead link = usecase::readLink(QString::fromUtf8(*bytes)); link.isLink)
+            return importLink(link);
     BookStore book = store();
     if (!opened(book))
         return ExitRejected;
@@ -481,6 +502,24 @@ int BookCommands::importBook(const QStringList &arguments)
         return bookFailed(answer.store, book);
     if (!answer.ok())
         return failed(answer.problemText);
+    writeOut(answer.summary + u'\n');
+    return answer.whole() ? ExitOk : ExitRejected;
+}
+
+int BookCommands::importLink(const usecase::LinkRead &link)
+{
+    if (!link.ok())
+        return failed(link.problemText);
+    BookStore book = store();
+    if (!opened(book))
+        return ExitRejected;
+    // What the link holds, then what it added: a script reads the summary as an import's.
+    writeErr(link.holdsText + u'\n');
+    const usecase::ImportAnswer answer = usecase::addLinked(book, link.players);
+    for (const QString &line : answer.refusedLines)
+        writeErr(line + u'\n');
+    if (answer.problem == usecase::BookProblem::Store)
+        return bookFailed(answer.store, book);
     writeOut(answer.summary + u'\n');
     return answer.whole() ? ExitOk : ExitRejected;
 }
@@ -536,7 +575,7 @@ int BookCommands::remove(const QStringList &arguments)
 
 int BookCommands::run(const QStringList &arguments)
 {
-    m_parser.addOptions({m_book, m_note, m_tag, m_date, m_lang, m_sort, m_weeks, m_json, m_help});
+    m_parser.addOptions({m_book, m_note, m_tag, m_date, m_lang, m_sort, m_weeks, m_link, m_json, m_help});
     if (!m_parser.parse(arguments))
         return usageError(m_parser.errorText());
     if (m_parser.isSet(m_help)) {
@@ -558,6 +597,7 @@ int BookCommands::run(const QStringList &arguments)
         {&m_tag, {u"keep"_s, u"list"_s}},
         {&m_lang, {u"keep"_s, u"compare"_s, u"forecast"_s}},
         {&m_weeks, {u"forecast"_s}},
+        {&m_link, {u"export"_s, u"import"_s}},
         {&m_sort, {u"list"_s}}};
     for (const auto &rule : kOnlyFor)
         if (m_parser.isSet(*rule.option) && !rule.commands.contains(command))

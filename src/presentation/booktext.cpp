@@ -1,8 +1,10 @@
 #include "presentation/booktext.h"
 
 #include "book/book.h"
-#include "book/bookstore.h"
+#include "book/bookwriter.h"
 #include "book/exchange.h"
+#include "book/shortlist.h"
+#include "format/writers.h"
 #include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
@@ -85,6 +87,37 @@ constexpr Text kIncompleteExport{"Book", QT_TRANSLATE_NOOP("Book",
 //: %n how many players' changes were lost; %1 the book's file.
 constexpr CountText kUnsaved{"Book", QT_TRANSLATE_N_NOOP("Book",
         "the changes to %n player(s) could not be saved in %1: another program held the book")};
+// A shortlist link that adds nothing, and why.
+constexpr Text kLinkCutOff{"Book", QT_TRANSLATE_NOOP("Book",
+        "the link is cut off: copy it again, whole")};
+constexpr Text kLinkChecksum{"Book", QT_TRANSLATE_NOOP("Book",
+        "the link was changed on its way (its checksum fails): copy it again")};
+//: The version that made the link.
+constexpr Text kLinkLater{"Book", QT_TRANSLATE_NOOP("Book",
+        "the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it")};
+constexpr Text kLinkTooLarge{"Book", QT_TRANSLATE_NOOP("Book", "the link is larger than 1 MiB and was not read")};
+constexpr Text kLinkNoLink{"Book", QT_TRANSLATE_NOOP("Book", "the text holds no player book link")};
+//: The player's place in the link (1 for the first), then why he cannot be kept.
+constexpr Text kLinkBadPlayer{"Book", QT_TRANSLATE_NOOP("Book", "the link's player %1 cannot be kept: %2")};
+//: The name that stands twice.
+constexpr Text kLinkNameTwice{"Book", QT_TRANSLATE_NOOP("Book", "'%1' stands in the link twice")};
+//: The tag that stands twice.
+constexpr Text kLinkTagTwice{"Book", QT_TRANSLATE_NOOP("Book", "his tag '%1' stands twice")};
+constexpr Text kLinkNoSnapshots{"Book", QT_TRANSLATE_NOOP("Book", "he has no snapshot")};
+//: The snapshot's place among the player's, oldest first.
+constexpr Text kLinkBadDate{"Book", QT_TRANSLATE_NOOP("Book", "the date of his snapshot %1 is no day")};
+//: The snapshot's place, then what stood for the language.
+constexpr Text kLinkBadLanguage{"Book", QT_TRANSLATE_NOOP("Book", "his snapshot %1 names '%2', which is no game language")};
+//: The snapshot's place, the skill's column name, the level that stood there.
+constexpr Text kLinkBadLevel{"Book", QT_TRANSLATE_NOOP("Book",
+        "his snapshot %1 gives %2 the level %3, which is none")};
+constexpr Text kLinkLayout{"Book", QT_TRANSLATE_NOOP("Book", "the link's records do not read")};
+//: How many players a link holds.
+constexpr CountText kLinkPlayers{"Book", QT_TRANSLATE_N_NOOP("Book", "%n player(s)")};
+//: How many snapshots a link holds.
+constexpr CountText kLinkSnapshots{"Book", QT_TRANSLATE_N_NOOP("Book", "%n snapshot(s)")};
+//: The two counts above: "3 players", "12 snapshots".
+constexpr Text kLinkHolds{"Book", QT_TRANSLATE_NOOP("Book", "The link holds %1 and %2.")};
 constexpr Text kNothingImported{"Book", QT_TRANSLATE_NOOP("Book", "nothing was imported")};
 //: A tag is a short word of the user's own, such as "target" or "U21".
 constexpr Text kTagSpace{"Book", QT_TRANSLATE_NOOP("Book",
@@ -381,6 +414,45 @@ QString unreadableSnapshotsText(const book::UnreadablePlayer &player)
 QString unsavedText(int players, const QString &path)
 {
     return kUnsaved.translated(players).arg(QDir::toNativeSeparators(path));
+}
+
+QString linkProblemText(const book::ShortlistError &error)
+{
+    using book::ShortlistProblem;
+    using book::ShortlistRecord;
+    switch (error.problem) {
+    case ShortlistProblem::None: return {};
+    case ShortlistProblem::NoLink: return kLinkNoLink.translated();
+    case ShortlistProblem::TooLarge: return kLinkTooLarge.translated();
+    case ShortlistProblem::CutOff: return kLinkCutOff.translated();
+    case ShortlistProblem::Checksum: return kLinkChecksum.translated();
+    case ShortlistProblem::LaterVersion: return kLinkLater.translated().arg(QString::number(error.value));
+    case ShortlistProblem::BadRecord: break;
+    }
+    const QString snapshot = QString::number(error.snapshot);
+    QString why;
+    switch (error.record) {
+    case ShortlistRecord::Name: why = nameProblemText(error.textProblem); break;
+    case ShortlistRecord::NameTwice: why = kLinkNameTwice.translated().arg(visible(error.detail)); break;
+    case ShortlistRecord::Note: why = noteProblemText(error.textProblem); break;
+    case ShortlistRecord::Tag: why = tagProblemText(error.textProblem); break;
+    case ShortlistRecord::TagTwice: why = kLinkTagTwice.translated().arg(visible(error.detail)); break;
+    case ShortlistRecord::NoSnapshots: why = kLinkNoSnapshots.translated(); break;
+    case ShortlistRecord::Date: why = kLinkBadDate.translated().arg(snapshot); break;
+    case ShortlistRecord::Language: why = kLinkBadLanguage.translated().arg(snapshot, visible(error.detail)); break;
+    case ShortlistRecord::Level:
+        why = kLinkBadLevel.translated().arg(snapshot, QString::fromLatin1(format::kLevelColumns[std::size_t(error.skill - 1)]),
+                                              QString::number(error.value));
+        break;
+    case ShortlistRecord::None:
+    case ShortlistRecord::Layout: return kLinkLayout.translated();
+    }
+    return kLinkBadPlayer.translated().arg(QString::number(error.player), why);
+}
+
+QString linkHoldsText(qsizetype players, qsizetype snapshots)
+{
+    return kLinkHolds.translated().arg(kLinkPlayers.translated(int(players)), kLinkSnapshots.translated(int(snapshots)));
 }
 
 QString incompleteExportText()

@@ -22,6 +22,7 @@ struct KeepCounts;
 struct Player;
 struct Snapshot;
 struct UnreadablePlayer;
+struct ShortlistError;
 enum class TextProblem;
 enum class CompareProblem;
 enum class KeepOutcome;
@@ -68,6 +69,13 @@ QString removedText(const book::Player &player);
 // refused (what cannot be read would be lost), and each view names him.
 QString unreadablePlayerText(const QString &name);
 QString unreadableSnapshotsText(const book::UnreadablePlayer &player);
+// Why a shortlist link adds nothing, for a person.
+QString linkProblemText(const book::ShortlistError &error);
+// What a link holds: "The link holds 3 players and 12 snapshots."
+QString linkHoldsText(qsizetype players, qsizetype snapshots);
+//: The question before a link's players are added.
+inline constexpr Text kAddLinked{"Book", QT_TRANSLATE_NOOP("Book", "Add them to the player book?")};
+
 // An export that leaves out what could not be read.
 QString incompleteExportText();
 // Changes the window could not write into the book's file before it ended:

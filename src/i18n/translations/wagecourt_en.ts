@@ -67,6 +67,22 @@
             <numerusform>&quot;levels&quot; holds %n numbers, not 10 or 13</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <extracomment>How many players a link holds.</extracomment>
+        <translation>
+            <numerusform>%n player</numerusform>
+            <numerusform>%n players</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s)</source>
+        <extracomment>How many snapshots a link holds.</extracomment>
+        <translation>
+            <numerusform>%n snapshot</numerusform>
+            <numerusform>%n snapshots</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>
@@ -183,6 +199,49 @@
         <translation>
             <numerusform>%1 given %n time; give it once</numerusform>
             <numerusform>%1 given %n times; give it once</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message numerus="yes">
+        <source>The %n one-level raise(s) that raise the salary least</source>
+        <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
+        <translation>
+            <numerusform>The %n one-level raise that raises the salary least</numerusform>
+            <numerusform>The %n one-level raises that raise the salary least</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n raise(s) remain in the skills given</source>
+        <extracomment>The skills given cannot take that many raises before 20.</extracomment>
+        <translation>
+            <numerusform>only %n raise remains in the skills given</numerusform>
+            <numerusform>only %n raises remain in the skills given</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n week(s), at his own pace</source>
+        <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
+        <translation>
+            <numerusform>%1 in %n week, at his own pace</numerusform>
+            <numerusform>%1 in %n weeks, at his own pace</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From his snapshots of %1 to %2 (%n day(s))</source>
+        <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
+        <translation>
+            <numerusform>From his snapshots of %1 to %2 (%n day)</numerusform>
+            <numerusform>From his snapshots of %1 to %2 (%n days)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
+        <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
+        <translation>
+            <numerusform>the snapshots of %1 span %n day: a forecast needs at least 14</numerusform>
+            <numerusform>the snapshots of %1 span %n days: a forecast needs at least 14</numerusform>
         </translation>
     </message>
 </context>

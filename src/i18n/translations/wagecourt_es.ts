@@ -104,7 +104,7 @@
     <message>
         <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation>&apos;%1&apos; no es un día escrito AAAA-MM-DD</translation>
+        <translation type="vanished">&apos;%1&apos; no es un día escrito AAAA-MM-DD</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
@@ -376,6 +376,96 @@
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
+        <extracomment>What stood where the date belongs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link is cut off: copy it again, whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was changed on its way (its checksum fails): copy it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
+        <extracomment>The version that made the link.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link is larger than 1 MiB and was not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text holds no player book link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link&apos;s player %1 cannot be kept: %2</source>
+        <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stands in the link twice</source>
+        <extracomment>The name that stands twice.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his tag &apos;%1&apos; stands twice</source>
+        <extracomment>The tag that stands twice.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>he has no snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date of his snapshot %1 is no day</source>
+        <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
+        <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 gives %2 the level %3, which is none</source>
+        <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link&apos;s records do not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <extracomment>How many players a link holds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s)</source>
+        <extracomment>How many snapshots a link holds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link holds %1 and %2.</source>
+        <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add them to the player book?</source>
+        <extracomment>The question before a link&apos;s players are added.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>
@@ -537,51 +627,8 @@ Estado de salida:
         <translation type="vanished">%1 eliminado (registros: %2)</translation>
     </message>
     <message>
-        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
-  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
-  or:  wagecourt-cli book history NAME [--json]
-  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
-  or:  wagecourt-cli book export [--json]
-  or:  wagecourt-cli book import FILE|-
-  or:  wagecourt-cli book note NAME TEXT
-  or:  wagecourt-cli book tags NAME [WORD...]
-  or:  wagecourt-cli book remove NAME
-Players kept with the history of their levels, as in the window&apos;s Player Book.
-
-Commands:
-  keep     read one copied skill list from FILE or standard input, in any game
-           language (or the one --lang names), and keep it under NAME, dated
-           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
-  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
-           before; --sort name, salary, position, change or date
-  history  one player&apos;s snapshots, oldest first
-  compare  two to four players side by side, each measured against the first
-  export   the whole book as CSV, or with --json as JSON lines
-  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
-           bad lines are named on standard error and every good one is kept
-  note     set a player&apos;s note (an empty TEXT clears it)
-  tags     set a player&apos;s tags, short words of your own (none clears them)
-  remove   a player and all his snapshots
-
-The book is %1 unless --book names another file.
-
-%2
-Exit status:
-  0  done
-  1  a list rejected, a line of an import bad, an unknown player, or a book
-     that could not be read or written whole
-  2  a usage error
-</source>
-        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>book needs a command: keep, list, history, compare, export, import, note, tags or remove</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -628,6 +675,67 @@ Exit status:
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  or:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json | --link [NAME...]]
+  or:  wagecourt-cli book import FILE|- | --link TEXT
+  or:  wagecourt-cli book note NAME TEXT
+  or:  wagecourt-cli book tags NAME [WORD...]
+  or:  wagecourt-cli book remove NAME
+Players kept with the history of their levels, as in the window&apos;s Player Book.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each measured against the first
+  forecast where a player&apos;s own pace leads in W weeks (8 unless --weeks says),
+           from his snapshots, which must span 14 days at least
+  export   the whole book as CSV, or with --json as JSON lines; with --link
+           the players named (all without a name) as one link to share
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept;
+           a link (or a file holding one) adds what the book lacks
+  note     set a player&apos;s note (an empty TEXT clears it)
+  tags     set a player&apos;s tags, short words of your own (none clears them)
+  remove   a player and all his snapshots
+
+The book is %1 unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written whole
+  2  a usage error
+</source>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>forecast: how many weeks ahead (8 unless given).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1022,7 +1130,7 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+        <translation type="vanished">Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
   o: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
   o: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
   o: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
@@ -1141,6 +1249,82 @@ véase &apos;wagecourt-cli book --help&apos;.
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Usage: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+  or:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  or:  wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                      [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+  or:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  or:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  or:  wagecourt-cli languages [--json]
+Work out the weekly salary of a Courtlore basketball player, exactly as the
+Wagecourt window does.
+
+%1
+
+Languages are named as &apos;languages&apos; lists them, in any letter case and with or
+without accents (english, Turkce, espanol), or by their codes: en tr es it fr
+de pl pt.
+
+A batch line holds ten levels separated by spaces, tabs or commas, and may
+begin with the player&apos;s name and a comma or tab. Blank lines, lines starting
+with &apos;#&apos; and a first line of column names are skipped.
+
+Commands:
+  calc       the salary of one player and what he earns at each position;
+             with --shown, whether it matches the salary the game shows
+  advise     what one level up or down in each skill would pay, then each
+             position&apos;s salary
+  plan       what each level of each skill would pay, up to 20; --to plans
+             steps to the levels given, one level at a time, --limit finds
+             the highest levels within a salary, --cheapest the N one-level
+             raises that cost least (among --skills, such as IS,ID,RB)
+  import     read one copied skill list (UTF-8) from FILE or standard input,
+             exactly as the window&apos;s &quot;%2&quot; reads the clipboard,
+             in the language given or, without --lang, in any
+  batch      one player per line from FILE or standard input, one result line
+             out (CSV: the name if given, levels, salary, position, position
+             name)
+  languages  the game languages, one per line, or with their codes as JSON
+
+%3
+Exit status:
+  0  done
+  1  a list rejected, a batch line bad, a salary that differs from the one
+     shown, or output that could not be written
+  2  a usage error
+A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it ends other
+command-line tools.
+</source>
+        <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calc: the salary the game shows, to check against.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan: a target level, such as IS=12 (again for more, in order).</source>
+        <extracomment>SKILL=LEVEL stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan: the highest levels within this salary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is for %2 only</source>
+        <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -1191,6 +1375,186 @@ véase &apos;wagecourt-cli book --help&apos;.
         <source>A newer version of Wagecourt is already installed.</source>
         <extracomment>Shown by the Windows installer, which then stops, when a later version of Wagecourt is installed already.</extracomment>
         <translation>Ya hay instalada una versión más reciente de Wagecourt.</translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
+        <source>Training Plan</source>
+        <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now: %1 (%2)</source>
+        <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly salary at each level, one skill at a time</source>
+        <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <extracomment>The column of levels in that table.</extracomment>
+        <translation type="unfinished">Nivel</translation>
+    </message>
+    <message>
+        <source>The plan, one level at a time</source>
+        <extracomment>Heading of the steps of a plan.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the end: %1 (%2), %3</source>
+        <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a level in the table to make it that skill&apos;s target.</source>
+        <extracomment>Under an empty plan in the window and the page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary limit:</source>
+        <extracomment>Label of the field where a salary limit is typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest levels within %1, one skill at a time</source>
+        <extracomment>Heading: %1 the limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A skill that cannot rise at all within the limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan passes the limit at step %1.</source>
+        <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole plan stays within the limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player already earns more than the limit.</source>
+        <extracomment>The current levels already earn more than the limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest raises:</source>
+        <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n one-level raise(s) that raise the salary least</source>
+        <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n raise(s) remain in the skills given</source>
+        <extracomment>The skills given cannot take that many raises before 20.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n week(s), at his own pace</source>
+        <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From his snapshots of %1 to %2 (%n day(s))</source>
+        <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gained</source>
+        <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary then: %1 (%2), %3</source>
+        <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary the game shows:</source>
+        <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wagecourt %1, salary formula %2</source>
+        <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
+        <extracomment>What the user wrote; the names stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a salary: write a whole number</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
+        <extracomment>What the user wrote.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
+        <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
+        <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It matches the game: %1.</source>
+        <extracomment>%1 the salary.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
+        <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@ QList<Case> cases()
             all.append({{}, QStringList{u"calc"_s} + ten + QStringList{u"--lang"_s, name}, wc_calc(joined, name.toUtf8())});
             all.append({{}, QStringList{u"advise"_s} + ten + QStringList{u"--lang"_s, name},
                         wc_advise(joined, name.toUtf8())});
+            if (i < 2) { // the planner's answer, a plan, a limit and the cheapest raises
+                const QByteArray target = "IS=" + QByteArray::number(1 + random.next(20));
+                const QByteArray limit = QByteArray::number(20000 + random.next(60000));
+                all.append({{}, QStringList{u"plan"_s} + ten + QStringList{u"--lang"_s, name, u"--to"_s,
+                             QString::fromUtf8(target), u"--limit"_s, QString::fromUtf8(limit), u"--cheapest"_s,
+                             u"3"_s, u"--skills"_s, u"JS,RB"_s},
+                            wc_plan_json(joined, name.toUtf8(), target, limit, "3", "JS,RB")});
+            }
         }
     }
     for (const QByteArray &text : {QByteArray(), "Hello: world"_ba, QByteArray(11, ':'),
@@ -136,7 +144,7 @@ private slots:
     void answersAsTheCommandLine()
     {
         const QList<Case> table = cases();
-        QCOMPARE(table.size(), 676);
+        QCOMPARE(table.size(), 692);
         for (const Case &c : table) {
             const QByteArray expected = cliAnswer(c);
             QVERIFY2(c.answer == expected, qPrintable(u"wagecourt-cli %1\n  cli:    %2  module: %3"_s.arg(

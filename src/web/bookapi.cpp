@@ -17,7 +17,10 @@
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
+#include "presentation/plantext.h"
 #include "usecases/bookcases.h"
+#include "usecases/links.h"
+#include "usecases/planning.h"
 #include "usecases/playerview.h"
 #include "web/webtexts.h"
 
@@ -36,6 +39,7 @@ namespace {
 book::Book g_book;
 book::MemoryWriter g_writer(g_book);
 std::optional<book::Player> g_removed; // the last player deleted, for an undo
+std::vector<book::Player> g_linked;    // the players of the link read last, until they are added
 // The players' rows as last sorted, which the page fetches a screenful at a
 // time; pointers into g_book, so every change drops them.
 std::vector<book::LatestRow> g_rows;
@@ -331,6 +335,101 @@ const char *wc_book_restore()
         return answer(QJsonObject{{u"restored"_s, false}});
     return answer(QJsonObject{{u"restored"_s, true}, {u"name"_s, restored.player->name},
                               {u"records"_s, records(*restored.player)}});
+}
+
+// Where a player's own pace leads in weeks: {"title","rests_on","headings",
+// "rows":[{name,level,gained,per_week,then}],"salary_text","levels"} or {"error"}.
+const char *wc_book_forecast(const char *name, const char *languageName, int weeks)
+{
+    const LanguageEntry *language = languageOf(languageName);
+    const book::Player *player = g_book.find(book::cleanedText(QString::fromUtf8(name)));
+    if (!language || !player || weeks < 1)
+        return answer(QByteArray());
+    const usecase::ForecastAnswer forecast = usecase::forecastPlayer(*player, weeks);
+    if (!forecast.ok())
+        return answer(QJsonObject{{u"error"_s, booktext::sentence(forecast.problemText)}});
+    QJsonArray rows, levels;
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill) {
+        const int gained = forecast.pace.gained[skill];
+        rows.append(QJsonObject{{u"name"_s, plantext::skillName(*language, skill)},
+                                {u"level"_s, int(forecast.pace.current.levels[skill])},
+                                {u"gained"_s, (gained > 0 ? u"+"_s : QString()) + QString::number(gained)},
+                                {u"per_week"_s, QString::number(forecast.pace.perWeek[skill], 'f', 2)},
+                                {u"then"_s, int(forecast.forecast->end.levels[skill])}});
+        levels.append(int(forecast.forecast->end.levels[skill]));
+    }
+    const planner::Standing &end = forecast.forecast->end;
+    return answer(QJsonObject{
+            {u"title"_s, plantext::kForecastTitle.translated(weeks).arg(player->name)},
+            {u"rests_on"_s, plantext::kRestsOn.translated(int(forecast.pace.days))
+                                    .arg(book::dayText(forecast.pace.first), book::dayText(forecast.pace.last))},
+            {u"headings"_s, QJsonArray{QString(), plantext::kLevel.translated(), plantext::kGained.translated(),
+                                       plantext::kPerWeek.translated(), plantext::kThen.translated()}},
+            {u"rows"_s, rows},
+            {u"levels"_s, levels},
+            {u"salary_text"_s, plantext::kForecastSalary.translated().arg(
+                                       salaryImportText(end.salary, DigitSpace::NoBreak),
+                                       language->positionName(end.position),
+                                       plantext::changeText(forecast.forecast->change))}});
+}
+
+// A text pasted or opened as a link: {"is_link":false} for anything else (a
+// skill list, read as one); {"is_link":true,"error":..} for a link that adds
+// nothing; or {"is_link":true,"holds":..,"question":..,"names":[..]}, the
+// players kept for wc_link_add.
+const char *wc_link_read(const char *text)
+{
+    usecase::LinkRead read = usecase::readLink(QString::fromUtf8(text));
+    g_linked.clear();
+    if (!read.isLink)
+        return answer(QJsonObject{{u"is_link"_s, false}});
+    if (!read.ok())
+        return answer(QJsonObject{{u"is_link"_s, true}, {u"error"_s, booktext::sentence(read.problemText)}});
+    QJsonArray names;
+    for (const book::Player &player : read.players)
+        names.append(player.name);
+    g_linked = std::move(read.players);
+    return answer(QJsonObject{{u"is_link"_s, true},
+                              {u"holds"_s, read.holdsText},
+                              {u"question"_s, booktext::kAddLinked.translated()},
+                              {u"names"_s, names}});
+}
+
+// Adds the players of the link read last, as a union: {"message":..,
+// "errors":[..],"players":[{"name":..,"records":[..]}]}, each player's records
+// to put in place of those the page holds of him.
+const char *wc_link_add()
+{
+    dropSortedRows();
+    const usecase::ImportAnswer added = usecase::addLinked(g_writer, g_linked);
+    QStringList names;
+    for (const book::Keep &keep : added.taken)
+        if (!names.contains(keep.name))
+            names << keep.name;
+    QJsonArray players;
+    for (const QString &name : names)
+        if (const book::Player *player = g_book.find(name))
+            players.append(QJsonObject{{u"name"_s, player->name}, {u"records"_s, records(*player)}});
+    QStringList errors;
+    for (const QString &line : added.refusedLines)
+        errors << booktext::sentence(line);
+    g_linked.clear();
+    return answer(QJsonObject{{u"message"_s, booktext::sentence(added.ok() ? added.summary : added.problemText)},
+                              {u"errors"_s, textArray(errors)},
+                              {u"players"_s, players}});
+}
+
+// A link to the players named in a JSON array (the whole book for none), to
+// the page at the address given: {"link":..,"holds":..,"fits_qr":..} or {"error":..}.
+const char *wc_link_make(const char *namesJson, const char *address)
+{
+    QStringList names;
+    for (const QJsonValue name : QJsonDocument::fromJson(QByteArray(namesJson)).array())
+        names << name.toString();
+    const usecase::LinkMade made = usecase::makeLink(g_book, names, QString::fromUtf8(address));
+    if (!made.ok())
+        return answer(QJsonObject{{u"error"_s, booktext::sentence(made.problemText)}});
+    return answer(QJsonObject{{u"link"_s, made.link}, {u"holds"_s, made.holdsText}, {u"fits_qr"_s, made.fitsQrCode}});
 }
 
 // The players' table, sorted as the page shows it, tab-separated with its

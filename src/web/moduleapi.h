@@ -32,6 +32,16 @@ const char *wc_book_import(const char *fileName, const char *text, double size);
 const char *wc_book_remove(const char *name);
 const char *wc_book_restore();
 const char *wc_book_table(const char *sort, const char *languageName);
+const char *wc_book_forecast(const char *name, const char *languageName, int weeks);
+const char *wc_link_read(const char *text);
+const char *wc_link_add();
+const char *wc_link_make(const char *namesJson, const char *address);
+
+// The training planner (planapi.cpp).
+const char *wc_plan(const char *levelText, const char *languageName, const char *targets, const char *limit,
+                    const char *cheapest, const char *skills, const char *shown);
+const char *wc_plan_json(const char *levelText, const char *languageName, const char *targets, const char *limit,
+                         const char *cheapest, const char *skills);
 }
 
 namespace wagecourt::web {

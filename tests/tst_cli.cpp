@@ -932,6 +932,8 @@ void CliTest::messagesFollowTheLocale_data()
             << QStringList{u"LC_MESSAGES=tr_TR.UTF-8"_s, german} << calc << QByteArray() << u"calc on seviye ister"_s;
     QTest::newRow("Brazil's Portuguese") << QStringList{u"LANG=pt_BR.UTF-8"_s} << twoFiles << QByteArray()
                                          << u"foram indicados 2 ficheiros"_s;
+    QTest::newRow("Portugal's Portuguese, none takes the plural")
+            << QStringList{u"LANG=pt_PT.UTF-8"_s} << calc << QByteArray() << u"foram indicados 0\n"_s;
     QTest::newRow("a language of none of ours") << QStringList{u"LANG=ja_JP.UTF-8"_s} << twoFiles << QByteArray()
                                                 << u"import reads one list, 2 files given"_s;
     QTest::newRow("English, one colon") << QStringList{} << englishImport << QByteArray("a:b\n")

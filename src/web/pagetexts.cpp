@@ -60,12 +60,14 @@ void useTranslation(const LanguageEntry &language)
 }
 
 // Which of a language's forms a count takes, by the rules the translation
-// tools give the languages of the .ts files.
+// tools give the languages of the .ts files. Portuguese is Portugal's (pt_PT),
+// where none takes the plural ("0 ficheiros"), as the window's and the command
+// line's .qm have it; a bare "pt" would get Brazil's rule, none as one.
 int pluralForm(const QByteArray &code, int n)
 {
     if (code == "tr")
         return 0;
-    if (code == "fr" || code == "pt")
+    if (code == "fr")
         return n > 1 ? 1 : 0;
     if (code == "pl")
         return n == 1 ? 0 : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20) ? 1 : 2;

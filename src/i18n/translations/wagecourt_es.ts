@@ -1427,7 +1427,7 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>ERROR</source>
         <extracomment>The title of the box that refuses a pasted text.</extracomment>
-        <translation>ERROR</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Please copy your player&apos;s skills again and make sure that you chose the correct language from the drop-down menu..</source>

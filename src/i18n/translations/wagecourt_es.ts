@@ -1223,7 +1223,7 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
         <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
-        <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Sin él, %1; import lee entonces la lista en el idioma en que esté.</translation>
+        <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Si no se indica, %1; import lee entonces la lista en el idioma en que esté.</translation>
     </message>
     <message numerus="yes">
         <source>it holds %n colon(s), a skill list holds %1 to %2</source>

@@ -1,11 +1,11 @@
+#include "catalogue/catalogue.h"
 #include "cli/batch.h"
 #include "engine/salary.h"
-#include "catalogue/catalogue.h"
+#include "format/resultformat.h"
 #include "import/skilllist.h"
 #include "presentation/resulttext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
-#include "format/resultformat.h"
 
 #include "bookcases.h"
 #include "testlists.h"
@@ -24,8 +24,8 @@
 #include <QTest>
 
 #include <cmath>
-#include <functional>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 using namespace wagecourt;
@@ -47,8 +47,8 @@ struct Run
 QString fromCrLf(QByteArray bytes, const char *stream)
 {
     const qsizetype breaks = bytes.count("\r\n");
-    QTest::qVerify(bytes.count('\n') == breaks && bytes.count('\r') == breaks, "CR LF line ends", stream,
-                   __FILE__, __LINE__);
+    QTest::qVerify(bytes.count('\n') == breaks && bytes.count('\r') == breaks, "CR LF line ends", stream, __FILE__,
+                   __LINE__);
     return QString::fromUtf8(bytes.replace("\r\n", "\n"));
 }
 
@@ -90,11 +90,8 @@ Run runProgram(const QStringList &arguments, const QByteArray &input, const QStr
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-
 const QList<int> kSample{8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 12, 12};
-const QStringList kSampleArguments{u"8"_s, u"7"_s, u"9"_s, u"10"_s, u"8"_s,
-                                   u"11"_s, u"3"_s, u"3"_s, u"5"_s, u"2"_s};
-
+const QStringList kSampleArguments{u"8"_s, u"7"_s, u"9"_s, u"10"_s, u"8"_s, u"11"_s, u"3"_s, u"3"_s, u"5"_s, u"2"_s};
 
 QStringList argumentsOf(const QList<int> &list)
 {
@@ -118,7 +115,7 @@ bool stepMatches(const QJsonValue &step, SkillLevels levels, int skill, int leve
     const auto result = computeSalary(levels);
     const QJsonObject object = step.toObject();
     return object.keys() == QStringList{u"change"_s, u"level"_s, u"position"_s, u"salary"_s}
-            && object[u"level"].toInteger() == level && object[u"salary"].toInteger() == result->salary
+    && object[u"level"].toInteger() == level && object[u"salary"].toInteger() == result->salary
             && object[u"position"].toInteger() == result->position
             && object[u"change"].toInteger() == result->salary - salary;
 }
@@ -181,8 +178,9 @@ void CliTest::calcJsonHasEveryFieldExactly()
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.endsWith(u'\n'));
     const QJsonObject object = run.json();
-    QCOMPARE(object.keys(), (QStringList{u"language"_s, u"levels"_s, u"position"_s, u"position_name"_s,
-                                         u"salary"_s, u"salary_text"_s, u"values"_s}));
+    QCOMPARE(object.keys(),
+             (QStringList{u"language"_s, u"levels"_s, u"position"_s, u"position_name"_s, u"salary"_s, u"salary_text"_s,
+                          u"values"_s}));
     QCOMPARE(object[u"language"].toString(), u"English"_s);
     QCOMPARE(object[u"levels"].toArray(), QJsonArray({8, 7, 9, 10, 8, 11, 3, 3, 5, 2}));
     QCOMPARE(object[u"salary"].toInteger(), 16736);
@@ -205,8 +203,8 @@ void CliTest::calcJsonHasEveryFieldExactly()
 
 void CliTest::calcTableUsesTheLanguage()
 {
-    const Run run = cli({u"calc"_s, u"3"_s, u"11"_s, u"4"_s, u"16"_s, u"12"_s, u"6"_s, u"1"_s, u"14"_s, u"9"_s,
-                         u"10"_s, u"--lang"_s, u"Deutsch"_s});
+    const Run run = cli({u"calc"_s, u"3"_s, u"11"_s, u"4"_s, u"16"_s, u"12"_s, u"6"_s, u"1"_s, u"14"_s, u"9"_s, u"10"_s,
+                         u"--lang"_s, u"Deutsch"_s});
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 6);
@@ -228,20 +226,20 @@ void CliTest::usageErrorsNameTheBadArgument_data()
 
     const QStringList nine = kSampleArguments.first(9);
     QTest::newRow("nine levels") << QStringList{u"calc"_s} + nine << u"9 given"_s;
-    QTest::newRow("eleven levels") << QStringList{u"calc"_s} + kSampleArguments + QStringList{u"4"_s}
-                                   << u"11 given"_s;
+    QTest::newRow("eleven levels") << QStringList{u"calc"_s} + kSampleArguments + QStringList{u"4"_s} << u"11 given"_s;
     QTest::newRow("21") << QStringList{u"calc"_s} + nine + QStringList{u"21"_s} << u"'21'"_s;
     QTest::newRow("0") << QStringList{u"calc"_s, u"0"_s} + nine << u"'0'"_s;
     QTest::newRow("fraction") << QStringList{u"calc"_s} + nine + QStringList{u"1.5"_s} << u"'1.5'"_s;
     QTest::newRow("word") << QStringList{u"calc"_s, u"strong"_s} + nine << u"'strong'"_s;
     QTest::newRow("negative") << QStringList{u"calc"_s, u"-3"_s} + nine << u"'-3'"_s;
     QTest::newRow("unknown language") << QStringList{u"calc"_s} + kSampleArguments
-                    + QStringList{u"--lang"_s, u"Klingon"_s} << u"'Klingon'"_s;
+                    + QStringList{u"--lang"_s, u"Klingon"_s}
+                                      << u"'Klingon'"_s;
     QTest::newRow("advise, nine levels") << QStringList{u"advise"_s} + nine << u"9 given"_s;
     QTest::newRow("advise, 21") << QStringList{u"advise"_s} + nine + QStringList{u"21"_s} << u"'21'"_s;
     QTest::newRow("advise, negative") << QStringList{u"advise"_s, u"-3"_s} + nine << u"'-3'"_s;
-    QTest::newRow("advise, unknown language") << QStringList{u"advise"_s, u"--lang=xx"_s} + kSampleArguments
-                                              << u"'xx'"_s;
+    QTest::newRow("advise, unknown language")
+            << QStringList{u"advise"_s, u"--lang=xx"_s} + kSampleArguments << u"'xx'"_s;
     const QStringList plan = QStringList{u"plan"_s} + kSampleArguments;
     QTest::newRow("plan, unknown skill") << plan + QStringList{u"--to"_s, u"XY=4"_s} << u"'XY' is not a skill"_s;
     QTest::newRow("plan, level 21") << plan + QStringList{u"--to"_s, u"is=21"_s} << u"'is=21'"_s;
@@ -250,8 +248,8 @@ void CliTest::usageErrorsNameTheBadArgument_data()
     QTest::newRow("plan, unknown skill listed") << plan + QStringList{u"--skills"_s, u"IS,QQ"_s} << u"'QQ'"_s;
     QTest::newRow("--to is for plan") << QStringList{u"calc"_s, u"--to"_s, u"IS=4"_s} + kSampleArguments
                                       << u"--to is for plan only"_s;
-    QTest::newRow("calc, shown not whole") << QStringList{u"calc"_s, u"--shown"_s, u"1.5"_s} + kSampleArguments
-                                           << u"'1.5'"_s;
+    QTest::newRow("calc, shown not whole")
+            << QStringList{u"calc"_s, u"--shown"_s, u"1.5"_s} + kSampleArguments << u"'1.5'"_s;
     QTest::newRow("auto only for import") << QStringList{u"batch"_s, u"--lang"_s, u"auto"_s} << u"'auto'"_s;
     QTest::newRow("unknown option") << QStringList{u"calc"_s, u"--fast"_s} << u"'--fast'"_s;
     QTest::newRow("unknown command") << QStringList{u"salary"_s} << u"'salary'"_s;
@@ -263,8 +261,7 @@ void CliTest::usageErrorsNameTheBadArgument_data()
     QTest::newRow("missing roster") << QStringList{u"batch"_s, u"/nonexistent/roster.csv"_s}
                                     << u"'/nonexistent/roster.csv'"_s;
     QTest::newRow("header with JSON") << QStringList{u"batch"_s, u"--json"_s, u"--header"_s} << u"--header"_s;
-    QTest::newRow("header outside batch") << QStringList{u"calc"_s, u"--header"_s} + kSampleArguments
-                                          << u"--header"_s;
+    QTest::newRow("header outside batch") << QStringList{u"calc"_s, u"--header"_s} + kSampleArguments << u"--header"_s;
 }
 
 void CliTest::usageErrorsNameTheBadArgument()
@@ -344,8 +341,9 @@ void CliTest::adviseStepsAreWhatCalcGives()
     const Run json = cli(QStringList{u"advise"_s, u"--json"_s} + arguments);
     QCOMPARE(json.status, 0);
     const QJsonObject object = json.json();
-    QCOMPARE(object.keys(), (QStringList{u"language"_s, u"levels"_s, u"position"_s, u"position_name"_s,
-                                         u"positions"_s, u"salary"_s, u"skills"_s}));
+    QCOMPARE(object.keys(),
+             (QStringList{u"language"_s, u"levels"_s, u"position"_s, u"position_name"_s, u"positions"_s, u"salary"_s,
+                          u"skills"_s}));
     QCOMPARE(object[u"language"].toString(), language);
     QCOMPARE(object[u"salary"].toInteger(), result->salary);
     QCOMPARE(object[u"position"].toInteger(), result->position);
@@ -366,9 +364,10 @@ void CliTest::adviseStepsAreWhatCalcGives()
     const QJsonArray positions = object[u"positions"].toArray();
     QCOMPARE(positions.size(), kPositionCount);
     for (int p = 1; p <= kPositionCount; ++p) {
-        QCOMPARE(positions[p - 1].toObject(), (QJsonObject{{u"position"_s, p},
-                                                           {u"name"_s, entry.positionName(p)},
-                                                           {u"salary"_s, result->roundedValue(p)}}));
+        QCOMPARE(positions[p - 1].toObject(),
+                 (QJsonObject{{u"position"_s, p},
+                              {u"name"_s, entry.positionName(p)},
+                              {u"salary"_s, result->roundedValue(p)}}));
     }
 
     // The table: calc's headline and positions around one row per skill.
@@ -438,7 +437,8 @@ void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
     for (const QStringList &any : {QStringList{}, QStringList{u"--lang"_s, u"auto"_s}})
         for (const LanguageEntry &entry : languages()) {
             const QString list = (test::skillList(entry, kSample) + u'\n');
-            for (const QString &text : {list, u"Player: Ann Lee\n"_s + QString(list).replace(u'\n', u' ') + u"\nAge: 24"_s}) {
+            for (const QString &text :
+                 {list, u"Player: Ann Lee\n"_s + QString(list).replace(u'\n', u' ') + u"\nAge: 24"_s}) {
                 const Run run = cli(QStringList{u"import"_s, u"--json"_s} + any, text.toUtf8());
                 QCOMPARE(run.status, 0);
                 // Français shares "Jump " with English; English is tried first and cannot read it.
@@ -477,25 +477,24 @@ void CliTest::importRejectionSaysWhatFailed_data()
     QTest::addColumn<QString>("detail");
 
     const QString english = (test::skillList(*findLanguage(u"English"), kSample) + u'\n');
-    QTest::newRow("wrong language") << QStringList{u"--lang"_s, u"Deutsch"_s} << english << u"check"_s
-                                    << u"Deutsch"_s << u"\"Sprun\""_s;
+    QTest::newRow("wrong language") << QStringList{u"--lang"_s, u"Deutsch"_s} << english << u"check"_s << u"Deutsch"_s
+                                    << u"\"Sprun\""_s;
     const QString broken = QString(english).replace(u"\nInside Shot"_s, u":\nInside Shot"_s);
     QTest::newRow("too many colons") << QStringList{u"--lang"_s, u"en"_s} << broken << u"check"_s << u"English"_s
                                      << u"14 colons"_s;
-    QTest::newRow("English read as French") << QStringList{u"--lang"_s, u"Français"_s} << english << u"level"_s
-                                            << u"Français"_s << u"skill 1"_s;
+    QTest::newRow("English read as French")
+            << QStringList{u"--lang"_s, u"Français"_s} << english << u"level"_s << u"Français"_s << u"skill 1"_s;
     QString bad = english;
     bad.replace(u"Passing: prolific"_s, u"Passing: brilliant"_s);
-    QTest::newRow("unknown level name") << QStringList{} << bad << u"level"_s << u"English"_s
-                                        << u"Passing (skill 6)"_s;
-    QTest::newRow("over a megabyte") << QStringList{} << english + QString(1 << 20, u'x') << u"check"_s
-                                     << QString() << u"1048576"_s;
+    QTest::newRow("unknown level name") << QStringList{} << bad << u"level"_s << u"English"_s << u"Passing (skill 6)"_s;
+    QTest::newRow("over a megabyte") << QStringList{} << english + QString(1 << 20, u'x') << u"check"_s << QString()
+                                     << u"1048576"_s;
     QTest::newRow("nothing fits") << QStringList{} << broken << u"check"_s << QString()
                                   << u"any of the game languages"_s;
-    QTest::newRow("auto, nothing fits") << QStringList{u"--lang"_s, u"auto"_s} << u"hello"_s << u"check"_s
-                                        << QString() << u"any of the game languages"_s;
-    QTest::newRow("auto, a level unreadable") << QStringList{u"--lang"_s, u"auto"_s} << bad << u"level"_s
-                                              << u"English"_s << u"Passing (skill 6)"_s;
+    QTest::newRow("auto, nothing fits") << QStringList{u"--lang"_s, u"auto"_s} << u"hello"_s << u"check"_s << QString()
+                                        << u"any of the game languages"_s;
+    QTest::newRow("auto, a level unreadable")
+            << QStringList{u"--lang"_s, u"auto"_s} << bad << u"level"_s << u"English"_s << u"Passing (skill 6)"_s;
 }
 
 void CliTest::importRejectionSaysWhatFailed()
@@ -538,10 +537,11 @@ void CliTest::batchKeepsGoingPastABadLine()
                              "6 3 5 9 1 14 2 18 8 11"; // no final line break
     const Run run = cli({u"batch"_s}, input);
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.out, u"1,1,1,1,1,1,1,1,1,1,504,3,Small Forward\n"
-                      u"20,20,20,20,20,20,20,20,20,20,4009568,4,Power Forward\n"
-                      u"5,4,3,6,5,3,12,13,14,9,68131,5,Center\n"
-                      u"6,3,5,9,1,14,2,18,8,11,21399,5,Center\n"_s);
+    QCOMPARE(run.out,
+             u"1,1,1,1,1,1,1,1,1,1,504,3,Small Forward\n"
+             u"20,20,20,20,20,20,20,20,20,20,4009568,4,Power Forward\n"
+             u"5,4,3,6,5,3,12,13,14,9,68131,5,Center\n"
+             u"6,3,5,9,1,14,2,18,8,11,21399,5,Center\n"_s);
     const QStringList errors = run.err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(errors.size(), 2);
     QVERIFY2(errors[0].startsWith(u"line 6: "_s) && errors[0].contains(u"found 3"_s), qPrintable(errors[0]));
@@ -557,8 +557,8 @@ void CliTest::batchKeepsGoingPastABadLine()
     QVERIFY(merged.waitForFinished(60000));
     const QStringList both = QString::fromUtf8(merged.readAll()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(both.size(), 6);
-    QVERIFY(both[2].startsWith(u"5,4,3,"_s) && both[3].startsWith(u"line 6: "_s)
-            && both[4].startsWith(u"line 8: "_s) && both[5].startsWith(u"6,3,5,"_s));
+    QVERIFY(both[2].startsWith(u"5,4,3,"_s) && both[3].startsWith(u"line 6: "_s) && both[4].startsWith(u"line 8: "_s)
+            && both[5].startsWith(u"6,3,5,"_s));
 
     const Run clean = cli({u"batch"_s, u"--lang"_s, u"Español"_s}, "1 1 1 1 1 1 1 1 1 1\n");
     QCOMPARE(clean.status, 0);
@@ -599,21 +599,20 @@ void CliTest::batchReadsRosters_data()
                             u"inside_def,rebounding,shot_blocking,salary,position,position_name\n"_s;
 
     QTest::newRow("byte-order mark") << QStringList{} << "\xEF\xBB\xBF" + ones + "\n" << onesOut << 0 << QString();
-    QTest::newRow("from a file, byte-order mark")
-            << QStringList{u"@file"_s} << "\xEF\xBB\xBF" + ones + "\n" + twenties << onesOut + twentiesOut << 0
-            << QString();
+    QTest::newRow("from a file, byte-order mark") << QStringList{u"@file"_s} << "\xEF\xBB\xBF" + ones + "\n" + twenties
+                                                  << onesOut + twentiesOut << 0 << QString();
     QTest::newRow("'-' is standard input") << QStringList{u"-"_s} << ones + "\n" << onesOut << 0 << QString();
-    QTest::newRow("header skipped") << QStringList{} << "Player,JS,JR,OD,HA,DR,PA,IS,ID,RB,SB\n" + ones
-                                    << onesOut << 0 << QString();
+    QTest::newRow("header skipped") << QStringList{} << "Player,JS,JR,OD,HA,DR,PA,IS,ID,RB,SB\n" + ones << onesOut << 0
+                                    << QString();
     QTest::newRow("header after a comment, tabs")
             << QStringList{} << "\xEF\xBB\xBF# roster\nName\tJump Shot\tJump Range\n" + ones << onesOut << 0
             << QString();
-    QTest::newRow("only the first line can be a header")
-            << QStringList{} << ones + "\nPlayer,JS,JR\n" << onesOut << 1 << u"line 2 (Player): "_s;
+    QTest::newRow("only the first line can be a header") << QStringList{} << ones + "\nPlayer,JS,JR\n"
+                                                         << onesOut << 1 << u"line 2 (Player): "_s;
     QTest::newRow("name and comma") << QStringList{} << "John Smith, " + ones + "\n" + ones
                                     << u"John Smith,"_s + onesOut + onesOut << 0 << QString();
-    QTest::newRow("name and tab") << QStringList{} << "Łukasz Nowak\t" + twenties
-                                  << u"Łukasz Nowak,"_s + twentiesOut << 0 << QString();
+    QTest::newRow("name and tab") << QStringList{} << "Łukasz Nowak\t" + twenties << u"Łukasz Nowak,"_s + twentiesOut
+                                  << 0 << QString();
     QTest::newRow("names quoted as RFC 4180 asks")
             << QStringList{} << "\"Doe, \"\"Jr\"\"\"," + ones + "\nO\"Neil\t" + ones + "\n\"Ann\tLee\" " + ones
             << u"\"Doe, \"\"Jr\"\"\","_s + onesOut + u"\"O\"\"Neil\","_s + onesOut + u"\"Ann\tLee\","_s + onesOut << 0
@@ -621,8 +620,8 @@ void CliTest::batchReadsRosters_data()
     QTest::newRow("--header: every line has a name field")
             << QStringList{u"--header"_s} << "Ann," + ones + "\n" + twenties
             << columns + u"Ann,"_s + onesOut + u","_s + twentiesOut << 0 << QString();
-    QTest::newRow("--header, nothing to read") << QStringList{u"--header"_s} << QByteArray() << columns << 1
-                                               << u"no player line"_s;
+    QTest::newRow("--header, nothing to read")
+            << QStringList{u"--header"_s} << QByteArray() << columns << 1 << u"no player line"_s;
     QTest::newRow("a bad line names its player") << QStringList{} << "Anna, 1 2 3\n" + ones << onesOut << 1
                                                  << u"line 1 (Anna): expected ten levels, found 3"_s;
     QTest::newRow("a quote left open") << QStringList{} << "\"Anna, " + ones + "\n" + ones << onesOut << 1
@@ -728,19 +727,19 @@ void CliTest::jsonNumbersAsTheDocumentWritesThem()
 void CliTest::outputFailures_data()
 {
     QTest::addColumn<QString>("command"); // $CLI is the program
-    QTest::addColumn<bool>("roster");     // a roster of 200 000 lines on standard input
+    QTest::addColumn<bool>("roster"); // a roster of 200 000 lines on standard input
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("err"); // a part of it; empty for none at all
 
     const QString full = u"cannot write to standard output: "_s;
     QTest::newRow("calc, full disk") << u"\"$CLI\" calc 8 7 9 10 8 11 3 3 5 2 >/dev/full"_s << false << 1 << full;
-    QTest::newRow("advise --json, full disk") << u"\"$CLI\" advise 8 7 9 10 8 11 3 3 5 2 --json >/dev/full"_s
-                                              << false << 1 << full;
+    QTest::newRow("advise --json, full disk")
+            << u"\"$CLI\" advise 8 7 9 10 8 11 3 3 5 2 --json >/dev/full"_s << false << 1 << full;
     QTest::newRow("languages, output closed") << u"\"$CLI\" languages >&-"_s << false << 1 << full;
     QTest::newRow("batch, full disk") << u"\"$CLI\" batch >/dev/full"_s << true << 1 << full;
     QTest::newRow("batch --json, full disk") << u"\"$CLI\" batch --json >/dev/full"_s << true << 1 << full;
-    QTest::newRow("batch, reader gone") << u"\"$CLI\" batch | head -n 1 >/dev/null; exit ${PIPESTATUS[0]}"_s
-                                        << true << 128 + 13 << QString();
+    QTest::newRow("batch, reader gone") << u"\"$CLI\" batch | head -n 1 >/dev/null; exit ${PIPESTATUS[0]}"_s << true
+                                        << 128 + 13 << QString();
     QTest::newRow("batch --json, reader gone, SIGPIPE ignored")
             << u"trap '' PIPE; \"$CLI\" batch --json | head -n 1 >/dev/null; exit ${PIPESTATUS[0]}"_s << true
             << 128 + 13 << QString();
@@ -783,35 +782,35 @@ void CliTest::hostileInputIsRefused_data()
     QTest::addColumn<QString>("command"); // $CLI is the program, $ONES a good line
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("onesOut"); // the good line's result, or nothing
-    QTest::addColumn<QString>("err");  // a part of it
+    QTest::addColumn<QString>("err"); // a part of it
 
-    QTest::newRow("zero bytes are no header") << uR"(printf '\0\0\0' | "$CLI" batch)"_s << 1 << false
-                                              << uR"(line 1: '\x00\x00\x00' is not a level)"_s;
+    QTest::newRow("zero bytes are no header")
+            << uR"(printf '\0\0\0' | "$CLI" batch)"_s << 1 << false << uR"(line 1: '\x00\x00\x00' is not a level)"_s;
     QTest::newRow("no player line") << uR"(printf '# roster\n\n' | "$CLI" batch)"_s << 1 << false
                                     << u"no player line"_s;
     QTest::newRow("a header alone") << uR"(printf 'Player,JS\n' | "$CLI" batch --json)"_s << 1 << false
                                     << u"no player line"_s;
-    QTest::newRow("1 KiB is no header") << uR"({ head -c 1024 /dev/zero | tr '\0' x; echo; echo $ONES; } | "$CLI" batch)"_s
-                                        << 1 << true << u"line 1: 'xxx"_s;
+    QTest::newRow("1 KiB is no header")
+            << uR"({ head -c 1024 /dev/zero | tr '\0' x; echo; echo $ONES; } | "$CLI" batch)"_s << 1 << true
+            << u"line 1: 'xxx"_s;
     QTest::newRow("a control character in a name")
             << uR"(printf 'A\033[2JB, %s\n' "$ONES" | "$CLI" batch)"_s << 1 << false
             << uR"(line 1 (A\x1B[2JB): the name holds the control character U+001B)"_s;
-    QTest::newRow("a line without end")
-            << uR"({ head -c 200000 /dev/zero; echo; echo $ONES; } | "$CLI" batch)"_s << 1 << true
-            << u"line 1: longer than 65536 bytes, skipped"_s;
-    QTest::newRow("a long last line") << uR"({ echo $ONES; head -c 70000 /dev/zero; } | "$CLI" batch -)"_s << 1
-                                      << true << u"line 2: longer than 65536 bytes, skipped"_s;
+    QTest::newRow("a line without end") << uR"({ head -c 200000 /dev/zero; echo; echo $ONES; } | "$CLI" batch)"_s << 1
+                                        << true << u"line 1: longer than 65536 bytes, skipped"_s;
+    QTest::newRow("a long last line") << uR"({ echo $ONES; head -c 70000 /dev/zero; } | "$CLI" batch -)"_s << 1 << true
+                                      << u"line 2: longer than 65536 bytes, skipped"_s;
     QTest::newRow("import of a folder") << uR"("$CLI" import < /)"_s << 1 << false << u"cannot read the input: "_s;
-    QTest::newRow("import of endless zeros") << uR"(head -c 4000000 /dev/zero | "$CLI" import)"_s << 1 << false
-                                             << u"more than 1048576 characters"_s;
+    QTest::newRow("import of endless zeros")
+            << uR"(head -c 4000000 /dev/zero | "$CLI" import)"_s << 1 << false << u"more than 1048576 characters"_s;
     QTest::newRow("--lang twice") << uR"("$CLI" calc --lang de --lang fr $ONES)"_s << 2 << false
                                   << u"--lang given 2 times"_s;
     QTest::newRow("book: a name with a control character")
             << uR"sh("$CLI" book --book "$BOOK" keep "$(printf 'A\033[2JB')" < /dev/null)sh"_s << 2 << false
             << u"the name holds a line break, a tab or another control character"_s;
     QTest::newRow("book: a name of 81 characters")
-            << uR"sh("$CLI" book --book "$BOOK" keep "$(head -c 81 /dev/zero | tr '\0' n)" < /dev/null)sh"_s << 2 << false
-            << u"the name is longer than 80 characters"_s;
+            << uR"sh("$CLI" book --book "$BOOK" keep "$(head -c 81 /dev/zero | tr '\0' n)" < /dev/null)sh"_s << 2
+            << false << u"the name is longer than 80 characters"_s;
     QTest::newRow("book: an import over 64 MiB")
             << uR"(head -c 67108865 /dev/zero | "$CLI" book --book "$BOOK" import -)"_s << 1 << false
             << u"'-' is larger than 64 MiB and was not read"_s;
@@ -822,10 +821,11 @@ void CliTest::hostileInputIsRefused_data()
             << uR"sh(python3 -c 'import sqlite3, sys; c = sqlite3.connect(sys.argv[1]); c.execute("pragma application_id = 1466385003"); c.execute("create table players(id)"); c.execute("pragma user_version = 99"); c.commit()' "$BOOK"; cp "$BOOK" "$BOOK.was"; "$CLI" book --book "$BOOK" list; s=$?; cmp -s "$BOOK" "$BOOK.was" && test ! -e "$BOOK.bad" && exit $s)sh"_s
             << 1 << false << u"was written by a later version of Wagecourt and needs that version"_s;
     // Ann and Bob kept, then one of Bob's stored snapshots damaged: he is named, Ann listed, nothing changed.
-    const QString damaged = uR"sh(for p in Ann Bob; do printf 'Jump Shot: strong\nJump Range: awful\nOutside Def.: awful\nHandling: awful\nDriving: awful\nPassing: awful\nInside Shot: awful\nInside Def.: awful\nRebounding: awful\nShot Blocking: awful\n' | "$CLI" book --book "$BOOK" keep $p > /dev/null || exit 9; done; python3 -c 'import sqlite3, sys; c = sqlite3.connect(sys.argv[1]); c.execute("update players set snapshots = cast(snapshots || x%s as blob) where name = %s" % (chr(39) + "00" + chr(39), chr(39) + "Bob" + chr(39))); c.commit()' "$BOOK"; cp "$BOOK" "$BOOK.was"; "$CLI" book --book "$BOOK" )sh"_s;
-    QTest::newRow("book: a damaged player, listed")
-            << damaged + uR"sh(list > "$BOOK.out"; s=$?; grep -q '^Ann ' "$BOOK.out" && cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s
-            << 1 << false << u"Bob: 1 stored snapshot cannot be read"_s;
+    const QString damaged =
+            uR"sh(for p in Ann Bob; do printf 'Jump Shot: strong\nJump Range: awful\nOutside Def.: awful\nHandling: awful\nDriving: awful\nPassing: awful\nInside Shot: awful\nInside Def.: awful\nRebounding: awful\nShot Blocking: awful\n' | "$CLI" book --book "$BOOK" keep $p > /dev/null || exit 9; done; python3 -c 'import sqlite3, sys; c = sqlite3.connect(sys.argv[1]); c.execute("update players set snapshots = cast(snapshots || x%s as blob) where name = %s" % (chr(39) + "00" + chr(39), chr(39) + "Bob" + chr(39))); c.commit()' "$BOOK"; cp "$BOOK" "$BOOK.was"; "$CLI" book --book "$BOOK" )sh"_s;
+    QTest::newRow("book: a damaged player, listed") << damaged
+                    + uR"sh(list > "$BOOK.out"; s=$?; grep -q '^Ann ' "$BOOK.out" && cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s
+                                                    << 1 << false << u"Bob: 1 stored snapshot cannot be read"_s;
     QTest::newRow("book: a damaged player, exported")
             << damaged + uR"sh(export > /dev/null; s=$?; cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s << 1 << false
             << u"the export is incomplete"_s;
@@ -835,10 +835,10 @@ void CliTest::hostileInputIsRefused_data()
     QTest::newRow("book: a forecast from one snapshot")
             << damaged + uR"sh(forecast Ann)sh"_s << 1 << false
             << u"Ann has one snapshot in the book: a forecast needs two at least 14 days apart"_s;
-    QTest::newRow("book: a forecast for nobody") << uR"("$CLI" book --book "$BOOK" forecast Ann)"_s << 1 << false
-                                                 << u"no player named 'Ann' in the book"_s;
-    QTest::newRow("book: an unknown player") << uR"("$CLI" book --book "$BOOK" history Ann)"_s << 1 << false
-                                             << u"no player named 'Ann' in the book"_s;
+    QTest::newRow("book: a forecast for nobody")
+            << uR"("$CLI" book --book "$BOOK" forecast Ann)"_s << 1 << false << u"no player named 'Ann' in the book"_s;
+    QTest::newRow("book: an unknown player")
+            << uR"("$CLI" book --book "$BOOK" history Ann)"_s << 1 << false << u"no player named 'Ann' in the book"_s;
 }
 
 void CliTest::hostileInputIsRefused()
@@ -890,8 +890,8 @@ void CliTest::languagesAndVersion()
     // Every command has a usage line, every option an entry.
     run = cli({u"--help"_s});
     QCOMPARE(run.status, 0);
-    for (const QString &command : {u"calc L1 ... L10"_s, u"advise L1 ... L10"_s, u"import"_s, u"batch"_s,
-                                   u"languages"_s})
+    for (const QString &command :
+         {u"calc L1 ... L10"_s, u"advise L1 ... L10"_s, u"import"_s, u"batch"_s, u"languages"_s})
         QVERIFY2(run.out.contains(QRegularExpression(u"^(Usage:|  or: ) wagecourt-cli "_s + command,
                                                      QRegularExpression::MultilineOption)),
                  qPrintable(command));
@@ -919,19 +919,21 @@ void CliTest::messagesFollowTheLocale_data()
     QTest::newRow("LANGUAGE before LANG") << QStringList{u"LANGUAGE=fr:de"_s, german} << calc << QByteArray()
                                           << u"calc attend dix niveaux, 0 reçu\n"_s;
     QTest::newRow("LANGUAGE past a language of none of ours")
-        << QStringList{u"LANGUAGE=ja:it_IT"_s, german} << calc << QByteArray() << u"richiede dieci livelli"_s;
-    QTest::newRow("LANGUAGE ignored under C") << QStringList{u"LANGUAGE=de"_s, u"LANG=C.UTF-8"_s} << calc
-                                              << QByteArray() << u"calc takes ten levels"_s;
+            << QStringList{u"LANGUAGE=ja:it_IT"_s, german} << calc << QByteArray() << u"richiede dieci livelli"_s;
+    QTest::newRow("LANGUAGE ignored under C")
+            << QStringList{u"LANGUAGE=de"_s, u"LANG=C.UTF-8"_s} << calc << QByteArray() << u"calc takes ten levels"_s;
     QTest::newRow("LANGUAGE ignored under POSIX") << QStringList{u"LANGUAGE=de"_s, u"LC_ALL=POSIX"_s, german} << calc
                                                   << QByteArray() << u"calc takes ten levels"_s;
     QTest::newRow("LC_ALL over LANG") << QStringList{u"LC_ALL=C"_s, german} << calc << QByteArray()
                                       << u"calc takes ten levels"_s;
     QTest::newRow("LC_ALL over LC_MESSAGES") << QStringList{u"LC_ALL=pl_PL.UTF-8"_s, u"LC_MESSAGES=de_DE"_s} << calc
                                              << QByteArray() << u"calc wymaga dziesięciu poziomów, podano 0"_s;
-    QTest::newRow("LC_MESSAGES over LANG") << QStringList{u"LC_MESSAGES=tr_TR.UTF-8"_s, german} << calc
-                                           << QByteArray() << u"calc on seviye ister"_s;
+    QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList{u"LC_MESSAGES=tr_TR.UTF-8"_s, german} << calc << QByteArray() << u"calc on seviye ister"_s;
     QTest::newRow("Brazil's Portuguese") << QStringList{u"LANG=pt_BR.UTF-8"_s} << twoFiles << QByteArray()
                                          << u"foram indicados 2 ficheiros"_s;
+    QTest::newRow("Portugal's Portuguese, none takes the plural")
+            << QStringList{u"LANG=pt_PT.UTF-8"_s} << calc << QByteArray() << u"foram indicados 0\n"_s;
     QTest::newRow("a language of none of ours") << QStringList{u"LANG=ja_JP.UTF-8"_s} << twoFiles << QByteArray()
                                                 << u"import reads one list, 2 files given"_s;
     QTest::newRow("English, one colon") << QStringList{} << englishImport << QByteArray("a:b\n")
@@ -968,11 +970,11 @@ void CliTest::whatScriptsReadIsTheSameInEveryLocale_data()
     QTest::newRow("advise table") << QStringList{u"advise"_s, u"--lang=fr"_s} + kSampleArguments << QByteArray();
     QTest::newRow("advise --json") << QStringList{u"advise"_s, u"--json"_s} + kSampleArguments << QByteArray();
     QTest::newRow("refused import --json") << QStringList{u"import"_s, u"--json"_s, u"--lang=de"_s} << twoColons;
-    QTest::newRow("refused import in any language")
-        << QStringList{u"import"_s, u"--json"_s} << twoColons;
+    QTest::newRow("refused import in any language") << QStringList{u"import"_s, u"--json"_s} << twoColons;
     QTest::newRow("text too long") << QStringList{u"import"_s, u"--json"_s}
                                    << QByteArray(int(kMaxPastedCharacters) + 2, 'x');
-    QTest::newRow("batch --header") << QStringList{u"batch"_s, u"--header"_s} << QByteArray("Ann,8 7 9 10 8 11 3 3 5 2\n");
+    QTest::newRow("batch --header") << QStringList{u"batch"_s, u"--header"_s}
+                                    << QByteArray("Ann,8 7 9 10 8 11 3 3 5 2\n");
     QTest::newRow("languages --json") << QStringList{u"languages"_s, u"--json"_s} << QByteArray();
 }
 
@@ -1025,12 +1027,20 @@ void CliTest::bookRoundTripsByteForByte()
     const LanguageEntry &turkce = *findLanguage(u"Türkçe");
     QList<int> better = kSample;
     better[0] += 2;
-    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-11-30"_s, u"--note"_s,
-                                      u"left, \"weak\" foot"_s},
-                 (test::skillList(deutsch, kSample) + u'\n').toUtf8()).status, 0);
+    QCOMPARE(cli(inBook
+                         + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-11-30"_s, u"--note"_s,
+                                       u"left, \"weak\" foot"_s},
+                 (test::skillList(deutsch, kSample) + u'\n').toUtf8())
+                     .status,
+             0);
     QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Józef, \"the Wall\""_s, u"--date"_s, u"2026-12-07"_s},
-                 (test::skillList(deutsch, better) + u'\n').toUtf8()).status, 0);
-    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Çağrı"_s, u"-"_s}, (test::skillList(turkce, kSample) + u'\n').toUtf8()).status, 0);
+                 (test::skillList(deutsch, better) + u'\n').toUtf8())
+                     .status,
+             0);
+    QCOMPARE(cli(inBook + QStringList{u"keep"_s, u"Çağrı"_s, u"-"_s},
+                 (test::skillList(turkce, kSample) + u'\n').toUtf8())
+                     .status,
+             0);
 
     const Run list = cli(inBook + QStringList{u"list"_s, u"--json"_s});
     QCOMPARE(list.status, 0);
@@ -1077,8 +1087,8 @@ void CliTest::planIsWhatCalcGives_data()
     QTest::addColumn<QList<int>>("levels");
     QTest::addColumn<QStringList>("options");
     QTest::newRow("the sample, a plan, a limit, 3 raises")
-            << kSample << QStringList{u"--to"_s, u"IS=6"_s, u"--to"_s, u"rb=4"_s, u"--limit"_s, u"18000"_s,
-                                      u"--cheapest"_s, u"3"_s};
+            << kSample << QStringList{u"--to"_s,    u"IS=6"_s,  u"--to"_s,       u"rb=4"_s,
+                                      u"--limit"_s, u"18000"_s, u"--cheapest"_s, u"3"_s};
     QTest::newRow("a centre, raises among three") << QList<int>{2, 2, 3, 4, 2, 2, 15, 14, 16, 12}
                                                   << QStringList{u"--cheapest"_s, u"4"_s, u"--skills"_s, u"IS,id,RB"_s};
     QTest::newRow("over the limit already")
@@ -1135,7 +1145,8 @@ void CliTest::planIsWhatCalcGives()
         const QJsonObject cheapest = plan[u"cheapest"_s].toObject();
         QStringList skills = options.mid(options.indexOf(u"--skills"_s) + 1, 1);
         const QString allowed = options.contains(u"--skills"_s) ? skills.front().toUpper() : QString();
-        const QStringList codes{u"JS"_s, u"JR"_s, u"OD"_s, u"HA"_s, u"DR"_s, u"PA"_s, u"IS"_s, u"ID"_s, u"RB"_s, u"SB"_s};
+        const QStringList codes{u"JS"_s, u"JR"_s, u"OD"_s, u"HA"_s, u"DR"_s,
+                                u"PA"_s, u"IS"_s, u"ID"_s, u"RB"_s, u"SB"_s};
         // Every way to take the raises, one skill after another, never past 20.
         qint32 least = std::numeric_limits<qint32>::max();
         std::function<void(SkillLevels, int, int)> every = [&](SkillLevels levels, int from, int left) {

@@ -60,12 +60,14 @@ void useTranslation(const LanguageEntry &language)
 }
 
 // Which of a language's forms a count takes, by the rules the translation
-// tools give the languages of the .ts files.
+// tools give the languages of the .ts files. Portuguese is Portugal's (pt_PT),
+// where none takes the plural ("0 ficheiros"), as the window's and the command
+// line's .qm have it; a bare "pt" would get Brazil's rule, none as one.
 int pluralForm(const QByteArray &code, int n)
 {
     if (code == "tr")
         return 0;
-    if (code == "fr" || code == "pt")
+    if (code == "fr")
         return n > 1 ? 1 : 0;
     if (code == "pl")
         return n == 1 ? 0 : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20) ? 1 : 2;
@@ -156,16 +158,18 @@ const char *wc_texts(const char *languageName)
             {u"error_title"_s, windowtext::kErrorTitle.translated()},
             {u"credit"_s, windowtext::kCredit.translated().simplified()},
             {u"instructions"_s, windowtext::kInstructions.translated()},
-            {u"steps"_s, QJsonArray{windowtext::step1Text(*language), windowtext::kStep2.translated(),
-                                    windowtext::step3Text(*language), webtext::kStep4.translated()}},
+            {u"steps"_s,
+             QJsonArray{windowtext::step1Text(*language), windowtext::kStep2.translated(),
+                        windowtext::step3Text(*language), webtext::kStep4.translated()}},
             {u"paste_label"_s, webtext::kPasteLabel.translated()},
             {u"language_label"_s, webtext::kLanguageLabel.translated()},
             {u"copy"_s, webtext::kCopyResult.translated()},
             {u"copied"_s, webtext::kCopied.translated()},
             {u"share"_s, webtext::kShareResult.translated()},
             {u"scheme_label"_s, webtext::kSchemeLabel.translated()},
-            {u"scheme_names"_s, QJsonArray{webtext::kSchemeSystem.translated(), webtext::kSchemeLight.translated(),
-                                           webtext::kSchemeDark.translated()}},
+            {u"scheme_names"_s,
+             QJsonArray{webtext::kSchemeSystem.translated(), webtext::kSchemeLight.translated(),
+                        webtext::kSchemeDark.translated()}},
             {u"training_title"_s, webtext::kTrainingTitle.translated()},
             {u"skill_head"_s, webtext::kSkillHead.translated()},
             {u"level_head"_s, webtext::kLevelHead.translated()},

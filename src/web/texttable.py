@@ -25,6 +25,7 @@ def literal(text):
 
 def entries(ts_file):
     root = ElementTree.parse(ts_file).getroot()
+    # The game's code: Portuguese is declared pt_PT for its plural rule.
     code = root.get('language').split('_')[0]
     rows = []
     for context in root.iter('context'):

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>die Notiz enthält einen Zeilenumbruch, einen Tabulator oder ein anderes Steuerzeichen: sie ist einzeilig</translation>
+        <translation>die Notiz enthält einen Zeilenumbruch, einen Tabulator oder ein anderes Steuerzeichen: Notizen sind einzeilig</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
-        <translation>einem Feld in Anführungszeichen fehlt das schließende</translation>
+        <translation>einem Feld in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
     </message>
     <message>
         <source>%1 fields, not as many as the column names</source>
@@ -109,7 +109,7 @@
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation>%1 &apos;%2&apos; ist keine Stufe (1 bis 20, oder 0 für unbekannte Ausdauer, Freiwürfe oder Erfahrung)</translation>
+        <translation>%1 &apos;%2&apos; ist keine Stufe (1 bis 20, oder 0, wenn Kondition, Freiwurf oder Erfahrung unbekannt ist)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
@@ -137,7 +137,7 @@
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation>%1 ist kein Spielerbuch; es wurde als %2 beiseitegelegt und ein neues Buch begonnen</translation>
+        <translation>%1 ist kein Spielerbuch; es wurde als %2 beiseitegelegt und ein neues angelegt</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
@@ -235,236 +235,236 @@
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Buch %1 wurde von einer neueren Version von Wagecourt geschrieben und braucht diese Version; es bleibt, wie es ist</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Spielerbuch; die Datei bleibt, wie sie ist</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht alle gespeicherten Einträge von &apos;%1&apos; sind lesbar, daher wird ihm nichts hinzugefügt</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n gespeicherter Eintrag ist nicht lesbar</numerusform>
+            <numerusform>%1: %n gespeicherte Einträge sind nicht lesbar</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Export ist unvollständig: die nicht lesbaren Einträge fehlen darin</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Änderungen an %n Spieler konnten nicht in %1 gespeichert werden: ein anderes Programm hatte das Buch belegt</numerusform>
+            <numerusform>die Änderungen an %n Spielern konnten nicht in %1 gespeichert werden: ein anderes Programm hatte das Buch belegt</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts wurde importiert</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Schlagwort ist ein einzelnes Wort: trenne Schlagwörter mit Leerzeichen oder Kommas</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Schlagwort ist länger als %1 Zeichen</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Schlagwort enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Schlagwort ist kein gültiger Text</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Stufen lassen sich nicht speichern</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag hinzugefügt</numerusform>
+            <numerusform>%n Einträge hinzugefügt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neuer Spieler</numerusform>
+            <numerusform>%n neue Spieler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n schon im Buch</numerusform>
+            <numerusform>%n schon im Buch</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile abgelehnt</numerusform>
+            <numerusform>%n Zeilen abgelehnt</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importiert: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">%1 gespeichert: %2 (%3), ein neuer Spieler</translation>
+        <translation>%1 gespeichert: %2 (%3), ein neuer Spieler</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">%1 gespeichert: %2 (%3), sein ältester Eintrag</translation>
+        <translation>%1 gespeichert: %2 (%3), sein ältester Eintrag</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">%1 gespeichert: %2 (%3), %4 seit %5</translation>
+        <translation>%1 gespeichert: %2 (%3), %4 seit dem %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1 ist am %2 schon mit diesen Stufen gespeichert; nichts hinzugefügt</translation>
+        <translation>%1 wurde am %2 schon mit diesen Stufen gespeichert; nichts hinzugefügt</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">%1 entfernt (Einträge: %2)</translation>
+        <translation>%1 entfernt (Einträge: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Anzahl der Felder (%n) passt nicht zur Zahl der Spalten</numerusform>
+            <numerusform>Anzahl der Felder (%n) passt nicht zur Zahl der Spalten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; enthält %n Zahl, nicht 10 oder 13</numerusform>
+            <numerusform>&quot;levels&quot; enthält %n Zahlen, nicht 10 oder 13</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein Datum im Format JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>der Link ist abgeschnitten: kopiere ihn noch einmal vollständig</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>der Link wurde unterwegs verändert (seine Prüfsumme stimmt nicht): kopiere ihn noch einmal</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Link stammt von einer neueren Version von Wagecourt (Link-Version %1): aktualisiere Wagecourt, um ihn hinzuzufügen</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Link ist größer als 1 MiB und wurde nicht gelesen</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>der Text enthält keinen Spielerbuch-Link</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der %1. Spieler des Links lässt sich nicht speichern: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; steht zweimal im Link</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sein Schlagwort &apos;%1&apos; steht zweimal da</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat keinen Eintrag</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Datum seines %1. Eintrags ist kein gültiger Tag</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sein %1. Eintrag nennt &apos;%2&apos;, und das ist keine Spielsprache</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sein %1. Eintrag gibt %2 die Stufe %3, die es nicht gibt</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datensätze des Links sind nicht lesbar</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Spieler</numerusform>
+            <numerusform>%n Spieler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Link enthält %1 und %2.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ins Spielerbuch aufnehmen?</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep: der Tag des Eintrags, JJJJ-MM-TT.</translation>
+        <translation>keep: das Datum des Eintrags, JJJJ-MM-TT.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation>Spielsprache: Name oder Kürzel. keep liest die Liste in ihr; compare nennt die Fähigkeiten in ihr.</translation>
+        <translation>Spielsprache: Name oder Kürzel. keep liest die Liste in dieser Sprache, compare benennt die Fähigkeiten darin.</translation>
     </message>
     <message>
         <source>Print JSON, one object per line.</source>
@@ -526,7 +526,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; ist keine Sortierung: name, salary, position, change oder date</translation>
+        <translation>&apos;%1&apos; ist kein Sortierschlüssel: name, salary, position, change oder date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -630,53 +630,53 @@ Rückgabewert:
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep: dem Spieler ein Schlagwort geben (mehrfach für mehrere); list: nur Spieler mit diesem Schlagwort.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 erwartet keine Argumente, aber %n wurde angegeben</numerusform>
+            <numerusform>book %1 erwartet keine Argumente, aber %n wurden angegeben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 erwartet einen Namen, aber %n Argument wurde angegeben</numerusform>
+            <numerusform>book %1 erwartet einen Namen, aber %n Argumente wurden angegeben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep erwartet einen Namen und höchstens eine Datei, aber %n Argument wurde angegeben</numerusform>
+            <numerusform>book keep erwartet einen Namen und höchstens eine Datei, aber %n Argumente wurden angegeben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import erwartet eine Datei, aber %n Argument wurde angegeben</numerusform>
+            <numerusform>book import erwartet eine Datei, aber %n Argumente wurden angegeben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note erwartet einen Namen und eine Notiz, aber %n Argument wurde angegeben</numerusform>
+            <numerusform>book note erwartet einen Namen und eine Notiz, aber %n Argumente wurden angegeben</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags erwartet einen Namen und seine Schlagwörter, aber es wurde kein Name angegeben</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein Datum im Format JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -720,24 +720,72 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                       [FILE|-]
+  oder: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  oder: wagecourt-cli book history NAME [--json]
+  oder: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  oder: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  oder: wagecourt-cli book export [--json | --link [NAME...]]
+  oder: wagecourt-cli book import FILE|- | --link TEXT
+  oder: wagecourt-cli book note NAME TEXT
+  oder: wagecourt-cli book tags NAME [WORD...]
+  oder: wagecourt-cli book remove NAME
+Spieler mit dem Verlauf ihrer Stufen gespeichert, wie im Spielerbuch des
+Fensters.
+
+Befehle:
+  keep     liest eine kopierte Fähigkeitenliste aus FILE oder der
+           Standardeingabe, in jeder Spielsprache (oder der mit --lang
+           genannten), und speichert sie unter NAME, mit dem Datum von heute
+           oder DAY (JJJJ-MM-TT); dieselben Stufen am selben Tag werden nur
+           einmal gespeichert
+  list     der letzte Eintrag jedes Spielers und die Änderung seines Gehalts
+           seit dem vorigen; --sort name, salary, position, change oder date
+  history  die Einträge eines Spielers, der älteste zuerst
+  compare  zwei bis vier Spieler nebeneinander, jeder am ersten gemessen
+  forecast wohin das eigene Tempo eines Spielers in W Wochen führt (8, wenn
+           --weeks nichts anderes sagt), aus seinen Einträgen, die mindestens
+           14 Tage umfassen müssen
+  export   das ganze Buch als CSV, oder mit --json als JSON-Zeilen; mit --link
+           die genannten Spieler (ohne Namen alle) als ein Link zum Teilen
+  import   eine Datei, die export oder &apos;wagecourt-cli batch --header&apos;
+           geschrieben hat; fehlerhafte Zeilen werden in der Fehlerausgabe
+           genannt, jede gute wird gespeichert; ein Link (oder eine Datei mit
+           einem Link) ergänzt, was dem Buch fehlt
+  note     setzt die Notiz eines Spielers (ein leerer TEXT löscht sie)
+  tags     setzt die Schlagwörter eines Spielers, kurze eigene Wörter (ohne
+           WORD werden sie gelöscht)
+  remove   ein Spieler mit allen seinen Einträgen
+
+Das Buch ist %1,
+sofern --book keine andere Datei nennt.
+
+%2
+Rückgabewert:
+  0  erledigt
+  1  eine Liste abgelehnt, eine Zeile eines Imports fehlerhaft, ein
+     unbekannter Spieler oder ein Buch, das nicht vollständig gelesen oder
+     geschrieben werden konnte
+  2  ein Aufruffehler
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast: wie viele Wochen voraus (ohne Angabe 8).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Zahl von Wochen: gib eine ganze Zahl von 1 bis 520 an</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: ein Link mit ausgewählten Spielern statt einer Datei; import: der Link selbst statt einer Datei.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book braucht einen Befehl: keep, list, history, compare, forecast, export, import, note, tags oder remove</translation>
     </message>
 </context>
 <context>
@@ -838,7 +886,7 @@ Exit status:
     <message>
         <source>Another program is using the book; the change is saved as soon as it can be.</source>
         <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
-        <translation>Ein anderes Programm benutzt das Spielerbuch; die Änderung wird gespeichert, sobald es geht.</translation>
+        <translation>Ein anderes Programm benutzt das Spielerbuch; die Änderung wird gespeichert, sobald es möglich ist.</translation>
     </message>
     <message>
         <source>Copied: %1</source>
@@ -889,7 +937,7 @@ Exit status:
     <message>
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
-        <translation>Exportierte Momentaufnahmen: %1</translation>
+        <translation>Exportierte Einträge: %1</translation>
     </message>
     <message>
         <source>The book holds no player yet.</source>
@@ -899,55 +947,55 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter (optional):</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziel U21 verkaufen</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Spieler gelöscht.</numerusform>
+            <numerusform>%n Spieler gelöscht.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drücke „Löschen rückgängig“ (Strg+Z) zum Wiederherstellen.</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drücke „Löschen rückgängig“ zum Wiederherstellen.</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als Tabelle kopiert.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für einen Forumsbeitrag kopiert.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwort:</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spieler</translation>
     </message>
 </context>
 <context>
@@ -1245,9 +1293,9 @@ siehe &apos;wagecourt-cli book --help&apos;.
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n-mal angegeben; bitte nur einmal</numerusform>
+            <numerusform>%1 %n-mal angegeben; bitte nur einmal</numerusform>
         </translation>
     </message>
     <message>
@@ -1298,33 +1346,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+  oder: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  oder: wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                       [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+  oder: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  oder: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  oder: wagecourt-cli languages [--json]
+Berechnet das Wochengehalt eines Courtlore-Basketballspielers, genau wie das
+Wagecourt-Fenster.
+
+%1
+
+Sprachen werden so benannt, wie &apos;languages&apos; sie auflistet, in beliebiger
+Groß- und Kleinschreibung und mit oder ohne Akzente (english, Turkce, espanol),
+oder mit ihren Kürzeln: en tr es it fr de pl pt.
+
+Eine Batch-Zeile enthält zehn Stufen, getrennt durch Leerzeichen, Tabulatoren
+oder Kommas, und darf mit dem Namen des Spielers und einem Komma oder Tabulator
+beginnen. Leere Zeilen, Zeilen mit &apos;#&apos; am Anfang und eine erste Zeile mit
+Spaltennamen werden übersprungen.
+
+Befehle:
+  calc       das Gehalt eines Spielers und was er auf jeder Position verdient;
+             mit --shown, ob es zu dem Gehalt passt, das das Spiel anzeigt
+  advise     was eine Stufe mehr oder weniger in jeder Fähigkeit einbrächte,
+             dann das Gehalt jeder Position
+  plan       was jede Stufe jeder Fähigkeit einbrächte, bis 20; --to plant
+             Schritte zu den angegebenen Stufen, eine Stufe nach der anderen,
+             --limit findet die höchsten Stufen innerhalb eines Gehalts,
+             --cheapest die N Steigerungen um eine Stufe, die am wenigsten
+             kosten (unter --skills, etwa IS,ID,RB)
+  import     liest eine kopierte Fähigkeitenliste (UTF-8) aus FILE oder der
+             Standardeingabe, genau wie „%2“ im Fenster
+             die Zwischenablage, in der angegebenen Sprache oder, ohne
+             --lang, in jeder
+  batch      ein Spieler pro Zeile aus FILE oder der Standardeingabe, eine
+             Ergebniszeile pro Spieler (CSV: Name falls angegeben, Stufen,
+             Gehalt, Position, Name der Position)
+  languages  die Spielsprachen, eine pro Zeile, oder mit Kürzeln als JSON
+
+%3
+Rückgabewert:
+  0  erledigt
+  1  eine Liste abgelehnt, eine Batch-Zeile fehlerhaft, ein Gehalt, das vom
+     angezeigten abweicht, oder die Ausgabe nicht schreibbar
+  2  ein Aufruffehler
+Eine geschlossene Pipe (wie bei &apos;| head&apos;) beendet das Programm mit SIGPIPE,
+wie andere Kommandozeilenprogramme auch.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc: das Gehalt, das das Spiel anzeigt, zum Abgleich.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan: eine Zielstufe, etwa IS=12 (mehrfach für mehrere, der Reihe nach).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: die höchsten Stufen innerhalb dieses Gehalts.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: die N Steigerungen um eine Stufe (1 bis 20), die das Gehalt am wenigsten erhöhen.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: die Fähigkeiten, in die die günstigsten Steigerungen gehen dürfen, etwa IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nur für %2</translation>
     </message>
 </context>
 <context>
@@ -1383,179 +1479,179 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trainingsplan</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wochengehalt auf jeder Stufe, je eine Fähigkeit für sich</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Stufe</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan, eine Stufe nach der anderen</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicke in der Tabelle auf eine Stufe, um sie zum Ziel dieser Fähigkeit zu machen.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gehaltsgrenze:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Stufen bis %1, je eine Fähigkeit für sich</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan überschreitet die Grenze bei Schritt %1.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ganze Plan bleibt innerhalb der Grenze.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Spieler verdient schon mehr, als die Grenze erlaubt.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Günstigste Steigerungen:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Steigerung um eine Stufe, die das Gehalt am wenigsten erhöht</numerusform>
+            <numerusform>Die %n Steigerungen um eine Stufe, die das Gehalt am wenigsten erhöhen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in den angegebenen Fähigkeiten bleibt nur %n Steigerung</numerusform>
+            <numerusform>in den angegebenen Fähigkeiten bleiben nur %n Steigerungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 in %n Woche, in seinem eigenen Tempo</numerusform>
+            <numerusform>%1 in %n Wochen, in seinem eigenen Tempo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aus seinen Einträgen vom %1 bis %2 (%n Tag)</numerusform>
+            <numerusform>Aus seinen Einträgen vom %1 bis %2 (%n Tage)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuwachs</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Woche</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt dann: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt laut Spiel:</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bericht kopieren</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, Gehaltsformel %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Fähigkeit: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking oder JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein Ziel: gib eine Fähigkeit, = und eine Stufe von 1 bis 20 an, etwa IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein Gehalt: gib eine ganze Zahl an</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Zahl von Steigerungen: gib eine ganze Zahl von 1 bis 20 an</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nur einen Eintrag im Buch: eine Prognose braucht zwei, die mindestens 14 Tage auseinanderliegen</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Einträge von %1 umfassen %n Tag: eine Prognose braucht mindestens 14</numerusform>
+            <numerusform>die Einträge von %1 umfassen %n Tage: eine Prognose braucht mindestens 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es stimmt mit dem Spiel überein: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel zeigt %1, Wagecourt berechnet %2 (%3). Die Formel des Spiels hat sich vielleicht geändert: Bitte schicke den Bericht.</translation>
     </message>
 </context>
 <context>
@@ -1650,7 +1746,7 @@ command-line tools.
     </message>
     <message>
         <source>As the system</source>
-        <translation>Wie das System</translation>
+        <translation>Wie im System</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1668,7 +1764,7 @@ command-line tools.
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Hake 2 bis 4 Spieler an und drücke dann auf Vergleichen.</translation>
+        <translation>Hake 2 bis 4 Spieler an und drücke dann auf „Vergleichen“.</translation>
     </message>
 </context>
 <context>

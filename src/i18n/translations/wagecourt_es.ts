@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>la nota contiene un salto de línea, un tabulador u otro carácter de control: es de una sola línea</translation>
+        <translation>la nota contiene un salto de línea, un tabulador u otro carácter de control: la nota debe ocupar una sola línea</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -109,7 +109,7 @@
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation>%1 &apos;%2&apos; no es un nivel (del 1 al 20, o 0 para una resistencia, un tiro libre o una experiencia desconocidos)</translation>
+        <translation>%1 &apos;%2&apos; no es un nivel (del 1 al 20, o 0 si se desconocen la resistencia, los tiros libres o la experiencia)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
@@ -137,7 +137,7 @@
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation>%1 no es una libreta de jugadores; se apartó como %2 y se empezó una libreta nueva</translation>
+        <translation>%1 no es una libreta de jugadores; se guardó aparte como %2 y se creó una libreta nueva</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
@@ -235,236 +235,236 @@
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la libreta %1 la escribió una versión posterior de Wagecourt y necesita esa versión; se ha dejado tal como estaba</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una libreta de jugadores; se ha dejado tal como estaba</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer todos los registros guardados de &apos;%1&apos;, así que no se le añade nada</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: no se puede leer %n registro guardado</numerusform>
+            <numerusform>%1: no se pueden leer %n registros guardados</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la exportación está incompleta: deja fuera los registros que no se pueden leer</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>no se pudieron guardar en %1 los cambios de %n jugador: otro programa estaba usando la libreta</numerusform>
+            <numerusform>no se pudieron guardar en %1 los cambios de %n jugadores: otro programa estaba usando la libreta</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>no se importó nada</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>una etiqueta es una sola palabra: separa las etiquetas con espacios o comas</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>una etiqueta tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>una etiqueta contiene un carácter de control</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>una etiqueta no es un texto válido</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>estos niveles no se pueden guardar</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro añadido</numerusform>
+            <numerusform>%n registros añadidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jugador nuevo</numerusform>
+            <numerusform>%n jugadores nuevos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ya en la libreta</numerusform>
+            <numerusform>%n ya en la libreta</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea rechazada</numerusform>
+            <numerusform>%n líneas rechazadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importación: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">%1 guardado: %2 (%3), un jugador nuevo</translation>
+        <translation>%1 guardado: %2 (%3), un jugador nuevo</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">%1 guardado: %2 (%3), su registro más antiguo</translation>
+        <translation>%1 guardado: %2 (%3), su registro más antiguo</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">%1 guardado: %2 (%3), %4 desde el %5</translation>
+        <translation>%1 guardado: %2 (%3), %4 desde el %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1 ya se guardó el %2 con estos niveles; no se añadió nada</translation>
+        <translation>%1 ya se guardó el %2 con estos niveles; no se añadió nada</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">%1 eliminado (registros: %2)</translation>
+        <translation>%1 eliminado (registros: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>número de campos (%n) distinto del de columnas</numerusform>
+            <numerusform>número de campos (%n) distinto del de columnas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; contiene %n número, no 10 ni 13</numerusform>
+            <numerusform>&quot;levels&quot; contiene %n números, no 10 ni 13</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es una fecha con el formato AAAA-MM-DD</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace está cortado: cópialo otra vez, entero</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace se alteró por el camino (su suma de comprobación falla): cópialo otra vez</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el enlace lo creó una versión posterior de Wagecourt (versión de enlace %1): actualiza Wagecourt para añadirlo</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace ocupa más de 1 MiB y no se leyó</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no contiene ningún enlace de libreta de jugadores</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el jugador n.º %1 del enlace no se puede guardar: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; aparece dos veces en el enlace</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>su etiqueta &apos;%1&apos; aparece dos veces</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene ningún registro</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de su registro n.º %1 no es un día válido</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>su registro n.º %1 indica &apos;%2&apos;, que no es un idioma del juego</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>su registro n.º %1 da a %2 el nivel %3, que no existe</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos del enlace no se pueden leer</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jugador</numerusform>
+            <numerusform>%n jugadores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El enlace contiene %1 y %2.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadirlos a la libreta de jugadores?</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep: el día del registro, AAAA-MM-DD.</translation>
+        <translation>keep: la fecha del registro, AAAA-MM-DD.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation>Idioma del juego: un nombre o código. keep lee la lista en él; compare nombra las habilidades en él.</translation>
+        <translation>Idioma del juego: un nombre o código. Es el idioma en que keep lee la lista y en que compare nombra las habilidades.</translation>
     </message>
     <message>
         <source>Print JSON, one object per line.</source>
@@ -526,7 +526,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; no es un orden: name, salary, position, change o date</translation>
+        <translation>&apos;%1&apos; no es un criterio de ordenación: name, salary, position, change o date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -629,53 +629,53 @@ Estado de salida:
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep: añade una etiqueta al jugador (repítelo para añadir más); list: solo los jugadores con esta etiqueta.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 no admite argumentos, pero se indicó %n</numerusform>
+            <numerusform>book %1 no admite argumentos, pero se indicaron %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 necesita un nombre, pero se indicó %n argumento</numerusform>
+            <numerusform>book %1 necesita un nombre, pero se indicaron %n argumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep necesita un nombre y como mucho un archivo, pero se indicó %n argumento</numerusform>
+            <numerusform>book keep necesita un nombre y como mucho un archivo, pero se indicaron %n argumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import necesita un archivo, pero se indicó %n argumento</numerusform>
+            <numerusform>book import necesita un archivo, pero se indicaron %n argumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note necesita un nombre y una nota, pero se indicó %n argumento</numerusform>
+            <numerusform>book note necesita un nombre y una nota, pero se indicaron %n argumentos</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags necesita un nombre y sus etiquetas, pero no se indicó ningún nombre</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es una fecha con el formato AAAA-MM-DD</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -719,24 +719,72 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                    [FILE|-]
+  o: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  o: wagecourt-cli book history NAME [--json]
+  o: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  o: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  o: wagecourt-cli book export [--json | --link [NAME...]]
+  o: wagecourt-cli book import FILE|- | --link TEXT
+  o: wagecourt-cli book note NAME TEXT
+  o: wagecourt-cli book tags NAME [WORD...]
+  o: wagecourt-cli book remove NAME
+Jugadores guardados con el historial de sus niveles, como en la Libreta de
+jugadores de la ventana.
+
+Órdenes:
+  keep     lee una lista de habilidades copiada de FILE o de la entrada
+           estándar, en cualquier idioma del juego (o en el que indique
+           --lang), y la guarda como NAME, con fecha de hoy o de DAY
+           (AAAA-MM-DD); los mismos niveles en un mismo día se guardan
+           una sola vez
+  list     el último registro de cada jugador y el cambio de su sueldo desde el
+           anterior; --sort name, salary, position, change o date
+  history  los registros de un jugador, del más antiguo al más reciente
+  compare  de dos a cuatro jugadores lado a lado, cada uno frente al primero
+  forecast adónde llega un jugador a su propio ritmo en W semanas (8 si
+           --weeks no indica otra cosa), según sus registros, que deben
+           abarcar al menos 14 días
+  export   toda la libreta como CSV, o con --json como líneas JSON; con --link
+           los jugadores indicados (todos si no se indica ninguno) como un
+           enlace para compartir
+  import   un archivo escrito por export o por &apos;wagecourt-cli batch --header&apos;;
+           las líneas erróneas se indican en la salida de error y se guardan
+           todas las correctas; un enlace (o un archivo que lo contenga)
+           añade lo que le falta a la libreta
+  note     fija la nota de un jugador (un TEXT vacío la borra)
+  tags     fija las etiquetas de un jugador, palabras cortas tuyas (sin WORD
+           se borran)
+  remove   un jugador y todos sus registros
+
+La libreta es %1,
+salvo que --book indique otro archivo.
+
+%2
+Estado de salida:
+  0  hecho
+  1  una lista rechazada, una línea errónea en una importación, un jugador
+     desconocido o una libreta que no se pudo leer o escribir entera
+  2  un error de uso
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast: cuántas semanas hacia delante (8 si no se indica).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número de semanas: escribe un número entero del 1 al 520</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: un enlace con los jugadores elegidos en lugar de un archivo; import: el propio enlace en lugar de un archivo.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book necesita una orden: keep, list, history, compare, forecast, export, import, note, tags o remove</translation>
     </message>
 </context>
 <context>
@@ -898,55 +946,55 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas (opcional):</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>objetivo sub21 vender</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jugador eliminado.</numerusform>
+            <numerusform>%n jugadores eliminados.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &quot;Deshacer eliminación&quot; (Ctrl+Z) para recuperar lo eliminado.</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &quot;Deshacer eliminación&quot; para recuperar lo eliminado.</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiado como tabla.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiado para publicarlo en el foro.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta:</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los jugadores</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1223,7 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>Game language: a name or code (see &apos;languages&apos;). %1 when not given; import then reads the list in whichever language it is.</source>
         <extracomment>The language used when the option is not given, as the catalogue writes its name: &quot;English&quot;.</extracomment>
-        <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Sin él, %1; import lee entonces la lista en el idioma en que esté.</translation>
+        <translation>Idioma del juego: un nombre o código (véase &apos;languages&apos;). Si no se indica, %1; import lee entonces la lista en el idioma en que esté.</translation>
     </message>
     <message numerus="yes">
         <source>it holds %n colon(s), a skill list holds %1 to %2</source>
@@ -1244,9 +1292,9 @@ véase &apos;wagecourt-cli book --help&apos;.
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 se indicó %n vez; indícalo solo una vez</numerusform>
+            <numerusform>%1 se indicó %n veces; indícalo solo una vez</numerusform>
         </translation>
     </message>
     <message>
@@ -1297,33 +1345,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+  o: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  o: wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                    [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+  o: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  o: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  o: wagecourt-cli languages [--json]
+Calcula el sueldo semanal de un jugador de baloncesto de Courtlore, igual que
+la ventana de Wagecourt.
+
+%1
+
+Los idiomas se nombran como los lista &apos;languages&apos;, en mayúsculas o minúsculas
+y con o sin acentos (english, Turkce, espanol), o por sus códigos: en tr es it
+fr de pl pt.
+
+Una línea de batch contiene diez niveles separados por espacios, tabuladores o
+comas, y puede empezar con el nombre del jugador y una coma o un tabulador. Se
+omiten las líneas en blanco, las que empiezan por &apos;#&apos; y una primera línea con
+los nombres de las columnas.
+
+Órdenes:
+  calc       el sueldo de un jugador y lo que gana en cada posición; con
+             --shown, si coincide con el sueldo que muestra el juego
+  advise     lo que pagaría un nivel más o menos en cada habilidad, y luego el
+             sueldo de cada posición
+  plan       lo que pagaría cada nivel de cada habilidad, hasta 20; --to
+             planifica los pasos hasta los niveles indicados, un nivel cada
+             vez, --limit busca los niveles más altos sin pasar de un sueldo,
+             --cheapest las N subidas de un nivel que menos cuestan (entre
+             --skills, como IS,ID,RB)
+  import     lee una lista de habilidades copiada (UTF-8) de FILE o de la
+             entrada estándar, igual que &quot;%2&quot; lee el
+             portapapeles en la ventana, en el idioma indicado o, sin --lang,
+             en cualquiera
+  batch      un jugador por línea de FILE o de la entrada estándar, una línea
+             de resultado por jugador (CSV: el nombre si se da, niveles,
+             sueldo, posición, nombre de la posición)
+  languages  los idiomas del juego, uno por línea, o con sus códigos en JSON
+
+%3
+Estado de salida:
+  0  hecho
+  1  una lista rechazada, una línea de batch errónea, un sueldo distinto del
+     mostrado o una salida que no se pudo escribir
+  2  un error de uso
+Una tubería cerrada (como con &apos;| head&apos;) termina el programa con SIGPIPE, igual
+que a otras herramientas de línea de órdenes.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc: el sueldo que muestra el juego, para comprobarlo.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan: un nivel objetivo, como IS=12 (repítelo para añadir más, en orden).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: los niveles más altos sin pasar de este sueldo.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: las N subidas de un nivel (del 1 al 20) que menos suben el sueldo.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: las habilidades a las que pueden ir las subidas más baratas, como IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es solo para %2</translation>
     </message>
 </context>
 <context>
@@ -1382,179 +1478,179 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan de entrenamiento</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sueldo semanal en cada nivel, una habilidad cada vez</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Nivel</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El plan, un nivel cada vez</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Al final: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en un nivel de la tabla para convertirlo en el objetivo de esa habilidad.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Límite de sueldo:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveles más altos hasta %1, una habilidad cada vez</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El plan supera el límite en el paso %1.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el plan queda dentro del límite.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El jugador ya gana más que el límite.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Subidas más baratas:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La subida de un nivel que menos sube el sueldo</numerusform>
+            <numerusform>Las %n subidas de un nivel que menos suben el sueldo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>solo queda %n subida en las habilidades indicadas</numerusform>
+            <numerusform>solo quedan %n subidas en las habilidades indicadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dentro de %n semana, a su propio ritmo</numerusform>
+            <numerusform>%1 dentro de %n semanas, a su propio ritmo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Según sus registros del %1 al %2 (%n día)</numerusform>
+            <numerusform>Según sus registros del %1 al %2 (%n días)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ganado</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Por semana</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sueldo después: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sueldo que muestra el juego:</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar informe</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, fórmula del sueldo %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es una habilidad: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, o JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un objetivo: escribe una habilidad, = y un nivel del 1 al 20, como IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un sueldo: escribe un número entero</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número de subidas: escribe un número entero del 1 al 20</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene un solo registro en la libreta: una previsión necesita dos separados por al menos 14 días</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>los registros de %1 abarcan %n día: una previsión necesita al menos 14</numerusform>
+            <numerusform>los registros de %1 abarcan %n días: una previsión necesita al menos 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coincide con el juego: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El juego muestra %1 y Wagecourt calcula %2 (%3). Puede que la fórmula del juego haya cambiado: envía el informe, por favor.</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1745,7 @@ command-line tools.
     </message>
     <message>
         <source>As the system</source>
-        <translation>Como el sistema</translation>
+        <translation>Según el sistema</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1667,7 +1763,7 @@ command-line tools.
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Marca de 2 a 4 jugadores y pulsa Comparar.</translation>
+        <translation>Marca de 2 a 4 jugadores y pulsa &quot;Comparar&quot;.</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     <message>
         <source>%1 as %2</source>
         <extracomment>A step with its salary (&quot;+1: 24 053 (-1 257)&quot;), the position it would be paid at.</extracomment>
-        <translation>%1 (poste : %2)</translation>
+        <translation>%1 (poste : %2)</translation>
     </message>
     <message>
         <source>%1: no level read</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>la note contient un saut de ligne, une tabulation ou un autre caractère de contrôle : elle tient sur une ligne</translation>
+        <translation>la note contient un saut de ligne, une tabulation ou un autre caractère de contrôle : une note tient sur une seule ligne</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -81,7 +81,7 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
@@ -132,12 +132,12 @@
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation>la première ligne ne nomme ni les colonnes du carnet ni celles de &apos;wagecourt-cli batch --header&apos; ; rien n&apos;a été lu</translation>
+        <translation>la première ligne ne nomme ni les colonnes du carnet ni celles de &apos;wagecourt-cli batch --header&apos; ; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation>%1 n&apos;est pas un carnet de joueurs ; il a été mis de côté sous le nom %2 et un nouveau carnet a été commencé</translation>
+        <translation>%1 n&apos;est pas un carnet de joueurs ; il a été mis de côté sous le nom %2 et un nouveau carnet a été créé</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
@@ -146,16 +146,16 @@
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation>le carnet %1 est utilisé par un autre programme ; rien n&apos;a été changé, réessayez</translation>
+        <translation>le carnet %1 est utilisé par un autre programme ; rien n&apos;a été changé, réessayez</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation>impossible d&apos;ouvrir le carnet %1 : %2</translation>
+        <translation>impossible d&apos;ouvrir le carnet %1 : %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation>impossible de modifier le carnet %1 : %2</translation>
+        <translation>impossible de modifier le carnet %1 : %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
@@ -198,7 +198,7 @@
     <message>
         <source>Change</source>
         <extracomment>The salary&apos;s change since the player&apos;s previous snapshot.</extracomment>
-        <translation>Écart</translation>
+        <translation>Évolution</translation>
     </message>
     <message>
         <source>Date</source>
@@ -225,246 +225,246 @@
     </message>
     <message>
         <source>the book %1 cannot be read: %2</source>
-        <translation>impossible de lire le carnet %1 : %2</translation>
+        <translation>impossible de lire le carnet %1 : %2</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation>le carnet %1 est utilisé par un autre programme ; réessayez</translation>
+        <translation>le carnet %1 est utilisé par un autre programme ; réessayez</translation>
     </message>
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le carnet %1 a été écrit par une version plus récente de Wagecourt et a besoin de cette version ; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un carnet de joueurs ; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les relevés enregistrés de &apos;%1&apos; ne sont pas tous lisibles, donc rien ne lui est ajouté</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n relevé enregistré est illisible</numerusform>
+            <numerusform>%1 : %n relevés enregistrés sont illisibles</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;export est incomplet : il laisse de côté les relevés illisibles</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>les modifications de %n joueur n&apos;ont pas pu être enregistrées dans %1 : un autre programme occupait le carnet</numerusform>
+            <numerusform>les modifications de %n joueurs n&apos;ont pas pu être enregistrées dans %1 : un autre programme occupait le carnet</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une étiquette est un seul mot : séparez les étiquettes par des espaces ou des virgules</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une étiquette dépasse %1 caractères</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>une étiquette contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>une étiquette n&apos;est pas un texte valide</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>ces niveaux ne peuvent pas être ajoutés au carnet</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relevé ajouté</numerusform>
+            <numerusform>%n relevés ajoutés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouveau joueur</numerusform>
+            <numerusform>%n nouveaux joueurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n déjà dans le carnet</numerusform>
+            <numerusform>%n déjà dans le carnet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne refusée</numerusform>
+            <numerusform>%n lignes refusées</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Import : %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">%1 conservé : %2 (%3), un nouveau joueur</translation>
+        <translation>%1 conservé : %2 (%3), un nouveau joueur</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">%1 conservé : %2 (%3), son plus ancien relevé</translation>
+        <translation>%1 conservé : %2 (%3), son plus ancien relevé</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">%1 conservé : %2 (%3), %4 depuis le %5</translation>
+        <translation>%1 conservé : %2 (%3), %4 depuis le %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1 était déjà conservé le %2 avec ces niveaux ; rien n&apos;a été ajouté</translation>
+        <translation>%1 a déjà été conservé le %2 avec ces niveaux ; rien n&apos;a été ajouté</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">%1 supprimé (relevés : %2)</translation>
+        <translation>%1 supprimé (relevés : %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nombre de champs (%n) différent du nombre de colonnes</numerusform>
+            <numerusform>nombre de champs (%n) différent du nombre de colonnes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; contient %n nombre, et non 10 ou 13</numerusform>
+            <numerusform>&quot;levels&quot; contient %n nombres, et non 10 ou 13</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une date au format AAAA-MM-JJ</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien est tronqué : copiez-le à nouveau, en entier</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien a été modifié en chemin (sa somme de contrôle est fausse) : copiez-le à nouveau</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le lien vient d&apos;une version plus récente de Wagecourt (version de lien %1) : mettez Wagecourt à jour pour l&apos;ajouter</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien dépasse 1 Mio et n&apos;a pas été lu</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte ne contient aucun lien de carnet de joueurs</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le joueur n° %1 du lien ne peut pas être ajouté : %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; figure deux fois dans le lien</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son étiquette &apos;%1&apos; figure deux fois</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a aucun relevé</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la date de son relevé n° %1 n&apos;est pas un jour valide</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son relevé n° %1 indique &apos;%2&apos;, qui n&apos;est pas une langue du jeu</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son relevé n° %1 donne à %2 le niveau %3, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>les enregistrements du lien sont illisibles</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n joueur</numerusform>
+            <numerusform>%n joueurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relevé</numerusform>
+            <numerusform>%n relevés</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le lien contient %1 et %2.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les ajouter au carnet de joueurs ?</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep : le jour du relevé, AAAA-MM-JJ.</translation>
+        <translation>keep : la date du relevé, AAAA-MM-JJ.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -526,7 +526,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; n&apos;est pas un tri : name, salary, position, change ou date</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un critère de tri : name, salary, position, change ou date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -629,53 +629,53 @@ Code de sortie :
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep : ajoute une étiquette au joueur (à répéter pour plusieurs) ; list : seulement les joueurs qui portent cette étiquette.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 ne prend aucun argument, mais en a reçu %n</numerusform>
+            <numerusform>book %1 ne prend aucun argument, mais en a reçu %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 attend un nom, mais a reçu %n argument</numerusform>
+            <numerusform>book %1 attend un nom, mais a reçu %n arguments</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep attend un nom et au plus un fichier, mais a reçu %n argument</numerusform>
+            <numerusform>book keep attend un nom et au plus un fichier, mais a reçu %n arguments</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import attend un fichier, mais a reçu %n argument</numerusform>
+            <numerusform>book import attend un fichier, mais a reçu %n arguments</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note attend un nom et une note, mais a reçu %n argument</numerusform>
+            <numerusform>book note attend un nom et une note, mais a reçu %n arguments</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags attend un nom et ses étiquettes, mais aucun nom n&apos;a été indiqué</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une date au format AAAA-MM-JJ</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -719,24 +719,71 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                       [FILE|-]
+   ou : wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+   ou : wagecourt-cli book history NAME [--json]
+   ou : wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+   ou : wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+   ou : wagecourt-cli book export [--json | --link [NAME...]]
+   ou : wagecourt-cli book import FILE|- | --link TEXT
+   ou : wagecourt-cli book note NAME TEXT
+   ou : wagecourt-cli book tags NAME [WORD...]
+   ou : wagecourt-cli book remove NAME
+Les joueurs conservés avec l&apos;historique de leurs niveaux, comme dans le Carnet
+de joueurs de la fenêtre.
+
+Commandes :
+  keep     lit une liste de compétences copiée depuis FILE ou l&apos;entrée
+           standard, dans n&apos;importe quelle langue du jeu (ou celle que donne
+           --lang), et la conserve sous NAME, datée d&apos;aujourd&apos;hui ou de DAY
+           (AAAA-MM-JJ) ; les mêmes niveaux le même jour ne sont conservés
+           qu&apos;une fois
+  list     le dernier relevé de chaque joueur et l&apos;évolution de son salaire
+           depuis le précédent ; --sort name, salary, position, change ou date
+  history  les relevés d&apos;un joueur, du plus ancien au plus récent
+  compare  de deux à quatre joueurs côte à côte, chacun comparé au premier
+  forecast où en sera un joueur dans W semaines à son propre rythme (8 sauf si
+           --weeks en indique un autre), d&apos;après ses relevés, qui doivent
+           couvrir au moins 14 jours
+  export   tout le carnet en CSV, ou avec --json en lignes JSON ; avec --link
+           les joueurs nommés (tous si aucun nom) en un lien à partager
+  import   un fichier écrit par export ou par &apos;wagecourt-cli batch --header&apos; ;
+           les lignes erronées sont signalées sur la sortie d&apos;erreur et chaque
+           ligne correcte est conservée ; un lien (ou un fichier qui en
+           contient un) ajoute ce qui manque au carnet
+  note     définit la note d&apos;un joueur (un TEXT vide l&apos;efface)
+  tags     définit les étiquettes d&apos;un joueur, de courts mots à vous (sans
+           WORD, elles sont effacées)
+  remove   un joueur et tous ses relevés
+
+Le carnet est %1,
+sauf si --book désigne un autre fichier.
+
+%2
+Code de sortie :
+  0  terminé
+  1  une liste refusée, une ligne d&apos;import erronée, un joueur inconnu ou un
+     carnet impossible à lire ou à écrire en entier
+  2  une erreur d&apos;utilisation
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast : combien de semaines à l&apos;avance (8 par défaut).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre de semaines : indiquez un nombre entier de 1 à 520</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export : un lien vers une sélection de joueurs au lieu d&apos;un fichier ; import : le lien lui-même au lieu d&apos;un fichier.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book attend une commande : keep, list, history, compare, forecast, export, import, note, tags ou remove</translation>
     </message>
 </context>
 <context>
@@ -744,7 +791,7 @@ Exit status:
     <message>
         <source>Keep in Book</source>
         <extracomment>Menu item (Ctrl+K): keeps the player shown in the player book.</extracomment>
-        <translation>Garder dans le carnet</translation>
+        <translation>Ajouter au carnet</translation>
     </message>
     <message>
         <source>Player Book</source>
@@ -753,22 +800,22 @@ Exit status:
     </message>
     <message>
         <source>Player&apos;s name:</source>
-        <translation>Nom du joueur :</translation>
+        <translation>Nom du joueur :</translation>
     </message>
     <message>
         <source>Note (optional):</source>
         <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
-        <translation>Note (facultative) :</translation>
+        <translation>Note (facultative) :</translation>
     </message>
     <message>
         <source>Keep</source>
         <extracomment>The button that keeps the player under the name typed.</extracomment>
-        <translation>Garder</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
         <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
-        <translation>Déjà dans le carnet : les niveaux affichés s&apos;ajoutent à l&apos;historique de ce joueur.</translation>
+        <translation>Déjà dans le carnet : les niveaux affichés s&apos;ajoutent à l&apos;historique de ce joueur.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -818,7 +865,7 @@ Exit status:
     <message>
         <source>History of %1</source>
         <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
-        <translation>Historique de %1</translation>
+        <translation>Historique : %1</translation>
     </message>
     <message>
         <source>History</source>
@@ -827,7 +874,7 @@ Exit status:
     <message>
         <source>Players in the book: %1</source>
         <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
-        <translation>Joueurs dans le carnet : %1</translation>
+        <translation>Joueurs dans le carnet : %1</translation>
     </message>
     <message>
         <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
@@ -837,7 +884,7 @@ Exit status:
     <message>
         <source>Another program is using the book; the change is saved as soon as it can be.</source>
         <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
-        <translation>Un autre programme utilise le carnet ; la modification sera enregistrée dès que possible.</translation>
+        <translation>Un autre programme utilise le carnet ; la modification sera enregistrée dès que possible.</translation>
     </message>
     <message>
         <source>Copied: %1</source>
@@ -856,7 +903,7 @@ Exit status:
     <message>
         <source>Salary as %1</source>
         <extracomment>A row of the comparison: the salary he would earn at this position; %1 is the position.</extracomment>
-        <translation>Salaire comme %1</translation>
+        <translation>Salaire en tant que %1</translation>
     </message>
     <message>
         <source>Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).</source>
@@ -879,16 +926,16 @@ Exit status:
     <message>
         <source>&apos;%1&apos; could not be written: %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
-        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could not be read: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
-        <translation>Relevés exportés : %1</translation>
+        <translation>Relevés exportés : %1</translation>
     </message>
     <message>
         <source>The book holds no player yet.</source>
@@ -898,55 +945,55 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes (facultatives) :</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cible U21 vente</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé : %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n joueur supprimé.</numerusform>
+            <numerusform>%n joueurs supprimés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour rétablir, appuyez sur « Annuler la suppression » (Ctrl+Z).</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour rétablir, appuyez sur « Annuler la suppression ».</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copié sous forme de tableau.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copié pour un message de forum.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette :</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les joueurs</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1113,7 @@ Exit status:
     </message>
     <message>
         <source>no command given</source>
-        <translation>aucune commande donnée</translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
@@ -1244,9 +1291,9 @@ voir &apos;wagecourt-cli book --help&apos;.
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 indiqué %n fois ; indiquez-le une seule fois</numerusform>
+            <numerusform>%1 indiqué %n fois ; indiquez-le une seule fois</numerusform>
         </translation>
     </message>
     <message>
@@ -1297,33 +1344,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+   ou : wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+   ou : wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                       [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+   ou : wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+   ou : wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+   ou : wagecourt-cli languages [--json]
+Calcule le salaire hebdomadaire d&apos;un joueur de basket de Courtlore, exactement
+comme la fenêtre de Wagecourt.
+
+%1
+
+Les langues se nomment comme &apos;languages&apos; les liste, en majuscules ou
+minuscules, avec ou sans accents (english, Turkce, espanol), ou par leur code :
+en tr es it fr de pl pt.
+
+Une ligne de batch contient dix niveaux séparés par des espaces, des
+tabulations ou des virgules, et peut commencer par le nom du joueur suivi
+d&apos;une virgule ou d&apos;une tabulation. Les lignes vides, celles qui commencent par
+&apos;#&apos; et une première ligne de noms de colonnes sont ignorées.
+
+Commandes :
+  calc       le salaire d&apos;un joueur et ce qu&apos;il gagne à chaque poste ; avec
+             --shown, s&apos;il correspond au salaire affiché par le jeu
+  advise     ce que rapporterait un niveau de plus ou de moins dans chaque
+             compétence, puis le salaire à chaque poste
+  plan       ce que rapporterait chaque niveau de chaque compétence, jusqu&apos;à
+             20 ; --to planifie les étapes jusqu&apos;aux niveaux indiqués, un
+             niveau à la fois, --limit trouve les niveaux les plus élevés sans
+             dépasser un salaire, --cheapest les N hausses d&apos;un niveau qui
+             coûtent le moins (parmi --skills, comme IS,ID,RB)
+  import     lit une liste de compétences copiée (UTF-8) depuis FILE ou
+             l&apos;entrée standard, exactement comme « %2 » lit
+             le presse-papiers dans la fenêtre, dans la langue donnée ou,
+             sans --lang, dans n&apos;importe laquelle
+  batch      un joueur par ligne depuis FILE ou l&apos;entrée standard, une ligne de
+             résultat par joueur (CSV : le nom s&apos;il est donné, niveaux,
+             salaire, poste, nom du poste)
+  languages  les langues du jeu, une par ligne, ou avec leur code en JSON
+
+%3
+Code de sortie :
+  0  terminé
+  1  une liste refusée, une ligne de batch erronée, un salaire différent de
+     celui affiché ou une sortie impossible à écrire
+  2  une erreur d&apos;utilisation
+Un tube fermé (comme avec &apos;| head&apos;) termine le programme par SIGPIPE, comme
+les autres outils en ligne de commande.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc : le salaire affiché par le jeu, à vérifier.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan : un niveau cible, comme IS=12 (à répéter pour plusieurs, dans l&apos;ordre).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan : les niveaux les plus élevés sans dépasser ce salaire.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan : les N hausses d&apos;un niveau (1 à 20) qui augmentent le moins le salaire.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan : les compétences où peuvent aller les hausses les moins chères, comme IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne sert qu&apos;à %2</translation>
     </message>
 </context>
 <context>
@@ -1343,12 +1438,12 @@ command-line tools.
     <message>
         <source>1. Go to Courtlore Website and copy your player&apos;s skills starting from &quot;%1&quot;..</source>
         <extracomment>The Jump Shot caption without its colon.</extracomment>
-        <translation>1. Sur le site de Courtlore, copiez les compétences de votre joueur depuis « %1 ».</translation>
+        <translation>1. Sur le site de Courtlore, copiez les compétences de votre joueur depuis « %1 ».</translation>
     </message>
     <message>
         <source>3. Click &quot;%1&quot; button..</source>
         <extracomment>The Calculate button&apos;s caption.</extracomment>
-        <translation>3. Cliquez sur le bouton « %1 ».</translation>
+        <translation>3. Cliquez sur le bouton « %1 ».</translation>
     </message>
     <message>
         <source>   Wagecourt is a tool for calculating player salaries.. It uses Velmor&apos;s formulas ,so special thanks     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable formulas..   </source>
@@ -1382,179 +1477,179 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan d&apos;entraînement</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actuellement : %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salaire hebdomadaire à chaque niveau, une compétence à la fois</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Niveau</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le plan, un niveau à la fois</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À la fin : %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur un niveau du tableau pour en faire l&apos;objectif de cette compétence.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plafond de salaire :</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux les plus élevés jusqu&apos;à %1, une compétence à la fois</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le plan dépasse le plafond à l&apos;étape %1.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le plan reste sous le plafond.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur gagne déjà plus que le plafond.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hausses les moins chères :</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La hausse d&apos;un niveau qui augmente le moins le salaire</numerusform>
+            <numerusform>Les %n hausses d&apos;un niveau qui augmentent le moins le salaire</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il ne reste que %n hausse possible dans les compétences indiquées</numerusform>
+            <numerusform>il ne reste que %n hausses possibles dans les compétences indiquées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dans %n semaine, à son propre rythme</numerusform>
+            <numerusform>%1 dans %n semaines, à son propre rythme</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>D&apos;après ses relevés du %1 au %2 (%n jour)</numerusform>
+            <numerusform>D&apos;après ses relevés du %1 au %2 (%n jours)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Par semaine</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>À terme</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salaire à terme : %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salaire affiché par le jeu :</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier le rapport</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, formule de salaire %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une compétence : jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, ou JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un objectif : indiquez une compétence, = et un niveau de 1 à 20, comme IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un salaire : indiquez un nombre entier</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre de hausses : indiquez un nombre entier de 1 à 20</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a qu&apos;un relevé dans le carnet : une prévision en demande deux, à au moins 14 jours d&apos;intervalle</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>les relevés de %1 couvrent %n jour : une prévision en demande au moins 14</numerusform>
+            <numerusform>les relevés de %1 couvrent %n jours : une prévision en demande au moins 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Identique au jeu : %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu affiche %1, Wagecourt calcule %2 (%3). La formule du jeu a peut-être changé : merci d&apos;envoyer le rapport.</translation>
     </message>
 </context>
 <context>
@@ -1607,7 +1702,7 @@ command-line tools.
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
-        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; faites un clic droit ou appuyez sur son − pour le baisser (les touches + et − fonctionnent aussi)</translation>
+        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; faites un clic droit ou appuyez sur son − pour le baisser (les touches + et − fonctionnent aussi)</translation>
     </message>
     <message>
         <source>Licences</source>
@@ -1616,7 +1711,7 @@ command-line tools.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
         <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
-        <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne mesure pas l&apos;audience.</translation>
+        <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne mesure pas l&apos;audience.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -1649,7 +1744,7 @@ command-line tools.
     </message>
     <message>
         <source>As the system</source>
-        <translation>Comme le système</translation>
+        <translation>Selon le système</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1662,12 +1757,12 @@ command-line tools.
     <message>
         <source>Kept in the book: %1</source>
         <extracomment>Under the Keep button once a player is kept; %1 is his name.</extracomment>
-        <translation>Gardé dans le carnet : %1</translation>
+        <translation>Ajouté au carnet : %1</translation>
     </message>
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Cochez de 2 à 4 joueurs, puis appuyez sur Comparer.</translation>
+        <translation>Cochez de 2 à 4 joueurs, puis appuyez sur « Comparer ».</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>la nota contiene un a capo, una tabulazione o un altro carattere di controllo: è di una sola riga</translation>
+        <translation>la nota contiene un a capo, una tabulazione o un altro carattere di controllo: la nota deve stare su una sola riga</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -137,7 +137,7 @@
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation>%1 non è un taccuino dei giocatori; è stato messo da parte come %2 e ne è stato iniziato uno nuovo</translation>
+        <translation>%1 non è un taccuino dei giocatori; è stato messo da parte come %2 e ne è stato creato uno nuovo</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
@@ -235,236 +235,236 @@
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il taccuino %1 è stato scritto da una versione successiva di Wagecourt e richiede quella versione; è stato lasciato com&apos;era</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un taccuino dei giocatori; è stato lasciato com&apos;era</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non tutte le rilevazioni salvate di &apos;%1&apos; sono leggibili, quindi non gli viene aggiunto nulla</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n rilevazione salvata non è leggibile</numerusform>
+            <numerusform>%1: %n rilevazioni salvate non sono leggibili</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;esportazione è incompleta: tralascia le rilevazioni non leggibili</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>impossibile salvare in %1 le modifiche a %n giocatore: un altro programma stava usando il taccuino</numerusform>
+            <numerusform>impossibile salvare in %1 le modifiche a %n giocatori: un altro programma stava usando il taccuino</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato importato nulla</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;etichetta è una sola parola: separa le etichette con spazi o virgole</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;etichetta supera i %1 caratteri</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;etichetta contiene un carattere di controllo</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;etichetta non è un testo valido</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>questi livelli non possono essere salvati</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rilevazione aggiunta</numerusform>
+            <numerusform>%n rilevazioni aggiunte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giocatore nuovo</numerusform>
+            <numerusform>%n giocatori nuovi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n già nel taccuino</numerusform>
+            <numerusform>%n già nel taccuino</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n riga rifiutata</numerusform>
+            <numerusform>%n righe rifiutate</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importazione: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">%1 salvato: %2 (%3), un giocatore nuovo</translation>
+        <translation>%1 salvato: %2 (%3), un giocatore nuovo</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">%1 salvato: %2 (%3), la sua rilevazione più vecchia</translation>
+        <translation>%1 salvato: %2 (%3), la sua rilevazione più vecchia</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">%1 salvato: %2 (%3), %4 dal %5</translation>
+        <translation>%1 salvato: %2 (%3), %4 dal %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1 era già salvato il %2 con questi livelli; non è stato aggiunto nulla</translation>
+        <translation>%1 è già stato salvato il %2 con questi livelli; non è stato aggiunto nulla</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">%1 eliminato (rilevazioni: %2)</translation>
+        <translation>%1 eliminato (rilevazioni: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>numero di campi (%n) diverso da quello delle colonne</numerusform>
+            <numerusform>numero di campi (%n) diverso da quello delle colonne</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; contiene %n numero, non 10 o 13</numerusform>
+            <numerusform>&quot;levels&quot; contiene %n numeri, non 10 o 13</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etichette</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è una data nel formato AAAA-MM-GG</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>il link è troncato: copialo di nuovo, per intero</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>il link è stato alterato lungo il percorso (il checksum non torna): copialo di nuovo</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il link è stato creato da una versione successiva di Wagecourt (versione del link %1): aggiorna Wagecourt per aggiungerlo</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>il link supera 1 MiB e non è stato letto</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo non contiene alcun link del taccuino dei giocatori</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il giocatore n. %1 del link non può essere salvato: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; compare due volte nel link</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sua etichetta &apos;%1&apos; compare due volte</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>non ha alcuna rilevazione</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la data della sua rilevazione n. %1 non è un giorno valido</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sua rilevazione n. %1 indica &apos;%2&apos;, che non è una lingua del gioco</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sua rilevazione n. %1 dà a %2 il livello %3, che non esiste</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>i dati del link non sono leggibili</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giocatore</numerusform>
+            <numerusform>%n giocatori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rilevazione</numerusform>
+            <numerusform>%n rilevazioni</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il link contiene %1 e %2.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungerli al taccuino dei giocatori?</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep: il giorno della rilevazione, AAAA-MM-GG.</translation>
+        <translation>keep: la data della rilevazione, AAAA-MM-GG.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation>Lingua del gioco: un nome o un codice. keep legge la lista in essa; compare vi nomina le abilità.</translation>
+        <translation>Lingua del gioco: un nome o un codice. È la lingua in cui keep legge la lista e in cui compare nomina le abilità.</translation>
     </message>
     <message>
         <source>Print JSON, one object per line.</source>
@@ -526,7 +526,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; non è un ordinamento: name, salary, position, change o date</translation>
+        <translation>&apos;%1&apos; non è un criterio di ordinamento: name, salary, position, change o date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -630,53 +630,53 @@ Stato di uscita:
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep: aggiunge un&apos;etichetta al giocatore (ripeti per aggiungerne altre); list: solo i giocatori con questa etichetta.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 non accetta argomenti, ma ne è stato indicato %n</numerusform>
+            <numerusform>book %1 non accetta argomenti, ma ne sono stati indicati %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 richiede un nome, ma è stato indicato %n argomento</numerusform>
+            <numerusform>book %1 richiede un nome, ma sono stati indicati %n argomenti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep richiede un nome e al massimo un file, ma è stato indicato %n argomento</numerusform>
+            <numerusform>book keep richiede un nome e al massimo un file, ma sono stati indicati %n argomenti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import richiede un file, ma è stato indicato %n argomento</numerusform>
+            <numerusform>book import richiede un file, ma sono stati indicati %n argomenti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note richiede un nome e una nota, ma è stato indicato %n argomento</numerusform>
+            <numerusform>book note richiede un nome e una nota, ma sono stati indicati %n argomenti</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags richiede un nome e le sue etichette, ma non è stato indicato alcun nome</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è una data nel formato AAAA-MM-GG</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -720,24 +720,73 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                    [FILE|-]
+  o: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  o: wagecourt-cli book history NAME [--json]
+  o: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  o: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  o: wagecourt-cli book export [--json | --link [NAME...]]
+  o: wagecourt-cli book import FILE|- | --link TEXT
+  o: wagecourt-cli book note NAME TEXT
+  o: wagecourt-cli book tags NAME [WORD...]
+  o: wagecourt-cli book remove NAME
+Giocatori conservati con lo storico dei loro livelli, come nel Taccuino dei
+giocatori della finestra.
+
+Comandi:
+  keep     legge una lista di abilità copiata da FILE o dallo standard input,
+           in qualunque lingua del gioco (o in quella indicata da --lang), e la
+           salva come NAME, con la data di oggi o di DAY (AAAA-MM-GG); gli
+           stessi livelli nello stesso giorno sono salvati una volta sola
+  list     l&apos;ultima rilevazione di ogni giocatore e la variazione dello
+           stipendio dalla precedente; --sort name, salary, position, change
+           o date
+  history  le rilevazioni di un giocatore, dalla più vecchia
+  compare  da due a quattro giocatori affiancati, ognuno rispetto al primo
+  forecast dove arriva un giocatore al suo ritmo in W settimane (8 se --weeks
+           non dice altro), in base alle sue rilevazioni, che devono coprire
+           almeno 14 giorni
+  export   l&apos;intero taccuino in CSV, o con --json in righe JSON; con --link i
+           giocatori indicati (tutti, se non c&apos;è un nome) come un link da
+           condividere
+  import   un file scritto da export o da &apos;wagecourt-cli batch --header&apos;; le
+           righe errate sono indicate sullo standard error e ogni riga valida
+           è salvata; un link (o un file che ne contiene uno) aggiunge ciò che
+           manca al taccuino
+  note     imposta la nota di un giocatore (un TEXT vuoto la cancella)
+  tags     imposta le etichette di un giocatore, brevi parole tue (senza WORD
+           vengono cancellate)
+  remove   un giocatore e tutte le sue rilevazioni
+
+Il taccuino è %1,
+a meno che --book non indichi un altro file.
+
+%2
+Stato di uscita:
+  0  fatto
+  1  una lista rifiutata, una riga errata in un&apos;importazione, un giocatore
+     sconosciuto o un taccuino che non è stato possibile leggere o scrivere
+     per intero
+  2  un errore di utilizzo
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast: quante settimane in avanti (8 se non indicato).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un numero di settimane: scrivi un numero intero da 1 a 520</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: un link con i giocatori scelti invece di un file; import: il link stesso invece di un file.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book richiede un comando: keep, list, history, compare, forecast, export, import, note, tags o remove</translation>
     </message>
 </context>
 <context>
@@ -769,7 +818,7 @@ Exit status:
     <message>
         <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
         <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
-        <translation>Già nel taccuino: i livelli mostrati si aggiungono alla cronologia di questo giocatore.</translation>
+        <translation>Già nel taccuino: i livelli mostrati vengono aggiunti allo storico di questo giocatore.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -819,11 +868,11 @@ Exit status:
     <message>
         <source>History of %1</source>
         <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
-        <translation>Cronologia di %1</translation>
+        <translation>Storico di %1</translation>
     </message>
     <message>
         <source>History</source>
-        <translation>Cronologia</translation>
+        <translation>Storico</translation>
     </message>
     <message>
         <source>Players in the book: %1</source>
@@ -899,55 +948,55 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etichette (facoltative):</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>obiettivo U21 vendere</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminato: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giocatore eliminato.</numerusform>
+            <numerusform>%n giocatori eliminati.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premi &quot;Annulla eliminazione&quot; (Ctrl+Z) per ripristinare.</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premi &quot;Annulla eliminazione&quot; per ripristinare.</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiato come tabella.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiato per un post sul forum.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta:</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i giocatori</translation>
     </message>
 </context>
 <context>
@@ -1237,16 +1286,16 @@ accade agli altri strumenti da riga di comando.
         <source>The player book keeps players and their history:
 see &apos;wagecourt-cli book --help&apos;.
 </source>
-        <translation>Il taccuino dei giocatori conserva i giocatori e la loro storia:
+        <translation>Il taccuino dei giocatori conserva i giocatori e il loro storico:
 vedi &apos;wagecourt-cli book --help&apos;.
 </translation>
     </message>
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 indicato %n volta; indicalo una volta sola</numerusform>
+            <numerusform>%1 indicato %n volte; indicalo una volta sola</numerusform>
         </translation>
     </message>
     <message>
@@ -1297,33 +1346,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+  o: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  o: wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                    [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+  o: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  o: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  o: wagecourt-cli languages [--json]
+Calcola lo stipendio settimanale di un giocatore di basket di Courtlore,
+esattamente come la finestra di Wagecourt.
+
+%1
+
+Le lingue si indicano come le elenca &apos;languages&apos;, in maiuscolo o minuscolo e
+con o senza accenti (english, Turkce, espanol), oppure con i loro codici: en tr
+es it fr de pl pt.
+
+Una riga di batch contiene dieci livelli separati da spazi, tabulazioni o
+virgole, e può iniziare con il nome del giocatore seguito da una virgola o una
+tabulazione. Le righe vuote, quelle che iniziano con &apos;#&apos; e una prima riga con i
+nomi delle colonne vengono saltate.
+
+Comandi:
+  calc       lo stipendio di un giocatore e quanto guadagna in ogni ruolo; con
+             --shown, se corrisponde allo stipendio mostrato dal gioco
+  advise     quanto renderebbe un livello in più o in meno in ogni abilità,
+             poi lo stipendio di ogni ruolo
+  plan       quanto renderebbe ogni livello di ogni abilità, fino a 20; --to
+             pianifica i passi fino ai livelli indicati, un livello alla
+             volta, --limit trova i livelli più alti entro uno stipendio,
+             --cheapest gli N aumenti di un livello che costano meno (tra
+             --skills, come IS,ID,RB)
+  import     legge una lista di abilità copiata (UTF-8) da FILE o dallo
+             standard input, esattamente come &quot;%2&quot; nella
+             finestra legge gli appunti, nella lingua indicata o, senza
+             --lang, in qualsiasi
+  batch      un giocatore per riga da FILE o dallo standard input, una riga di
+             risultato per giocatore (CSV: il nome se dato, livelli, stipendio,
+             ruolo, nome del ruolo)
+  languages  le lingue del gioco, una per riga, o con i codici in JSON
+
+%3
+Stato di uscita:
+  0  fatto
+  1  una lista rifiutata, una riga di batch errata, uno stipendio diverso da
+     quello mostrato o un output non scrivibile
+  2  un errore di utilizzo
+Una pipe chiusa (come con &apos;| head&apos;) termina il programma con SIGPIPE, come
+accade agli altri strumenti da riga di comando.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc: lo stipendio mostrato dal gioco, da verificare.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan: un livello obiettivo, come IS=12 (ripeti per aggiungerne altri, in ordine).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: i livelli più alti entro questo stipendio.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: gli N aumenti di un livello (da 1 a 20) che alzano di meno lo stipendio.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: le abilità in cui possono andare gli aumenti più economici, come IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vale solo per %2</translation>
     </message>
 </context>
 <context>
@@ -1382,179 +1479,179 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Piano di allenamento</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ora: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stipendio settimanale a ogni livello, un&apos;abilità alla volta</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Livello</translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il piano, un livello alla volta</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alla fine: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un livello nella tabella per renderlo l&apos;obiettivo di quell&apos;abilità.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limite di stipendio:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livelli più alti entro %1, un&apos;abilità alla volta</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il piano supera il limite al passo %1.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intero piano resta entro il limite.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore guadagna già più del limite.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aumenti più economici:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;aumento di un livello che alza di meno lo stipendio</numerusform>
+            <numerusform>%n aumenti di un livello che alzano di meno lo stipendio</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nelle abilità indicate resta solo %n aumento</numerusform>
+            <numerusform>nelle abilità indicate restano solo %n aumenti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tra %n settimana, al suo ritmo</numerusform>
+            <numerusform>%1 tra %n settimane, al suo ritmo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In base alle sue rilevazioni dal %1 al %2 (%n giorno)</numerusform>
+            <numerusform>In base alle sue rilevazioni dal %1 al %2 (%n giorni)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>A settimana</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stipendio dopo: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stipendio mostrato dal gioco:</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia rapporto</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, formula dello stipendio %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un&apos;abilità: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, o JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un obiettivo: scrivi un&apos;abilità, = e un livello da 1 a 20, come IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è uno stipendio: scrivi un numero intero</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un numero di aumenti: scrivi un numero intero da 1 a 20</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha una sola rilevazione nel taccuino: una previsione ne richiede due ad almeno 14 giorni di distanza</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le rilevazioni di %1 coprono %n giorno: una previsione ne richiede almeno 14</numerusform>
+            <numerusform>le rilevazioni di %1 coprono %n giorni: una previsione ne richiede almeno 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Corrisponde al gioco: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco mostra %1, Wagecourt calcola %2 (%3). La formula del gioco potrebbe essere cambiata: invia il rapporto, per favore.</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1746,7 @@ command-line tools.
     </message>
     <message>
         <source>As the system</source>
-        <translation>Come il sistema</translation>
+        <translation>Come nel sistema</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1667,7 +1764,7 @@ command-line tools.
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Spunta da 2 a 4 giocatori, poi premi Confronta.</translation>
+        <translation>Spunta da 2 a 4 giocatori, poi premi &quot;Confronta&quot;.</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>notatka zawiera znak nowego wiersza, tabulator lub inny znak sterujący: ma jeden wiersz</translation>
+        <translation>notatka zawiera znak nowego wiersza, tabulator lub inny znak sterujący: notatka musi mieścić się w jednym wierszu</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -109,7 +109,7 @@
     <message>
         <source>%1 &apos;%2&apos; is not a level (1 to 20, or 0 for an unknown stamina, free throw or experience)</source>
         <extracomment>The column&apos;s name as the file names it, what stood there.</extracomment>
-        <translation>%1 &apos;%2&apos; nie jest poziomem (od 1 do 20 albo 0 dla nieznanej kondycji, rzutów wolnych lub doświadczenia)</translation>
+        <translation>%1 &apos;%2&apos; nie jest poziomem (od 1 do 20 albo 0 dla nieznanej kondycji, rzutów osobistych lub doświadczenia)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
@@ -235,246 +235,246 @@
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>notes %1 został zapisany przez nowszą wersję programu Wagecourt i wymaga tej wersji; pozostawiono go bez zmian</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest notesem zawodników; pozostawiono go bez zmian</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie wszystkie zapisane wpisy zawodnika &apos;%1&apos; dają się odczytać, więc nic do niego nie dodano</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: nie można odczytać %n zapisanego wpisu</numerusform>
+            <numerusform>%1: nie można odczytać %n zapisanych wpisów</numerusform>
+            <numerusform>%1: nie można odczytać %n zapisanych wpisów</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>eksport jest niepełny: pomija wpisy, których nie da się odczytać</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nie udało się zapisać w %1 zmian dotyczących %n zawodnika: notes był zajęty przez inny program</numerusform>
+            <numerusform>nie udało się zapisać w %1 zmian dotyczących %n zawodników: notes był zajęty przez inny program</numerusform>
+            <numerusform>nie udało się zapisać w %1 zmian dotyczących %n zawodników: notes był zajęty przez inny program</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>nic nie zaimportowano</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tag to jedno słowo: oddzielaj tagi spacjami lub przecinkami</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tag ma więcej niż %1 znaków</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>tag zawiera znak sterujący</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>tag nie jest poprawnym tekstem</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>tych poziomów nie można zapisać</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dodano %n wpis</numerusform>
+            <numerusform>dodano %n wpisy</numerusform>
+            <numerusform>dodano %n wpisów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nowy zawodnik</numerusform>
+            <numerusform>%n nowych zawodników</numerusform>
+            <numerusform>%n nowych zawodników</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n już w notesie</numerusform>
+            <numerusform>%n już w notesie</numerusform>
+            <numerusform>%n już w notesie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>odrzucono %n wiersz</numerusform>
+            <numerusform>odrzucono %n wiersze</numerusform>
+            <numerusform>odrzucono %n wierszy</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Import: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">zapisano: %1: %2 (%3), nowy zawodnik</translation>
+        <translation>%1 – zapisano: %2 (%3), nowy zawodnik</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">zapisano: %1: %2 (%3), najstarszy wpis</translation>
+        <translation>%1 – zapisano: %2 (%3), najstarszy wpis</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">zapisano: %1: %2 (%3), %4 od %5</translation>
+        <translation>%1 – zapisano: %2 (%3), %4 od %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1: wpis z %2 z tymi poziomami już istnieje; nic nie dodano</translation>
+        <translation>%1: wpis z %2 z tymi poziomami już istnieje; nic nie dodano</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">usunięto: %1 (wpisy: %2)</translation>
+        <translation>usunięto: %1 (wpisy: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>liczba pól (%n) nie zgadza się z liczbą kolumn</numerusform>
+            <numerusform>liczba pól (%n) nie zgadza się z liczbą kolumn</numerusform>
+            <numerusform>liczba pól (%n) nie zgadza się z liczbą kolumn</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; zawiera %n liczbę, a nie 10 ani 13</numerusform>
+            <numerusform>&quot;levels&quot; zawiera %n liczby, a nie 10 ani 13</numerusform>
+            <numerusform>&quot;levels&quot; zawiera %n liczb, a nie 10 ani 13</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tagi</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest datą w formacie RRRR-MM-DD</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>link jest ucięty: skopiuj go ponownie w całości</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>link został zmieniony po drodze (suma kontrolna się nie zgadza): skopiuj go ponownie</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>link utworzyła nowsza wersja programu Wagecourt (wersja linku %1): zaktualizuj Wagecourt, aby go dodać</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>link ma więcej niż 1 MiB i nie został wczytany</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst nie zawiera linku do notesu zawodników</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać zawodnika nr %1 z linku: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; występuje w linku dwa razy</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego tag &apos;%1&apos; występuje dwa razy</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma żadnego wpisu</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>data jego wpisu nr %1 nie jest prawidłowym dniem</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego wpis nr %1 podaje &apos;%2&apos;, a to nie jest język gry</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego wpis nr %1 podaje dla %2 poziom %3, który nie istnieje</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać danych linku</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zawodnika</numerusform>
+            <numerusform>%n zawodników</numerusform>
+            <numerusform>%n zawodników</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wpis</numerusform>
+            <numerusform>%n wpisy</numerusform>
+            <numerusform>%n wpisów</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link zawiera %1 i %2.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dodać ich do notesu zawodników?</translation>
     </message>
 </context>
 <context>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep: dzień wpisu, RRRR-MM-DD.</translation>
+        <translation>keep: data wpisu, RRRR-MM-DD.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation>Język gry: nazwa lub kod. keep czyta w nim listę; compare nazywa w nim umiejętności.</translation>
+        <translation>Język gry: nazwa lub kod. keep czyta listę w tym języku; compare podaje w nim nazwy umiejętności.</translation>
     </message>
     <message>
         <source>Print JSON, one object per line.</source>
@@ -536,7 +536,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; nie jest sortowaniem: name, salary, position, change lub date</translation>
+        <translation>&apos;%1&apos; nie jest kluczem sortowania: name, salary, position, change lub date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -638,58 +638,58 @@ Kod wyjścia:
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep: dodaj zawodnikowi tag (powtórz, aby dodać więcej); list: tylko zawodnicy z tym tagiem.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 nie przyjmuje argumentów; podano argumentów: %n</numerusform>
+            <numerusform>book %1 nie przyjmuje argumentów; podano argumentów: %n</numerusform>
+            <numerusform>book %1 nie przyjmuje argumentów; podano argumentów: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 wymaga jednego nazwiska; podano argumentów: %n</numerusform>
+            <numerusform>book %1 wymaga jednego nazwiska; podano argumentów: %n</numerusform>
+            <numerusform>book %1 wymaga jednego nazwiska; podano argumentów: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep wymaga nazwiska i najwyżej jednego pliku; podano argumentów: %n</numerusform>
+            <numerusform>book keep wymaga nazwiska i najwyżej jednego pliku; podano argumentów: %n</numerusform>
+            <numerusform>book keep wymaga nazwiska i najwyżej jednego pliku; podano argumentów: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import wymaga jednego pliku; podano argumentów: %n</numerusform>
+            <numerusform>book import wymaga jednego pliku; podano argumentów: %n</numerusform>
+            <numerusform>book import wymaga jednego pliku; podano argumentów: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note wymaga nazwiska i notatki; podano argumentów: %n</numerusform>
+            <numerusform>book note wymaga nazwiska i notatki; podano argumentów: %n</numerusform>
+            <numerusform>book note wymaga nazwiska i notatki; podano argumentów: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags wymaga nazwiska i tagów, a nie podano nazwiska</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest datą w formacie RRRR-MM-DD</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -733,24 +733,70 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                       [FILE|-]
+  lub:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  lub:  wagecourt-cli book history NAME [--json]
+  lub:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  lub:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  lub:  wagecourt-cli book export [--json | --link [NAME...]]
+  lub:  wagecourt-cli book import FILE|- | --link TEXT
+  lub:  wagecourt-cli book note NAME TEXT
+  lub:  wagecourt-cli book tags NAME [WORD...]
+  lub:  wagecourt-cli book remove NAME
+Zawodnicy zapisani z historią ich poziomów, jak w Notesie zawodników w oknie.
+
+Polecenia:
+  keep     czyta skopiowaną listę umiejętności z FILE lub standardowego
+           wejścia, w dowolnym języku gry (albo w tym, który podaje --lang),
+           i zapisuje ją jako NAME z datą dzisiejszą lub DAY (RRRR-MM-DD);
+           te same poziomy tego samego dnia są zapisywane raz
+  list     ostatni wpis każdego zawodnika i zmiana jego pensji od poprzedniego;
+           --sort name, salary, position, change lub date
+  history  wpisy jednego zawodnika, od najstarszego
+  compare  od dwóch do czterech zawodników obok siebie, każdy wobec pierwszego
+  forecast dokąd doprowadzi zawodnika jego własne tempo za W tygodni (8, chyba
+           że --weeks podaje inaczej), na podstawie jego wpisów, które muszą
+           obejmować co najmniej 14 dni
+  export   cały notes jako CSV albo z --json jako wiersze JSON; z --link
+           wskazani zawodnicy (bez nazwisk wszyscy) jako jeden link do
+           udostępnienia
+  import   plik zapisany przez export lub &apos;wagecourt-cli batch --header&apos;;
+           błędne wiersze są wypisywane na standardowe wyjście błędów, a każdy
+           poprawny jest zapisywany; link (lub plik, który go zawiera) dodaje
+           to, czego brakuje w notesie
+  note     ustawia notatkę zawodnika (pusty TEXT ją usuwa)
+  tags     ustawia tagi zawodnika, własne krótkie słowa (bez WORD są
+           usuwane)
+  remove   zawodnik i wszystkie jego wpisy
+
+Notes to %1,
+chyba że --book wskazuje inny plik.
+
+%2
+Kod wyjścia:
+  0  gotowe
+  1  odrzucona lista, błędny wiersz importu, nieznany zawodnik lub notes,
+     którego nie dało się w całości odczytać albo zapisać
+  2  błąd użycia
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast: na ile tygodni naprzód (domyślnie 8).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest liczbą tygodni: podaj liczbę całkowitą od 1 do 520</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: link z wybranymi zawodnikami zamiast pliku; import: sam link zamiast pliku.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book wymaga polecenia: keep, list, history, compare, forecast, export, import, note, tags lub remove</translation>
     </message>
 </context>
 <context>
@@ -819,7 +865,7 @@ Exit status:
     <message>
         <source>Copy for Forum</source>
         <extracomment>Copies the chosen players as an aligned block of plain text, for a forum post.</extracomment>
-        <translation>Kopiuj na forum</translation>
+        <translation>Kopiuj do posta na forum</translation>
     </message>
     <message>
         <source>Close</source>
@@ -902,7 +948,7 @@ Exit status:
     <message>
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
-        <translation>Wyeksportowane odczyty: %1</translation>
+        <translation>Wyeksportowane wpisy: %1</translation>
     </message>
     <message>
         <source>The book holds no player yet.</source>
@@ -912,56 +958,56 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tagi (opcjonalnie):</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cel U21 sprzedaż</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Usunięto %n zawodnika.</numerusform>
+            <numerusform>Usunięto %n zawodników.</numerusform>
+            <numerusform>Usunięto %n zawodników.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij „Cofnij usunięcie” (Ctrl+Z), aby przywrócić.</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij „Cofnij usunięcie”, aby przywrócić.</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano jako tabelę.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano do posta na forum.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag:</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wszyscy zawodnicy</translation>
     </message>
 </context>
 <context>
@@ -1266,10 +1312,10 @@ zob. &apos;wagecourt-cli book --help&apos;.
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>opcję %1 podano %n raz; podaj ją tylko raz</numerusform>
+            <numerusform>opcję %1 podano %n razy; podaj ją tylko raz</numerusform>
+            <numerusform>opcję %1 podano %n razy; podaj ją tylko raz</numerusform>
         </translation>
     </message>
     <message>
@@ -1320,33 +1366,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+  lub:  wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+  lub:  wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                       [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+  lub:  wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+  lub:  wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+  lub:  wagecourt-cli languages [--json]
+Oblicza tygodniową pensję koszykarza z Courtlore, dokładnie tak jak okno
+Wagecourt.
+
+%1
+
+Języki podaje się tak, jak wypisuje je &apos;languages&apos;, dowolną wielkością liter,
+ze znakami diakrytycznymi lub bez (english, Turkce, espanol), albo kodami:
+en tr es it fr de pl pt.
+
+Wiersz dla batch zawiera dziesięć poziomów rozdzielonych spacjami,
+tabulatorami lub przecinkami i może zaczynać się od nazwiska zawodnika oraz
+przecinka lub tabulatora. Puste wiersze, wiersze zaczynające się od &apos;#&apos;
+i pierwszy wiersz z nazwami kolumn są pomijane.
+
+Polecenia:
+  calc       pensja jednego zawodnika i jego zarobki na każdej pozycji;
+             z --shown: czy zgadza się z pensją pokazywaną w grze
+  advise     ile dałby poziom więcej lub mniej w każdej umiejętności, potem
+             pensja na każdej pozycji
+  plan       ile dałby każdy poziom każdej umiejętności, do 20; --to planuje
+             kroki do podanych poziomów, po jednym poziomie, --limit szuka
+             najwyższych poziomów w granicach pensji, --cheapest N podniesień
+             o jeden poziom, które kosztują najmniej (spośród --skills,
+             np. IS,ID,RB)
+  import     czyta jedną skopiowaną listę umiejętności (UTF-8) z FILE lub
+             standardowego wejścia, dokładnie tak, jak „%2”
+             w oknie czyta schowek, w podanym języku lub, bez --lang,
+             w dowolnym
+  batch      jeden zawodnik na wiersz z FILE lub standardowego wejścia, jeden
+             wiersz wyniku na zawodnika (CSV: nazwisko, jeśli podane, poziomy,
+             pensja, pozycja, nazwa pozycji)
+  languages  języki gry, po jednym w wierszu, lub z kodami jako JSON
+
+%3
+Kod wyjścia:
+  0  gotowe
+  1  odrzucona lista, błędny wiersz dla batch, pensja inna niż pokazywana
+     w grze lub wyjście, którego nie dało się zapisać
+  2  błąd użycia
+Zamknięty potok (jak przy &apos;| head&apos;) kończy program sygnałem SIGPIPE, tak jak
+inne narzędzia wiersza poleceń.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc: pensja pokazywana w grze, do sprawdzenia.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan: poziom docelowy, np. IS=12 (powtórz, aby dodać więcej, po kolei).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: najwyższe poziomy w granicach tej pensji.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: N podniesień o jeden poziom (od 1 do 20), które najmniej podnoszą pensję.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: umiejętności, w których mogą być najtańsze podniesienia, np. IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest tylko dla %2</translation>
     </message>
 </context>
 <context>
@@ -1405,184 +1499,184 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan treningowy</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teraz: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pensja tygodniowa na każdym poziomie, po jednej umiejętności</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Poziom</translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan, po jednym poziomie</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na końcu: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij poziom w tabeli, aby ustawić go jako cel tej umiejętności.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limit pensji:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najwyższe poziomy do %1, po jednej umiejętności</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan przekracza limit w kroku %1.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cały plan mieści się w limicie.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zawodnik już zarabia więcej, niż wynosi limit.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najtańsze podniesienia:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Podniesienie o jeden poziom, które najmniej podnosi pensję</numerusform>
+            <numerusform>%n podniesienia o jeden poziom, które najmniej podnoszą pensję</numerusform>
+            <numerusform>%n podniesień o jeden poziom, które najmniej podnoszą pensję</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>w podanych umiejętnościach zostało tylko %n podniesienie</numerusform>
+            <numerusform>w podanych umiejętnościach zostały tylko %n podniesienia</numerusform>
+            <numerusform>w podanych umiejętnościach zostało tylko %n podniesień</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 za %n tydzień, w jego własnym tempie</numerusform>
+            <numerusform>%1 za %n tygodnie, w jego własnym tempie</numerusform>
+            <numerusform>%1 za %n tygodni, w jego własnym tempie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na podstawie jego wpisów od %1 do %2 (%n dzień)</numerusform>
+            <numerusform>Na podstawie jego wpisów od %1 do %2 (%n dni)</numerusform>
+            <numerusform>Na podstawie jego wpisów od %1 do %2 (%n dni)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przyrost</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tydzień</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Potem</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pensja potem: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pensja w grze:</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj raport</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, formuła pensji %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest umiejętnością: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking lub JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest celem: podaj umiejętność, = i poziom od 1 do 20, np. IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest pensją: podaj liczbę całkowitą</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest liczbą podniesień: podaj liczbę całkowitą od 1 do 20</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ma w notesie tylko jeden wpis: prognoza wymaga dwóch, odległych o co najmniej 14 dni</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>wpisy zawodnika %1 obejmują %n dzień: prognoza wymaga co najmniej 14</numerusform>
+            <numerusform>wpisy zawodnika %1 obejmują %n dni: prognoza wymaga co najmniej 14</numerusform>
+            <numerusform>wpisy zawodnika %1 obejmują %n dni: prognoza wymaga co najmniej 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zgadza się z grą: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra pokazuje %1, a Wagecourt oblicza %2 (%3). Formuła gry mogła się zmienić: wyślij raport.</translation>
     </message>
 </context>
 <context>
@@ -1695,7 +1789,7 @@ command-line tools.
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Zaznacz od 2 do 4 zawodników, a potem naciśnij Porównaj.</translation>
+        <translation>Zaznacz od 2 do 4 zawodników, a potem naciśnij „Porównaj”.</translation>
     </message>
 </context>
 <context>

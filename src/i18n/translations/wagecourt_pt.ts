@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt">
+<TS version="2.1" language="pt_PT">
 <context>
     <name>Advice</name>
     <message>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>a nota contém uma quebra de linha, uma tabulação ou outro carácter de controlo: tem uma só linha</translation>
+        <translation>a nota contém uma quebra de linha, uma tabulação ou outro carácter de controlo: a nota tem de ocupar uma só linha</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -137,7 +137,7 @@
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation>%1 não é um caderno de jogadores; foi posto de parte como %2 e foi começado um caderno novo</translation>
+        <translation>%1 não é um caderno de jogadores; foi posto de parte como %2 e foi criado um caderno novo</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
@@ -235,236 +235,236 @@
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o caderno %1 foi escrito por uma versão mais recente do Wagecourt e precisa dessa versão; foi deixado como estava</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um caderno de jogadores; foi deixado como estava</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nem todos os registos guardados de &apos;%1&apos; podem ser lidos, por isso não lhe é acrescentado nada</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: não é possível ler %n registo guardado</numerusform>
+            <numerusform>%1: não é possível ler %n registos guardados</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>a exportação está incompleta: deixa de fora os registos que não podem ser lidos</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>não foi possível guardar em %1 as alterações a %n jogador: outro programa estava a usar o caderno</numerusform>
+            <numerusform>não foi possível guardar em %1 as alterações a %n jogadores: outro programa estava a usar o caderno</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>nada foi importado</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uma etiqueta é uma só palavra: separe as etiquetas com espaços ou vírgulas</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uma etiqueta tem mais de %1 caracteres</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>uma etiqueta contém um carácter de controlo</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>uma etiqueta não é um texto válido</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>estes níveis não podem ser guardados</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registo acrescentado</numerusform>
+            <numerusform>%n registos acrescentados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jogador novo</numerusform>
+            <numerusform>%n jogadores novos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n já no caderno</numerusform>
+            <numerusform>%n já no caderno</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n linha recusada</numerusform>
+            <numerusform>%n linhas recusadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importação: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">%1 guardado: %2 (%3), um jogador novo</translation>
+        <translation>%1 guardado: %2 (%3), um jogador novo</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">%1 guardado: %2 (%3), o seu registo mais antigo</translation>
+        <translation>%1 guardado: %2 (%3), o seu registo mais antigo</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">%1 guardado: %2 (%3), %4 desde %5</translation>
+        <translation>%1 guardado: %2 (%3), %4 desde %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1 já estava guardado a %2 com estes níveis; nada foi acrescentado</translation>
+        <translation>%1 já tinha sido guardado em %2 com estes níveis; nada foi acrescentado</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">%1 removido (registos: %2)</translation>
+        <translation>%1 eliminado (registos: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>número de campos (%n) diferente do número de colunas</numerusform>
+            <numerusform>número de campos (%n) diferente do número de colunas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; tem %n número, e não 10 ou 13</numerusform>
+            <numerusform>&quot;levels&quot; tem %n números, e não 10 ou 13</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é uma data no formato AAAA-MM-DD</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>a ligação está cortada: copie-a novamente, inteira</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>a ligação foi alterada pelo caminho (a soma de verificação falha): copie-a novamente</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a ligação foi criada por uma versão mais recente do Wagecourt (versão de ligação %1): atualize o Wagecourt para a acrescentar</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>a ligação tem mais de 1 MiB e não foi lida</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>o texto não contém nenhuma ligação de caderno de jogadores</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o jogador n.º %1 da ligação não pode ser guardado: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; aparece duas vezes na ligação</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a sua etiqueta &apos;%1&apos; aparece duas vezes</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem nenhum registo</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a data do seu registo n.º %1 não é um dia válido</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o seu registo n.º %1 indica &apos;%2&apos;, que não é um idioma do jogo</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o seu registo n.º %1 dá a %2 o nível %3, que não existe</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>os dados da ligação não podem ser lidos</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jogador</numerusform>
+            <numerusform>%n jogadores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registo</numerusform>
+            <numerusform>%n registos</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A ligação contém %1 e %2.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acrescentá-los ao caderno de jogadores?</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep: o dia do registo, AAAA-MM-DD.</translation>
+        <translation>keep: a data do registo, AAAA-MM-DD.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation>Idioma do jogo: um nome ou código. keep lê a lista nele; compare nomeia nele as capacidades.</translation>
+        <translation>Idioma do jogo: um nome ou código. keep lê a lista nesse idioma; compare mostra nele os nomes das habilidades.</translation>
     </message>
     <message>
         <source>Print JSON, one object per line.</source>
@@ -526,7 +526,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; não é uma ordenação: name, salary, position, change ou date</translation>
+        <translation>&apos;%1&apos; não é um critério de ordenação: name, salary, position, change ou date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -629,53 +629,53 @@ Estado de saída:
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep: acrescenta uma etiqueta ao jogador (repita para mais); list: só os jogadores com esta etiqueta.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 não aceita argumentos, mas foi indicado %n</numerusform>
+            <numerusform>book %1 não aceita argumentos, mas foram indicados %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 precisa de um nome, mas foi indicado %n argumento</numerusform>
+            <numerusform>book %1 precisa de um nome, mas foram indicados %n argumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep precisa de um nome e no máximo um ficheiro, mas foi indicado %n argumento</numerusform>
+            <numerusform>book keep precisa de um nome e no máximo um ficheiro, mas foram indicados %n argumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import precisa de um ficheiro, mas foi indicado %n argumento</numerusform>
+            <numerusform>book import precisa de um ficheiro, mas foram indicados %n argumentos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note precisa de um nome e de uma nota, mas foi indicado %n argumento</numerusform>
+            <numerusform>book note precisa de um nome e de uma nota, mas foram indicados %n argumentos</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags precisa de um nome e das suas etiquetas, mas não foi indicado nenhum nome</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é uma data no formato AAAA-MM-DD</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -719,24 +719,71 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                    [FILE|-]
+ ou: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+ ou: wagecourt-cli book history NAME [--json]
+ ou: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+ ou: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+ ou: wagecourt-cli book export [--json | --link [NAME...]]
+ ou: wagecourt-cli book import FILE|- | --link TEXT
+ ou: wagecourt-cli book note NAME TEXT
+ ou: wagecourt-cli book tags NAME [WORD...]
+ ou: wagecourt-cli book remove NAME
+Jogadores guardados com o histórico dos seus níveis, como no Caderno de
+jogadores da janela.
+
+Comandos:
+  keep     lê uma lista de habilidades copiada de FILE ou da entrada padrão,
+           em qualquer idioma do jogo (ou no indicado por --lang), e guarda-a
+           como NAME, com a data de hoje ou de DAY (AAAA-MM-DD); os mesmos
+           níveis no mesmo dia são guardados uma só vez
+  list     o último registo de cada jogador e a variação do ordenado desde o
+           anterior; --sort name, salary, position, change ou date
+  history  os registos de um jogador, do mais antigo ao mais recente
+  compare  de dois a quatro jogadores lado a lado, cada um face ao primeiro
+  forecast onde o próprio ritmo de um jogador o leva em W semanas (8, a menos
+           que --weeks diga outra coisa), com base nos seus registos, que
+           devem abranger pelo menos 14 dias
+  export   o caderno inteiro em CSV, ou com --json em linhas JSON; com --link
+           os jogadores indicados (todos, se não houver nomes) numa ligação
+           para partilhar
+  import   um ficheiro escrito por export ou por
+           &apos;wagecourt-cli batch --header&apos;; as linhas erradas são indicadas
+           na saída de erro e cada linha certa é guardada; uma ligação (ou um
+           ficheiro que a contenha) acrescenta o que falta ao caderno
+  note     define a nota de um jogador (um TEXT vazio apaga-a)
+  tags     define as etiquetas de um jogador, palavras curtas suas (sem WORD
+           são apagadas)
+  remove   um jogador e todos os seus registos
+
+O caderno é %1,
+a menos que --book indique outro ficheiro.
+
+%2
+Estado de saída:
+  0  concluído
+  1  uma lista recusada, uma linha errada numa importação, um jogador
+     desconhecido ou um caderno que não pôde ser lido ou escrito por inteiro
+  2  um erro de utilização
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast: quantas semanas à frente (8 se não for indicado).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um número de semanas: escreva um número inteiro de 1 a 520</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: uma ligação com os jogadores escolhidos em vez de um ficheiro; import: a própria ligação em vez de um ficheiro.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book precisa de um comando: keep, list, history, compare, forecast, export, import, note, tags ou remove</translation>
     </message>
 </context>
 <context>
@@ -898,55 +945,55 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas (opcional):</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alvo sub21 vender</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jogador eliminado.</numerusform>
+            <numerusform>%n jogadores eliminados.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prima &quot;Anular eliminação&quot; (Ctrl+Z) para repor.</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prima &quot;Anular eliminação&quot; para repor.</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiado como tabela.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiado para uma publicação no fórum.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta:</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos os jogadores</translation>
     </message>
 </context>
 <context>
@@ -1244,9 +1291,9 @@ veja &apos;wagecourt-cli book --help&apos;.
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 indicado %n vez; indique-o uma só vez</numerusform>
+            <numerusform>%1 indicado %n vezes; indique-o uma só vez</numerusform>
         </translation>
     </message>
     <message>
@@ -1297,33 +1344,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json] [--shown SALARY]
+ ou: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+ ou: wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                    [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+ ou: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+ ou: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+ ou: wagecourt-cli languages [--json]
+Calcula o ordenado semanal de um jogador de basquetebol do Courtlore,
+exatamente como a janela do Wagecourt.
+
+%1
+
+Os idiomas indicam-se como &apos;languages&apos; os lista, em maiúsculas ou minúsculas e
+com ou sem acentos (english, Turkce, espanol), ou pelos seus códigos: en tr es
+it fr de pl pt.
+
+Uma linha de batch contém dez níveis separados por espaços, tabulações ou
+vírgulas, e pode começar com o nome do jogador e uma vírgula ou tabulação. As
+linhas em branco, as que começam por &apos;#&apos; e uma primeira linha com os nomes das
+colunas são ignoradas.
+
+Comandos:
+  calc       o ordenado de um jogador e o que ganha em cada posição; com
+             --shown, se coincide com o ordenado que o jogo mostra
+  advise     quanto renderia um nível a mais ou a menos em cada habilidade,
+             depois o ordenado de cada posição
+  plan       quanto renderia cada nível de cada habilidade, até 20; --to
+             planeia os passos até aos níveis indicados, um nível de cada vez,
+             --limit encontra os níveis mais altos sem passar de um ordenado,
+             --cheapest as N subidas de um nível que custam menos (entre
+             --skills, como IS,ID,RB)
+  import     lê uma lista de habilidades copiada (UTF-8) de FILE ou da entrada
+             padrão, exatamente como &quot;%2&quot; lê a área de
+             transferência na janela, no idioma indicado ou, sem --lang, em
+             qualquer um
+  batch      um jogador por linha de FILE ou da entrada padrão, uma linha de
+             resultado por jogador (CSV: o nome, se indicado, níveis, ordenado,
+             posição, nome da posição)
+  languages  os idiomas do jogo, um por linha, ou com os códigos em JSON
+
+%3
+Estado de saída:
+  0  concluído
+  1  uma lista recusada, uma linha de batch errada, um ordenado diferente do
+     mostrado ou uma saída que não pôde ser escrita
+  2  um erro de utilização
+Um pipe fechado (como com &apos;| head&apos;) termina o programa com SIGPIPE, tal como
+acontece a outras ferramentas da linha de comandos.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc: o ordenado que o jogo mostra, para verificar.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan: um nível-alvo, como IS=12 (repita para mais, por ordem).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: os níveis mais altos sem passar deste ordenado.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: as N subidas de um nível (1 a 20) que menos sobem o ordenado.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: as habilidades para onde podem ir as subidas mais baratas, como IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 é só para %2</translation>
     </message>
 </context>
 <context>
@@ -1382,179 +1477,179 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plano de treino</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agora: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenado semanal em cada nível, uma habilidade de cada vez</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Nível</translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O plano, um nível de cada vez</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No fim: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique num nível da tabela para o tornar o objetivo dessa habilidade.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limite de ordenado:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Níveis mais altos até %1, uma habilidade de cada vez</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O plano passa o limite no passo %1.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo o plano fica dentro do limite.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O jogador já ganha mais do que o limite.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Subidas mais baratas:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A subida de um nível que menos sobe o ordenado</numerusform>
+            <numerusform>As %n subidas de um nível que menos sobem o ordenado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>só resta %n subida nas habilidades indicadas</numerusform>
+            <numerusform>só restam %n subidas nas habilidades indicadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 daqui a %n semana, ao seu próprio ritmo</numerusform>
+            <numerusform>%1 daqui a %n semanas, ao seu próprio ritmo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Com base nos seus registos de %1 a %2 (%n dia)</numerusform>
+            <numerusform>Com base nos seus registos de %1 a %2 (%n dias)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ganho</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Por semana</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenado depois: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenado que o jogo mostra:</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar relatório</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, fórmula do ordenado %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é uma habilidade: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, ou JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um objetivo: escreva uma habilidade, = e um nível de 1 a 20, como IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um ordenado: escreva um número inteiro</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um número de subidas: escreva um número inteiro de 1 a 20</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem um só registo no caderno: uma previsão precisa de dois com pelo menos 14 dias de intervalo</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>os registos de %1 abrangem %n dia: uma previsão precisa de pelo menos 14</numerusform>
+            <numerusform>os registos de %1 abrangem %n dias: uma previsão precisa de pelo menos 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coincide com o jogo: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O jogo mostra %1 e o Wagecourt calcula %2 (%3). A fórmula do jogo pode ter mudado: envie o relatório, por favor.</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1744,7 @@ command-line tools.
     </message>
     <message>
         <source>As the system</source>
-        <translation>Como o sistema</translation>
+        <translation>Como no sistema</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1667,7 +1762,7 @@ command-line tools.
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Marque de 2 a 4 jogadores e depois prima Comparar.</translation>
+        <translation>Marque de 2 a 4 jogadores e depois prima &quot;Comparar&quot;.</translation>
     </message>
 </context>
 <context>

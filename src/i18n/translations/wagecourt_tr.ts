@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation>UTF-8 metin değil</translation>
+        <translation>UTF-8 metni değil</translation>
     </message>
     <message>
         <source>a quoted field has no closing quote</source>
@@ -235,226 +235,226 @@
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 defteri Wagecourt&apos;un daha yeni bir sürümüyle yazılmış ve o sürümü gerektiriyor; olduğu gibi bırakıldı</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bir oyuncu defteri değil; olduğu gibi bırakıldı</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
         <extracomment>The player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; oyuncusunun saklanan kayıtlarının hepsi okunamıyor, bu yüzden ona hiçbir şey eklenmiyor</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: saklanan %n kayıt okunamıyor</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>dışa aktarma eksik: okunamayan kayıtlar dışarıda kaldı</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n oyuncudaki değişiklikler %1 dosyasına kaydedilemedi: defteri başka bir program kullanıyordu</numerusform>
         </translation>
     </message>
     <message>
         <source>nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>hiçbir şey içe aktarılmadı</translation>
     </message>
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>etiket tek bir sözcüktür: etiketleri boşluk ya da virgülle ayırın</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
         <extracomment>The most characters a tag may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>etiket %1 karakterden uzun</translation>
     </message>
     <message>
         <source>a tag holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>etiket bir denetim karakteri içeriyor</translation>
     </message>
     <message>
         <source>a tag is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>etiket geçerli bir metin değil</translation>
     </message>
     <message>
         <source>these levels cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>bu seviyeler saklanamıyor</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) added</source>
         <extracomment>How many snapshots the import added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kayıt eklendi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new player(s)</source>
         <extracomment>How many players the book did not hold before the import.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n yeni oyuncu</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kayıt zaten defterde</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) refused</source>
         <extracomment>How many lines of the import were refused.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n satır reddedildi</numerusform>
         </translation>
     </message>
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>İçe aktarma: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation type="unfinished">%1 saklandı: %2 (%3), yeni bir oyuncu</translation>
+        <translation>%1 saklandı: %2 (%3), yeni bir oyuncu</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation type="unfinished">%1 saklandı: %2 (%3), en eski kaydı</translation>
+        <translation>%1 saklandı: %2 (%3), en eski kaydı</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation type="unfinished">%1 saklandı: %2 (%3), %5 tarihinden beri %4</translation>
+        <translation>%1 saklandı: %2 (%3), %5 tarihinden beri %4</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation type="unfinished">%1 %2 tarihinde bu seviyelerle zaten saklanmıştı; hiçbir şey eklenmedi</translation>
+        <translation>%1 %2 tarihinde bu seviyelerle zaten saklanmıştı; hiçbir şey eklenmedi</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation type="unfinished">%1 silindi (kayıtlar: %2)</translation>
+        <translation>%1 silindi (kayıtlar: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
         <extracomment>The count of fields found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n alan; sütun adlarıyla aynı sayıda değil</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&quot;levels&quot; holds %n number(s), not 10 or 13</source>
         <extracomment>The count of numbers found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;levels&quot; 10 ya da 13 değil, %n sayı içeriyor</numerusform>
         </translation>
     </message>
     <message>
         <source>Tags</source>
         <extracomment>The column of the players&apos; tags: short words of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiketler</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What stood where the date belongs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;, YYYY-AA-GG biçiminde bir tarih değil</translation>
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation type="unfinished"></translation>
+        <translation>bağlantı kesik: yeniden ve eksiksiz kopyalayın</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation type="unfinished"></translation>
+        <translation>bağlantı yolda değişmiş (sağlama toplamı tutmuyor): yeniden kopyalayın</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bağlantı Wagecourt&apos;un daha yeni bir sürümüyle oluşturulmuş (bağlantı sürümü %1): eklemek için Wagecourt&apos;u güncelleyin</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>bağlantı 1 MiB&apos;tan büyük ve okunmadı</translation>
     </message>
     <message>
         <source>the text holds no player book link</source>
-        <translation type="unfinished"></translation>
+        <translation>metinde oyuncu defteri bağlantısı yok</translation>
     </message>
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bağlantıdaki %1. oyuncu saklanamıyor: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
         <extracomment>The name that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; bağlantıda iki kez geçiyor</translation>
     </message>
     <message>
         <source>his tag &apos;%1&apos; stands twice</source>
         <extracomment>The tag that stands twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; etiketi iki kez geçiyor</translation>
     </message>
     <message>
         <source>he has no snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>hiç kaydı yok</translation>
     </message>
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. kaydının tarihi geçerli bir gün değil</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. kaydında dil olarak &apos;%2&apos; yazıyor; bu bir oyun dili değil</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. kaydında %2 için %3 seviyesi yazıyor; böyle bir seviye yok</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation type="unfinished"></translation>
+        <translation>bağlantının verileri okunamıyor</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
         <extracomment>How many players a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n oyuncu</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s)</source>
         <extracomment>How many snapshots a link holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kayıt</numerusform>
         </translation>
     </message>
     <message>
         <source>The link holds %1 and %2.</source>
         <extracomment>The two counts above: &quot;3 players&quot;, &quot;12 snapshots&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıda %1 ve %2 var.</translation>
     </message>
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu defterine eklensinler mi?</translation>
     </message>
 </context>
 <context>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>keep: the day of the snapshot, YYYY-MM-DD.</source>
-        <translation>keep: kaydın günü, YYYY-AA-GG.</translation>
+        <translation>keep: kaydın tarihi, YYYY-AA-GG.</translation>
     </message>
     <message>
         <source>list: sort by name, salary, position, change or date.</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Game language: a name or code. keep reads the list in it; compare names the skills in it.</source>
-        <translation>Oyun dili: bir ad ya da kod. keep listeyi bu dilde okur; compare yetenekleri bu dilde adlandırır.</translation>
+        <translation>Oyun dili: bir ad ya da kod. keep listeyi bu dilde okur; compare becerileri bu dilde adlandırır.</translation>
     </message>
     <message>
         <source>Print JSON, one object per line.</source>
@@ -516,7 +516,7 @@
     <message>
         <source>&apos;%1&apos; is not a sort: name, salary, position, change or date</source>
         <extracomment>The sort keys stay in English: they are what the user types.</extracomment>
-        <translation>&apos;%1&apos; bir sıralama değil: name, salary, position, change ya da date</translation>
+        <translation>&apos;%1&apos; geçerli bir sıralama ölçütü değil: name, salary, position, change ya da date</translation>
     </message>
     <message>
         <source>%1 is for book %2 only</source>
@@ -617,48 +617,48 @@ Komutlar:
     <message>
         <source>keep: add a tag to the player (again for more); list: only players with this tag.</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keep: oyuncuya bir etiket ekler (daha fazlası için yineleyin); list: yalnızca bu etiketi taşıyan oyuncular.</translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes no arguments, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 argüman almaz, ancak %n argüman verildi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book %1 takes one name, but %n were given</source>
         <extracomment>The command name stays as it is.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book %1 bir ad ister, ancak %n argüman verildi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book keep takes a name and at most one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book keep bir ad ve en fazla bir dosya ister, ancak %n argüman verildi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book import takes one file, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book import bir dosya ister, ancak %n argüman verildi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>book note takes a name and a note, but %n were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>book note bir ad ve bir not ister, ancak %n argüman verildi</numerusform>
         </translation>
     </message>
     <message>
         <source>book tags takes a name and its tags, but no name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>book tags bir ad ve etiketlerini ister, ancak ad verilmedi</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date in the format YYYY-MM-DD</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;, YYYY-AA-GG biçiminde bir tarih değil</translation>
     </message>
     <message>
         <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]
@@ -702,24 +702,69 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]...
+                         [--date DAY] [FILE|-]
+    veya: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+    veya: wagecourt-cli book history NAME [--json]
+    veya: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+    veya: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+    veya: wagecourt-cli book export [--json | --link [NAME...]]
+    veya: wagecourt-cli book import FILE|- | --link TEXT
+    veya: wagecourt-cli book note NAME TEXT
+    veya: wagecourt-cli book tags NAME [WORD...]
+    veya: wagecourt-cli book remove NAME
+Oyuncular seviyelerinin geçmişiyle saklanır, penceredeki Oyuncu Defteri gibi.
+
+Komutlar:
+  keep     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesini
+           herhangi bir oyun dilinde (ya da --lang ile verilende) okur ve NAME
+           adıyla, bugünün ya da DAY&apos;in (YYYY-AA-GG) tarihiyle saklar; aynı gün
+           aynı seviyeler bir kez saklanır
+  list     her oyuncunun son kaydı ve maaşın bir önceki kayıttan beri değişimi;
+           --sort name, salary, position, change ya da date
+  history  bir oyuncunun kayıtları, en eskisi önce
+  compare  iki ile dört oyuncu yan yana, her biri ilkiyle karşılaştırılarak
+  forecast oyuncunun kendi hızıyla W hafta sonra nereye varacağı (--weeks
+           başka bir sayı vermedikçe 8), en az 14 günü kapsaması gereken
+           kayıtlarına göre
+  export   tüm defter CSV olarak, ya da --json ile JSON satırları olarak;
+           --link ile adı verilen oyuncular (ad verilmezse hepsi) paylaşılacak
+           tek bir bağlantı olarak
+  import   export ya da &apos;wagecourt-cli batch --header&apos; ile yazılmış bir dosya;
+           hatalı satırlar standart hataya yazılır, her doğru satır saklanır;
+           bir bağlantı (ya da onu içeren bir dosya) defterde eksik olanı ekler
+  note     bir oyuncunun notunu ayarlar (boş bir TEXT notu siler)
+  tags     bir oyuncunun etiketlerini, kendi kısa sözcüklerinizi ayarlar (WORD
+           verilmezse etiketler silinir)
+  remove   bir oyuncu ve tüm kayıtları
+
+--book başka bir dosya vermedikçe defter şu dosyadır:
+%1
+
+%2
+Çıkış durumu:
+  0  tamamlandı
+  1  bir liste reddedildi, içe aktarılan bir satır hatalı, bilinmeyen bir
+     oyuncu, ya da defter tam olarak okunamadı veya yazılamadı
+  2  kullanım hatası
+</translation>
     </message>
     <message>
         <source>forecast: how many weeks ahead (8 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>forecast: kaç hafta ilerisi (verilmezse 8).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of weeks: write a whole number from 1 to 520</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; bir hafta sayısı değil: 1 ile 520 arasında bir tam sayı yazın</translation>
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: dosya yerine seçilen oyuncuları içeren bir bağlantı; import: dosya yerine bağlantının kendisi.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
-        <translation type="unfinished"></translation>
+        <translation>book bir komut ister: keep, list, history, compare, forecast, export, import, note, tags ya da remove</translation>
     </message>
 </context>
 <context>
@@ -881,54 +926,54 @@ Exit status:
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiketler (isteğe bağlı):</translation>
     </message>
     <message>
         <source>target U21 sell</source>
         <extracomment>Shown greyed in the empty tags field: example tags, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hedef U21 satılık</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Silindi: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
         <extracomment>Under the table after several players were deleted.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n oyuncu silindi.</numerusform>
         </translation>
     </message>
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geri getirmek için &quot;Silmeyi Geri Al&quot; düğmesine (Ctrl+Z) basın.</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geri getirmek için &quot;Silmeyi Geri Al&quot; düğmesine basın.</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
         <extracomment>Under the table after Copy as Table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tablo olarak kopyalandı.</translation>
     </message>
     <message>
         <source>Copied for a forum post.</source>
         <extracomment>Under the table after Copy for Forum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Forum iletisi için kopyalandı.</translation>
     </message>
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiket:</translation>
     </message>
     <message>
         <source>All players</source>
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tüm oyuncular</translation>
     </message>
 </context>
 <context>
@@ -1211,14 +1256,14 @@ olduğu gibi SIGPIPE ile sonlandırır.
 see &apos;wagecourt-cli book --help&apos;.
 </source>
         <translation>Oyuncu defteri oyuncuları ve geçmişlerini saklar:
-&apos;wagecourt-cli book --help&apos;e bakın.
+&apos;wagecourt-cli book --help&apos; komutuna bakın.
 </translation>
     </message>
     <message numerus="yes">
         <source>%1 given %n time(s); give it once</source>
         <extracomment>The option as written (--lang, --book, ...); how many times it was given, two or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n kez verildi; bir kez verin</numerusform>
         </translation>
     </message>
     <message>
@@ -1269,33 +1314,81 @@ A closed pipe (as with &apos;| head&apos;) ends the program by SIGPIPE, as it en
 command-line tools.
 </source>
         <extracomment>The levels paragraph (%1), the Calculate button&apos;s caption (%2, always the 16 characters of &quot;Calculate Salary&quot;), the option list (%3). Every line at most 79 characters once %2 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: wagecourt-cli calc L1 ... L10 [--lang NAME] [--json]
+                         [--shown SALARY]
+    veya: wagecourt-cli advise L1 ... L10 [--lang NAME] [--json]
+    veya: wagecourt-cli plan L1 ... L10 [--to SKILL=LEVEL]... [--limit SALARY]
+                         [--cheapest N] [--skills LIST] [--lang NAME] [--json]
+    veya: wagecourt-cli import [--lang NAME] [--json] [FILE|-]
+    veya: wagecourt-cli batch [--lang NAME] [--json|--header] [FILE|-]
+    veya: wagecourt-cli languages [--json]
+Bir Courtlore basketbol oyuncusunun haftalık maaşını, Wagecourt penceresiyle
+tam olarak aynı biçimde hesaplar.
+
+%1
+
+Diller &apos;languages&apos; komutunun listelediği adlarla, büyük ya da küçük harfle,
+aksanlı ya da aksansız (english, Turkce, espanol) veya kodlarıyla verilir:
+en tr es it fr de pl pt.
+
+Bir batch satırı boşluk, sekme ya da virgülle ayrılmış on seviye içerir ve
+oyuncunun adı ile bir virgül ya da sekmeyle başlayabilir. Boş satırlar, &apos;#&apos; ile
+başlayan satırlar ve sütun adlarından oluşan ilk satır atlanır.
+
+Komutlar:
+  calc       bir oyuncunun maaşı ve her pozisyonda ne kazandığı; --shown ile,
+             oyunun gösterdiği maaşla uyuşup uyuşmadığı
+  advise     her beceride bir seviyelik artışın ya da düşüşün getirisi,
+             ardından her pozisyonun maaşı
+  plan       her becerinin her seviyesinin 20&apos;ye kadar getirisi; --to verilen
+             seviyelere kadar adımları birer seviye olarak planlar, --limit bir
+             maaşı aşmadan ulaşılan en yüksek seviyeleri bulur, --cheapest en
+             az tutan N adet bir seviyelik artışı (--skills içinden, örneğin
+             IS,ID,RB)
+  import     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesi
+             (UTF-8) okur, tıpkı penceredeki &quot;%2&quot; düğmesinin
+             panoyu okuması gibi, verilen dilde ya da --lang olmadan
+             herhangi bir dilde
+  batch      FILE&apos;dan ya da standart girdiden satır başına bir oyuncu, her biri
+             için bir sonuç satırı (CSV: verilmişse ad, seviyeler, maaş,
+             pozisyon, pozisyon adı)
+  languages  oyun dilleri, satır başına bir tane ya da kodlarıyla JSON olarak
+
+%3
+Çıkış durumu:
+  0  tamamlandı
+  1  bir liste reddedildi, bir batch satırı hatalı, maaş oyunun gösterdiğinden
+     farklı ya da çıktı yazılamadı
+  2  kullanım hatası
+Kapanan bir boru (&apos;| head&apos; gibi) programı, diğer komut satırı araçlarında
+olduğu gibi SIGPIPE ile sonlandırır.
+</translation>
     </message>
     <message>
         <source>calc: the salary the game shows, to check against.</source>
-        <translation type="unfinished"></translation>
+        <translation>calc: karşılaştırmak için oyunun gösterdiği maaş.</translation>
     </message>
     <message>
         <source>plan: a target level, such as IS=12 (again for more, in order).</source>
         <extracomment>SKILL=LEVEL stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plan: bir hedef seviye, örneğin IS=12 (daha fazlası için sırayla yineleyin).</translation>
     </message>
     <message>
         <source>plan: the highest levels within this salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: bu maaşı aşmadan ulaşılabilecek en yüksek seviyeler.</translation>
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: maaşı en az artıran N adet bir seviyelik artış (1 ile 20 arası).</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: en ucuz artışların gidebileceği beceriler, örneğin IS,ID,RB.</translation>
     </message>
     <message>
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 yalnızca %2 içindir</translation>
     </message>
 </context>
 <context>
@@ -1354,174 +1447,174 @@ command-line tools.
     <message>
         <source>Training Plan</source>
         <extracomment>Title of the window and of the page&apos;s section that plans a player&apos;s training.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antrenman Planı</translation>
     </message>
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
         <extracomment>Heading of the table of what each level of each skill would pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Her seviyede haftalık maaş, her seferinde bir beceri</translation>
     </message>
     <message>
         <source>Level</source>
         <extracomment>The column of levels in that table.</extracomment>
-        <translation type="unfinished">Seviye</translation>
+        <translation>Seviye</translation>
     </message>
     <message>
         <source>The plan, one level at a time</source>
         <extracomment>Heading of the steps of a plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan, her seferinde bir seviye</translation>
     </message>
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonunda: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
         <extracomment>Under an empty plan in the window and the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bir seviyeyi o becerinin hedefi yapmak için tablodaki seviyeye tıklayın.</translation>
     </message>
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maaş sınırı:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
         <extracomment>Heading: %1 the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sınırında en yüksek seviyeler, her seferinde bir beceri</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A skill that cannot rise at all within the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yok</translation>
     </message>
     <message>
         <source>The plan passes the limit at step %1.</source>
         <extracomment>The limit is passed; %1 is the number of the first step of the plan over it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan, %1. adımda sınırı aşıyor.</translation>
     </message>
     <message>
         <source>The whole plan stays within the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planın tamamı sınırın içinde kalıyor.</translation>
     </message>
     <message>
         <source>The player already earns more than the limit.</source>
         <extracomment>The current levels already earn more than the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu zaten sınırdan fazla kazanıyor.</translation>
     </message>
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En ucuz artışlar:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Maaşı en az artıran %n adet bir seviyelik artış</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>only %n raise(s) remain in the skills given</source>
         <extracomment>The skills given cannot take that many raises before 20.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>verilen becerilerde yalnızca %n artış kaldı</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n week(s), at his own pace</source>
         <extracomment>Heading of a forecast: %1 the player&apos;s name, %n the weeks ahead.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n hafta sonra, kendi hızıyla</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From his snapshots of %1 to %2 (%n day(s))</source>
         <extracomment>What the forecast rests on: %1 and %2 the first and last days, %n the days between.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ile %2 arasındaki kayıtlarına göre (%n gün)</numerusform>
         </translation>
     </message>
     <message>
         <source>Gained</source>
         <extracomment>Columns of the forecast: the levels gained over the history, per week, and the level reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kazanılan</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Haftalık</translation>
     </message>
     <message>
         <source>Then</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonra</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki maaş: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun gösterdiği maaş:</translation>
     </message>
     <message>
         <source>Copy Report</source>
         <extracomment>Label of the button that copies the report of a salary that differs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raporu Kopyala</translation>
     </message>
     <message>
         <source>Wagecourt %1, salary formula %2</source>
         <extracomment>Where the formula&apos;s version is shown: %1 the program&apos;s version, %2 the formula&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wagecourt %1, maaş formülü %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; bir beceri değil: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking ya da JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; bir hedef değil: bir beceri, = ve 1 ile 20 arasında bir seviye yazın, örneğin IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; bir maaş değil: bir tam sayı yazın</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; bir artış sayısı değil: 1 ile 20 arasında bir tam sayı yazın</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oyuncusunun defterde tek kaydı var: tahmin için aralarında en az 14 gün olan iki kayıt gerekir</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 oyuncusunun kayıtları %n günü kapsıyor: tahmin için en az 14 gün gerekir</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyunla aynı: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyun %1 gösteriyor, Wagecourt %2 (%3) hesaplıyor. Oyunun formülü değişmiş olabilir: lütfen raporu gönderin.</translation>
     </message>
 </context>
 <context>
@@ -1592,7 +1685,7 @@ command-line tools.
     <message>
         <source>New version: reload</source>
         <extracomment>A button shown when the page has downloaded a newer version of itself.</extracomment>
-        <translation>Yeni sürüm: yeniden yükleyin</translation>
+        <translation>Yeni sürüm: yeniden yükle</translation>
     </message>
     <message>
         <source>Weekly salary in Wagecourt</source>
@@ -1634,7 +1727,7 @@ command-line tools.
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>2 ile 4 arası oyuncuyu işaretleyin, sonra Karşılaştır&apos;a basın.</translation>
+        <translation>2 ile 4 arası oyuncuyu işaretleyin, sonra &quot;Karşılaştır&quot; düğmesine basın.</translation>
     </message>
 </context>
 <context>

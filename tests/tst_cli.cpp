@@ -1060,7 +1060,7 @@ void CliTest::bookRoundTripsByteForByte()
     const QStringList inNewBook{u"book"_s, u"--book"_s, scratch.filePath(u"second.sqlite"_s)};
     const Run imported = cli(inNewBook + QStringList{u"import"_s, file.fileName()});
     QCOMPARE(imported.status, 0);
-    QCOMPARE(imported.out, u"Imported: 3 snapshots added, 2 new players, 0 already in the book, 0 lines refused.\n"_s);
+    QCOMPARE(imported.out, u"Imported: 3 snapshots added, 2 new players, 0 snapshots already in the book, 0 lines refused.\n"_s);
     QCOMPARE(cli(inNewBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s)).out, exported.out);
 }
 

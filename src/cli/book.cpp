@@ -35,7 +35,8 @@ namespace {
 //: The command and option names stay as they are. The book's file (%1), the option list (%2).
 //: Every line at most 79 characters once %1 is filled in; the commands after "Usage:" and "or:" start in one column.
 constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY] [FILE|-]\n"
+        "Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]\n"
+        "                               [FILE|-]\n"
         "  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]\n"
         "  or:  wagecourt-cli book history NAME [--json]\n"
         "  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]\n"
@@ -66,7 +67,8 @@ constexpr Text kBookUsage{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "  tags     set a player's tags, short words of your own (none clears them)\n"
         "  remove   a player and all his snapshots\n"
         "\n"
-        "The book is %1 unless --book names another file.\n"
+        "The book is %1\n"
+        "unless --book names another file.\n"
         "\n"
         "%2\n"
         "Exit status:\n"
@@ -88,7 +90,7 @@ constexpr Text kWeeksOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "forecast: h
 //: What the user wrote.
 constexpr Text kBadWeeks{"BookCli", QT_TRANSLATE_NOOP("BookCli", "'%1' is not a number of weeks: write a whole number from 1 to 520")};
 constexpr Text kLinkOption{"BookCli", QT_TRANSLATE_NOOP("BookCli",
-        "export: a shortlist link instead of a file; import: the link itself instead of a file.")};
+        "export: a link to the players named instead of a file; import: such a link instead of a file.")};
 constexpr Text kBookJsonOption{"BookCli", QT_TRANSLATE_NOOP("BookCli", "Print JSON, one object per line.")};
 constexpr Text kNoBookCommand{"BookCli", QT_TRANSLATE_NOOP("BookCli",
         "book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove")};

@@ -105,13 +105,16 @@ constexpr Text kLinkNameTwice{"Book", QT_TRANSLATE_NOOP("Book", "'%1' stands in 
 constexpr Text kLinkTagTwice{"Book", QT_TRANSLATE_NOOP("Book", "his tag '%1' stands twice")};
 constexpr Text kLinkNoSnapshots{"Book", QT_TRANSLATE_NOOP("Book", "he has no snapshot")};
 //: The snapshot's place among the player's, oldest first.
-constexpr Text kLinkBadDate{"Book", QT_TRANSLATE_NOOP("Book", "the date of his snapshot %1 is no day")};
+constexpr Text kLinkBadDate{"Book", QT_TRANSLATE_NOOP("Book", "the date of his snapshot %1 is not a valid date")};
 //: The snapshot's place, then what stood for the language.
-constexpr Text kLinkBadLanguage{"Book", QT_TRANSLATE_NOOP("Book", "his snapshot %1 names '%2', which is no game language")};
-//: The snapshot's place, the skill's column name, the level that stood there.
+constexpr Text kLinkBadLanguage{"Book", QT_TRANSLATE_NOOP("Book",
+        "his snapshot %1 names '%2', which is not a game language")};
+//: The snapshot's place, the skill's name in the game's language, the level that stood there.
 constexpr Text kLinkBadLevel{"Book", QT_TRANSLATE_NOOP("Book",
-        "his snapshot %1 gives %2 the level %3, which is none")};
-constexpr Text kLinkLayout{"Book", QT_TRANSLATE_NOOP("Book", "the link's records do not read")};
+        "his snapshot %1 gives %2 the level %3, which does not exist")};
+//: A skill by its number in the game's order: 1 is Jump Shot, 13 Experience.
+constexpr Text kSkillNumber{"Book", QT_TRANSLATE_NOOP("Book", "skill %1")};
+constexpr Text kLinkLayout{"Book", QT_TRANSLATE_NOOP("Book", "the link's records cannot be read")};
 //: How many players a link holds.
 constexpr CountText kLinkPlayers{"Book", QT_TRANSLATE_N_NOOP("Book", "%n player(s)")};
 //: How many snapshots a link holds.
@@ -134,7 +137,7 @@ constexpr CountText kImportAdded{"Book", QT_TRANSLATE_N_NOOP("Book", "%n snapsho
 //: How many players the book did not hold before the import.
 constexpr CountText kImportNewPlayers{"Book", QT_TRANSLATE_N_NOOP("Book", "%n new player(s)")};
 //: How many snapshots of the import the book held already.
-constexpr CountText kImportAlready{"Book", QT_TRANSLATE_N_NOOP("Book", "%n already in the book")};
+constexpr CountText kImportAlready{"Book", QT_TRANSLATE_N_NOOP("Book", "%n snapshot(s) already in the book")};
 //: How many lines of the import were refused.
 constexpr CountText kImportRefused{"Book", QT_TRANSLATE_N_NOOP("Book", "%n line(s) refused")};
 //: The four counts above, in this order, each with its own count: "2 snapshots added", "1 new player", ...
@@ -441,7 +444,7 @@ QString linkProblemText(const book::ShortlistError &error)
     case ShortlistRecord::Date: why = kLinkBadDate.translated().arg(snapshot); break;
     case ShortlistRecord::Language: why = kLinkBadLanguage.translated().arg(snapshot, visible(error.detail)); break;
     case ShortlistRecord::Level:
-        why = kLinkBadLevel.translated().arg(snapshot, QString::fromLatin1(format::kLevelColumns[std::size_t(error.skill - 1)]),
+        why = kLinkBadLevel.translated().arg(snapshot, kSkillNumber.translated().arg(QString::number(error.skill)),
                                               QString::number(error.value));
         break;
     case ShortlistRecord::None:

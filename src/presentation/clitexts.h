@@ -31,7 +31,7 @@ inline constexpr Text kToOption{"Cli", QT_TRANSLATE_NOOP("Cli",
         "plan: a target level, such as IS=12 (again for more, in order).")};
 inline constexpr Text kLimitOption{"Cli", QT_TRANSLATE_NOOP("Cli", "plan: the highest levels within this salary.")};
 inline constexpr Text kCheapestOption{"Cli", QT_TRANSLATE_NOOP("Cli",
-        "plan: the N one-level raises (1 to 20) that raise the salary least.")};
+        "plan: the N one-level raises (1 to 20) that add least to the salary.")};
 inline constexpr Text kSkillsOption{"Cli", QT_TRANSLATE_NOOP("Cli",
         "plan: the skills the cheapest raises may go to, such as IS,ID,RB.")};
 inline constexpr Text kHelpOption{"Cli", QT_TRANSLATE_NOOP("Cli", "Show this help.")};

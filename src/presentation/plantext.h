@@ -45,7 +45,7 @@ inline constexpr Text kOverAlready{"Plan", QT_TRANSLATE_NOOP("Plan", "The player
 inline constexpr Text kCheapestLabel{"Plan", QT_TRANSLATE_NOOP("Plan", "Cheapest raises:")};
 //: Heading: %n how many one-level raises, searched over every way.
 inline constexpr CountText kCheapestTitle{"Plan", QT_TRANSLATE_N_NOOP("Plan",
-        "The %n one-level raise(s) that raise the salary least")};
+        "The %n one-level raise(s) that add least to the salary")};
 //: The skills given cannot take that many raises before 20.
 inline constexpr CountText kTooFewRaises{"Plan", QT_TRANSLATE_N_NOOP("Plan",
         "only %n raise(s) remain in the skills given")};
@@ -57,7 +57,7 @@ inline constexpr CountText kRestsOn{"Plan", QT_TRANSLATE_N_NOOP("Plan",
 //: Columns of the forecast: the levels gained over the history, per week, and the level reached.
 inline constexpr Text kGained{"Plan", QT_TRANSLATE_NOOP("Plan", "Gained")};
 inline constexpr Text kPerWeek{"Plan", QT_TRANSLATE_NOOP("Plan", "Per week")};
-inline constexpr Text kThen{"Plan", QT_TRANSLATE_NOOP("Plan", "Then")};
+inline constexpr Text kThen{"Plan", QT_TRANSLATE_NOOP("Plan", "Reached")};
 //: The salary the forecast's levels earn: %1 the salary, %2 the position, %3 the change against now.
 inline constexpr Text kForecastSalary{"Plan", QT_TRANSLATE_NOOP("Plan", "Salary then: %1 (%2), %3")};
 //: Label of the field where the salary the game shows is typed.
@@ -93,7 +93,7 @@ inline constexpr Text kShownMatches{"Plan", QT_TRANSLATE_NOOP("Plan", "It matche
 //: %1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.
 inline constexpr Text kShownDiffers{"Plan", QT_TRANSLATE_NOOP("Plan",
         "The game shows %1, Wagecourt works out %2 (%3). The game's formula may have changed: "
-        "please send the report.")};
+        "please copy the report and send it to Wagecourt's makers.")};
 
 // A skill's name as the tables head it: the catalogue's caption without its colon.
 QString skillName(const LanguageEntry &language, int skill);

@@ -38,7 +38,7 @@
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n already in the book</numerusform>
             <numerusform>%n already in the book</numerusform>
         </translation>
@@ -81,6 +81,14 @@
         <translation>
             <numerusform>%n snapshot</numerusform>
             <numerusform>%n snapshots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation>
+            <numerusform>%n snapshot already in the book</numerusform>
+            <numerusform>%n snapshots already in the book</numerusform>
         </translation>
     </message>
 </context>
@@ -207,7 +215,7 @@
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>The %n one-level raise that raises the salary least</numerusform>
             <numerusform>The %n one-level raises that raise the salary least</numerusform>
         </translation>
@@ -242,6 +250,14 @@
         <translation>
             <numerusform>the snapshots of %1 span %n day: a forecast needs at least 14</numerusform>
             <numerusform>the snapshots of %1 span %n days: a forecast needs at least 14</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n one-level raise(s) that add least to the salary</source>
+        <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
+        <translation>
+            <numerusform>The %n one-level raise that adds least to the salary</numerusform>
+            <numerusform>The %n one-level raises that add least to the salary</numerusform>
         </translation>
     </message>
 </context>

@@ -312,7 +312,7 @@
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n ya en la libreta</numerusform>
             <numerusform>%n ya en la libreta</numerusform>
         </translation>
@@ -424,21 +424,21 @@
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation>la fecha de su registro n.º %1 no es un día válido</translation>
+        <translation type="vanished">la fecha de su registro n.º %1 no es un día válido</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation>su registro n.º %1 indica &apos;%2&apos;, que no es un idioma del juego</translation>
+        <translation type="vanished">su registro n.º %1 indica &apos;%2&apos;, que no es un idioma del juego</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation>su registro n.º %1 da a %2 el nivel %3, que no existe</translation>
+        <translation type="vanished">su registro n.º %1 da a %2 el nivel %3, que no existe</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation>los datos del enlace no se pueden leer</translation>
+        <translation type="vanished">los datos del enlace no se pueden leer</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
@@ -465,6 +465,38 @@
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
         <translation>¿Añadirlos a la libreta de jugadores?</translation>
+    </message>
+    <message>
+        <source>the date of his snapshot %1 is not a valid date</source>
+        <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
+        <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
+        <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link&apos;s records cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -719,7 +751,7 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+        <translation type="vanished">Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
                     [FILE|-]
   o: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
   o: wagecourt-cli book history NAME [--json]
@@ -780,11 +812,61 @@ Estado de salida:
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation>export: un enlace con los jugadores elegidos en lugar de un archivo; import: el propio enlace en lugar de un archivo.</translation>
+        <translation type="vanished">export: un enlace con los jugadores elegidos en lugar de un archivo; import: el propio enlace en lugar de un archivo.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
         <translation>book necesita una orden: keep, list, history, compare, forecast, export, import, note, tags o remove</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                               [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  or:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json | --link [NAME...]]
+  or:  wagecourt-cli book import FILE|- | --link TEXT
+  or:  wagecourt-cli book note NAME TEXT
+  or:  wagecourt-cli book tags NAME [WORD...]
+  or:  wagecourt-cli book remove NAME
+Players kept with the history of their levels, as in the window&apos;s Player Book.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each measured against the first
+  forecast where a player&apos;s own pace leads in W weeks (8 unless --weeks says),
+           from his snapshots, which must span 14 days at least
+  export   the whole book as CSV, or with --json as JSON lines; with --link
+           the players named (all without a name) as one link to share
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept;
+           a link (or a file holding one) adds what the book lacks
+  note     set a player&apos;s note (an empty TEXT clears it)
+  tags     set a player&apos;s tags, short words of your own (none clears them)
+  remove   a player and all his snapshots
+
+The book is %1
+unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written whole
+  2  a usage error
+</source>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1410,7 +1492,7 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation>plan: las N subidas de un nivel (del 1 al 20) que menos suben el sueldo.</translation>
+        <translation type="vanished">plan: las N subidas de un nivel (del 1 al 20) que menos suben el sueldo.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
@@ -1420,6 +1502,10 @@ que a otras herramientas de línea de órdenes.
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
         <translation>%1 es solo para %2</translation>
+    </message>
+    <message>
+        <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1547,7 +1633,7 @@ que a otras herramientas de línea de órdenes.
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>La subida de un nivel que menos sube el sueldo</numerusform>
             <numerusform>Las %n subidas de un nivel que menos suben el sueldo</numerusform>
         </translation>
@@ -1587,7 +1673,7 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>Then</source>
-        <translation>Después</translation>
+        <translation type="vanished">Después</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
@@ -1650,7 +1736,24 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation>El juego muestra %1 y Wagecourt calcula %2 (%3). Puede que la fórmula del juego haya cambiado: envía el informe, por favor.</translation>
+        <translation type="vanished">El juego muestra %1 y Wagecourt calcula %2 (%3). Puede que la fórmula del juego haya cambiado: envía el informe, por favor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n one-level raise(s) that add least to the salary</source>
+        <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
+        <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     <message>
         <source>%1 as %2</source>
         <extracomment>A step with its salary (&quot;+1: 24 053 (-1 257)&quot;), the position it would be paid at.</extracomment>
-        <translation>%1 (poste : %2)</translation>
+        <translation>%1 (poste&#xa0;: %2)</translation>
     </message>
     <message>
         <source>%1: no level read</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>the note holds a line break, a tab or another control character: it is one line</source>
-        <translation>la note contient un saut de ligne, une tabulation ou un autre caractère de contrôle : une note tient sur une seule ligne</translation>
+        <translation>la note contient un saut de ligne, une tabulation ou un autre caractère de contrôle&#xa0;: une note tient sur une seule ligne</translation>
     </message>
     <message>
         <source>the note is not valid text</source>
@@ -81,7 +81,7 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>The line&apos;s number in the file, the reason.</extracomment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
@@ -132,12 +132,12 @@
     </message>
     <message>
         <source>the first line names neither the book&apos;s columns nor those of &apos;wagecourt-cli batch --header&apos;; nothing was read</source>
-        <translation>la première ligne ne nomme ni les colonnes du carnet ni celles de &apos;wagecourt-cli batch --header&apos; ; rien n&apos;a été lu</translation>
+        <translation>la première ligne ne nomme ni les colonnes du carnet ni celles de &apos;wagecourt-cli batch --header&apos;&#xa0;; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was set aside as %2 and a new book begun</source>
         <extracomment>The book&apos;s file, the name it was moved to.</extracomment>
-        <translation>%1 n&apos;est pas un carnet de joueurs ; il a été mis de côté sous le nom %2 et un nouveau carnet a été créé</translation>
+        <translation>%1 n&apos;est pas un carnet de joueurs&#xa0;; il a été mis de côté sous le nom %2 et un nouveau carnet a été créé</translation>
     </message>
     <message>
         <source>%1 was written by a later version of Wagecourt; it was set aside as %2 and a new book begun</source>
@@ -146,16 +146,16 @@
     <message>
         <source>the book %1 is in use by another program; nothing was changed, try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation>le carnet %1 est utilisé par un autre programme ; rien n&apos;a été changé, réessayez</translation>
+        <translation>le carnet %1 est utilisé par un autre programme&#xa0;; rien n&apos;a été changé, réessayez</translation>
     </message>
     <message>
         <source>the book %1 cannot be opened: %2</source>
         <extracomment>The book&apos;s file, the system&apos;s reason.</extracomment>
-        <translation>impossible d&apos;ouvrir le carnet %1 : %2</translation>
+        <translation>impossible d&apos;ouvrir le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the book %1 cannot be changed: %2</source>
-        <translation>impossible de modifier le carnet %1 : %2</translation>
+        <translation>impossible de modifier le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>compare at least two players</source>
@@ -225,22 +225,22 @@
     </message>
     <message>
         <source>the book %1 cannot be read: %2</source>
-        <translation>impossible de lire le carnet %1 : %2</translation>
+        <translation>impossible de lire le carnet %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the book %1 is in use by another program; try again</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation>le carnet %1 est utilisé par un autre programme ; réessayez</translation>
+        <translation>le carnet %1 est utilisé par un autre programme&#xa0;; réessayez</translation>
     </message>
     <message>
         <source>the book %1 was written by a later version of Wagecourt and needs that version; it was left as it is</source>
         <extracomment>The book&apos;s file.</extracomment>
-        <translation>le carnet %1 a été écrit par une version plus récente de Wagecourt et a besoin de cette version ; il a été laissé tel quel</translation>
+        <translation>le carnet %1 a été écrit par une version plus récente de Wagecourt et a besoin de cette version&#xa0;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>%1 is not a player book; it was left as it is</source>
         <extracomment>The file the user named.</extracomment>
-        <translation>%1 n&apos;est pas un carnet de joueurs ; il a été laissé tel quel</translation>
+        <translation>%1 n&apos;est pas un carnet de joueurs&#xa0;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>the stored snapshots of &apos;%1&apos; cannot all be read, so nothing is added to him</source>
@@ -251,20 +251,20 @@
         <source>%1: %n stored snapshot(s) cannot be read</source>
         <extracomment>The player&apos;s name; %n how many of his stored snapshots cannot be read.</extracomment>
         <translation>
-            <numerusform>%1 : %n relevé enregistré est illisible</numerusform>
-            <numerusform>%1 : %n relevés enregistrés sont illisibles</numerusform>
+            <numerusform>%1&#xa0;: %n relevé enregistré est illisible</numerusform>
+            <numerusform>%1&#xa0;: %n relevés enregistrés sont illisibles</numerusform>
         </translation>
     </message>
     <message>
         <source>the export is incomplete: it leaves out the snapshots that cannot be read</source>
-        <translation>l&apos;export est incomplet : il laisse de côté les relevés illisibles</translation>
+        <translation>l&apos;export est incomplet&#xa0;: il laisse de côté les relevés illisibles</translation>
     </message>
     <message numerus="yes">
         <source>the changes to %n player(s) could not be saved in %1: another program held the book</source>
         <extracomment>%n how many players&apos; changes were lost; %1 the book&apos;s file.</extracomment>
         <translation>
-            <numerusform>les modifications de %n joueur n&apos;ont pas pu être enregistrées dans %1 : un autre programme occupait le carnet</numerusform>
-            <numerusform>les modifications de %n joueurs n&apos;ont pas pu être enregistrées dans %1 : un autre programme occupait le carnet</numerusform>
+            <numerusform>les modifications de %n joueur n&apos;ont pas pu être enregistrées dans %1&#xa0;: un autre programme occupait le carnet</numerusform>
+            <numerusform>les modifications de %n joueurs n&apos;ont pas pu être enregistrées dans %1&#xa0;: un autre programme occupait le carnet</numerusform>
         </translation>
     </message>
     <message>
@@ -274,7 +274,7 @@
     <message>
         <source>a tag is one word: separate tags with spaces or commas</source>
         <extracomment>A tag is a short word of the user&apos;s own, such as &quot;target&quot; or &quot;U21&quot;.</extracomment>
-        <translation>une étiquette est un seul mot : séparez les étiquettes par des espaces ou des virgules</translation>
+        <translation>une étiquette est un seul mot&#xa0;: séparez les étiquettes par des espaces ou des virgules</translation>
     </message>
     <message>
         <source>a tag is longer than %1 characters</source>
@@ -312,7 +312,7 @@
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n déjà dans le carnet</numerusform>
             <numerusform>%n déjà dans le carnet</numerusform>
         </translation>
@@ -328,32 +328,32 @@
     <message>
         <source>Imported: %1, %2, %3, %4.</source>
         <extracomment>The four counts above, in this order, each with its own count: &quot;2 snapshots added&quot;, &quot;1 new player&quot;, ...</extracomment>
-        <translation>Import : %1, %2, %3, %4.</translation>
+        <translation>Import&#xa0;: %1, %2, %3, %4.</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), a new player</source>
         <extracomment>The player&apos;s name, the salary, the position.</extracomment>
-        <translation>%1 conservé : %2 (%3), un nouveau joueur</translation>
+        <translation>%1 conservé&#xa0;: %2 (%3), un nouveau joueur</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), his earliest snapshot</source>
         <extracomment>The player&apos;s name, the salary, the position: a snapshot dated before all his others.</extracomment>
-        <translation>%1 conservé : %2 (%3), son plus ancien relevé</translation>
+        <translation>%1 conservé&#xa0;: %2 (%3), son plus ancien relevé</translation>
     </message>
     <message>
         <source>%1 kept: %2 (%3), %4 since %5</source>
         <extracomment>The player&apos;s name, the salary, the position, the salary&apos;s change, the day of the snapshot before.</extracomment>
-        <translation>%1 conservé : %2 (%3), %4 depuis le %5</translation>
+        <translation>%1 conservé&#xa0;: %2 (%3), %4 depuis le %5</translation>
     </message>
     <message>
         <source>%1 was kept on %2 with these levels already; nothing added</source>
         <extracomment>The player&apos;s name, the day.</extracomment>
-        <translation>%1 a déjà été conservé le %2 avec ces niveaux ; rien n&apos;a été ajouté</translation>
+        <translation>%1 a déjà été conservé le %2 avec ces niveaux&#xa0;; rien n&apos;a été ajouté</translation>
     </message>
     <message>
         <source>%1 removed (snapshots: %2)</source>
         <extracomment>The player&apos;s name, how many snapshots went with him.</extracomment>
-        <translation>%1 supprimé (relevés : %2)</translation>
+        <translation>%1 supprimé (relevés&#xa0;: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n field(s), not as many as the column names</source>
@@ -383,16 +383,16 @@
     </message>
     <message>
         <source>the link is cut off: copy it again, whole</source>
-        <translation>le lien est tronqué : copiez-le à nouveau, en entier</translation>
+        <translation>le lien est tronqué&#xa0;: copiez-le à nouveau, en entier</translation>
     </message>
     <message>
         <source>the link was changed on its way (its checksum fails): copy it again</source>
-        <translation>le lien a été modifié en chemin (sa somme de contrôle est fausse) : copiez-le à nouveau</translation>
+        <translation>le lien a été modifié en chemin (sa somme de contrôle est fausse)&#xa0;: copiez-le à nouveau</translation>
     </message>
     <message>
         <source>the link was made by a later version of Wagecourt (link version %1): update Wagecourt to add it</source>
         <extracomment>The version that made the link.</extracomment>
-        <translation>le lien vient d&apos;une version plus récente de Wagecourt (version de lien %1) : mettez Wagecourt à jour pour l&apos;ajouter</translation>
+        <translation>le lien vient d&apos;une version plus récente de Wagecourt (version de lien %1)&#xa0;: mettez Wagecourt à jour pour l&apos;ajouter</translation>
     </message>
     <message>
         <source>the link is larger than 1 MiB and was not read</source>
@@ -405,7 +405,7 @@
     <message>
         <source>the link&apos;s player %1 cannot be kept: %2</source>
         <extracomment>The player&apos;s place in the link (1 for the first), then why he cannot be kept.</extracomment>
-        <translation>le joueur n° %1 du lien ne peut pas être ajouté : %2</translation>
+        <translation>le joueur n°&#xa0;%1 du lien ne peut pas être ajouté&#xa0;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; stands in the link twice</source>
@@ -424,21 +424,21 @@
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation>la date de son relevé n° %1 n&apos;est pas un jour valide</translation>
+        <translation type="vanished">la date de son relevé n°&#xa0;%1 n&apos;est pas un jour valide</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation>son relevé n° %1 indique &apos;%2&apos;, qui n&apos;est pas une langue du jeu</translation>
+        <translation type="vanished">son relevé n°&#xa0;%1 indique &apos;%2&apos;, qui n&apos;est pas une langue du jeu</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation>son relevé n° %1 donne à %2 le niveau %3, qui n&apos;existe pas</translation>
+        <translation type="vanished">son relevé n°&#xa0;%1 donne à %2 le niveau %3, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation>les enregistrements du lien sont illisibles</translation>
+        <translation type="vanished">les enregistrements du lien sont illisibles</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
@@ -464,7 +464,39 @@
     <message>
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
-        <translation>Les ajouter au carnet de joueurs ?</translation>
+        <translation>Les ajouter au carnet de joueurs&#xa0;?</translation>
+    </message>
+    <message>
+        <source>the date of his snapshot %1 is not a valid date</source>
+        <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
+        <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
+        <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link&apos;s records cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -719,7 +751,7 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation>Usage : wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+        <translation type="vanished">Usage : wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
                        [FILE|-]
    ou : wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
    ou : wagecourt-cli book history NAME [--json]
@@ -779,11 +811,61 @@ Code de sortie :
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation>export : un lien vers une sélection de joueurs au lieu d&apos;un fichier ; import : le lien lui-même au lieu d&apos;un fichier.</translation>
+        <translation type="vanished">export : un lien vers une sélection de joueurs au lieu d&apos;un fichier ; import : le lien lui-même au lieu d&apos;un fichier.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
         <translation>book attend une commande : keep, list, history, compare, forecast, export, import, note, tags ou remove</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                               [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  or:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json | --link [NAME...]]
+  or:  wagecourt-cli book import FILE|- | --link TEXT
+  or:  wagecourt-cli book note NAME TEXT
+  or:  wagecourt-cli book tags NAME [WORD...]
+  or:  wagecourt-cli book remove NAME
+Players kept with the history of their levels, as in the window&apos;s Player Book.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each measured against the first
+  forecast where a player&apos;s own pace leads in W weeks (8 unless --weeks says),
+           from his snapshots, which must span 14 days at least
+  export   the whole book as CSV, or with --json as JSON lines; with --link
+           the players named (all without a name) as one link to share
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept;
+           a link (or a file holding one) adds what the book lacks
+  note     set a player&apos;s note (an empty TEXT clears it)
+  tags     set a player&apos;s tags, short words of your own (none clears them)
+  remove   a player and all his snapshots
+
+The book is %1
+unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written whole
+  2  a usage error
+</source>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -800,12 +882,12 @@ Code de sortie :
     </message>
     <message>
         <source>Player&apos;s name:</source>
-        <translation>Nom du joueur :</translation>
+        <translation>Nom du joueur&#xa0;:</translation>
     </message>
     <message>
         <source>Note (optional):</source>
         <extracomment>The note is a short line of the user&apos;s own about the player; it may stay empty.</extracomment>
-        <translation>Note (facultative) :</translation>
+        <translation>Note (facultative)&#xa0;:</translation>
     </message>
     <message>
         <source>Keep</source>
@@ -815,7 +897,7 @@ Code de sortie :
     <message>
         <source>Already in the book: the levels shown are added to this player&apos;s history.</source>
         <extracomment>Under the name field, when the name is one the book already holds.</extracomment>
-        <translation>Déjà dans le carnet : les niveaux affichés s&apos;ajoutent à l&apos;historique de ce joueur.</translation>
+        <translation>Déjà dans le carnet&#xa0;: les niveaux affichés s&apos;ajoutent à l&apos;historique de ce joueur.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -865,7 +947,7 @@ Code de sortie :
     <message>
         <source>History of %1</source>
         <extracomment>Heading of the table of one player&apos;s snapshots, oldest first; %1 is his name.</extracomment>
-        <translation>Historique : %1</translation>
+        <translation>Historique&#xa0;: %1</translation>
     </message>
     <message>
         <source>History</source>
@@ -874,7 +956,7 @@ Code de sortie :
     <message>
         <source>Players in the book: %1</source>
         <extracomment>Under the table: %1 is how many players the book holds.</extracomment>
-        <translation>Joueurs dans le carnet : %1</translation>
+        <translation>Joueurs dans le carnet&#xa0;: %1</translation>
     </message>
     <message>
         <source>Deleted: %1. Press Undo Delete (Ctrl+Z) to restore.</source>
@@ -884,7 +966,7 @@ Code de sortie :
     <message>
         <source>Another program is using the book; the change is saved as soon as it can be.</source>
         <extracomment>Under the table after the book could not be written at once because another program held it.</extracomment>
-        <translation>Un autre programme utilise le carnet ; la modification sera enregistrée dès que possible.</translation>
+        <translation>Un autre programme utilise le carnet&#xa0;; la modification sera enregistrée dès que possible.</translation>
     </message>
     <message>
         <source>Copied: %1</source>
@@ -926,16 +1008,16 @@ Code de sortie :
     <message>
         <source>&apos;%1&apos; could not be written: %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
-        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could not be read: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Snapshots exported: %1</source>
         <extracomment>Under the table after an export: %1 is how many snapshots the file holds.</extracomment>
-        <translation>Relevés exportés : %1</translation>
+        <translation>Relevés exportés&#xa0;: %1</translation>
     </message>
     <message>
         <source>The book holds no player yet.</source>
@@ -945,7 +1027,7 @@ Code de sortie :
     <message>
         <source>Tags (optional):</source>
         <extracomment>Tags are short words of the user&apos;s own about the player, such as &quot;target&quot; or &quot;U21&quot;; they may stay empty.</extracomment>
-        <translation>Étiquettes (facultatives) :</translation>
+        <translation>Étiquettes (facultatives)&#xa0;:</translation>
     </message>
     <message>
         <source>target U21 sell</source>
@@ -955,7 +1037,7 @@ Code de sortie :
     <message>
         <source>Deleted: %1.</source>
         <extracomment>Under the table after one player was deleted; %1 is his name.</extracomment>
-        <translation>Supprimé : %1.</translation>
+        <translation>Supprimé&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n players deleted.</source>
@@ -968,12 +1050,12 @@ Code de sortie :
     <message>
         <source>Press Undo Delete (Ctrl+Z) to restore.</source>
         <extracomment>After a delete, in the window, where Ctrl+Z undoes it.</extracomment>
-        <translation>Pour rétablir, appuyez sur « Annuler la suppression » (Ctrl+Z).</translation>
+        <translation>Pour rétablir, appuyez sur «&#xa0;Annuler la suppression&#xa0;» (Ctrl+Z).</translation>
     </message>
     <message>
         <source>Press Undo Delete to restore.</source>
         <extracomment>After a delete, on the web page, which has no key for it.</extracomment>
-        <translation>Pour rétablir, appuyez sur « Annuler la suppression ».</translation>
+        <translation>Pour rétablir, appuyez sur «&#xa0;Annuler la suppression&#xa0;».</translation>
     </message>
     <message>
         <source>Copied as a table.</source>
@@ -988,7 +1070,7 @@ Code de sortie :
     <message>
         <source>Tag:</source>
         <extracomment>Beside the list of tags that chooses which players the table shows.</extracomment>
-        <translation>Étiquette :</translation>
+        <translation>Étiquette&#xa0;:</translation>
     </message>
     <message>
         <source>All players</source>
@@ -1409,7 +1491,7 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation>plan : les N hausses d&apos;un niveau (1 à 20) qui augmentent le moins le salaire.</translation>
+        <translation type="vanished">plan : les N hausses d&apos;un niveau (1 à 20) qui augmentent le moins le salaire.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
@@ -1419,6 +1501,10 @@ les autres outils en ligne de commande.
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
         <translation>%1 ne sert qu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1438,12 +1524,12 @@ les autres outils en ligne de commande.
     <message>
         <source>1. Go to Courtlore Website and copy your player&apos;s skills starting from &quot;%1&quot;..</source>
         <extracomment>The Jump Shot caption without its colon.</extracomment>
-        <translation>1. Sur le site de Courtlore, copiez les compétences de votre joueur depuis « %1 ».</translation>
+        <translation>1. Sur le site de Courtlore, copiez les compétences de votre joueur depuis «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>3. Click &quot;%1&quot; button..</source>
         <extracomment>The Calculate button&apos;s caption.</extracomment>
-        <translation>3. Cliquez sur le bouton « %1 ».</translation>
+        <translation>3. Cliquez sur le bouton «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>   Wagecourt is a tool for calculating player salaries.. It uses Velmor&apos;s formulas ,so special thanks     to Velmor (35817) for his hard work and contributions to the community by sharing these valuable formulas..   </source>
@@ -1482,7 +1568,7 @@ les autres outils en ligne de commande.
     <message>
         <source>Now: %1 (%2)</source>
         <extracomment>The salary the levels shown earn now; %1 the salary, %2 the position.</extracomment>
-        <translation>Actuellement : %1 (%2)</translation>
+        <translation>Actuellement&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Weekly salary at each level, one skill at a time</source>
@@ -1502,7 +1588,7 @@ les autres outils en ligne de commande.
     <message>
         <source>At the end: %1 (%2), %3</source>
         <extracomment>The plan&apos;s end: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation>À la fin : %1 (%2), %3</translation>
+        <translation>À la fin&#xa0;: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Click a level in the table to make it that skill&apos;s target.</source>
@@ -1512,7 +1598,7 @@ les autres outils en ligne de commande.
     <message>
         <source>Salary limit:</source>
         <extracomment>Label of the field where a salary limit is typed.</extracomment>
-        <translation>Plafond de salaire :</translation>
+        <translation>Plafond de salaire&#xa0;:</translation>
     </message>
     <message>
         <source>Highest levels within %1, one skill at a time</source>
@@ -1541,12 +1627,12 @@ les autres outils en ligne de commande.
     <message>
         <source>Cheapest raises:</source>
         <extracomment>Label of the field for how many one-level raises to look for.</extracomment>
-        <translation>Hausses les moins chères :</translation>
+        <translation>Hausses les moins chères&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>La hausse d&apos;un niveau qui augmente le moins le salaire</numerusform>
             <numerusform>Les %n hausses d&apos;un niveau qui augmentent le moins le salaire</numerusform>
         </translation>
@@ -1586,17 +1672,17 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>Then</source>
-        <translation>À terme</translation>
+        <translation type="vanished">À terme</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
         <extracomment>The salary the forecast&apos;s levels earn: %1 the salary, %2 the position, %3 the change against now.</extracomment>
-        <translation>Salaire à terme : %1 (%2), %3</translation>
+        <translation>Salaire à terme&#xa0;: %1 (%2), %3</translation>
     </message>
     <message>
         <source>Salary the game shows:</source>
         <extracomment>Label of the field where the salary the game shows is typed.</extracomment>
-        <translation>Salaire affiché par le jeu :</translation>
+        <translation>Salaire affiché par le jeu&#xa0;:</translation>
     </message>
     <message>
         <source>Copy Report</source>
@@ -1611,45 +1697,62 @@ les autres outils en ligne de commande.
     <message>
         <source>&apos;%1&apos; is not a skill: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, or JS JR OD HA DR PA IS ID RB SB</source>
         <extracomment>What the user wrote; the names stay as they are.</extracomment>
-        <translation>&apos;%1&apos; n&apos;est pas une compétence : jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, ou JS JR OD HA DR PA IS ID RB SB</translation>
+        <translation>&apos;%1&apos; n&apos;est pas une compétence&#xa0;: jump_shot, jump_range, outside_def, handling, driving, passing, inside_shot, inside_def, rebounding, shot_blocking, ou JS JR OD HA DR PA IS ID RB SB</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a target: write a skill, = and a level from 1 to 20, such as IS=12</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation>&apos;%1&apos; n&apos;est pas un objectif : indiquez une compétence, = et un niveau de 1 à 20, comme IS=12</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un objectif&#xa0;: indiquez une compétence, = et un niveau de 1 à 20, comme IS=12</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a salary: write a whole number</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation>&apos;%1&apos; n&apos;est pas un salaire : indiquez un nombre entier</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un salaire&#xa0;: indiquez un nombre entier</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number of raises: write a whole number from 1 to 20</source>
         <extracomment>What the user wrote.</extracomment>
-        <translation>&apos;%1&apos; n&apos;est pas un nombre de hausses : indiquez un nombre entier de 1 à 20</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre de hausses&#xa0;: indiquez un nombre entier de 1 à 20</translation>
     </message>
     <message>
         <source>%1 has one snapshot in the book: a forecast needs two at least 14 days apart</source>
         <extracomment>The player&apos;s name: he has one snapshot only.</extracomment>
-        <translation>%1 n&apos;a qu&apos;un relevé dans le carnet : une prévision en demande deux, à au moins 14 jours d&apos;intervalle</translation>
+        <translation>%1 n&apos;a qu&apos;un relevé dans le carnet&#xa0;: une prévision en demande deux, à au moins 14 jours d&apos;intervalle</translation>
     </message>
     <message numerus="yes">
         <source>the snapshots of %1 span %n day(s): a forecast needs at least 14</source>
         <extracomment>The player&apos;s name; %n the days his snapshots span.</extracomment>
         <translation>
-            <numerusform>les relevés de %1 couvrent %n jour : une prévision en demande au moins 14</numerusform>
-            <numerusform>les relevés de %1 couvrent %n jours : une prévision en demande au moins 14</numerusform>
+            <numerusform>les relevés de %1 couvrent %n jour&#xa0;: une prévision en demande au moins 14</numerusform>
+            <numerusform>les relevés de %1 couvrent %n jours&#xa0;: une prévision en demande au moins 14</numerusform>
         </translation>
     </message>
     <message>
         <source>It matches the game: %1.</source>
         <extracomment>%1 the salary.</extracomment>
-        <translation>Identique au jeu : %1.</translation>
+        <translation>Identique au jeu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation>Le jeu affiche %1, Wagecourt calcule %2 (%3). La formule du jeu a peut-être changé : merci d&apos;envoyer le rapport.</translation>
+        <translation type="vanished">Le jeu affiche %1, Wagecourt calcule %2 (%3). La formule du jeu a peut-être changé&#xa0;: merci d&apos;envoyer le rapport.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n one-level raise(s) that add least to the salary</source>
+        <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
+        <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1702,7 +1805,7 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)</source>
-        <translation>4. Cliquez ou touchez un niveau pour l’augmenter ; faites un clic droit ou appuyez sur son − pour le baisser (les touches + et − fonctionnent aussi)</translation>
+        <translation>4. Cliquez ou touchez un niveau pour l’augmenter&#xa0;; faites un clic droit ou appuyez sur son − pour le baisser (les touches + et − fonctionnent aussi)</translation>
     </message>
     <message>
         <source>Licences</source>
@@ -1711,7 +1814,7 @@ les autres outils en ligne de commande.
     <message>
         <source>Works offline; fetches nothing but its own files, sets no cookies and counts no visits.</source>
         <extracomment>The page keeps no count of its visitors: say that visits are not counted.</extracomment>
-        <translation>Fonctionne hors ligne ; ne charge que ses propres fichiers, ne dépose aucun cookie et ne mesure pas l&apos;audience.</translation>
+        <translation>Fonctionne hors ligne&#xa0;; ne charge que ses propres fichiers, ne dépose aucun cookie et ne mesure pas l&apos;audience.</translation>
     </message>
     <message>
         <source>The calculator could not be loaded. Reload the page, or open it in an up-to-date browser.</source>
@@ -1757,12 +1860,12 @@ les autres outils en ligne de commande.
     <message>
         <source>Kept in the book: %1</source>
         <extracomment>Under the Keep button once a player is kept; %1 is his name.</extracomment>
-        <translation>Ajouté au carnet : %1</translation>
+        <translation>Ajouté au carnet&#xa0;: %1</translation>
     </message>
     <message>
         <source>Tick 2 to 4 players, then press Compare.</source>
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
-        <translation>Cochez de 2 à 4 joueurs, puis appuyez sur « Comparer ».</translation>
+        <translation>Cochez de 2 à 4 joueurs, puis appuyez sur «&#xa0;Comparer&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -316,7 +316,7 @@
     <message numerus="yes">
         <source>%n already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n już w notesie</numerusform>
             <numerusform>%n już w notesie</numerusform>
             <numerusform>%n już w notesie</numerusform>
@@ -432,21 +432,21 @@
     <message>
         <source>the date of his snapshot %1 is no day</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation>data jego wpisu nr %1 nie jest prawidłowym dniem</translation>
+        <translation type="vanished">data jego wpisu nr %1 nie jest prawidłowym dniem</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is no game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation>jego wpis nr %1 podaje &apos;%2&apos;, a to nie jest język gry</translation>
+        <translation type="vanished">jego wpis nr %1 podaje &apos;%2&apos;, a to nie jest język gry</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which is none</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s column name, the level that stood there.</extracomment>
-        <translation>jego wpis nr %1 podaje dla %2 poziom %3, który nie istnieje</translation>
+        <translation type="vanished">jego wpis nr %1 podaje dla %2 poziom %3, który nie istnieje</translation>
     </message>
     <message>
         <source>the link&apos;s records do not read</source>
-        <translation>nie można odczytać danych linku</translation>
+        <translation type="vanished">nie można odczytać danych linku</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
@@ -475,6 +475,39 @@
         <source>Add them to the player book?</source>
         <extracomment>The question before a link&apos;s players are added.</extracomment>
         <translation>Dodać ich do notesu zawodników?</translation>
+    </message>
+    <message>
+        <source>the date of his snapshot %1 is not a valid date</source>
+        <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
+        <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
+        <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link&apos;s records cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshot(s) already in the book</source>
+        <extracomment>How many snapshots of the import the book held already.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -733,7 +766,7 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation>Użycie: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+        <translation type="vanished">Użycie: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
                        [FILE|-]
   lub:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
   lub:  wagecourt-cli book history NAME [--json]
@@ -792,11 +825,61 @@ Kod wyjścia:
     </message>
     <message>
         <source>export: a shortlist link instead of a file; import: the link itself instead of a file.</source>
-        <translation>export: link z wybranymi zawodnikami zamiast pliku; import: sam link zamiast pliku.</translation>
+        <translation type="vanished">export: link z wybranymi zawodnikami zamiast pliku; import: sam link zamiast pliku.</translation>
     </message>
     <message>
         <source>book needs a command: keep, list, history, compare, forecast, export, import, note, tags or remove</source>
         <translation>book wymaga polecenia: keep, list, history, compare, forecast, export, import, note, tags lub remove</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                               [FILE|-]
+  or:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  or:  wagecourt-cli book history NAME [--json]
+  or:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  or:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  or:  wagecourt-cli book export [--json | --link [NAME...]]
+  or:  wagecourt-cli book import FILE|- | --link TEXT
+  or:  wagecourt-cli book note NAME TEXT
+  or:  wagecourt-cli book tags NAME [WORD...]
+  or:  wagecourt-cli book remove NAME
+Players kept with the history of their levels, as in the window&apos;s Player Book.
+
+Commands:
+  keep     read one copied skill list from FILE or standard input, in any game
+           language (or the one --lang names), and keep it under NAME, dated
+           today or DAY (YYYY-MM-DD); the same levels on one day are kept once
+  list     each player&apos;s latest snapshot and the salary&apos;s change since the one
+           before; --sort name, salary, position, change or date
+  history  one player&apos;s snapshots, oldest first
+  compare  two to four players side by side, each measured against the first
+  forecast where a player&apos;s own pace leads in W weeks (8 unless --weeks says),
+           from his snapshots, which must span 14 days at least
+  export   the whole book as CSV, or with --json as JSON lines; with --link
+           the players named (all without a name) as one link to share
+  import   a file written by export or by &apos;wagecourt-cli batch --header&apos;;
+           bad lines are named on standard error and every good one is kept;
+           a link (or a file holding one) adds what the book lacks
+  note     set a player&apos;s note (an empty TEXT clears it)
+  tags     set a player&apos;s tags, short words of your own (none clears them)
+  remove   a player and all his snapshots
+
+The book is %1
+unless --book names another file.
+
+%2
+Exit status:
+  0  done
+  1  a list rejected, a line of an import bad, an unknown player, or a book
+     that could not be read or written whole
+  2  a usage error
+</source>
+        <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1431,7 +1514,7 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that raise the salary least.</source>
-        <translation>plan: N podniesień o jeden poziom (od 1 do 20), które najmniej podnoszą pensję.</translation>
+        <translation type="vanished">plan: N podniesień o jeden poziom (od 1 do 20), które najmniej podnoszą pensję.</translation>
     </message>
     <message>
         <source>plan: the skills the cheapest raises may go to, such as IS,ID,RB.</source>
@@ -1441,6 +1524,10 @@ inne narzędzia wiersza poleceń.
         <source>%1 is for %2 only</source>
         <extracomment>The option, then the command it is for; both stay as they are.</extracomment>
         <translation>%1 jest tylko dla %2</translation>
+    </message>
+    <message>
+        <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1568,7 +1655,7 @@ inne narzędzia wiersza poleceń.
     <message numerus="yes">
         <source>The %n one-level raise(s) that raise the salary least</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>Podniesienie o jeden poziom, które najmniej podnosi pensję</numerusform>
             <numerusform>%n podniesienia o jeden poziom, które najmniej podnoszą pensję</numerusform>
             <numerusform>%n podniesień o jeden poziom, które najmniej podnoszą pensję</numerusform>
@@ -1612,7 +1699,7 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>Then</source>
-        <translation>Potem</translation>
+        <translation type="vanished">Potem</translation>
     </message>
     <message>
         <source>Salary then: %1 (%2), %3</source>
@@ -1676,7 +1763,25 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please send the report.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation>Gra pokazuje %1, a Wagecourt oblicza %2 (%3). Formuła gry mogła się zmienić: wyślij raport.</translation>
+        <translation type="vanished">Gra pokazuje %1, a Wagecourt oblicza %2 (%3). Formuła gry mogła się zmienić: wyślij raport.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n one-level raise(s) that add least to the salary</source>
+        <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
+        <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

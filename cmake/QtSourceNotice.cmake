@@ -124,3 +124,33 @@ keeps the same package at https://snapshot.debian.org/package/sqlite3/${built_ve
         VERBATIM)
     add_custom_target(sqlite_source_archive ALL DEPENDS "${archive}")
 endfunction()
+
+# wagecourt_qrencode_source(<notice-file> <archive> <licence-file>) does the
+# same for libqrencode, compiled by cmake/Qrencode.cmake from Debian's qrencode
+# source package and linked statically, under the LGPL-2.1 (or later), which
+# asks for its corresponding source beside what ships. <licence-file> is the
+# name the LGPL-2.1's text ships under.
+function(wagecourt_qrencode_source notice archive licence)
+    _wagecourt_dsc_files("${WAGECOURT_QRENCODE_DSC}" qrencode files names relative)
+    get_filename_component(archive_name "${archive}" NAME)
+    file(WRITE "${notice}"
+"Wagecourt's QR codes are made by libqrencode, which the Wagecourt developers
+compile from Debian's source package qrencode, version ${WAGECOURT_QRENCODE_VERSION}:
+${names}(the library's C files as its upstream tarball holds them, by
+cmake/Qrencode.cmake of Wagecourt's source) and link statically.
+libqrencode is used under the GNU Lesser General Public License version 2.1
+or later (${licence}; its copyright holders: qrencode-copyright.txt). As
+it is linked statically, the object files of Wagecourt's own code are
+available on request, to relink with a changed libqrencode; Wagecourt's whole
+source is free anyway. Its corresponding source is published beside this
+program as ${archive_name}, and Debian keeps the same package at
+https://snapshot.debian.org/package/qrencode/${WAGECOURT_QRENCODE_VERSION}/
+")
+    add_custom_command(OUTPUT "${archive}"
+        COMMAND ${CMAKE_COMMAND} -E tar cf "${archive}" -- ${relative}
+        WORKING_DIRECTORY "${WAGECOURT_QRENCODE_SOURCE}"
+        DEPENDS ${files}
+        COMMENT "Packing Debian's qrencode ${WAGECOURT_QRENCODE_VERSION} source into ${archive_name}"
+        VERBATIM)
+    add_custom_target(qrencode_source_archive ALL DEPENDS "${archive}")
+endfunction()

@@ -9,7 +9,7 @@ import sys
 # Each folder (or file) of src/ and its layer; a file may include its own
 # layer's headers and those below. The front-ends stand side by side.
 LAYERS = [
-    ("engine", 0), ("catalogue", 0), ("import", 0), ("planner", 0), ("format/writers", 0),
+    ("engine", 0), ("catalogue", 0), ("import", 0), ("planner", 0), ("format/writers", 0), ("qr", 0),
     ("i18n", 1), ("book", 1),
     ("presentation", 2),
     ("usecases", 3),

@@ -15,6 +15,9 @@ packages=(
     cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev
     # the player book's file: Qt's SQLite driver, a plugin loaded at run time
     libqt6sql6-sqlite
+    # links drawn as QR codes: Debian's libqrencode (Windows and the page compile
+    # the same library from Debian's qrencode source, cmake/Qrencode.cmake)
+    libqrencode-dev
     # the translations: lupdate and lrelease, and Qt's own texts in the game's languages
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # the check of the salary's embedded powers; the shell scripts' check
@@ -23,6 +26,8 @@ packages=(
     fonts-wine fonts-dejavu-core
     # the icons, drawn from their SVG by the picture tool, checked against the tree's
     libqt6svg6
+    # the QR codes' test reads the symbols it draws back with zbarimg
+    zbar-tools
     # the real-window test: an X server, a window manager, the clipboard, the mouse and a screen reader's view
     xvfb xauth xdotool xclip x11-utils openbox icewm dbus at-spi2-core python3-pyatspi imagemagick
     # native Wayland for the window, and a headless Wayland session with XWayland to test it in;

@@ -2,9 +2,11 @@
 # Fetches a Debian source package (the .dsc and its tarballs, as apt-get
 # source downloads them) into a folder, once:
 #   tools/qt-source.sh FOLDER [PACKAGE]     PACKAGE defaults to qt6-base
-# The Qt builds unpack it from there, and the workflows pack the same files
-# beside what they ship, as the LGPL asks of a Qt linked into our programs
-# (and as is only fair for the SQLite the Windows Qt's database driver holds).
+# The Qt builds unpack it from there (and the Windows and web builds
+# libqrencode's, cmake/Qrencode.cmake), and the workflows pack the same files
+# beside what they ship, as the LGPL asks of a Qt and a libqrencode linked into
+# our programs (and as is only fair for the SQLite the Windows Qt's database
+# driver holds).
 # apt runs with a private configuration (a deb-src entry for the Debian mirror
 # this machine already uses, and its own package lists in a scratch folder),
 # so the system's apt sources and lists stay untouched.

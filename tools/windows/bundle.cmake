@@ -39,8 +39,9 @@ endforeach()
 # The licences of what the folder holds: Wagecourt's own, Qt's (built from
 # Debian's qt6-base source, so Debian's account of its copyright serves) with
 # the LGPL it is used under, that of Qt's translations built into the window,
-# those of the compiler's runtime DLLs, and SQLite's (Debian's account of it,
-# from the source the driver was built from).
+# those of the compiler's runtime DLLs, SQLite's (Debian's account of it,
+# from the source the driver was built from), and libqrencode's with the
+# LGPL-2.1 (Debian's account of the library built from the same source).
 set(licences
     "${PROJECT_SOURCE_DIR}/LICENSE=Wagecourt-LICENSE.txt"
     "/usr/share/doc/libqt6core6/copyright=Qt-copyright.txt"
@@ -49,7 +50,9 @@ set(licences
     "/usr/share/common-licenses/GPL-3=GPL-3.txt"
     "/usr/share/doc/gcc-mingw-w64-base/copyright=GCC-runtime-copyright.txt"
     "/usr/share/doc/mingw-w64-common/copyright=MinGW-w64-copyright.txt"
-    "${WAGECOURT_QT_PREFIX}/licences/SQLite-copyright.txt=SQLite-copyright.txt")
+    "${WAGECOURT_QT_PREFIX}/licences/SQLite-copyright.txt=SQLite-copyright.txt"
+    "/usr/share/doc/libqrencode4/copyright=qrencode-copyright.txt"
+    "/usr/share/common-licenses/LGPL-2.1=LGPL-2.1.txt")
 foreach(licence IN LISTS licences)
     string(REPLACE "=" ";" licence "${licence}")
     list(GET licence 0 from)
@@ -60,8 +63,8 @@ foreach(licence IN LISTS licences)
     install(FILES "${from}" DESTINATION licences RENAME "${to}")
 endforeach()
 
-# Which Debian source the Qt DLLs were built from, and that source packed
-# beside the zip, as the LGPL asks.
+# Which Debian source the Qt DLLs (and the SQLite and libqrencode) were built
+# from, and that source packed beside the zip, as the LGPL asks.
 include(${PROJECT_SOURCE_DIR}/cmake/QtSourceNotice.cmake)
 wagecourt_qt_source("${CMAKE_BINARY_DIR}/Qt-source.txt"
     "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64-qt-source.tar" tools/windows/build-qt.sh)
@@ -71,6 +74,9 @@ wagecourt_sqlite_source("${CMAKE_BINARY_DIR}/SQLite-source.txt"
     "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64-sqlite-source.tar"
     tools/windows/build-qt.sh "${WAGECOURT_SQLITE_VERSION}")
 install(FILES "${CMAKE_BINARY_DIR}/SQLite-source.txt" DESTINATION licences)
+wagecourt_qrencode_source("${CMAKE_BINARY_DIR}/qrencode-source.txt"
+    "${CMAKE_BINARY_DIR}/Wagecourt-${WAGECOURT_VERSION_TEXT}-win64-qrencode-source.tar" LGPL-2.1.txt)
+install(FILES "${CMAKE_BINARY_DIR}/qrencode-source.txt" DESTINATION licences)
 
 set(WAGECOURT_WINDOWS_FOLDER "${CMAKE_BINARY_DIR}/Wagecourt")
 add_custom_target(windows_folder ALL

@@ -104,7 +104,8 @@ LinkMade makeLink(const book::Book &book, const QStringList &names, QStringView 
     for (const book::Player *player : players)
         snapshots += qsizetype(player->snapshots.size());
     made.holdsText = booktext::linkHoldsText(qsizetype(players.size()), snapshots);
-    made.fitsQrCode = made.link.toUtf8().size() <= kLongestQrLink;
+    made.qrCode = qr::encodeQr(made.link.toUtf8());
+    made.fitsQrCode = made.qrCode.has_value();
     return made;
 }
 

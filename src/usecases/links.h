@@ -2,12 +2,14 @@
 
 #include "book/book.h"
 #include "book/bookwriter.h"
+#include "qr/qrcode.h"
 #include "usecases/bookcases.h"
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 namespace wagecourt::usecase {
@@ -45,7 +47,8 @@ struct LinkMade
     QString link;       // the page's link when an address is given, else the desktop's
     QString holdsText;
     QString problemText; // an unknown name, or no player to share
-    bool fitsQrCode = false; // short enough for a code a phone reads from a screen
+    bool fitsQrCode = false; // short enough for a code a phone reads from a screen (qr::kMaxVersion)
+    std::optional<qr::QrCode> qrCode; // the link as a QR code, when it fits one
     bool ok() const { return problemText.isEmpty(); }
 };
 
@@ -54,9 +57,5 @@ LinkMade makeLink(const book::Book &book, const QStringList &names, QStringView 
 
 // The address this build's links point at; empty for wagecourt: links.
 QString siteAddress();
-
-// The longest link a QR code holds that a phone reads from a screen: version
-// 25 at error correction level L, in bytes.
-inline constexpr qsizetype kLongestQrLink = 1269;
 
 } // namespace wagecourt::usecase

@@ -420,7 +420,9 @@ const char *wc_link_add()
 }
 
 // A link to the players named in a JSON array (the whole book for none), to
-// the page at the address given: {"link":..,"holds":..,"fits_qr":..} or {"error":..}.
+// the page at the address given: {"link":..,"holds":..,"fits_qr":..} or
+// {"error":..}; with fits_qr, the QR code's size in modules and its dark
+// modules as an SVG path in a viewBox of that size.
 const char *wc_link_make(const char *namesJson, const char *address)
 {
     QStringList names;
@@ -429,7 +431,12 @@ const char *wc_link_make(const char *namesJson, const char *address)
     const usecase::LinkMade made = usecase::makeLink(g_book, names, QString::fromUtf8(address));
     if (!made.ok())
         return answer(QJsonObject{{u"error"_s, booktext::sentence(made.problemText)}});
-    return answer(QJsonObject{{u"link"_s, made.link}, {u"holds"_s, made.holdsText}, {u"fits_qr"_s, made.fitsQrCode}});
+    QJsonObject link{{u"link"_s, made.link}, {u"holds"_s, made.holdsText}, {u"fits_qr"_s, made.qrCode.has_value()}};
+    if (made.qrCode) {
+        link.insert(u"qr_size"_s, made.qrCode->size);
+        link.insert(u"qr_path"_s, qr::svgPath(*made.qrCode));
+    }
+    return answer(link);
 }
 
 // The players' table, sorted as the page shows it, tab-separated with its

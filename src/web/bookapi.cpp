@@ -149,7 +149,8 @@ const char *wc_book_keep(const char *name, const char *note, const char *tags, c
     book::SnapshotLevels levels{};
     for (int k = 0; k < book::kSnapshotLevelCount; ++k)
         levels[std::size_t(k)] = qint16(parts[k].toInt());
-    const usecase::KeepRequest request{QString::fromUtf8(name), QString::fromUtf8(note), QString::fromUtf8(tags), *date};
+    const usecase::KeepRequest request{QString::fromUtf8(name), QString::fromUtf8(note), QString::fromUtf8(tags),
+                                       *date};
     dropSortedRows();
     const usecase::KeepAnswer kept = usecase::keepLevels(g_writer, request, levels, *language);
     if (!kept.ok())
@@ -246,8 +247,8 @@ const char *wc_book_history(const char *name, const char *languageName)
                                 {u"position_name"_s, language->positionName(row.result.position)},
                                 {u"change_text"_s, booktext::changeText(row.salaryChange, rows.isEmpty())}});
     }
-    return answer(QJsonObject{{u"title"_s, bookwindowtext::kHistoryOf.translated().arg(player->name)},
-                              {u"rows"_s, rows}});
+    return answer(
+            QJsonObject{{u"title"_s, bookwindowtext::kHistoryOf.translated().arg(player->name)}, {u"rows"_s, rows}});
 }
 
 // 2 to 4 players, named in a JSON array, the first the one the others are
@@ -279,8 +280,8 @@ const char *wc_book_compare(const char *namesJson, const char *languageName)
 // The whole book in the exchange format: "csv" or "jsonl". Plain text, not JSON.
 const char *wc_book_export(const char *form)
 {
-    return answer(usecase::exportBook(g_book, qstrcmp(form, "csv") == 0 ? book::ExchangeForm::Csv
-                                                                         : book::ExchangeForm::JsonLines));
+    return answer(usecase::exportBook(
+            g_book, qstrcmp(form, "csv") == 0 ? book::ExchangeForm::Csv : book::ExchangeForm::JsonLines));
 }
 
 // Reads an exchange file's text (either form, or a batch CSV) into the book;
@@ -315,8 +316,8 @@ const char *wc_book_remove(const char *name)
     if (!removed.ok())
         return answer(QJsonObject{{u"removed"_s, false}});
     g_removed = std::move(removed.player);
-    return answer(QJsonObject{{u"removed"_s, true},
-                              {u"status"_s, bookwindowtext::deletedText({g_removed->name}, false)}});
+    return answer(
+            QJsonObject{{u"removed"_s, true}, {u"status"_s, bookwindowtext::deletedText({g_removed->name}, false)}});
 }
 
 // The player deleted last, back in the book: {"restored":true,"records":[..]}.
@@ -329,8 +330,8 @@ const char *wc_book_restore()
     g_removed.reset();
     if (!restored.ok() || !restored.player)
         return answer(QJsonObject{{u"restored"_s, false}});
-    return answer(QJsonObject{{u"restored"_s, true}, {u"name"_s, restored.player->name},
-                              {u"records"_s, records(*restored.player)}});
+    return answer(QJsonObject{
+            {u"restored"_s, true}, {u"name"_s, restored.player->name}, {u"records"_s, records(*restored.player)}});
 }
 
 // The players' table, sorted as the page shows it, tab-separated with its

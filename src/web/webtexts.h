@@ -27,12 +27,16 @@ inline constexpr Text kLevelHead{"Web", QT_TRANSLATE_NOOP("Web", "Level")};
 inline constexpr Text kUpHead{"Web", QT_TRANSLATE_NOOP("Web", "+1")};
 inline constexpr Text kDownHead{"Web", QT_TRANSLATE_NOOP("Web", "-1")};
 inline constexpr Text kTrainingTitle{"Web", QT_TRANSLATE_NOOP("Web", "What one training step pays")};
-inline constexpr Text kStep4{"Web", QT_TRANSLATE_NOOP("Web",
-        "4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)")};
+inline constexpr Text kStep4{"Web",
+                             QT_TRANSLATE_NOOP("Web",
+                                               "4. Click or tap a level to raise it, right-click it or press its − to "
+                                               "lower it (+ and − keys work too)")};
 inline constexpr Text kLicences{"Web", QT_TRANSLATE_NOOP("Web", "Licences")};
 //: The page keeps no count of its visitors: say that visits are not counted.
-inline constexpr Text kPrivacy{"Web", QT_TRANSLATE_NOOP("Web",
-        "Works offline; fetches nothing but its own files, sets no cookies and counts no visits.")};
+inline constexpr Text kPrivacy{
+        "Web",
+        QT_TRANSLATE_NOOP("Web",
+                          "Works offline; fetches nothing but its own files, sets no cookies and counts no visits.")};
 
 // The player book on the page; its other words are the book window's.
 //: Under the Keep button once a player is kept; %1 is his name.

@@ -165,8 +165,10 @@ ImportAnswer importExchange(BookWriter &book, QByteArrayView bytes, qint64 size,
     }
     answer.counts.refused += qsizetype(read.errors.size());
     std::stable_sort(refused.begin(), refused.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (auto &[line, text] : refused)
+    for (auto &[line, text] : refused) {
         answer.refusedLines << std::move(text);
+        answer.refusedAt.push_back(line);
+    }
     answer.summary = booktext::importedText(answer.counts);
     return answer;
 }

@@ -88,6 +88,7 @@ struct ImportAnswer
     book::KeepCounts counts;
     QString summary; // the same words in every front-end
     QStringList refusedLines; // each refused line, named: "line 7: ..."
+    std::vector<qint64> refusedAt; // the line of each, from 1: what a caller holding the lines sets aside
     std::vector<book::Keep> taken; // the records the book took, in the file's order
 
     bool ok() const { return problem == BookProblem::None; }

@@ -113,13 +113,32 @@ QJsonArray textArray(const QStringList &texts)
     return QJsonArray::fromStringList(texts);
 }
 
+// Lines for a person, as a window shows a message.
+QJsonArray sentences(const QStringList &lines)
+{
+    QJsonArray array;
+    for (const QString &line : lines)
+        array.append(booktext::sentence(line));
+    return array;
+}
+
+QJsonArray lineArray(const std::vector<qint64> &lines)
+{
+    QJsonArray array;
+    for (const qint64 line : lines)
+        array.append(line);
+    return array;
+}
+
 } // namespace
 
 extern "C" {
 
 // Replaces the module's book with the page's records, as JSON Lines, oldest
-// first. {"players":..,"snapshots":..,"refused":[..]}: records that no longer
-// read (none, unless the browser's storage was tampered with) are named.
+// first. {"players":..,"snapshots":..,"refused":[..],"refused_at":[..]}:
+// records that no longer read (none, unless the browser's storage was
+// tampered with or a later version wrote them) are named, with their lines
+// (from 1), for the page to leave them stored as they are.
 const char *wc_book_load(const char *records)
 {
     dropSortedRows();
@@ -129,7 +148,8 @@ const char *wc_book_load(const char *records)
     const usecase::ImportAnswer read = usecase::importExchange(g_writer, text, text.size(), {}, QDate::currentDate());
     return answer(QJsonObject{{u"players"_s, qint64(g_book.players().size())},
                               {u"snapshots"_s, qint64(g_book.snapshotCount())},
-                              {u"refused"_s, textArray(read.refusedLines)}});
+                              {u"refused"_s, sentences(read.refusedLines)},
+                              {u"refused_at"_s, lineArray(read.refusedAt)}});
 }
 
 // Keeps thirteen levels ("8,7,...,s,f,e") read in a language under a name,
@@ -168,7 +188,37 @@ const char *wc_book_player(const char *name)
     const book::Player *player = g_book.find(book::cleanedText(QString::fromUtf8(name)));
     if (!player)
         return answer(QJsonObject{{u"found"_s, false}});
-    return answer(QJsonObject{{u"found"_s, true}, {u"note"_s, player->note}, {u"tags"_s, player->tags.join(u' ')}});
+    const QString tags = player->tags.join(u' ');
+    return answer(
+            QJsonObject{{u"found"_s, true},
+                        {u"note"_s, player->note},
+                        {u"tags"_s, tags},
+                        {u"hint"_s, bookwindowtext::kAddsSnapshot.translated()},
+                        {u"tags_text"_s, tags.isEmpty() ? QString() : webtext::kTagsGiven.translated().arg(tags)}});
+}
+
+// What the page says under the book of its safety: the day of the last
+// export ("" for none) and how many snapshots were kept since, as the page
+// counts them; reminded says whether it has reminded the manager since that
+// export. {"text":..,"reminder":..}: the reminder is empty but once, when
+// enough snapshots would be lost with the browser's storage.
+const char *wc_book_backup(const char *exportDay, int keptSince, int reminded)
+{
+    // A season's weekly keeps of two or three players: more is worth a copy.
+    constexpr int kRemindAfter = 20;
+    const QString day = QString::fromUtf8(exportDay);
+    const QString count = QString::number(std::max(keptSince, 0));
+    QString text;
+    if (!day.isEmpty())
+        text = webtext::kLastExported.translated().arg(day, count);
+    else if (!g_book.players().empty())
+        text = webtext::kNeverExported.translated().arg(count);
+    const bool remind = keptSince >= kRemindAfter && !reminded;
+    return answer(QJsonObject{
+            {u"text"_s, text},
+            {u"reminder"_s,
+             remind ? webtext::kExportReminder.translated(keptSince).arg(bookwindowtext::kExport.translated())
+                    : QString()}});
 }
 
 // The players' table: each player's latest snapshot, sorted, with the
@@ -286,8 +336,9 @@ const char *wc_book_export(const char *form)
 
 // Reads an exchange file's text (either form, or a batch CSV) into the book;
 // a file larger than the book reads is refused unread (its text empty).
-// {"message":..,"errors":[..],"records":[..]}: the summary, each refused
-// line, and the records the page is to add.
+// {"message":..,"errors":[..],"records":[..],"snapshots":..}: the summary,
+// each refused line, the records the page is to add, and how many snapshots
+// the book did not hold before.
 const char *wc_book_import(const char *fileName, const char *text, double size)
 {
     dropSortedRows();
@@ -299,12 +350,10 @@ const char *wc_book_import(const char *fileName, const char *text, double size)
         const book::Player *player = g_book.find(keep.name);
         added.append(record(player->name, keep.note.value_or(QString()), keep.tags, keep.snapshot));
     }
-    QStringList errors;
-    for (const QString &line : read.refusedLines)
-        errors << booktext::sentence(line);
     return answer(QJsonObject{{u"message"_s, booktext::sentence(read.ok() ? read.summary : read.problemText)},
-                              {u"errors"_s, textArray(errors)},
-                              {u"records"_s, added}});
+                              {u"errors"_s, sentences(read.refusedLines)},
+                              {u"records"_s, added},
+                              {u"snapshots"_s, qint64(read.counts.newPlayers + read.counts.added)}});
 }
 
 // Takes a player out of the book; wc_book_restore gives him back.

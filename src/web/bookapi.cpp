@@ -353,7 +353,7 @@ const char *wc_book_import(const char *fileName, const char *text, double size)
     return answer(QJsonObject{{u"message"_s, booktext::sentence(read.ok() ? read.summary : read.problemText)},
                               {u"errors"_s, sentences(read.refusedLines)},
                               {u"records"_s, added},
-                              {u"snapshots"_s, qint64(read.counts.newPlayers + read.counts.added)}});
+                              {u"snapshots"_s, qint64(read.counts.added)}});
 }
 
 // Takes a player out of the book; wc_book_restore gives him back.

@@ -116,8 +116,8 @@ KeepAnswer keepPasted(BookWriter &book, const KeepRequest &request, QByteArrayVi
     book::Keep keep;
     if (!checkFields(request, keep, answer))
         return answer;
-    const ReadOutcome read =
-            readPastedBytes(pastedUtf8, language, language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
+    const ReadOutcome read = readPastedBytes(pastedUtf8, language,
+                                             language ? LanguageSearch::OnlyFirst : LanguageSearch::AnyLanguage);
     if (!read.accepted()) {
         answer.problem = BookProblem::ListRefused;
         answer.refusal = read.refusal;
@@ -138,8 +138,7 @@ std::optional<ImportAnswer> refuseUnread(qint64 size, const QString &fileName)
     return answer;
 }
 
-ImportAnswer importExchange(BookWriter &book, QByteArrayView bytes, qint64 size, const QString &fileName,
-                            QDate today)
+ImportAnswer importExchange(BookWriter &book, QByteArrayView bytes, qint64 size, const QString &fileName, QDate today)
 {
     if (std::optional<ImportAnswer> refused = refuseUnread(std::max(size, qint64(bytes.size())), fileName))
         return std::move(*refused);
@@ -159,14 +158,17 @@ ImportAnswer importExchange(BookWriter &book, QByteArrayView bytes, qint64 size,
         const KeepOutcome outcome = i < outcomes.size() ? outcomes[i] : KeepOutcome::Refused;
         answer.counts.count(outcome);
         if (outcome == KeepOutcome::Refused)
-            refused.emplace_back(read.lines[i], booktext::lineText(read.lines[i], booktext::unreadablePlayerText(read.keeps[i].name)));
+            refused.emplace_back(read.lines[i],
+                                 booktext::lineText(read.lines[i], booktext::unreadablePlayerText(read.keeps[i].name)));
         else if (outcome != KeepOutcome::AlreadyKept || read.keeps[i].note || !read.keeps[i].tags.isEmpty())
             answer.taken.push_back(std::move(read.keeps[i]));
     }
     answer.counts.refused += qsizetype(read.errors.size());
     std::stable_sort(refused.begin(), refused.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (auto &[line, text] : refused)
+    for (auto &[line, text] : refused) {
         answer.refusedLines << std::move(text);
+        answer.refusedAt.push_back(line);
+    }
     answer.summary = booktext::importedText(answer.counts);
     return answer;
 }
@@ -222,7 +224,8 @@ ChangeAnswer setNote(BookWriter &book, const QString &name, const QString &note)
     const QString cleaned = book::cleanedText(note);
     if (const TextProblem problem = book::checkNote(cleaned); problem != TextProblem::None)
         return ChangeAnswer{BookProblem::BadNote, booktext::noteProblemText(problem), {}, {}, {}};
-    return changePlayer(book, name, [&](const QString &player, bool *found) { return book.setNote(player, cleaned, found); });
+    return changePlayer(book, name,
+                        [&](const QString &player, bool *found) { return book.setNote(player, cleaned, found); });
 }
 
 ChangeAnswer setTags(BookWriter &book, const QString &name, const QString &tags)
@@ -231,7 +234,8 @@ ChangeAnswer setTags(BookWriter &book, const QString &name, const QString &tags)
     const QStringList split = book::splitTags(tags, &problem);
     if (problem != TextProblem::None)
         return ChangeAnswer{BookProblem::BadTags, booktext::tagProblemText(problem), {}, {}, {}};
-    return changePlayer(book, name, [&](const QString &player, bool *found) { return book.setTags(player, split, found); });
+    return changePlayer(book, name,
+                        [&](const QString &player, bool *found) { return book.setTags(player, split, found); });
 }
 
 QByteArray exportBook(const book::Book &book, QStringView fileName)

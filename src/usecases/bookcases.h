@@ -25,15 +25,15 @@ namespace wagecourt::usecase {
 
 enum class BookProblem {
     None,
-    BadName,       // the name cannot be kept (problem says why)
+    BadName, // the name cannot be kept (problem says why)
     BadNote,
     BadTags,
-    ListRefused,   // the pasted text is no skill list (refusal says why)
-    BadLevels,     // levels outside the book's ranges
-    TooLarge,      // the text of an import is larger than the book reads
+    ListRefused, // the pasted text is no skill list (refusal says why)
+    BadLevels, // levels outside the book's ranges
+    TooLarge, // the text of an import is larger than the book reads
     UnknownPlayer,
-    Unreadable,    // the player's stored snapshots do not all read: he is left as he is
-    Store,         // the book could not take the change (store says why)
+    Unreadable, // the player's stored snapshots do not all read: he is left as he is
+    Store, // the book could not take the change (store says why)
 };
 
 // What a person typed into a keep: the name, the note (none leaves the
@@ -49,13 +49,13 @@ struct KeepRequest
 struct KeepAnswer
 {
     BookProblem problem = BookProblem::None;
-    QString problemText;          // for a person; empty without a problem
+    QString problemText; // for a person; empty without a problem
     std::optional<Refusal> refusal; // with ListRefused
     book::StoreResult store;
     book::KeepOutcome outcome = book::KeepOutcome::Refused;
-    book::Keep kept;                 // the record as the book took it: what the page stores
+    book::Keep kept; // the record as the book took it: what the page stores
     std::optional<book::Player> player; // as the book holds him afterwards
-    QString summary;                 // "Ann kept: 16 736 (Point Guard), a new player"
+    QString summary; // "Ann kept: 16 736 (Point Guard), a new player"
 
     bool ok() const { return problem == BookProblem::None; }
 };
@@ -86,9 +86,10 @@ struct ImportAnswer
     QString problemText;
     book::StoreResult store;
     book::KeepCounts counts;
-    QString summary;                  // the same words in every front-end
-    QStringList refusedLines;         // each refused line, named: "line 7: ..."
-    std::vector<book::Keep> taken;    // the records the book took, in the file's order
+    QString summary; // the same words in every front-end
+    QStringList refusedLines; // each refused line, named: "line 7: ..."
+    std::vector<qint64> refusedAt; // the line of each, from 1: what a caller holding the lines sets aside
+    std::vector<book::Keep> taken; // the records the book took, in the file's order
 
     bool ok() const { return problem == BookProblem::None; }
     bool whole() const { return ok() && refusedLines.isEmpty(); }

@@ -117,13 +117,32 @@ QJsonArray textArray(const QStringList &texts)
     return QJsonArray::fromStringList(texts);
 }
 
+// Lines for a person, as a window shows a message.
+QJsonArray sentences(const QStringList &lines)
+{
+    QJsonArray array;
+    for (const QString &line : lines)
+        array.append(booktext::sentence(line));
+    return array;
+}
+
+QJsonArray lineArray(const std::vector<qint64> &lines)
+{
+    QJsonArray array;
+    for (const qint64 line : lines)
+        array.append(line);
+    return array;
+}
+
 } // namespace
 
 extern "C" {
 
 // Replaces the module's book with the page's records, as JSON Lines, oldest
-// first. {"players":..,"snapshots":..,"refused":[..]}: records that no longer
-// read (none, unless the browser's storage was tampered with) are named.
+// first. {"players":..,"snapshots":..,"refused":[..],"refused_at":[..]}:
+// records that no longer read (none, unless the browser's storage was
+// tampered with or a later version wrote them) are named, with their lines
+// (from 1), for the page to leave them stored as they are.
 const char *wc_book_load(const char *records)
 {
     dropSortedRows();
@@ -133,7 +152,8 @@ const char *wc_book_load(const char *records)
     const usecase::ImportAnswer read = usecase::importExchange(g_writer, text, text.size(), {}, QDate::currentDate());
     return answer(QJsonObject{{u"players"_s, qint64(g_book.players().size())},
                               {u"snapshots"_s, qint64(g_book.snapshotCount())},
-                              {u"refused"_s, textArray(read.refusedLines)}});
+                              {u"refused"_s, sentences(read.refusedLines)},
+                              {u"refused_at"_s, lineArray(read.refusedAt)}});
 }
 
 // Keeps thirteen levels ("8,7,...,s,f,e") read in a language under a name,
@@ -153,7 +173,8 @@ const char *wc_book_keep(const char *name, const char *note, const char *tags, c
     book::SnapshotLevels levels{};
     for (int k = 0; k < book::kSnapshotLevelCount; ++k)
         levels[std::size_t(k)] = qint16(parts[k].toInt());
-    const usecase::KeepRequest request{QString::fromUtf8(name), QString::fromUtf8(note), QString::fromUtf8(tags), *date};
+    const usecase::KeepRequest request{QString::fromUtf8(name), QString::fromUtf8(note), QString::fromUtf8(tags),
+                                       *date};
     dropSortedRows();
     const usecase::KeepAnswer kept = usecase::keepLevels(g_writer, request, levels, *language);
     if (!kept.ok())
@@ -171,7 +192,37 @@ const char *wc_book_player(const char *name)
     const book::Player *player = g_book.find(book::cleanedText(QString::fromUtf8(name)));
     if (!player)
         return answer(QJsonObject{{u"found"_s, false}});
-    return answer(QJsonObject{{u"found"_s, true}, {u"note"_s, player->note}, {u"tags"_s, player->tags.join(u' ')}});
+    const QString tags = player->tags.join(u' ');
+    return answer(
+            QJsonObject{{u"found"_s, true},
+                        {u"note"_s, player->note},
+                        {u"tags"_s, tags},
+                        {u"hint"_s, bookwindowtext::kAddsSnapshot.translated()},
+                        {u"tags_text"_s, tags.isEmpty() ? QString() : webtext::kTagsGiven.translated().arg(tags)}});
+}
+
+// What the page says under the book of its safety: the day of the last
+// export ("" for none) and how many snapshots were kept since, as the page
+// counts them; reminded says whether it has reminded the manager since that
+// export. {"text":..,"reminder":..}: the reminder is empty but once, when
+// enough snapshots would be lost with the browser's storage.
+const char *wc_book_backup(const char *exportDay, int keptSince, int reminded)
+{
+    // A season's weekly keeps of two or three players: more is worth a copy.
+    constexpr int kRemindAfter = 20;
+    const QString day = QString::fromUtf8(exportDay);
+    const QString count = QString::number(std::max(keptSince, 0));
+    QString text;
+    if (!day.isEmpty())
+        text = webtext::kLastExported.translated().arg(day, count);
+    else if (!g_book.players().empty())
+        text = webtext::kNeverExported.translated().arg(count);
+    const bool remind = keptSince >= kRemindAfter && !reminded;
+    return answer(QJsonObject{
+            {u"text"_s, text},
+            {u"reminder"_s,
+             remind ? webtext::kExportReminder.translated(keptSince).arg(bookwindowtext::kExport.translated())
+                    : QString()}});
 }
 
 // The players' table: each player's latest snapshot, sorted, with the
@@ -250,8 +301,8 @@ const char *wc_book_history(const char *name, const char *languageName)
                                 {u"position_name"_s, language->positionName(row.result.position)},
                                 {u"change_text"_s, booktext::changeText(row.salaryChange, rows.isEmpty())}});
     }
-    return answer(QJsonObject{{u"title"_s, bookwindowtext::kHistoryOf.translated().arg(player->name)},
-                              {u"rows"_s, rows}});
+    return answer(
+            QJsonObject{{u"title"_s, bookwindowtext::kHistoryOf.translated().arg(player->name)}, {u"rows"_s, rows}});
 }
 
 // 2 to 4 players, named in a JSON array, the first the one the others are
@@ -283,14 +334,15 @@ const char *wc_book_compare(const char *namesJson, const char *languageName)
 // The whole book in the exchange format: "csv" or "jsonl". Plain text, not JSON.
 const char *wc_book_export(const char *form)
 {
-    return answer(usecase::exportBook(g_book, qstrcmp(form, "csv") == 0 ? book::ExchangeForm::Csv
-                                                                         : book::ExchangeForm::JsonLines));
+    return answer(usecase::exportBook(
+            g_book, qstrcmp(form, "csv") == 0 ? book::ExchangeForm::Csv : book::ExchangeForm::JsonLines));
 }
 
 // Reads an exchange file's text (either form, or a batch CSV) into the book;
 // a file larger than the book reads is refused unread (its text empty).
-// {"message":..,"errors":[..],"records":[..]}: the summary, each refused
-// line, and the records the page is to add.
+// {"message":..,"errors":[..],"records":[..],"snapshots":..}: the summary,
+// each refused line, the records the page is to add, and how many snapshots
+// the book did not hold before.
 const char *wc_book_import(const char *fileName, const char *text, double size)
 {
     dropSortedRows();
@@ -302,12 +354,10 @@ const char *wc_book_import(const char *fileName, const char *text, double size)
         const book::Player *player = g_book.find(keep.name);
         added.append(record(player->name, keep.note.value_or(QString()), keep.tags, keep.snapshot));
     }
-    QStringList errors;
-    for (const QString &line : read.refusedLines)
-        errors << booktext::sentence(line);
     return answer(QJsonObject{{u"message"_s, booktext::sentence(read.ok() ? read.summary : read.problemText)},
-                              {u"errors"_s, textArray(errors)},
-                              {u"records"_s, added}});
+                              {u"errors"_s, sentences(read.refusedLines)},
+                              {u"records"_s, added},
+                              {u"snapshots"_s, qint64(read.counts.added)}});
 }
 
 // Takes a player out of the book; wc_book_restore gives him back.
@@ -319,8 +369,8 @@ const char *wc_book_remove(const char *name)
     if (!removed.ok())
         return answer(QJsonObject{{u"removed"_s, false}});
     g_removed = std::move(removed.player);
-    return answer(QJsonObject{{u"removed"_s, true},
-                              {u"status"_s, bookwindowtext::deletedText({g_removed->name}, false)}});
+    return answer(
+            QJsonObject{{u"removed"_s, true}, {u"status"_s, bookwindowtext::deletedText({g_removed->name}, false)}});
 }
 
 // The player deleted last, back in the book: {"restored":true,"records":[..]}.
@@ -333,8 +383,8 @@ const char *wc_book_restore()
     g_removed.reset();
     if (!restored.ok() || !restored.player)
         return answer(QJsonObject{{u"restored"_s, false}});
-    return answer(QJsonObject{{u"restored"_s, true}, {u"name"_s, restored.player->name},
-                              {u"records"_s, records(*restored.player)}});
+    return answer(QJsonObject{
+            {u"restored"_s, true}, {u"name"_s, restored.player->name}, {u"records"_s, records(*restored.player)}});
 }
 
 // Where a player's own pace leads in weeks: {"title","rests_on","headings",

@@ -23,6 +23,7 @@ const char *wc_book_load(const char *records);
 const char *wc_book_keep(const char *name, const char *note, const char *tags, const char *levelText,
                          const char *languageName, const char *day);
 const char *wc_book_player(const char *name);
+const char *wc_book_backup(const char *exportDay, int keptSince, int reminded);
 const char *wc_book_list(const char *sort, const char *languageName, int from, int count, const char *tag);
 const char *wc_book_names();
 const char *wc_book_history(const char *name, const char *languageName);

@@ -84,7 +84,7 @@ QString countText(std::span<const PageText> texts, int form, const char *context
 }
 
 // The player book's words: the book window's, and the page's own.
-QJsonObject bookWords()
+QJsonObject bookWords(const LanguageEntry &language)
 {
     using namespace bookwindowtext;
     return QJsonObject{
@@ -92,6 +92,11 @@ QJsonObject bookWords()
             {u"player_book"_s, kPlayerBook.translated()},
             {u"player_name"_s, kPlayerName.translated()},
             {u"note_optional"_s, kNoteOptional.translated()},
+            {u"tags_optional"_s, kTagsOptional.translated()},
+            {u"tags_example"_s, kTagsExample.translated()},
+            {u"show_tag"_s, kShowTag.translated()},
+            {u"all_players"_s, kAllPlayers.translated()},
+            {u"needs_player"_s, webtext::kKeepNeedsPlayer.translated().arg(language.calculateCaption)},
             {u"keep"_s, kKeep.translated()},
             {u"adds_snapshot"_s, kAddsSnapshot.translated()},
             {u"show"_s, kShow.translated()},
@@ -110,6 +115,7 @@ QJsonObject bookWords()
             {u"change"_s, booktext::kChangeColumn.translated()},
             {u"date"_s, booktext::kDateColumn.translated()},
             {u"note"_s, booktext::kNoteColumn.translated()},
+            {u"tags"_s, booktext::kTagsColumn.translated()},
             {u"largest_file"_s, double(usecase::kLargestImport)},
     };
 }
@@ -160,7 +166,9 @@ const char *wc_texts(const char *languageName)
             {u"instructions"_s, windowtext::kInstructions.translated()},
             {u"steps"_s,
              QJsonArray{windowtext::step1Text(*language), windowtext::kStep2.translated(),
-                        windowtext::step3Text(*language), webtext::kStep4.translated()}},
+                        windowtext::step3Text(*language), webtext::kStep4.translated(),
+                        webtext::kBookStep.translated().arg(bookwindowtext::kKeepInBook.translated(),
+                                                            bookwindowtext::kPlayerBook.translated())}},
             {u"paste_label"_s, webtext::kPasteLabel.translated()},
             {u"language_label"_s, webtext::kLanguageLabel.translated()},
             {u"copy"_s, webtext::kCopyResult.translated()},
@@ -177,7 +185,7 @@ const char *wc_texts(const char *languageName)
             {u"down_head"_s, webtext::kDownHead.translated()},
             {u"licences"_s, webtext::kLicences.translated()},
             {u"privacy"_s, webtext::kPrivacy.translated()},
-            {u"book"_s, bookWords()},
+            {u"book"_s, bookWords(*language)},
     });
 }
 

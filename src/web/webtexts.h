@@ -27,17 +27,45 @@ inline constexpr Text kLevelHead{"Web", QT_TRANSLATE_NOOP("Web", "Level")};
 inline constexpr Text kUpHead{"Web", QT_TRANSLATE_NOOP("Web", "+1")};
 inline constexpr Text kDownHead{"Web", QT_TRANSLATE_NOOP("Web", "-1")};
 inline constexpr Text kTrainingTitle{"Web", QT_TRANSLATE_NOOP("Web", "What one training step pays")};
-inline constexpr Text kStep4{"Web", QT_TRANSLATE_NOOP("Web",
-        "4. Click or tap a level to raise it, right-click it or press its − to lower it (+ and − keys work too)")};
+inline constexpr Text kStep4{"Web",
+                             QT_TRANSLATE_NOOP("Web",
+                                               "4. Click or tap a level to raise it, right-click it or press its − to "
+                                               "lower it (+ and − keys work too)")};
 inline constexpr Text kLicences{"Web", QT_TRANSLATE_NOOP("Web", "Licences")};
 //: The page keeps no count of its visitors: say that visits are not counted.
-inline constexpr Text kPrivacy{"Web", QT_TRANSLATE_NOOP("Web",
-        "Works offline; fetches nothing but its own files, sets no cookies and counts no visits.")};
+inline constexpr Text kPrivacy{
+        "Web",
+        QT_TRANSLATE_NOOP("Web",
+                          "Works offline; fetches nothing but its own files, sets no cookies and counts no visits.")};
 
 // The player book on the page; its other words are the book window's.
 //: Under the Keep button once a player is kept; %1 is his name.
 inline constexpr Text kKept{"Web", QT_TRANSLATE_NOOP("Web", "Kept in the book: %1")};
 //: Above the book's list, whose rows have a tick box each; "Compare" is the button's text.
 inline constexpr Text kTickToCompare{"Web", QT_TRANSLATE_NOOP("Web", "Tick 2 to 4 players, then press Compare.")};
+//: Beside Keep in Book while no player is shown, and its tooltip; %1 is the game's Calculate button.
+inline constexpr Text kKeepNeedsPlayer{
+        "Web",
+        QT_TRANSLATE_NOOP("Web", "Paste a player's skill list and press %1 first, or Show a player from the book.")};
+//: Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags
+//: typed are added to them.
+inline constexpr Text kTagsGiven{"Web", QT_TRANSLATE_NOOP("Web", "Tags already given: %1")};
+//: The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book's heading.
+inline constexpr Text kBookStep{"Web",
+                                QT_TRANSLATE_NOOP("Web",
+                                                  "5. Press %1 under the card to keep the player shown, under a name; "
+                                                  "%2, below it, lists the players kept.")};
+
+// The browser may clear what a page stores; these ask for an export now and then.
+//: Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.
+inline constexpr Text kLastExported{"Web", QT_TRANSLATE_NOOP("Web", "Last exported on %1; snapshots kept since: %2.")};
+//: Under the book, which this browser alone holds; %1 is how many snapshots were kept.
+inline constexpr Text kNeverExported{
+        "Web", QT_TRANSLATE_NOOP("Web", "Never exported; snapshots kept in this browser only: %1.")};
+//: Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.
+inline constexpr CountText kExportReminder{"Web",
+                                           QT_TRANSLATE_N_NOOP("Web",
+                                                               "%n snapshots are kept in this browser only, which may "
+                                                               "clear them. Press %1 to keep a copy of the book.")};
 
 } // namespace wagecourt::webtext

@@ -1,8 +1,10 @@
 // Retakes the README's pictures of the page, after `cmake --workflow --preset
 // web`: a phone (360 × 640) in Deutsch and a desktop (1280 × 900) in English,
-// each with the README's player imported, in Debian's headless chromium; and
-// the two its manifest shows in a browser's install dialog, small WebP files
-// of a desktop (1280 × 720) and a phone (360 × 740) in English.
+// each with the README's player imported, in Debian's headless chromium; the
+// player book with three players kept, two of them compared, on a phone (360 ×
+// 740, its comparison) and a desktop (1280 pixels, the whole book); and the two
+// its manifest shows in a browser's install dialog, small WebP files of a
+// desktop (1280 × 720) and a phone (360 × 740) in English.
 //   node tools/web/screenshots.mjs [build/web]
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -43,6 +45,41 @@ try {
     await page.select('#language', language);
     if (width > 600) await page.hover('#level-1');
     await page.screenshot({ path: file, fullPage: whole, ...(file.endsWith('.webp') ? { quality: 30 } : {}) });
+    await context.close();
+  }
+  // The book: kept through the page's own form, as a manager keeps them.
+  for (const [file, width, height] of [['docs/web-book-phone.png', 360, 740], ['docs/web-book-desktop.png', 1280, 900]]) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width, height });
+    await page.goto(`${origin}/`);
+    await page.waitForSelector('body.book-ready');
+    await page.select('#language', 'English');
+    for (const [name, note, tags, from, to] of [['Ann Lee', 'left-handed, ask in March', 'target U21', 'Jump Shot: strong', 'Jump Shot: strong'],
+      ['Bo Kim', '', 'sell', 'Passing: prolific', 'Passing: strong'], ['Ann Lee', '', '', 'Driving: strong', 'Driving: proficient'],
+      ['Cy Diaz', 'trial in May', 'target', 'Rebounding: mediocre', 'Rebounding: prolific']]) {
+      await page.$eval('#paste', (box, list) => { box.value = list; }, LIST.replace(from, to));
+      await page.click('#calculate');
+      await page.click('#keep');
+      await page.type('#keep-name', name);
+      await page.$eval('#keep-note', (field, text) => { if (text) field.value = text; }, note);
+      await page.type('#keep-tags', tags);
+      await page.click('#keep-confirm');
+      await page.waitForSelector('#keep-form[hidden]');
+    }
+    await page.click('#book-rows tr:nth-child(1) input[type=checkbox]');
+    await page.click('#book-rows tr:nth-child(2) input[type=checkbox]');
+    await page.click('#compare');
+    await page.mouse.move(0, 0);
+    if (width > 600) {
+      await page.click('#book-rows tr:nth-child(1) [data-act=history]');
+      // The screen's whole width: the tables reach into the margins beside the page's column.
+      const [top, tall] = await page.$eval('#book', (book) => [book.getBoundingClientRect().top + window.scrollY, book.offsetHeight]);
+      await page.screenshot({ path: file, captureBeyondViewport: true, clip: { x: 0, y: top, width, height: tall } });
+    } else {
+      await page.$eval('#book-compare', (box) => box.scrollIntoView());
+      await page.screenshot({ path: file });
+    }
     await context.close();
   }
 } finally {

@@ -2,7 +2,7 @@
 // every word comes from the module (wagecourt.wasm); this file only draws it
 // and passes the manager's clicks and keys on.
 import createWagecourt from './wagecourt.js';
-import { recolourBook, startBook, translateBook } from './book.js';
+import { playerShown, recolourBook, startBook, translateBook } from './book.js';
 
 const STORED_LANGUAGE = 'wagecourt.language';
 const STORED_CODE = 'wagecourt.language-code'; // for the words shown without the module
@@ -239,6 +239,7 @@ function hideTip() {
 // A player from the book, shown as after a paste.
 function show(shown) {
   levels = [...shown];
+  playerShown();
   render();
   $('card').scrollIntoView({ block: 'nearest' });
   $('level-1').focus();
@@ -253,6 +254,7 @@ function calculate() {
   }
   $('error').hidden = true;
   levels = read.levels;
+  playerShown();
   if (read.language !== language) chooseLanguage(read.language, true);
   else render();
   return true;

@@ -1,13 +1,18 @@
 // The player book on the page. The browser's IndexedDB keeps the snapshots,
-// one record each ({name, date, note, language, levels}); the module holds the
-// book made of them and answers every salary, change, comparison and word
-// shown here. This file keeps and fetches records and draws what the module
-// answers, nothing else.
+// one record each ({name, date, note, tags, language, levels}); the module
+// holds the book made of them and answers every salary, change, comparison
+// and word shown here. This file keeps and fetches records and draws what the
+// module answers, nothing else.
 
 const DATABASE = 'wagecourt-book';
 // The schema's version; upgrade() takes an older database up to it, step by step.
-const SCHEMA_VERSION = 1;
+const SCHEMA_VERSION = 2;
 const SNAPSHOTS = 'snapshots';
+// The page's own few facts about the book, under one key: the day of the last
+// export, the snapshots kept since, whether that was reminded of, and whether
+// the browser was asked to keep the book through a shortage of space.
+const STATE = 'state';
+const BACKUP = 'backup';
 const SALARY_SKILLS = 10;
 const SCREEN_ROWS = 100; // fetched and drawn at a time: the first, then more as the list is scrolled on
 
@@ -15,10 +20,17 @@ const $ = (id) => document.getElementById(id);
 
 let page;          // what app.js lends: call, callText, language, levels, show, copyText, readableColor
 let database = null;
+let backup = { exported: '', kept: 0, reminded: false, persistAsked: false };
+let reminding = false; // the reminder is on the screen
+let aside = new Set(); // the keys of records the module could not read: never deleted
+let refused = [];  // and the module's lines naming them
+let shown = false; // a player is shown, to keep
 let sort = 'name';
+let tag = '';      // the tag the list is filtered by, '' for none
 let rows = [];     // the module's rows fetched so far, in the order shown
 let total = 0;     // how many players the list holds
 let names = null;  // every player's name, fetched when a keep asks
+let filledNote = ''; // the note the keep form filled in from the book, not typed
 let watcher = null; // the observer of the list's end, which fetches more
 let ticked = [];   // names ticked for a comparison, in the order ticked
 let headings = []; // the ten salary skills' headings
@@ -30,6 +42,7 @@ function upgrade(db, oldVersion) {
     const store = db.createObjectStore(SNAPSHOTS, { autoIncrement: true });
     store.createIndex('name', 'name');
   }
+  if (oldVersion < 2) db.createObjectStore(STATE);
 }
 
 function request(operation) {
@@ -53,25 +66,46 @@ function openDatabase() {
   });
 }
 
-// One change, one transaction: all of it is stored, or nothing.
+// One change, one transaction: all of it is stored, or nothing. The work is
+// handed the snapshots and a call that changes the page's state and stores
+// it with them.
 function change(work) {
   return new Promise((done, fail) => {
-    const transaction = database.transaction(SNAPSHOTS, 'readwrite');
-    work(transaction.objectStore(SNAPSHOTS));
+    const transaction = database.transaction([SNAPSHOTS, STATE], 'readwrite');
+    work(transaction.objectStore(SNAPSHOTS), (changed) => {
+      backup = { ...backup, ...changed };
+      transaction.objectStore(STATE).put(backup, BACKUP);
+    });
     transaction.oncomplete = () => done();
     transaction.onerror = () => fail(transaction.error);
     transaction.onabort = () => fail(transaction.error);
   });
 }
 
-function store(records) {
-  return records.length ? change((snapshots) => records.forEach((record) => snapshots.add(record))) : Promise.resolve();
+function remember(changed) {
+  return change((snapshots, save) => save(changed));
 }
 
-async function removeRecords(name) {
-  const keys = await request(database.transaction(SNAPSHOTS).objectStore(SNAPSHOTS).index('name')
-    .getAllKeys(IDBKeyRange.only(name)));
-  await change((snapshots) => keys.forEach((key) => snapshots.delete(key)));
+// Records added, and the snapshots new to the book among them counted as
+// kept since the last export.
+function store(records, added) {
+  return change((snapshots, save) => {
+    records.forEach((record) => snapshots.add(record));
+    save({ kept: backup.kept + added });
+  });
+}
+
+// A player's records in place of those stored of him (but those set aside);
+// counting, the snapshots this adds are kept since the last export.
+function replace(name, records, counting) {
+  return change((snapshots, save) => {
+    snapshots.index('name').getAllKeys(IDBKeyRange.only(name)).onsuccess = (event) => {
+      const keys = event.target.result.filter((key) => !aside.has(key));
+      keys.forEach((key) => snapshots.delete(key));
+      records.forEach((record) => snapshots.add(record));
+      save(counting ? { kept: backup.kept + Math.max(0, records.length - keys.length) } : {});
+    };
+  });
 }
 
 function today() {
@@ -79,13 +113,17 @@ function today() {
   return [now.getFullYear(), now.getMonth() + 1, now.getDate()].map((n) => String(n).padStart(2, '0')).join('-');
 }
 
-function say(text, errors = []) {
-  $('book-status').textContent = text;
-  $('book-errors').replaceChildren(...errors.map((error) => {
+function items(id, lines) {
+  $(id).replaceChildren(...lines.map((line) => {
     const item = document.createElement('li');
-    item.textContent = error;
+    item.textContent = line;
     return item;
   }));
+}
+
+function say(text, errors = []) {
+  $('book-status').textContent = text;
+  items('book-errors', errors);
 }
 
 function escape(text) {
@@ -94,34 +132,70 @@ function escape(text) {
 
 // --- Keeping the player shown.
 
+// Keep in Book takes a player shown: until one is, it says what to do first.
+function drawKeep() {
+  const why = database && !shown ? page.texts().book.needs_player : '';
+  $('keep').disabled = !database || !shown;
+  $('keep').title = why;
+  $('keep-why').textContent = why;
+  $('keep-why').hidden = !why;
+}
+
+export function playerShown() {
+  shown = true;
+  if (page) drawKeep();
+}
+
 function openKeep() {
   const form = $('keep-form');
   form.hidden = false;
   knownNames();
   $('keep-name').focus();
   $('keep-name').select();
-  hint();
+  nameTyped();
 }
 
-// The names in the book, for the keep's suggestions and its hint; fetched
-// when first wanted after a change.
+function closeKeep() {
+  $('keep-form').hidden = true;
+  $('keep').focus();
+}
+
+// The names in the book, for the keep's suggestions; fetched when first
+// wanted after a change.
 function knownNames() {
   if (!names) {
-    names = new Set(page.call('wc_book_names').names);
-    $('book-names').replaceChildren(...[...names].map((name) => new Option(name)));
+    names = page.call('wc_book_names').names;
+    $('book-names').replaceChildren(...names.map((name) => new Option(name)));
   }
   return names;
 }
 
-function hint() {
-  $('keep-hint').hidden = !knownNames().has($('keep-name').value.trim().normalize('NFC'));
+// A player already kept brings his note along, unless one of the manager's
+// own was typed (the note replaces his), and shows his tags.
+function nameTyped() {
+  const player = page.call('wc_book_player', $('keep-name').value);
+  if ($('keep-note').value === filledNote) {
+    filledNote = player.found ? player.note : '';
+    $('keep-note').value = filledNote;
+  }
+  $('keep-hint').hidden = !player.found;
+  $('keep-tags-given').textContent = player.found ? player.tags_text : '';
+  $('keep-tags-given').hidden = !$('keep-tags-given').textContent;
+}
+
+// The browser may clear a site's storage when space runs short, unless asked
+// to keep it: asked once, at the first keep.
+function askToKeep() {
+  if (backup.persistAsked || !navigator.storage || !navigator.storage.persist) return;
+  navigator.storage.persist().catch(() => {});
+  remember({ persistAsked: true }).catch(() => {});
 }
 
 async function keep(event) {
   event.preventDefault();
   performance.mark('keep'); // for bench/web_book.mjs
-  const kept = page.call('wc_book_keep', $('keep-name').value, $('keep-note').value, page.levels().join(','),
-    page.language(), today());
+  const kept = page.call('wc_book_keep', $('keep-name').value, $('keep-note').value, $('keep-tags').value,
+    page.levels().join(','), page.language(), today());
   performance.mark('keep-answered');
   if (!kept.kept) {
     say(kept.error);
@@ -129,17 +203,29 @@ async function keep(event) {
     return;
   }
   try {
-    if (kept.record) await store([kept.record]);
+    await replace(kept.name, kept.records, true);
   } catch (error) {
     say(String(error));
     return;
   }
   performance.mark('kept');
-  $('keep-form').hidden = true;
-  $('keep-note').value = '';
+  for (const id of ['keep-name', 'keep-note', 'keep-tags']) $(id).value = '';
+  filledNote = '';
+  closeKeep();
   say(kept.status);
-  $('keep').focus();
   list();
+  askToKeep();
+}
+
+// --- Under the book: when it was last exported, and once a reminder to.
+
+function drawBackup() {
+  const answer = page.call('wc_book_backup', backup.exported, backup.kept, backup.reminded && !reminding ? 1 : 0);
+  $('book-backup').textContent = answer.text;
+  reminding = !!answer.reminder;
+  $('book-reminder').textContent = answer.reminder;
+  $('book-reminder').hidden = !reminding;
+  if (reminding && !backup.reminded) remember({ reminded: true }).catch(() => {});
 }
 
 // --- The list: a table on wide screens, cards on a phone (style.css).
@@ -152,13 +238,18 @@ function headCell(key) {
   return `<th scope="col" aria-sort="${order}"><button type="button" data-sort="${key}">${escape(label)}</button></th>`;
 }
 
+function levelCells(levels, texts) {
+  return levels.slice(0, SALARY_SKILLS).map((level, k) =>
+    `<td class="lv l${level}" data-label="${escape(headings[k])}">${escape(texts[k])}</td>`).join('');
+}
+
 function rowHtml(row, index) {
   const book = page.texts().book;
-  const levels = row.levels.slice(0, SALARY_SKILLS).map((level, k) =>
-    `<td class="lv l${level}" data-label="${escape(headings[k])}">${level}</td>`).join('');
   const name = escape(row.name);
+  const tags = row.tags.map((word) => `<span class="tag">${escape(word)}</span>`).join(' ');
   return `<tr data-index="${index}"><td class="tick"><input type="checkbox" aria-label="${name}"${ticked.includes(row.name) ? ' checked' : ''}></td>`
-    + `<th scope="row" class="name">${name}${row.note ? `<small>${escape(row.note)}</small>` : ''}</th>${levels}`
+    + `<th scope="row" class="name">${name}${row.note ? `<small>${escape(row.note)}</small>` : ''}`
+    + `${tags ? `<small class="tags">${tags}</small>` : ''}</th>${levelCells(row.levels, row.level_texts)}`
     + `<td data-label="${escape(book.salary)}" class="num">${escape(row.salary_text)}</td>`
     + `<td data-label="${escape(book.position)}">${escape(row.position_name)}</td>`
     + `<td data-label="${escape(book.change)}" class="num">${escape(row.change_text)}</td>`
@@ -179,7 +270,7 @@ function drawRows(from) {
 }
 
 function fetchRows(from) {
-  return page.call('wc_book_list', sort, page.language(), from, SCREEN_ROWS);
+  return page.call('wc_book_list', sort, page.language(), from, SCREEN_ROWS, tag);
 }
 
 function more(entries) {
@@ -189,26 +280,40 @@ function more(entries) {
   drawRows(from);
 }
 
+// The tags in the book, to filter the list by, shown when there are any.
+function drawTags(tags) {
+  const book = page.texts().book;
+  $('book-tag').replaceChildren(new Option(book.all_players, ''), ...tags.map((word) => new Option(word, word)));
+  $('book-tag').value = tag;
+  $('book-tag-choice').hidden = !tags.length;
+}
+
 function list() {
   performance.mark('book-list');
-  const answer = fetchRows(0);
+  let answer = fetchRows(0);
+  if (tag && !answer.tags.includes(tag)) { // the tag's last player went
+    tag = '';
+    answer = fetchRows(0);
+  }
   rows = answer.rows;
   total = answer.total;
   headings = answer.skill_headings;
   names = null;
-  const book = page.texts().book;
   const table = $('book-table');
   levelColors = answer.level_colors;
   paintedOn = '';
   recolourBook();
   $('book-head').innerHTML = `<tr>${headCell('')}${headCell('name')}`
-    + headings.map((heading) => `<th scope="col" class="lv">${escape(heading)}</th>`).join('')
+    + headings.map((heading) => `<th scope="col" class="lv"><span>${escape(heading)}</span></th>`).join('')
     + `${headCell('salary')}${headCell('position')}${headCell('change')}${headCell('date')}<td></td></tr>`;
   $('book-rows').replaceChildren();
   $('book-count').textContent = total ? answer.count_text : answer.empty_text;
   table.hidden = !total;
   for (const id of ['compare', 'book-export', 'book-copy']) $(id).disabled = !total;
+  drawTags(answer.tags);
+  items('book-unreadable', [...refused, ...answer.unreadable]);
   drawRows(0);
+  drawBackup();
 }
 
 function sortBy(key) {
@@ -222,14 +327,18 @@ async function rowAction(act, row) {
     page.show(row.levels);
   } else if (act === 'history') {
     const history = page.call('wc_book_history', row.name, page.language());
-    drawTable('book-history', history.title,
-      ['date', 'salary', 'position', 'change'].map((key) => page.texts().book[key]).concat(headings),
-      history.rows.map((seen) => [seen.date, seen.salary_text, seen.position_name, seen.change_text,
-        ...seen.levels.slice(0, SALARY_SKILLS)]));
+    const book = page.texts().book;
+    const heads = ['date', 'salary', 'position', 'change'].map((key) => book[key]).concat(headings);
+    drawSheet('book-history', history.title, `<tr>${heads.map((head, k) => (k < 4 ? `<th scope="col">${escape(head)}</th>`
+      : `<th scope="col" class="lv"><span>${escape(head)}</span></th>`)).join('')}</tr>`,
+      history.rows.map((seen) => `<tr><th scope="row">${seen.date}</th>`
+        + [seen.salary_text, seen.position_name, seen.change_text].map((cell, k) =>
+          `<td data-label="${escape(heads[k + 1])}">${escape(cell)}</td>`).join('')
+        + `${levelCells(seen.levels, seen.level_texts)}</tr>`).join(''));
   } else if (act === 'delete') {
     const removed = page.call('wc_book_remove', row.name);
     if (!removed.removed) return;
-    await removeRecords(row.name);
+    await replace(row.name, [], false);
     ticked = ticked.filter((name) => name !== row.name);
     $('book-undo').hidden = false;
     say(removed.status);
@@ -242,23 +351,25 @@ async function undo() {
   const restored = page.call('wc_book_restore');
   $('book-undo').hidden = true;
   if (!restored.restored) return;
-  await store(restored.records);
+  await replace(restored.name, restored.records, false);
   say('');
   list();
 }
 
-// A titled table of text: a row of heads, then rows whose first cell heads them.
-function drawTable(id, title, heads, cells) {
-  const table = $(id);
-  table.hidden = false;
-  table.querySelector('caption').textContent = title;
-  table.querySelector('thead').innerHTML = `<tr>${heads.map((head) =>
-    (head ? `<th scope="col">${escape(head)}</th>` : '<td></td>')).join('')}</tr>`;
-  table.querySelector('tbody').innerHTML = cells.map((line) => `<tr><th scope="row">${escape(line[0])}</th>`
-    + line.slice(1).map((cell) => `<td>${escape(cell)}</td>`).join('') + '</tr>').join('');
-  table.scrollIntoView({ block: 'nearest' });
+// A titled table of text, brought into sight from its start: neither it nor
+// the list beside it is left scrolled sideways.
+function drawSheet(id, title, head, body) {
+  const box = $(id);
+  box.hidden = false;
+  box.querySelector('h3').textContent = title;
+  box.querySelector('thead').innerHTML = head;
+  box.querySelector('tbody').innerHTML = body;
+  document.querySelectorAll('#book .book-scroll').forEach((scroller) => { scroller.scrollLeft = 0; });
+  box.scrollIntoView({ block: 'nearest' });
 }
 
+// Side by side in a table; on a phone, where they would not fit, a card each
+// (style.css shows the one that fits).
 function compare() {
   const compared = page.call('wc_book_compare', JSON.stringify(ticked), page.language());
   if (compared.error) {
@@ -266,13 +377,18 @@ function compare() {
     return;
   }
   say('');
-  drawTable('book-compare', compared.title, [''].concat(compared.names),
-    compared.headings.map((heading, row) => [heading, ...compared.columns.map((column) => column[row])]));
+  const head = `<tr><td></td>${compared.names.map((name) => `<th scope="col">${escape(name)}</th>`).join('')}</tr>`;
+  const body = compared.headings.map((heading, row) => `<tr><th scope="row">${escape(heading)}</th>`
+    + compared.columns.map((column) => `<td>${escape(column[row])}</td>`).join('') + '</tr>').join('');
+  $('book-compare').querySelector('.compare-cards').innerHTML = compared.names.map((name, k) =>
+    `<section class="compare-card"><h4>${escape(name)}</h4><dl>${compared.headings.map((heading, row) =>
+      `<div><dt>${escape(heading)}</dt><dd>${escape(compared.columns[k][row])}</dd></div>`).join('')}</dl></section>`).join('');
+  drawSheet('book-compare', compared.title, head, body);
 }
 
 // --- Export, import and copy.
 
-function exportBook() {
+async function exportBook() {
   const form = $('book-form').value;
   const text = page.callText('wc_book_export', form);
   const link = document.createElement('a');
@@ -282,6 +398,12 @@ function exportBook() {
   link.click();
   link.remove();
   setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  try {
+    await remember({ exported: today(), kept: 0, reminded: false });
+  } catch (error) {
+    say(String(error));
+  }
+  drawBackup();
 }
 
 async function importBook() {
@@ -292,7 +414,7 @@ async function importBook() {
   const text = file.size > largest ? '' : await file.text();
   const read = page.call('wc_book_import', file.name, text, file.size);
   try {
-    await store(read.records);
+    await store(read.records, read.snapshots);
   } catch (error) {
     say(String(error));
     return;
@@ -305,16 +427,17 @@ function listen() {
   watcher = new IntersectionObserver(more, { rootMargin: '400px' });
   $('keep').addEventListener('click', openKeep);
   $('keep-form').addEventListener('submit', keep);
-  $('keep-name').addEventListener('input', hint);
+  $('keep-name').addEventListener('input', nameTyped);
   $('keep-form').addEventListener('keydown', (event) => {
-    if (event.key === 'Escape') {
-      $('keep-form').hidden = true;
-      $('keep').focus();
-    }
+    if (event.key === 'Escape') closeKeep();
   });
   $('book-head').addEventListener('click', (event) => {
     const button = event.target.closest('[data-sort]');
     if (button) sortBy(button.dataset.sort);
+  });
+  $('book-tag').addEventListener('change', (event) => {
+    tag = event.target.value;
+    list();
   });
   $('book-rows').addEventListener('click', (event) => {
     const line = event.target.closest('tr');
@@ -343,8 +466,8 @@ export function recolourBook() {
   const background = page && page.levelBackground();
   if (!background || background === paintedOn) return;
   paintedOn = background;
-  const table = $('book-table');
-  levelColors.forEach((color, i) => table.style.setProperty(`--l${i + 1}`, page.readableColor(color, background)));
+  const book = $('book');
+  levelColors.forEach((color, i) => book.style.setProperty(`--l${i + 1}`, page.readableColor(color, background)));
 }
 
 // The words in the page's language, and the list drawn again in it.
@@ -355,8 +478,11 @@ export function translateBook() {
   $('book-title').textContent = book.player_book;
   $('keep-name-label').textContent = book.player_name;
   $('keep-note-label').textContent = book.note_optional;
+  $('keep-tags-label').textContent = book.tags_optional;
+  $('keep-tags').placeholder = book.tags_example;
   $('keep-confirm').textContent = book.keep;
   $('keep-hint').textContent = book.adds_snapshot;
+  $('book-tag-label').textContent = book.show_tag;
   $('compare').textContent = book.compare;
   $('compare-hint').textContent = book.tick_to_compare;
   $('book-export').textContent = book.export;
@@ -365,6 +491,7 @@ export function translateBook() {
   $('book-undo').textContent = book.undo;
   document.querySelectorAll('#book .close').forEach((button) => { button.textContent = book.close; });
   for (const id of ['book-history', 'book-compare']) $(id).hidden = true;
+  drawKeep();
   if (database) list();
 }
 
@@ -374,17 +501,23 @@ export async function startBook(lent) {
   page = lent;
   translateBook();
   listen();
-  $('keep').disabled = false;
   try {
     database = await openDatabase();
-    const records = await request(database.transaction(SNAPSHOTS).objectStore(SNAPSHOTS).getAll());
-    page.call('wc_book_load', records.map((record) => JSON.stringify(record)).join('\n'));
+    const reading = database.transaction([SNAPSHOTS, STATE]);
+    const snapshots = reading.objectStore(SNAPSHOTS);
+    const [records, keys, state] = await Promise.all([request(snapshots.getAll()), request(snapshots.getAllKeys()),
+      request(reading.objectStore(STATE).get(BACKUP))]);
+    backup = { ...backup, ...state };
+    const loaded = page.call('wc_book_load', records.map((record) => JSON.stringify(record)).join('\n'));
+    refused = loaded.refused;
+    aside = new Set(loaded.refused_at.map((line) => keys[line - 1]));
   } catch (error) {
     // No IndexedDB (a private window in some browsers): the book stays closed.
-    $('keep').disabled = true;
+    database = null;
     say(String(error && error.message || error));
     return;
   }
+  drawKeep();
   $('keep-confirm').disabled = false;
   $('book-import').disabled = false;
   list();

@@ -2,12 +2,12 @@
 #include "form1fixture.h"
 
 #include "book/bookstore.h"
-#include "ui/playerbook/windowbook.h"
+#include "presentation/booktext.h"
 #include "ui/playerbook/booktablemodel.h"
 #include "ui/playerbook/bookwindow.h"
 #include "ui/playerbook/form1book.h"
 #include "ui/playerbook/keepdialog.h"
-#include "presentation/booktext.h"
+#include "ui/playerbook/windowbook.h"
 
 #include <QCompleter>
 #include <QLineEdit>
@@ -58,8 +58,8 @@ void Form1BookTest::keptPlayerComesBack_data()
     QTest::addColumn<QString>("name");
 
     QTest::newRow("English") << u"English"_s << kSample << u"Ann Example"_s;
-    QTest::newRow("Deutsch, a name beyond ASCII") << u"Deutsch"_s << QList<int>{15, 3, 9, 12, 20, 1, 7, 6, 11, 4, 2, 5, 19}
-                                                  << u"Zoë Ümit-Çelik"_s;
+    QTest::newRow("Deutsch, a name beyond ASCII")
+            << u"Deutsch"_s << QList<int>{15, 3, 9, 12, 20, 1, 7, 6, 11, 4, 2, 5, 19} << u"Zoë Ümit-Çelik"_s;
 }
 
 void Form1BookTest::keptPlayerComesBack()
@@ -97,8 +97,7 @@ void Form1BookTest::keptPlayerComesBack()
     QCOMPARE(cell(BookTableModel::FirstLevelColumn, Qt::ForegroundRole).value<QBrush>().color(), levelColor(shown[0]));
     QCOMPARE(cell(BookTableModel::SalaryColumn).toString(), kept.salary.trimmed());
     QCOMPARE(cell(BookTableModel::PositionColumn).toString(), kept.position);
-    QCOMPARE(cell(BookTableModel::ChangeColumn).toString(),
-             booktext::changeText(m_form->state().Salary - firstSalary));
+    QCOMPARE(cell(BookTableModel::ChangeColumn).toString(), booktext::changeText(m_form->state().Salary - firstSalary));
     QCOMPARE(window->historyTable()->rowCount(), 2);
 
     // Copy as Table: the header row, then his cells as numbers.

@@ -32,8 +32,9 @@ inline constexpr Text kAllPlayers{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 //: The button that keeps the player under the name typed.
 inline constexpr Text kKeep{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep")};
 //: Under the name field, when the name is one the book already holds.
-inline constexpr Text kAddsSnapshot{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Already in the book: the levels shown are added to this player's history.")};
+inline constexpr Text kAddsSnapshot{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow", "Already in the book: the levels shown are added to this player's history.")};
 
 // The book's window: its buttons, in the order they stand.
 //: Loads the chosen player's latest levels into the main window.
@@ -65,11 +66,10 @@ inline constexpr Text kDeletedOne{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 //: Under the table after several players were deleted.
 inline constexpr CountText kDeletedMany{"BookWindow", QT_TRANSLATE_N_NOOP("BookWindow", "%n players deleted.")};
 //: After a delete, in the window, where Ctrl+Z undoes it.
-inline constexpr Text kUndoWithKey{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Press Undo Delete (Ctrl+Z) to restore.")};
+inline constexpr Text kUndoWithKey{"BookWindow",
+                                   QT_TRANSLATE_NOOP("BookWindow", "Press Undo Delete (Ctrl+Z) to restore.")};
 //: After a delete, on the web page, which has no key for it.
-inline constexpr Text kUndoWithButton{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Press Undo Delete to restore.")};
+inline constexpr Text kUndoWithButton{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Press Undo Delete to restore.")};
 
 // After a delete: who went, and how to bring him back.
 inline QString deletedText(const QStringList &names, bool withKey)
@@ -79,8 +79,10 @@ inline QString deletedText(const QStringList &names, bool withKey)
     return deleted + u' ' + (withKey ? kUndoWithKey : kUndoWithButton).translated();
 }
 //: Under the table after the book could not be written at once because another program held it.
-inline constexpr Text kPending{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Another program is using the book; the change is saved as soon as it can be.")};
+inline constexpr Text kPending{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow",
+                          "Another program is using the book; the change is saved as soon as it can be.")};
 //: Under the table after Copy as Table.
 inline constexpr Text kCopiedAsTable{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied as a table.")};
 //: Under the table after Copy for Forum.
@@ -93,15 +95,19 @@ inline constexpr Text kBestSalary{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 //: A row of the comparison: the salary he would earn at this position; %1 is the position.
 inline constexpr Text kSalaryAt{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Salary as %1")};
 //: The status line when fewer than 2 or more than 4 players are chosen for a comparison.
-inline constexpr Text kChooseToCompare{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).")};
+inline constexpr Text kChooseToCompare{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow",
+                          "Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).")};
 
 // Export and import.
 inline constexpr Text kExportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Export the Book")};
 inline constexpr Text kImportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Import into the Book")};
 //: File types of the export and import dialogs; keep the patterns in brackets as they are.
-inline constexpr Text kFileTypes{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)")};
+inline constexpr Text kFileTypes{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow",
+                          "CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)")};
 //: %1 is the file, %2 the system's reason.
 inline constexpr Text kCannotWrite{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be written: %2")};
 inline constexpr Text kCannotRead{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be read: %2")};

@@ -9,8 +9,9 @@ namespace wagecourt::windowtext {
 namespace {
 
 //: The Jump Shot caption without its colon.
-constexpr Text kStep1{"Info", QT_TRANSLATE_NOOP("Info",
-        "1. Go to Courtlore Website and copy your player's skills starting from \"%1\"..")};
+constexpr Text kStep1{
+        "Info",
+        QT_TRANSLATE_NOOP("Info", "1. Go to Courtlore Website and copy your player's skills starting from \"%1\"..")};
 //: The Calculate button's caption.
 constexpr Text kStep3{"Info", QT_TRANSLATE_NOOP("Info", "3. Click \"%1\" button..")};
 

@@ -31,14 +31,10 @@ std::array<qreal, 3> strikeOffsets(qreal overstrike)
 int buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
     }
 }
 
@@ -239,16 +235,11 @@ void LevelLabel::keyPressEvent(QKeyEvent *event)
         switch (event->key()) {
         case Qt::Key_Up:
         case Qt::Key_Right:
-        case Qt::Key_Plus:
-            button = 1;
-            break;
+        case Qt::Key_Plus: button = 1; break;
         case Qt::Key_Down:
         case Qt::Key_Left:
-        case Qt::Key_Minus:
-            button = 2;
-            break;
-        default:
-            break;
+        case Qt::Key_Minus: button = 2; break;
+        default: break;
         }
     }
     if (button == 0) {
@@ -271,8 +262,7 @@ void LevelLabel::paintEvent(QPaintEvent *event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
-Picture::Picture(QWidget *parent, const QString &resource)
-    : QLabel(parent), m_resource(resource)
+Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent), m_resource(resource)
 {
     setAttribute(Qt::WA_NoMousePropagation);
     resize(QImageReader(resource).size()); // read from the header alone
@@ -294,7 +284,8 @@ void Picture::showResource(const QString &resource, qreal devicePixelRatio)
     showAt(devicePixelRatio);
 }
 
-PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+{}
 
 void PushButton::keyPressEvent(QKeyEvent *event)
 {
@@ -308,7 +299,8 @@ void PushButton::keyPressEvent(QKeyEvent *event)
         click();
 }
 
-WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : PushButton(caption, parent) {}
+WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : PushButton(caption, parent)
+{}
 
 void WrappingButton::setLayoutFont(const QFont &font, qreal overstrike)
 {
@@ -361,12 +353,9 @@ ValueCheckBox::ValueCheckBox(QWidget *parent) : QCheckBox(parent)
 int ValueCheckBox::value() const
 {
     switch (checkState()) {
-    case Qt::Unchecked:
-        return 0;
-    case Qt::Checked:
-        return 1;
-    default:
-        return 2;
+    case Qt::Unchecked: return 0;
+    case Qt::Checked: return 1;
+    default: return 2;
     }
 }
 

@@ -1,17 +1,17 @@
 #include "ui/form1.h"
 
-#include "ui/playerbook/form1book.h"
-#include "engine/salary.h"
 #include "catalogue/catalogue.h"
-#include "usecases/playerview.h"
-#include "usecases/readlist.h"
+#include "engine/salary.h"
 #include "import/skilllist.h"
-#include "ui/platform/platform.h"
 #include "presentation/resulttext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
+#include "ui/platform/platform.h"
+#include "ui/playerbook/form1book.h"
 #include "ui/settings.h"
 #include "ui/tooltips.h"
+#include "usecases/playerview.h"
+#include "usecases/readlist.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,11 +44,10 @@ qreal screenDpi(const QWidget *widget)
 } // namespace
 
 Form1::Form1(Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_platform(platform),
-      m_twips(screenDpi(this)),
-      m_scale(TextScale::of(this))
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_platform(platform), m_twips(screenDpi(this)), m_scale(TextScale::of(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(windowtext::titleText());
@@ -260,8 +259,7 @@ void Form1::Check1_Click()
         m_platform.setTopMost(this, false);
         remember(kOnTopSetting, false);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -278,8 +276,7 @@ void Form1::Form_MouseDown(int button)
         m_platform.setTopMost(this, false);
         ui.Check1->setValue(0);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/controls.h"
 #include "engine/playerstate.h"
-#include "ui/fonts.h"
 #include "i18n/translators.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QPushButton>
@@ -135,10 +135,10 @@ private:
     PlayerState m_state;
     Form1Tips *m_tips = nullptr;
     Translators m_translators;
-    QAction *m_copy = nullptr;  // Copy, in the window and in the result menu
+    QAction *m_copy = nullptr; // Copy, in the window and in the result menu
     QAction *m_paste = nullptr; // Paste and Calculate
     QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position
-    Form1Book *m_book = nullptr;   // Keep in Book and Player Book
+    Form1Book *m_book = nullptr; // Keep in Book and Player Book
     bool m_loaded = false;
 };
 

@@ -50,7 +50,9 @@ void DesktopPlatform::showMessage(const QString &title, const QString &text)
     if (const qreal spacing = wrappedLineSpacing(font); spacing > 0) {
         const qreal percent = 100 * spacing / std::ceil(QFontMetricsF(font).lineSpacing());
         box.setTextFormat(Qt::RichText);
-        box.setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(percent, 0, 'f', 2).arg(text.toHtmlEscaped()));
+        box.setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
+                            .arg(percent, 0, 'f', 2)
+                            .arg(text.toHtmlEscaped()));
     }
     box.exec();
 }

@@ -15,7 +15,7 @@ class SettingsStore;
 
 struct ClipboardText
 {
-    QString text;         // empty when the clipboard holds no text or cannot be read
+    QString text; // empty when the clipboard holds no text or cannot be read
     bool tooLong = false; // held more than the reader was asked to take
 };
 

@@ -52,18 +52,10 @@ QTableWidgetItem *historyCell(const QString &value)
 } // namespace
 
 BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window),
-      m_session(session),
-      m_platform(platform),
-      m_language(&languages()[0]),
-      m_model(new BookTableModel(this)),
-      m_table(new QTableView(this)),
-      m_historyLabel(new QLabel(this)),
-      m_history(new QTableWidget(this)),
-      m_status(new QLabel(this)),
-      m_unreadable(new QLabel(this)),
-      m_tagLabel(new QLabel(this)),
-      m_tagFilter(new QComboBox(this))
+    : QWidget(parent, Qt::Window), m_session(session), m_platform(platform), m_language(&languages()[0]),
+      m_model(new BookTableModel(this)), m_table(new QTableView(this)), m_historyLabel(new QLabel(this)),
+      m_history(new QTableWidget(this)), m_status(new QLabel(this)), m_unreadable(new QLabel(this)),
+      m_tagLabel(new QLabel(this)), m_tagFilter(new QComboBox(this))
 {
     setObjectName(u"BookWindow"_s);
     m_table->setObjectName(u"book"_s);
@@ -189,9 +181,15 @@ void BookWindow::retranslate()
     setWindowTitle(text::kPlayerBook.translated());
     m_table->setAccessibleName(text::kPlayers.translated());
     const std::pair<QPushButton *, Text> captions[] = {
-        {m_show, text::kShow},           {m_compareButton, text::kCompare}, {m_delete, text::kDelete},
-        {m_undo, text::kUndo},           {m_export, text::kExport},         {m_import, text::kImport},
-        {m_copyTable, text::kCopyAsTable}, {m_copyForum, text::kCopyForForum}, {m_close, text::kClose},
+            {m_show, text::kShow},
+            {m_compareButton, text::kCompare},
+            {m_delete, text::kDelete},
+            {m_undo, text::kUndo},
+            {m_export, text::kExport},
+            {m_import, text::kImport},
+            {m_copyTable, text::kCopyAsTable},
+            {m_copyForum, text::kCopyForForum},
+            {m_close, text::kClose},
     };
     for (const auto &[button, caption] : captions) {
         button->setText(caption.translated());
@@ -436,8 +434,8 @@ void BookWindow::askExport()
     if (m_model->rowCount() == 0)
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, text::kExportTitle.translated(),
-                                                      folder + u"/book.csv"_s, text::kFileTypes.translated());
+    const QString path = QFileDialog::getSaveFileName(this, text::kExportTitle.translated(), folder + u"/book.csv"_s,
+                                                      text::kFileTypes.translated());
     if (!path.isEmpty())
         exportTo(path);
 }
@@ -459,8 +457,8 @@ void BookWindow::exportTo(const QString &path)
 void BookWindow::askImport()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-            QFileDialog::getOpenFileName(this, text::kImportTitle.translated(), folder, text::kFileTypes.translated());
+    const QString path = QFileDialog::getOpenFileName(this, text::kImportTitle.translated(), folder,
+                                                      text::kFileTypes.translated());
     if (!path.isEmpty())
         importFrom(path);
 }

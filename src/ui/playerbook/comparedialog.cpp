@@ -1,9 +1,9 @@
 #include "ui/playerbook/comparedialog.h"
 
 #include "catalogue/catalogue.h"
-#include "ui/controls.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/bookwindowtext.h"
+#include "ui/controls.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -68,8 +68,8 @@ void Form1Book::keepConfirmed()
         return;
     const PlayerState &state = m_form.state();
     const usecase::KeepRequest request{m_dialog->name(), m_dialog->note(), m_dialog->tags(), QDate::currentDate()};
-    const usecase::KeepAnswer answer =
-            usecase::keepLevels(session(), request, state.SkillLevel, state.OtherSkillLevel, *language);
+    const usecase::KeepAnswer answer = usecase::keepLevels(session(), request, state.SkillLevel, state.OtherSkillLevel,
+                                                           *language);
     if (!answer.ok())
         m_platform.showMessage(bookwindowtext::kPlayerBook.translated(), booktext::sentence(answer.problemText));
 }

@@ -19,17 +19,10 @@ namespace wagecourt::ui {
 using namespace Qt::StringLiterals;
 
 KeepDialog::KeepDialog(QWidget *parent)
-    : QDialog(parent),
-      m_nameLabel(new QLabel(this)),
-      m_name(new QLineEdit(this)),
-      m_noteLabel(new QLabel(this)),
-      m_note(new QLineEdit(this)),
-      m_tagsLabel(new QLabel(this)),
-      m_tags(new QLineEdit(this)),
-      m_hint(new QLabel(this)),
+    : QDialog(parent), m_nameLabel(new QLabel(this)), m_name(new QLineEdit(this)), m_noteLabel(new QLabel(this)),
+      m_note(new QLineEdit(this)), m_tagsLabel(new QLabel(this)), m_tags(new QLineEdit(this)), m_hint(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this)),
-      m_keep(m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole)),
-      m_names(new QStringListModel(this)),
+      m_keep(m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole)), m_names(new QStringListModel(this)),
       m_completer(new QCompleter(m_names, this))
 {
     setObjectName(u"KeepDialog"_s);

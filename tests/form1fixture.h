@@ -66,6 +66,13 @@ public:
         messageTitles << title;
         messageTexts << text;
     }
+    QStringList questions;
+    QList<int> answers; // to the questions, in turn; with none left, the first choice
+    int ask(const QString &, const QString &text, const QStringList &) override
+    {
+        questions << text;
+        return answers.isEmpty() ? 0 : answers.takeFirst();
+    }
     void setTopMost(QWidget *, bool on) override
     {
         calls << (on ? u"on"_s : u"off"_s);

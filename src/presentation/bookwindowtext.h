@@ -103,6 +103,9 @@ inline constexpr Text kChooseToCompare{
 // Export and import.
 inline constexpr Text kExportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Export the Book")};
 inline constexpr Text kImportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Import into the Book")};
+//: The import dialog's first file type, every form the book reads; keep the patterns in brackets as they are.
+inline constexpr Text kBookFiles{"BookWindow",
+                                 QT_TRANSLATE_NOOP("BookWindow", "Book files (*.csv *.jsonl *.ndjson *.json)")};
 //: File types of the export and import dialogs; keep the patterns in brackets as they are.
 inline constexpr Text kFileTypes{
         "BookWindow",

@@ -49,6 +49,20 @@ book::SortOrder bookOrder(Qt::SortOrder order)
 
 } // namespace
 
+QString onTwoLines(const QString &heading)
+{
+    const qsizetype middle = heading.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype at = heading.indexOf(u' '); at >= 0; at = heading.indexOf(u' ', at + 1))
+        if (best < 0 || qAbs(at - middle) < qAbs(best - middle))
+            best = at;
+    if (best <= 0 || best == heading.size() - 1)
+        return heading;
+    QString broken = heading;
+    broken[best] = u'\n';
+    return broken;
+}
+
 BookTableModel::BookTableModel(QObject *parent) : QAbstractTableModel(parent), m_language(&languages()[0])
 {}
 
@@ -171,7 +185,11 @@ QVariant BookTableModel::headerData(int section, Qt::Orientation orientation, in
     case DateColumn: return booktext::kDateColumn.translated();
     case TagsColumn: return booktext::kTagsColumn.translated();
     case NoteColumn: return booktext::kNoteColumn.translated();
-    default: return bookcopytext::skillHeading(*m_language, section - FirstLevelColumn + 1);
+    default: {
+        // Whole in the tip, where the column shows it on two lines.
+        const QString heading = bookcopytext::skillHeading(*m_language, section - FirstLevelColumn + 1);
+        return role == Qt::ToolTipRole ? heading : onTwoLines(heading);
+    }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/platform/platform.h"
 #include "ui/playerbook/bookwindow.h"
 #include "ui/playerbook/keepdialog.h"
+#include "ui/playerbook/placement.h"
 #include "ui/playerbook/windowbook.h"
 #include "usecases/bookcases.h"
 
@@ -58,7 +59,14 @@ void Form1Book::keepShown()
     }
     m_dialog->retranslate();
     m_dialog->prepare(session().book());
+    // Over the main window, where the user looks, and whole on its screen.
+    m_dialog->adjustSize();
+    const QMargins margins = frameMargins(m_dialog, &m_form);
+    const QRect available = availableArea(&m_form);
+    setFrameGeometry(m_dialog, frameOver(m_form.frameGeometry(), m_dialog->size().grownBy(margins), available),
+                     margins);
     m_dialog->open();
+    keepInsideWhenFramed(m_dialog, available);
 }
 
 void Form1Book::keepConfirmed()
@@ -84,7 +92,18 @@ void Form1Book::openBook()
         if (m_language)
             m_window->setLanguage(*m_language);
     }
-    m_window->show();
+    if (!m_window->isVisible()) {
+        // Beside the main window, where neither hides the other, at the size
+        // its table wants as far as the screen has room for it.
+        const QMargins margins = frameMargins(m_window, &m_form);
+        const QRect available = availableArea(&m_form);
+        setFrameGeometry(m_window,
+                         frameBeside(m_form.frameGeometry(), m_window->wantedSize().grownBy(margins),
+                                     m_window->minimumSizeHint().grownBy(margins), available),
+                         margins);
+        m_window->show();
+        keepInsideWhenFramed(m_window, available);
+    }
     m_window->raise();
     m_window->activateWindow();
 }

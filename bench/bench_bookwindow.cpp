@@ -125,6 +125,7 @@ int main(int argc, char *argv[])
     Form1 form(platform);
     form.show();
     form.book().openBook();
+    form.book().playerShown(); // as after a list read: Keep in Book can be used
     QElapsedTimer clock;
     clock.start();
     auto keepOnce = [&](int round) {

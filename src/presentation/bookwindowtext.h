@@ -16,6 +16,31 @@ namespace bookwindowtext {
 inline constexpr Text kKeepInBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep in Book")};
 //: Menu item (Ctrl+B) and the title of the window that lists the kept players.
 inline constexpr Text kPlayerBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player Book")};
+//: Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.
+inline constexpr Text kKeepNeedsPlayer{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow", "Paste a player's skill list (Ctrl+V) or show one from the book first.")};
+//: Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.
+inline constexpr Text kOpenBookWithKey{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player Book (%1)")};
+//: Tooltip of the player's name on the main window's card after Show in the book's window: %1 is his name, %2
+//: the day of the snapshot shown (YYYY-MM-DD).
+inline constexpr Text kShownFromBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "%1, as kept in the book on %2.")};
+
+// Quitting while changes still wait for the book.
+//: Shown while the window, about to close, waits for another program to let go of the book.
+inline constexpr Text kSavingBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Saving the player book...")};
+//: Asked when the book could not be written within two seconds of quitting; %n is how many players' changes
+//: would be lost.
+inline constexpr CountText kUnsavedOnQuit{
+        "BookWindow",
+        QT_TRANSLATE_N_NOOP(
+                "BookWindow",
+                "Another program is using the player book, so the changes to %n player(s) are not saved yet.\n\n"
+                "Wait for it, or quit and lose them?")};
+//: The answer that waits for the book to be free (a button).
+inline constexpr Text kWaitForBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Wait")};
+//: The answer that quits without the changes the book has not taken (a button).
+inline constexpr Text kQuitAndLose{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Quit and Lose Them")};
 
 // The keep box.
 inline constexpr Text kPlayerName{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player's name:")};

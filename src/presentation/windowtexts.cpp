@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
+#include "presentation/bookwindowtext.h"
 #include "version.h"
 
 namespace wagecourt::windowtext {
@@ -25,6 +26,12 @@ QString step1Text(const LanguageEntry &language)
 QString step3Text(const LanguageEntry &language)
 {
     return kStep3.translated().arg(language.calculateCaption);
+}
+
+QString bookKeysText(const QString &keepKey, const QString &openKey)
+{
+    return kKeyAndAction.translated().arg(keepKey, bookwindowtext::kKeepInBook.translated()) + u'\n'
+            + kKeyAndAction.translated().arg(openKey, bookwindowtext::kPlayerBook.translated());
 }
 
 QString titleText()

@@ -34,6 +34,8 @@ inline constexpr Text kCopyingPicture{"Window",
                                       QT_TRANSLATE_NOOP("Window", "Copying a player's skills in a web browser")};
 inline constexpr Text kBestPosition{"Window", QT_TRANSLATE_NOOP("Window", "Best position")};
 inline constexpr Text kWeeklySalary{"Window", QT_TRANSLATE_NOOP("Window", "Weekly salary")};
+//: What a screen reader says of the player's name on the card, shown after a keep or a Show from the book.
+inline constexpr Text kPlayerShown{"Window", QT_TRANSLATE_NOOP("Window", "Player shown")};
 //: A level label's description: the skill's name as the catalogue writes it, which may begin with a vowel. The
 //: page adds ": " and the level's name after it.
 inline constexpr Text kSkillLevel{"Window", QT_TRANSLATE_NOOP("Window", "%1 level")};
@@ -63,6 +65,10 @@ inline constexpr Text kStep2{"Info",
 inline constexpr Text kStep4{
         "Info",
         QT_TRANSLATE_NOOP("Info", "4. Click on the skills to change them ( Left-click --> +1, Right-click --> -1 )")};
+
+//: In the information area, beside the picture, one line for each key of the player book: %1 the key as the
+//: system writes it (Ctrl+K), %2 what it does, the menu item's name (Keep in Book).
+inline constexpr Text kKeyAndAction{"Info", QT_TRANSLATE_NOOP("Info", "%1: %2")};
 
 // The window's own command line: its --help and its usage errors.
 //: The first line of the window's --help; "wagecourt [options]" stays as it is.
@@ -95,6 +101,10 @@ inline constexpr Text kUnexpectedArgument{"WindowCommandLine",
 // given language writes them.
 QString step1Text(const LanguageEntry &language);
 QString step3Text(const LanguageEntry &language);
+
+// The player book's keys for the information area, as they are written on
+// this system: keep, then open.
+QString bookKeysText(const QString &keepKey, const QString &openKey);
 
 // The window's title, with the program's version.
 QString titleText();

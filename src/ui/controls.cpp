@@ -381,4 +381,89 @@ bool ValueCheckBox::hitButton(const QPoint &pos) const
     return rect().contains(pos);
 }
 
+CardName::CardName(QWidget *parent, const Picture *card, const QRect &bar, int clearColumn)
+    : Caption(parent, false), m_card(card), m_bar(bar), m_clearColumn(clearColumn)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+    setGeometry(bar.translated(card->pos()));
+    hide(); // the picture's placeholder shows until a name is known
+}
+
+void CardName::setName(const QString &name, const QString &tip)
+{
+    m_name = name;
+    setToolTip(name.isEmpty() ? QString() : tip);
+    setAccessibleName(name);
+    elide();
+    setVisible(!name.isEmpty());
+}
+
+void CardName::elide()
+{
+    setCaption(fontMetrics().elidedText(m_name, Qt::ElideRight, contentsRect().width() - 2));
+}
+
+void CardName::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        elide();
+    Caption::changeEvent(event);
+}
+
+void CardName::paintEvent(QPaintEvent *event)
+{
+    {
+        // The bar as the picture draws it at this height, the placeholder's
+        // letters left out; then the name's shadow, as the picture casts one.
+        QPainter painter(this);
+        const QPixmap card = m_card->pixmap();
+        const qreal ratio = card.devicePixelRatio();
+        painter.drawPixmap(QRectF(rect()), card,
+                           QRectF(m_clearColumn * ratio, m_bar.top() * ratio, ratio, m_bar.height() * ratio));
+        painter.setFont(font());
+        painter.setPen(QColor(0xB8, 0x56, 0x0C, 170));
+        painter.drawText(QRectF(contentsRect()).translated(0.8, 0.8), int(alignment()), text());
+    }
+    Caption::paintEvent(event);
+}
+
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_NoMousePropagation); // a press here is no press on the window's bare surface
+    setForegroundRole(QPalette::Link);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool clickedHere = m_pressed && event->button() == Qt::LeftButton
+            && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (clickedHere)
+        emit clicked();
+}
+
+void LinkLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    painter.setFont(underlined);
+    painter.setPen(palette().color(QPalette::Link));
+    const QRect room = contentsRect();
+    const QString shown = QFontMetrics(underlined).elidedText(text(), Qt::ElideRight, room.width());
+    painter.drawText(room, int(QStyle::visualAlignment(layoutDirection(), alignment())), shown);
+}
+
 } // namespace wagecourt::ui

@@ -2,11 +2,14 @@
 // colour and first text, in the order the controls are created.
 #include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
+#include "presentation/bookwindowtext.h"
 #include "presentation/windowtexts.h"
 #include "ui/cardgeometry.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/playerbook/form1book.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 
@@ -431,6 +434,56 @@ void Form1::applyScale(const TextScale &scale)
     anchorLevelLabels();
     for (int i = 1; i <= kSkillCaptionCount; ++i)
         ui.LevelText[i]->setCaption(ui.LevelText[i]->caption());
+}
+
+namespace {
+
+// The card picture's bar, where it shows its placeholder for the player's
+// name, in the picture's own pixels: from the name's place to the position's
+// plate, inside the bar's top and bottom lines; and a column of the bar that
+// no letter covers.
+constexpr QRect kNameBar(30, 1, 350, 23);
+constexpr int kClearBarColumn = 300;
+
+} // namespace
+
+void Form1::createBookControls()
+{
+    // Each keeps clear of the controls laid out before them, and lies behind
+    // them, in front of the card.
+    m_bookLink = new LinkLabel(this);
+    m_bookLink->setObjectName(u"bookLink"_s);
+    const int left = ui.Combo1->geometry().right() + 1 + m_twips(120);
+    m_bookLink->setGeometry(left, ui.Combo1->y(), ui.Command2->x() - m_twips(90) - left, ui.Combo1->height());
+    m_bookLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_bookLink, &LinkLabel::clicked, m_book, &Form1Book::openBook);
+
+    m_playerName = new CardName(this, ui.Image1, kNameBar, kClearBarColumn);
+    m_playerName->setObjectName(u"playerName"_s);
+    setLaidOutFont({m_playerName, Face::Tahoma, 9.75, true});
+
+    // Beside the instruction picture, in the information area.
+    m_bookKeys = new Caption(this, false);
+    m_bookKeys->setObjectName(u"bookKeys"_s);
+    const int keysLeft = ui.Image2->geometry().right() + 1 + m_twips(180);
+    m_bookKeys->setGeometry(keysLeft, ui.Image2->y(), width() - m_twips(120) - keysLeft, ui.Image2->height());
+    m_bookKeys->setWordWrap(true);
+    m_bookKeys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (QWidget *added : std::initializer_list<QWidget *>{m_bookLink, m_playerName, m_bookKeys})
+        added->stackUnder(ui.Command2);
+    retranslateBookControls();
+}
+
+void Form1::retranslateBookControls()
+{
+    const QKeySequence keep = m_book->keepAction()->shortcut();
+    const QKeySequence open = m_book->bookAction()->shortcut();
+    m_bookLink->setText(bookwindowtext::kPlayerBook.translated());
+    m_bookLink->setToolTip(bookwindowtext::kOpenBookWithKey.translated().arg(open.toString(QKeySequence::NativeText)));
+    m_bookKeys->setCaption(
+            windowtext::bookKeysText(keep.toString(QKeySequence::NativeText), open.toString(QKeySequence::NativeText)));
+    m_playerName->setAccessibleDescription(windowtext::kPlayerShown.translated());
 }
 
 // A level label's description names its skill: in full in English, as the

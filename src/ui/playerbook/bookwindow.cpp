@@ -433,7 +433,7 @@ void BookWindow::showCurrent()
 {
     const QModelIndex current = m_table->currentIndex();
     if (current.isValid())
-        emit showRequested(*m_model->row(current.row()).latest);
+        emit showRequested(m_model->row(current.row()).player->name, *m_model->row(current.row()).latest);
 }
 
 void BookWindow::compareChosen()

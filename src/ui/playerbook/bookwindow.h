@@ -57,8 +57,8 @@ public:
     void copyForForum();
 
 signals:
-    // Show: this snapshot is to be loaded into the main window.
-    void showRequested(const book::Snapshot &snapshot);
+    // Show: this snapshot of the player of this name is to be loaded into the main window.
+    void showRequested(const QString &name, const book::Snapshot &snapshot);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -44,6 +44,7 @@ public:
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     }
+    int ask(const QString &, const QString &, const QStringList &choices) override { return int(choices.size()) - 1; }
     void setTopMost(QWidget *, bool) override {}
     QVariant setting(const QString &) override { return {}; }
     void setSetting(const QString &, const QVariant &) override {}
@@ -124,6 +125,7 @@ int main(int argc, char *argv[])
     Form1 form(platform);
     form.show();
     form.book().openBook();
+    form.book().playerShown(); // as after a list read: Keep in Book can be used
     QElapsedTimer clock;
     clock.start();
     auto keepOnce = [&](int round) {

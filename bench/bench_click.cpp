@@ -38,6 +38,7 @@ public:
     }
     void setClipboardText(const QString &) override {}
     void showMessage(const QString &, const QString &) override {}
+    int ask(const QString &, const QString &, const QStringList &choices) override { return int(choices.size()) - 1; }
     void setTopMost(QWidget *, bool) override {}
     QVariant setting(const QString &) override { return {}; }
     void setSetting(const QString &, const QVariant &) override {}

@@ -2,16 +2,16 @@
 // platform for every test, and the helpers the areas share.
 #pragma once
 
-#include "engine/salary.h"
-#include "ui/fonts.h"
-#include "ui/form1.h"
 #include "catalogue/catalogue.h"
+#include "engine/salary.h"
 #include "import/skilllist.h"
-#include "ui/platform/platform.h"
 #include "presentation/advicetext.h"
 #include "presentation/salarytext.h"
-#include "ui/settings.h"
 #include "testlists.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
+#include "ui/platform/platform.h"
+#include "ui/settings.h"
 #include "ui/tooltips.h"
 
 #include <QAbstractItemView>
@@ -65,6 +65,13 @@ public:
         calls << u"message"_s;
         messageTitles << title;
         messageTexts << text;
+    }
+    QStringList questions;
+    QList<int> answers; // to the questions, in turn; with none left, the first choice
+    int ask(const QString &, const QString &text, const QStringList &) override
+    {
+        questions << text;
+        return answers.isEmpty() ? 0 : answers.takeFirst();
     }
     void setTopMost(QWidget *, bool on) override
     {
@@ -161,14 +168,14 @@ void loadFaces();
 using namespace form1test;
 
 // The start of each area's executable.
-#define WAGECOURT_FORM1_TEST_MAIN(TestClass) \
-    int main(int argc, char *argv[]) \
-    { \
-        QTemporaryDir scratchConfig; \
-        prepareApplication(scratchConfig); \
-        QApplication app(argc, argv); \
-        loadFaces(); \
-        TestClass test; \
-        QTEST_SET_MAIN_SOURCE_PATH \
-        return QTest::qExec(&test, argc, argv); \
+#define WAGECOURT_FORM1_TEST_MAIN(TestClass)                                                                           \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QTemporaryDir scratchConfig;                                                                                   \
+        prepareApplication(scratchConfig);                                                                             \
+        QApplication app(argc, argv);                                                                                  \
+        loadFaces();                                                                                                   \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

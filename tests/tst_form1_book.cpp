@@ -2,17 +2,23 @@
 #include "form1fixture.h"
 
 #include "book/bookstore.h"
-#include "ui/playerbook/windowbook.h"
+#include "presentation/booktext.h"
+#include "presentation/bookwindowtext.h"
 #include "ui/playerbook/booktablemodel.h"
 #include "ui/playerbook/bookwindow.h"
 #include "ui/playerbook/form1book.h"
 #include "ui/playerbook/keepdialog.h"
-#include "presentation/booktext.h"
+#include "ui/playerbook/placement.h"
+#include "ui/playerbook/windowbook.h"
 
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 
 class Form1BookTest : public Form1Fixture
 {
@@ -21,10 +27,19 @@ class Form1BookTest : public Form1Fixture
 private slots:
     void keptPlayerComesBack_data();
     void keptPlayerComesBack();
+    void quitWaitsForTheBook_data();
+    void quitWaitsForTheBook();
 
 private:
     void keepAs(const QString &name, const QString &note, bool known);
 };
+
+static int snapshotsInFile(const QString &name)
+{
+    book::BookStore store(WindowBook::defaultPath());
+    const std::optional<book::Player> player = store.open().ok() ? store.loadPlayer(name) : std::nullopt;
+    return player ? int(player->snapshots.size()) : 0;
+}
 
 // Ctrl+K, the name begun and offered when the book knows it, the note, and Return in the name field.
 void Form1BookTest::keepAs(const QString &name, const QString &note, bool known)
@@ -32,6 +47,8 @@ void Form1BookTest::keepAs(const QString &name, const QString &note, bool known)
     QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_K));
     KeepDialog *dialog = m_form->book().keepDialog();
     QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(availableArea(m_form).contains(dialog->frameGeometry())); // over the main window, whole on the screen
+    QVERIFY(dialog->frameGeometry().intersects(m_form->frameGeometry()));
     auto *nameField = dialog->findChild<QLineEdit *>(u"keepName"_s);
     auto *noteField = dialog->findChild<QLineEdit *>(u"keepNote"_s);
     QTest::keyClicks(nameField, name.left(2));
@@ -58,8 +75,8 @@ void Form1BookTest::keptPlayerComesBack_data()
     QTest::addColumn<QString>("name");
 
     QTest::newRow("English") << u"English"_s << kSample << u"Ann Example"_s;
-    QTest::newRow("Deutsch, a name beyond ASCII") << u"Deutsch"_s << QList<int>{15, 3, 9, 12, 20, 1, 7, 6, 11, 4, 2, 5, 19}
-                                                  << u"Zoë Ümit-Çelik"_s;
+    QTest::newRow("Deutsch, a name beyond ASCII")
+            << u"Deutsch"_s << QList<int>{15, 3, 9, 12, 20, 1, 7, 6, 11, 4, 2, 5, 19} << u"Zoë Ümit-Çelik"_s;
 }
 
 void Form1BookTest::keptPlayerComesBack()
@@ -71,6 +88,10 @@ void Form1BookTest::keptPlayerComesBack()
     const LanguageEntry &entry = *findLanguage(language);
     pickLanguage(*m_form, language);
     showActive(*m_form);
+    // Before a list is read there is nothing to keep, and the greyed item says so.
+    QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_K));
+    QVERIFY(!m_form->book().keepDialog());
+    QCOMPARE(m_form->book().keepAction()->toolTip(), bookwindowtext::kKeepNeedsPlayer.translated());
 
     // Kept after a paste, then again after a click: one player with two snapshots.
     m_platform->clipboard = skillList(entry, levels);
@@ -79,6 +100,7 @@ void Form1BookTest::keptPlayerComesBack()
     keepAs(name, u"scouted, 23 years"_s, false);
     m_form->LevelText_MouseDown(1, 1);
     keepAs(name, u"scouted, 23 years"_s, true);
+    QCOMPARE(m_form->playerNameShown(), name); // the card names whom it shows
     const View kept = viewOf(*m_form);
     QList<int> shown = levels;
     ++shown[0];
@@ -86,6 +108,9 @@ void Form1BookTest::keptPlayerComesBack()
     QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_B));
     BookWindow *window = m_form->book().window();
     QVERIFY(window && window->isVisible());
+    // Beside the main window where the screen has room, and whole on it.
+    QVERIFY(availableArea(m_form).contains(window->frameGeometry()));
+    QVERIFY(!window->frameGeometry().intersects(m_form->frameGeometry()));
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     const BookTableModel &model = window->model();
@@ -97,8 +122,7 @@ void Form1BookTest::keptPlayerComesBack()
     QCOMPARE(cell(BookTableModel::FirstLevelColumn, Qt::ForegroundRole).value<QBrush>().color(), levelColor(shown[0]));
     QCOMPARE(cell(BookTableModel::SalaryColumn).toString(), kept.salary.trimmed());
     QCOMPARE(cell(BookTableModel::PositionColumn).toString(), kept.position);
-    QCOMPARE(cell(BookTableModel::ChangeColumn).toString(),
-             booktext::changeText(m_form->state().Salary - firstSalary));
+    QCOMPARE(cell(BookTableModel::ChangeColumn).toString(), booktext::changeText(m_form->state().Salary - firstSalary));
     QCOMPARE(window->historyTable()->rowCount(), 2);
 
     // Copy as Table: the header row, then his cells as numbers.
@@ -116,7 +140,9 @@ void Form1BookTest::keptPlayerComesBack()
     // Show, after another player was pasted: what was kept, and clicks go on as after its paste.
     m_platform->clipboard = skillList(entry, QList<int>(kSkillCaptionCount, 10));
     m_form->Command1_Click();
+    QVERIFY(m_form->playerNameShown().isEmpty()); // a list names no one
     QTest::keyClick(window->table(), Qt::Key_Return);
+    QCOMPARE(m_form->playerNameShown(), name);
     Form1 pasted(*m_platform);
     pickLanguage(pasted, language);
     m_platform->clipboard = skillList(entry, shown);
@@ -127,22 +153,82 @@ void Form1BookTest::keptPlayerComesBack()
     pasted.LevelText_MouseDown(4, 2);
     QCOMPARE(viewOf(*m_form), viewOf(pasted));
 
+    // Another program's keep leaves the user where he was, and its row whole.
+    QScrollBar *across = window->table()->horizontalScrollBar();
+    across->setValue(across->maximum());
+    const int scrolled = across->value();
+    book::BookStore commandLine(WindowBook::defaultPath(), book::kCommandLineBusyMilliseconds);
+    QVERIFY(commandLine.open().ok());
+    book::Keep other{
+            u"Aaron Other"_s, {QDate(2026, 1, 5), {12, 10, 10, 10, 10, 13, 10, 10, 10, 10, 0, 0, 0}, &entry}, {}, {}};
+    QVERIFY(commandLine.keep(other).ok());
+    QApplication::setActiveWindow(m_form);
+    QApplication::setActiveWindow(window); // coming back, the window looks for changes
+    QTRY_COMPARE(model.rowCount(), 2);
+    QCOMPARE(across->value(), scrolled);
+    QCOMPARE(window->table()->currentIndex().row(), model.rowOf(name));
+    const QString position =
+            model.index(model.rowOf(u"Aaron Other"_s), BookTableModel::PositionColumn).data().toString();
+    QVERIFY(window->table()->fontMetrics().horizontalAdvance(position)
+            < window->table()->columnWidth(BookTableModel::PositionColumn));
+
     // Delete and undo, in the window and in the file.
-    auto inFile = [&] {
-        book::BookStore store(WindowBook::defaultPath());
-        const std::optional<book::Player> player = store.open().ok() ? store.loadPlayer(name) : std::nullopt;
-        return player ? qsizetype(player->snapshots.size()) : 0;
-    };
+    auto inFile = [&] { return snapshotsInFile(name); };
     QApplication::setActiveWindow(window);
     window->table()->setFocus();
     QTest::keyClick(window->table(), Qt::Key_Delete);
     QCOMPARE(model.rowOf(name), -1);
     QCOMPARE(inFile(), 0);
     QTest::keySequence(window, QKeySequence::Undo);
-    QCOMPARE(model.rowOf(name), 0);
+    QVERIFY(model.rowOf(name) >= 0);
     QCOMPARE(window->historyTable()->rowCount(), 2);
     QCOMPARE(inFile(), 2);
     QVERIFY(m_platform->messageTitles.isEmpty());
+}
+
+void Form1BookTest::quitWaitsForTheBook_data()
+{
+    QTest::addColumn<int>("letGoAfter"); // milliseconds into the quit; -1: never
+    QTest::addColumn<QList<int>>("answers"); // to each question asked: 0 wait, 1 quit and lose
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("let go within the wait") << 400 << QList<int>{} << true;
+    QTest::newRow("held on: quit and lose him") << -1 << QList<int>{1} << false;
+    QTest::newRow("held on: waited for once more") << 2500 << QList<int>{0} << true;
+}
+
+// Keep while another program holds the book, then quit: the window waits for
+// the book and writes the player, or asks before it loses him.
+void Form1BookTest::quitWaitsForTheBook()
+{
+    QFETCH(int, letGoAfter);
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, written);
+    QFile::remove(WindowBook::defaultPath());
+    showActive(*m_form);
+    m_platform->clipboard = skillList(*findLanguage(u"English"_s), kSample);
+    m_form->Command1_Click();
+    keepAs(u"Ann Example"_s, {}, false); // the book's file made, and Ann in it
+
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other program"_s);
+        other.setDatabaseName(WindowBook::defaultPath());
+        QVERIFY(other.open() && QSqlQuery(other).exec(u"BEGIN IMMEDIATE"_s));
+        auto letGo = [&] { QSqlQuery(other).exec(u"ROLLBACK"_s); };
+        keepAs(u"Bo Example"_s, {}, false);
+        QCOMPARE(snapshotsInFile(u"Bo Example"_s), 0);
+        if (letGoAfter >= 0)
+            QTimer::singleShot(letGoAfter, m_form, letGo);
+        m_platform->answers = answers;
+        QVERIFY(m_form->close());
+        QCOMPARE(m_platform->questions, QStringList(answers.size(), bookwindowtext::kUnsavedOnQuit.translated(1)));
+        QCOMPARE(snapshotsInFile(u"Bo Example"_s), int(written));
+        delete m_form; // the end of the run, the book still held where it was given up
+        m_form = nullptr;
+        letGo();
+    }
+    QSqlDatabase::removeDatabase(u"other program"_s);
+    QCOMPARE(snapshotsInFile(u"Bo Example"_s), int(written));
 }
 
 WAGECOURT_FORM1_TEST_MAIN(Form1BookTest)

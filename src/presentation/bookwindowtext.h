@@ -16,6 +16,31 @@ namespace bookwindowtext {
 inline constexpr Text kKeepInBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep in Book")};
 //: Menu item (Ctrl+B) and the title of the window that lists the kept players.
 inline constexpr Text kPlayerBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player Book")};
+//: Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.
+inline constexpr Text kKeepNeedsPlayer{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow", "Paste a player's skill list (Ctrl+V) or show one from the book first.")};
+//: Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.
+inline constexpr Text kOpenBookWithKey{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player Book (%1)")};
+//: Tooltip of the player's name on the main window's card after Show in the book's window: %1 is his name, %2
+//: the day of the snapshot shown (YYYY-MM-DD).
+inline constexpr Text kShownFromBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "%1, as kept in the book on %2.")};
+
+// Quitting while changes still wait for the book.
+//: Shown while the window, about to close, waits for another program to let go of the book.
+inline constexpr Text kSavingBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Saving the player book...")};
+//: Asked when the book could not be written within two seconds of quitting; %n is how many players' changes
+//: would be lost.
+inline constexpr CountText kUnsavedOnQuit{
+        "BookWindow",
+        QT_TRANSLATE_N_NOOP(
+                "BookWindow",
+                "Another program is using the player book, so the changes to %n player(s) are not saved yet.\n\n"
+                "Wait for it, or quit and lose them?")};
+//: The answer that waits for the book to be free (a button).
+inline constexpr Text kWaitForBook{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Wait")};
+//: The answer that quits without the changes the book has not taken (a button).
+inline constexpr Text kQuitAndLose{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Quit and Lose Them")};
 
 // The keep box.
 inline constexpr Text kPlayerName{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Player's name:")};
@@ -32,8 +57,9 @@ inline constexpr Text kAllPlayers{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 //: The button that keeps the player under the name typed.
 inline constexpr Text kKeep{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Keep")};
 //: Under the name field, when the name is one the book already holds.
-inline constexpr Text kAddsSnapshot{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Already in the book: the levels shown are added to this player's history.")};
+inline constexpr Text kAddsSnapshot{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow", "Already in the book: the levels shown are added to this player's history.")};
 
 // The book's window: its buttons, in the order they stand.
 //: Loads the chosen player's latest levels into the main window.
@@ -65,11 +91,10 @@ inline constexpr Text kDeletedOne{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 //: Under the table after several players were deleted.
 inline constexpr CountText kDeletedMany{"BookWindow", QT_TRANSLATE_N_NOOP("BookWindow", "%n players deleted.")};
 //: After a delete, in the window, where Ctrl+Z undoes it.
-inline constexpr Text kUndoWithKey{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Press Undo Delete (Ctrl+Z) to restore.")};
+inline constexpr Text kUndoWithKey{"BookWindow",
+                                   QT_TRANSLATE_NOOP("BookWindow", "Press Undo Delete (Ctrl+Z) to restore.")};
 //: After a delete, on the web page, which has no key for it.
-inline constexpr Text kUndoWithButton{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Press Undo Delete to restore.")};
+inline constexpr Text kUndoWithButton{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Press Undo Delete to restore.")};
 
 // After a delete: who went, and how to bring him back.
 inline QString deletedText(const QStringList &names, bool withKey)
@@ -79,8 +104,10 @@ inline QString deletedText(const QStringList &names, bool withKey)
     return deleted + u' ' + (withKey ? kUndoWithKey : kUndoWithButton).translated();
 }
 //: Under the table after the book could not be written at once because another program held it.
-inline constexpr Text kPending{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Another program is using the book; the change is saved as soon as it can be.")};
+inline constexpr Text kPending{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow",
+                          "Another program is using the book; the change is saved as soon as it can be.")};
 //: Under the table after Copy as Table.
 inline constexpr Text kCopiedAsTable{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied as a table.")};
 //: Under the table after Copy for Forum.
@@ -93,15 +120,22 @@ inline constexpr Text kBestSalary{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", 
 //: A row of the comparison: the salary he would earn at this position; %1 is the position.
 inline constexpr Text kSalaryAt{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Salary as %1")};
 //: The status line when fewer than 2 or more than 4 players are chosen for a comparison.
-inline constexpr Text kChooseToCompare{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).")};
+inline constexpr Text kChooseToCompare{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow",
+                          "Choose 2 to 4 players to compare (Ctrl or Shift with a click or the arrow keys).")};
 
 // Export and import.
 inline constexpr Text kExportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Export the Book")};
 inline constexpr Text kImportTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Import into the Book")};
+//: The import dialog's first file type, every form the book reads; keep the patterns in brackets as they are.
+inline constexpr Text kBookFiles{"BookWindow",
+                                 QT_TRANSLATE_NOOP("BookWindow", "Book files (*.csv *.jsonl *.ndjson *.json)")};
 //: File types of the export and import dialogs; keep the patterns in brackets as they are.
-inline constexpr Text kFileTypes{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
-        "CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)")};
+inline constexpr Text kFileTypes{
+        "BookWindow",
+        QT_TRANSLATE_NOOP("BookWindow",
+                          "CSV files (*.csv);;JSON Lines files (*.jsonl *.ndjson *.json);;All files (*)")};
 //: %1 is the file, %2 the system's reason.
 inline constexpr Text kCannotWrite{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be written: %2")};
 inline constexpr Text kCannotRead{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "'%1' could not be read: %2")};

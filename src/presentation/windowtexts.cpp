@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "presentation/advicetext.h"
+#include "presentation/bookwindowtext.h"
 #include "version.h"
 
 namespace wagecourt::windowtext {
@@ -9,8 +10,9 @@ namespace wagecourt::windowtext {
 namespace {
 
 //: The Jump Shot caption without its colon.
-constexpr Text kStep1{"Info", QT_TRANSLATE_NOOP("Info",
-        "1. Go to Courtlore Website and copy your player's skills starting from \"%1\"..")};
+constexpr Text kStep1{
+        "Info",
+        QT_TRANSLATE_NOOP("Info", "1. Go to Courtlore Website and copy your player's skills starting from \"%1\"..")};
 //: The Calculate button's caption.
 constexpr Text kStep3{"Info", QT_TRANSLATE_NOOP("Info", "3. Click \"%1\" button..")};
 
@@ -24,6 +26,12 @@ QString step1Text(const LanguageEntry &language)
 QString step3Text(const LanguageEntry &language)
 {
     return kStep3.translated().arg(language.calculateCaption);
+}
+
+QString bookKeysText(const QString &keepKey, const QString &openKey)
+{
+    return kKeyAndAction.translated().arg(keepKey, bookwindowtext::kKeepInBook.translated()) + u'\n'
+            + kKeyAndAction.translated().arg(openKey, bookwindowtext::kPlayerBook.translated());
 }
 
 QString titleText()

@@ -31,14 +31,10 @@ std::array<qreal, 3> strikeOffsets(qreal overstrike)
 int buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
     }
 }
 
@@ -239,16 +235,11 @@ void LevelLabel::keyPressEvent(QKeyEvent *event)
         switch (event->key()) {
         case Qt::Key_Up:
         case Qt::Key_Right:
-        case Qt::Key_Plus:
-            button = 1;
-            break;
+        case Qt::Key_Plus: button = 1; break;
         case Qt::Key_Down:
         case Qt::Key_Left:
-        case Qt::Key_Minus:
-            button = 2;
-            break;
-        default:
-            break;
+        case Qt::Key_Minus: button = 2; break;
+        default: break;
         }
     }
     if (button == 0) {
@@ -271,8 +262,7 @@ void LevelLabel::paintEvent(QPaintEvent *event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
-Picture::Picture(QWidget *parent, const QString &resource)
-    : QLabel(parent), m_resource(resource)
+Picture::Picture(QWidget *parent, const QString &resource) : QLabel(parent), m_resource(resource)
 {
     setAttribute(Qt::WA_NoMousePropagation);
     resize(QImageReader(resource).size()); // read from the header alone
@@ -294,7 +284,8 @@ void Picture::showResource(const QString &resource, qreal devicePixelRatio)
     showAt(devicePixelRatio);
 }
 
-PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+{}
 
 void PushButton::keyPressEvent(QKeyEvent *event)
 {
@@ -308,7 +299,8 @@ void PushButton::keyPressEvent(QKeyEvent *event)
         click();
 }
 
-WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : PushButton(caption, parent) {}
+WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : PushButton(caption, parent)
+{}
 
 void WrappingButton::setLayoutFont(const QFont &font, qreal overstrike)
 {
@@ -361,12 +353,9 @@ ValueCheckBox::ValueCheckBox(QWidget *parent) : QCheckBox(parent)
 int ValueCheckBox::value() const
 {
     switch (checkState()) {
-    case Qt::Unchecked:
-        return 0;
-    case Qt::Checked:
-        return 1;
-    default:
-        return 2;
+    case Qt::Unchecked: return 0;
+    case Qt::Checked: return 1;
+    default: return 2;
     }
 }
 
@@ -390,6 +379,91 @@ void ValueCheckBox::setCaption(const QString &caption)
 bool ValueCheckBox::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
+}
+
+CardName::CardName(QWidget *parent, const Picture *card, const QRect &bar, int clearColumn)
+    : Caption(parent, false), m_card(card), m_bar(bar), m_clearColumn(clearColumn)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+    setGeometry(bar.translated(card->pos()));
+    hide(); // the picture's placeholder shows until a name is known
+}
+
+void CardName::setName(const QString &name, const QString &tip)
+{
+    m_name = name;
+    setToolTip(name.isEmpty() ? QString() : tip);
+    setAccessibleName(name);
+    elide();
+    setVisible(!name.isEmpty());
+}
+
+void CardName::elide()
+{
+    setCaption(fontMetrics().elidedText(m_name, Qt::ElideRight, contentsRect().width() - 2));
+}
+
+void CardName::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        elide();
+    Caption::changeEvent(event);
+}
+
+void CardName::paintEvent(QPaintEvent *event)
+{
+    {
+        // The bar as the picture draws it at this height, the placeholder's
+        // letters left out; then the name's shadow, as the picture casts one.
+        QPainter painter(this);
+        const QPixmap card = m_card->pixmap();
+        const qreal ratio = card.devicePixelRatio();
+        painter.drawPixmap(QRectF(rect()), card,
+                           QRectF(m_clearColumn * ratio, m_bar.top() * ratio, ratio, m_bar.height() * ratio));
+        painter.setFont(font());
+        painter.setPen(QColor(0xB8, 0x56, 0x0C, 170));
+        painter.drawText(QRectF(contentsRect()).translated(0.8, 0.8), int(alignment()), text());
+    }
+    Caption::paintEvent(event);
+}
+
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_NoMousePropagation); // a press here is no press on the window's bare surface
+    setForegroundRole(QPalette::Link);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool clickedHere = m_pressed && event->button() == Qt::LeftButton
+            && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (clickedHere)
+        emit clicked();
+}
+
+void LinkLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    painter.setFont(underlined);
+    painter.setPen(palette().color(QPalette::Link));
+    const QRect room = contentsRect();
+    const QString shown = QFontMetrics(underlined).elidedText(text(), Qt::ElideRight, room.width());
+    painter.drawText(room, int(QStyle::visualAlignment(layoutDirection(), alignment())), shown);
 }
 
 } // namespace wagecourt::ui

@@ -138,6 +138,57 @@ private:
     QString m_resource;
 };
 
+// The player's name on the card's bar, over the picture's placeholder: white
+// on the bar's own colours, which it takes from a column of the picture that
+// no text covers, and cut with an ellipsis where the bar is too short for it.
+class CardName : public Caption
+{
+    Q_OBJECT
+
+public:
+    // bar: the rectangle of the card picture's bar it covers, in the picture's
+    // pixels; clearColumn: a column of the bar that holds no text.
+    CardName(QWidget *parent, const Picture *card, const QRect &bar, int clearColumn);
+
+    // Shows the name, with a tip that says more; an empty name shows the picture's placeholder again.
+    void setName(const QString &name, const QString &tip);
+    const QString &name() const { return m_name; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void elide();
+
+    const Picture *m_card;
+    QRect m_bar;
+    int m_clearColumn;
+    QString m_name;
+};
+
+// A few words that open something, drawn as a link: underlined, in the
+// link colour, and cut with an ellipsis where their room is too small. The
+// mouse reaches it; its tip names its key.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
 // The language list. Its click event follows every pick: the user's (even of
 // the entry already selected) and the program's, at once and nested.
 class LanguageList : public QComboBox

@@ -1,17 +1,17 @@
 #include "ui/form1.h"
 
-#include "ui/playerbook/form1book.h"
-#include "engine/salary.h"
 #include "catalogue/catalogue.h"
-#include "usecases/playerview.h"
-#include "usecases/readlist.h"
+#include "engine/salary.h"
 #include "import/skilllist.h"
-#include "ui/platform/platform.h"
 #include "presentation/resulttext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
+#include "ui/platform/platform.h"
+#include "ui/playerbook/form1book.h"
 #include "ui/settings.h"
 #include "ui/tooltips.h"
+#include "usecases/playerview.h"
+#include "usecases/readlist.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,11 +44,10 @@ qreal screenDpi(const QWidget *widget)
 } // namespace
 
 Form1::Form1(Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_platform(platform),
-      m_twips(screenDpi(this)),
-      m_scale(TextScale::of(this))
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_platform(platform), m_twips(screenDpi(this)), m_scale(TextScale::of(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(windowtext::titleText());
@@ -91,6 +90,7 @@ void Form1::createKeys()
 
     m_book = new Form1Book(*this, m_platform);
     addActions({m_copy, m_paste, info, quit, m_book->keepAction(), m_book->bookAction()});
+    createBookControls();
 
     for (Caption *result : {ui.SalaryText, ui.PosText}) {
         result->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -103,6 +103,7 @@ void Form1::showResultMenu(const QPoint &globalPosition)
 {
     if (!m_resultMenu) {
         m_resultMenu = new QMenu(this);
+        m_resultMenu->setToolTipsVisible(true); // why Keep in Book is greyed
         m_resultMenu->addAction(m_copy);
         m_resultMenu->addAction(m_paste);
         m_resultMenu->addSeparator();
@@ -147,6 +148,7 @@ void Form1::Form_Load()
         ui.Check1->setValue(0);
     }
     m_platform.setTopMost(this, ui.Check1->value() == 1);
+    m_book->followOnTop(ui.Check1->value() == 1);
     m_state.resetLevelsAndPosition();
     ui.Combo1->select(remembered.languageIndex); // runs the language switch before the next step
     // Decoded once, in the language the window starts in.
@@ -209,6 +211,7 @@ void Form1::retranslate(bool infoShown, const LanguageEntry &language)
     ui.PosText->setAccessibleDescription(windowtext::kBestPosition.translated());
     ui.SalaryText->setAccessibleDescription(windowtext::kWeeklySalary.translated());
     describeLevelLabels(language);
+    retranslateBookControls();
 }
 
 void Form1::Command1_Click()
@@ -233,6 +236,8 @@ void Form1::Command1_Click()
         ui.Combo1->select(ui.Combo1->findText(read.list->language->name.toString()));
     usecase::takeList(m_state, *read.list);
     ShowImportResult();
+    showPlayerName({}, {}); // a list names no one
+    m_book->playerShown();
 }
 
 void Form1::Command2_Click()
@@ -254,14 +259,15 @@ void Form1::Check1_Click()
     switch (ui.Check1->value()) {
     case 1:
         m_platform.setTopMost(this, true);
+        m_book->followOnTop(true);
         remember(kOnTopSetting, true);
         break;
     case 0:
         m_platform.setTopMost(this, false);
+        m_book->followOnTop(false);
         remember(kOnTopSetting, false);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -278,8 +284,7 @@ void Form1::Form_MouseDown(int button)
         m_platform.setTopMost(this, false);
         ui.Check1->setValue(0);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -320,6 +325,11 @@ void Form1::mousePressEvent(QMouseEvent *event)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // A kept player still waiting for the book is not lost unasked.
+    if (!m_book->readyToQuit()) {
+        event->ignore();
+        return;
+    }
     if (isVisible()) {
         remember(kPositionXSetting, pos().x());
         remember(kPositionYSetting, pos().y());
@@ -343,6 +353,16 @@ void Form1::showLevels(const SkillLevels &levels, const OtherSkillLevels &others
     m_state.OtherSkillLevel = others;
     CalcSalary(m_state);
     ShowImportResult();
+}
+
+void Form1::showPlayerName(const QString &name, const QString &tip)
+{
+    m_playerName->setName(name, tip);
+}
+
+QString Form1::playerNameShown() const
+{
+    return m_playerName->name();
 }
 
 void Form1::ShowLevel(int k)

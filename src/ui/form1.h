@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/controls.h"
 #include "engine/playerstate.h"
-#include "ui/fonts.h"
 #include "i18n/translators.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QPushButton>
@@ -85,6 +85,12 @@ public:
     // with the salary and position they give; clicks go on from there.
     void showLevels(const SkillLevels &levels, const OtherSkillLevels &others);
 
+    // Names the player shown on the card, with a tip that says more (after a
+    // keep or a Show from the book); an empty name shows the card's
+    // placeholder again, as after a paste, which names nobody.
+    void showPlayerName(const QString &name, const QString &tip);
+    QString playerNameShown() const;
+
 protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -105,6 +111,11 @@ private:
     void createControl(const ControlRow &row);
     QWidget *newControl(const ControlRow &row);
     void createKeys();
+    // The book's additions to the layout, each in room the layout leaves
+    // free: its link in the strip of buttons, the name on the card's bar and
+    // its keys beside the instruction picture.
+    void createBookControls();
+    void retranslateBookControls();
     void setLaidOutFont(const LaidOutFont &font);
     void applyLaidOutFont(const LaidOutFont &font);
     void setTextLimits();
@@ -135,10 +146,13 @@ private:
     PlayerState m_state;
     Form1Tips *m_tips = nullptr;
     Translators m_translators;
-    QAction *m_copy = nullptr;  // Copy, in the window and in the result menu
+    QAction *m_copy = nullptr; // Copy, in the window and in the result menu
     QAction *m_paste = nullptr; // Paste and Calculate
     QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position
-    Form1Book *m_book = nullptr;   // Keep in Book and Player Book
+    Form1Book *m_book = nullptr; // Keep in Book and Player Book
+    LinkLabel *m_bookLink = nullptr;
+    CardName *m_playerName = nullptr;
+    Caption *m_bookKeys = nullptr;
     bool m_loaded = false;
 };
 

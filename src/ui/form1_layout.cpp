@@ -1,12 +1,15 @@
 // The window's fixed layout: every control's place and size in twips, its font,
 // colour and first text, in the order the controls are created.
+#include "catalogue/catalogue.h"
+#include "presentation/advicetext.h"
+#include "presentation/bookwindowtext.h"
+#include "presentation/windowtexts.h"
 #include "ui/cardgeometry.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
-#include "catalogue/catalogue.h"
-#include "presentation/advicetext.h"
-#include "presentation/windowtexts.h"
+#include "ui/playerbook/form1book.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 
@@ -16,7 +19,17 @@ namespace wagecourt::ui {
 
 using namespace Qt::StringLiterals;
 
-enum class ControlKind { Button, WrappingButton, LanguageList, CheckBox, Label, AutoSizeLabel, SkillCaption, LevelLabel, Picture };
+enum class ControlKind {
+    Button,
+    WrappingButton,
+    LanguageList,
+    CheckBox,
+    Label,
+    AutoSizeLabel,
+    SkillCaption,
+    LevelLabel,
+    Picture
+};
 
 // 0 points: the application's font.
 struct ControlFont
@@ -95,73 +108,140 @@ void keepAs(Form1Controls &ui, QWidget *widget)
 // caption of a picture is its resource, what is spoken of it its name, and of
 // a label its description.
 const ControlRow kControls[] = {
-    {"Command2", ControlKind::Button, {7755, 45, 915, 330}, kApplicationFont, windowtext::kShowInfo, {},
-     keepAs<&Form1Controls::Command2>},
-    {"Combo1", ControlKind::LanguageList, {3690, 45, 2055, 315}, kApplicationFont, {}, {},
-     keepAs<&Form1Controls::Combo1>},
-    {"Check1", ControlKind::CheckBox, {360, 0, 2280, 375}, kApplicationFont, layoutWord("Always on Top"), {},
-     keepAs<&Form1Controls::Check1>},
-    {"Command1", ControlKind::WrappingButton, {2025, 2130, 1575, 690}, {Face::MsSansSerif, 9.75, true},
-     layoutWord("Calculate Salary"), {}, keepAs<&Form1Controls::Command1>},
-    {"Label6", ControlKind::Label, {540, 8280, 6585, 270}, kApplicationFont, windowtext::kStep4, {},
-     keepAs<&Form1Controls::Label6>},
-    {"Label5", ControlKind::Label, {540, 7890, 6585, 270}, kApplicationFont, {}, {}, keepAs<&Form1Controls::Label5>},
-    {"Label4", ControlKind::Label, {540, 7500, 6585, 270}, kApplicationFont, windowtext::kStep2, {}, keepAs<&Form1Controls::Label4>},
-    {"Image2", ControlKind::Picture, {1605, 5430, 4170, 1935}, kApplicationFont, layoutWord(":/pictures/screenshot.jpg"),
-     windowtext::kCopyingPicture, keepAs<&Form1Controls::Image2>},
-    {"Label3", ControlKind::Label, {540, 5025, 6585, 270}, kApplicationFont, {}, {},
-     keepAs<&Form1Controls::Label3>},
-    {"Label2", ControlKind::AutoSizeLabel, {540, 4605, 1410, 195}, {Face::MsSansSerif, 8.25, true, true},
-     windowtext::kInstructions, {}, keepAs<&Form1Controls::Label2>},
-    {"Label1", ControlKind::Label, kCreditTextPlace, kApplicationFont, windowtext::kCredit, {},
-     keepAs<&Form1Controls::Label1>},
-    {"PosText", ControlKind::AutoSizeLabel, card::kPosition, {Face::Tahoma, 9, true}, layoutWord("Small Forward"),
-     windowtext::kBestPosition, keepAs<&Form1Controls::PosText>},
-    {"SalaryText", ControlKind::Label, card::kSalary, kTahoma, layoutWord(" 504"), windowtext::kWeeklySalary,
-     keepAs<&Form1Controls::SalaryText>},
-    {"Label_Salary", ControlKind::AutoSizeLabel, {2040, 1065, 1080, 195}, kTahoma, layoutWord("Weekly Salary:"), {},
-     keepAs<&Form1Controls::Label_Salary>},
-    {"LevelText_13", ControlKind::LevelLabel, besideCaption(kExperience), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Experience"), nullptr, 13},
-    {"LevelText_12", ControlKind::LevelLabel, besideCaption(kFreeThrow), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Free Throw"), nullptr, 12},
-    {"LevelText_11", ControlKind::LevelLabel, besideCaption(kStamina, 2265), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Stamina"), nullptr, 11},
-    {"LevelText_10", ControlKind::LevelLabel, besideCaption(kShotBlocking), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Shot Blocking"), nullptr, 10},
-    {"LevelText_9", ControlKind::LevelLabel, besideCaption(kRebounding), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Rebounding"), nullptr, 9},
-    {"LevelText_8", ControlKind::LevelLabel, besideCaption(kInsideDefence), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Inside Defence"), nullptr, 8},
-    {"LevelText_7", ControlKind::LevelLabel, besideCaption(kInsideShot), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Inside Shot"), nullptr, 7},
-    {"LevelText_6", ControlKind::LevelLabel, besideCaption(kPassing), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Passing"), nullptr, 6},
-    {"LevelText_5", ControlKind::LevelLabel, besideCaption(kDriving), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Driving"), nullptr, 5},
-    {"LevelText_4", ControlKind::LevelLabel, besideCaption(kHandling), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Handling"), nullptr, 4},
-    {"LevelText_3", ControlKind::LevelLabel, besideCaption(kOutsideDefence), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Outside Defence"), nullptr, 3},
-    {"LevelText_2", ControlKind::LevelLabel, besideCaption(kJumpRange), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Jump Range"), nullptr, 2},
-    {"LevelText_1", ControlKind::LevelLabel, besideCaption(kJumpShot), kLevelFont, layoutWord("atrocious"),
-     layoutWord("Jump Shot"), nullptr, 1},
-    {"Label_XP", ControlKind::SkillCaption, kExperience, kTahoma, layoutWord("Experience:"), {}, nullptr, 13},
-    {"Label_FT", ControlKind::SkillCaption, kFreeThrow, kTahoma, layoutWord("Free Throw:"), {}, nullptr, 12},
-    {"Label_SB", ControlKind::SkillCaption, kShotBlocking, kTahoma, layoutWord("Shot Blocking:"), {}, nullptr, 10},
-    {"Label_ST", ControlKind::SkillCaption, kStamina, kTahoma, layoutWord("Stamina:"), {}, nullptr, 11},
-    {"Label_RB", ControlKind::SkillCaption, kRebounding, kTahoma, layoutWord("Rebounding:"), {}, nullptr, 9},
-    {"Label_ID", ControlKind::SkillCaption, kInsideDefence, kTahoma, layoutWord("Inside Def.:"), {}, nullptr, 8},
-    {"Label_PA", ControlKind::SkillCaption, kPassing, kTahoma, layoutWord("Passing:"), {}, nullptr, 6},
-    {"Label_HA", ControlKind::SkillCaption, kHandling, kTahoma, layoutWord("Handling:"), {}, nullptr, 4},
-    {"Label_JS", ControlKind::SkillCaption, kJumpShot, kTahoma, layoutWord("Jump Shot:"), {}, nullptr, 1},
-    {"Label_IS", ControlKind::SkillCaption, kInsideShot, kTahoma, layoutWord("Inside Shot:"), {}, nullptr, 7},
-    {"Label_DR", ControlKind::SkillCaption, kDriving, kTahoma, layoutWord("Driving:"), {}, nullptr, 5},
-    {"Label_OD", ControlKind::SkillCaption, kOutsideDefence, kTahoma, layoutWord("Outside Def.:"), {}, nullptr, 3},
-    {"Label_JR", ControlKind::SkillCaption, kJumpRange, kTahoma, layoutWord("Jump Range:"), {}, nullptr, 2},
-    {"Image1", ControlKind::Picture, card::kPlace, kApplicationFont, layoutWord(":/pictures/playercard.jpg"),
-     windowtext::kPlayerCard, keepAs<&Form1Controls::Image1>},
+        {"Command2",
+         ControlKind::Button,
+         {7755, 45, 915, 330},
+         kApplicationFont,
+         windowtext::kShowInfo,
+         {},
+         keepAs<&Form1Controls::Command2>},
+        {"Combo1",
+         ControlKind::LanguageList,
+         {3690, 45, 2055, 315},
+         kApplicationFont,
+         {},
+         {},
+         keepAs<&Form1Controls::Combo1>},
+        {"Check1",
+         ControlKind::CheckBox,
+         {360, 0, 2280, 375},
+         kApplicationFont,
+         layoutWord("Always on Top"),
+         {},
+         keepAs<&Form1Controls::Check1>},
+        {"Command1",
+         ControlKind::WrappingButton,
+         {2025, 2130, 1575, 690},
+         {Face::MsSansSerif, 9.75, true},
+         layoutWord("Calculate Salary"),
+         {},
+         keepAs<&Form1Controls::Command1>},
+        {"Label6",
+         ControlKind::Label,
+         {540, 8280, 6585, 270},
+         kApplicationFont,
+         windowtext::kStep4,
+         {},
+         keepAs<&Form1Controls::Label6>},
+        {"Label5",
+         ControlKind::Label,
+         {540, 7890, 6585, 270},
+         kApplicationFont,
+         {},
+         {},
+         keepAs<&Form1Controls::Label5>},
+        {"Label4",
+         ControlKind::Label,
+         {540, 7500, 6585, 270},
+         kApplicationFont,
+         windowtext::kStep2,
+         {},
+         keepAs<&Form1Controls::Label4>},
+        {"Image2",
+         ControlKind::Picture,
+         {1605, 5430, 4170, 1935},
+         kApplicationFont,
+         layoutWord(":/pictures/screenshot.jpg"),
+         windowtext::kCopyingPicture,
+         keepAs<&Form1Controls::Image2>},
+        {"Label3",
+         ControlKind::Label,
+         {540, 5025, 6585, 270},
+         kApplicationFont,
+         {},
+         {},
+         keepAs<&Form1Controls::Label3>},
+        {"Label2",
+         ControlKind::AutoSizeLabel,
+         {540, 4605, 1410, 195},
+         {Face::MsSansSerif, 8.25, true, true},
+         windowtext::kInstructions,
+         {},
+         keepAs<&Form1Controls::Label2>},
+        {"Label1",
+         ControlKind::Label,
+         kCreditTextPlace,
+         kApplicationFont,
+         windowtext::kCredit,
+         {},
+         keepAs<&Form1Controls::Label1>},
+        {"PosText",
+         ControlKind::AutoSizeLabel,
+         card::kPosition,
+         {Face::Tahoma, 9, true},
+         layoutWord("Small Forward"),
+         windowtext::kBestPosition,
+         keepAs<&Form1Controls::PosText>},
+        {"SalaryText", ControlKind::Label, card::kSalary, kTahoma, layoutWord(" 504"), windowtext::kWeeklySalary,
+         keepAs<&Form1Controls::SalaryText>},
+        {"Label_Salary",
+         ControlKind::AutoSizeLabel,
+         {2040, 1065, 1080, 195},
+         kTahoma,
+         layoutWord("Weekly Salary:"),
+         {},
+         keepAs<&Form1Controls::Label_Salary>},
+        {"LevelText_13", ControlKind::LevelLabel, besideCaption(kExperience), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Experience"), nullptr, 13},
+        {"LevelText_12", ControlKind::LevelLabel, besideCaption(kFreeThrow), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Free Throw"), nullptr, 12},
+        {"LevelText_11", ControlKind::LevelLabel, besideCaption(kStamina, 2265), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Stamina"), nullptr, 11},
+        {"LevelText_10", ControlKind::LevelLabel, besideCaption(kShotBlocking), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Shot Blocking"), nullptr, 10},
+        {"LevelText_9", ControlKind::LevelLabel, besideCaption(kRebounding), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Rebounding"), nullptr, 9},
+        {"LevelText_8", ControlKind::LevelLabel, besideCaption(kInsideDefence), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Inside Defence"), nullptr, 8},
+        {"LevelText_7", ControlKind::LevelLabel, besideCaption(kInsideShot), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Inside Shot"), nullptr, 7},
+        {"LevelText_6", ControlKind::LevelLabel, besideCaption(kPassing), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Passing"), nullptr, 6},
+        {"LevelText_5", ControlKind::LevelLabel, besideCaption(kDriving), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Driving"), nullptr, 5},
+        {"LevelText_4", ControlKind::LevelLabel, besideCaption(kHandling), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Handling"), nullptr, 4},
+        {"LevelText_3", ControlKind::LevelLabel, besideCaption(kOutsideDefence), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Outside Defence"), nullptr, 3},
+        {"LevelText_2", ControlKind::LevelLabel, besideCaption(kJumpRange), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Jump Range"), nullptr, 2},
+        {"LevelText_1", ControlKind::LevelLabel, besideCaption(kJumpShot), kLevelFont, layoutWord("atrocious"),
+         layoutWord("Jump Shot"), nullptr, 1},
+        {"Label_XP", ControlKind::SkillCaption, kExperience, kTahoma, layoutWord("Experience:"), {}, nullptr, 13},
+        {"Label_FT", ControlKind::SkillCaption, kFreeThrow, kTahoma, layoutWord("Free Throw:"), {}, nullptr, 12},
+        {"Label_SB", ControlKind::SkillCaption, kShotBlocking, kTahoma, layoutWord("Shot Blocking:"), {}, nullptr, 10},
+        {"Label_ST", ControlKind::SkillCaption, kStamina, kTahoma, layoutWord("Stamina:"), {}, nullptr, 11},
+        {"Label_RB", ControlKind::SkillCaption, kRebounding, kTahoma, layoutWord("Rebounding:"), {}, nullptr, 9},
+        {"Label_ID", ControlKind::SkillCaption, kInsideDefence, kTahoma, layoutWord("Inside Def.:"), {}, nullptr, 8},
+        {"Label_PA", ControlKind::SkillCaption, kPassing, kTahoma, layoutWord("Passing:"), {}, nullptr, 6},
+        {"Label_HA", ControlKind::SkillCaption, kHandling, kTahoma, layoutWord("Handling:"), {}, nullptr, 4},
+        {"Label_JS", ControlKind::SkillCaption, kJumpShot, kTahoma, layoutWord("Jump Shot:"), {}, nullptr, 1},
+        {"Label_IS", ControlKind::SkillCaption, kInsideShot, kTahoma, layoutWord("Inside Shot:"), {}, nullptr, 7},
+        {"Label_DR", ControlKind::SkillCaption, kDriving, kTahoma, layoutWord("Driving:"), {}, nullptr, 5},
+        {"Label_OD", ControlKind::SkillCaption, kOutsideDefence, kTahoma, layoutWord("Outside Def.:"), {}, nullptr, 3},
+        {"Label_JR", ControlKind::SkillCaption, kJumpRange, kTahoma, layoutWord("Jump Range:"), {}, nullptr, 2},
+        {"Image1", ControlKind::Picture, card::kPlace, kApplicationFont, layoutWord(":/pictures/playercard.jpg"),
+         windowtext::kPlayerCard, keepAs<&Form1Controls::Image1>},
 };
 
 // Black text on the colour of an active title bar's text: white in every usual scheme.
@@ -243,27 +323,19 @@ QWidget *Form1::newControl(const ControlRow &row)
 {
     const QString caption = textOf(row.caption);
     switch (row.kind) {
-    case ControlKind::Button:
-        return new PushButton(caption, this);
-    case ControlKind::WrappingButton:
-        return new WrappingButton(caption, this);
-    case ControlKind::LanguageList:
-        return new LanguageList(this);
-    case ControlKind::CheckBox:
-        return new ValueCheckBox(this);
-    case ControlKind::Label:
-        return new Caption(this, false);
-    case ControlKind::AutoSizeLabel:
-        return new Caption(this, true);
-    case ControlKind::SkillCaption:
-        return ui.SkillCaption[row.index] = new Caption(this, true);
+    case ControlKind::Button: return new PushButton(caption, this);
+    case ControlKind::WrappingButton: return new WrappingButton(caption, this);
+    case ControlKind::LanguageList: return new LanguageList(this);
+    case ControlKind::CheckBox: return new ValueCheckBox(this);
+    case ControlKind::Label: return new Caption(this, false);
+    case ControlKind::AutoSizeLabel: return new Caption(this, true);
+    case ControlKind::SkillCaption: return ui.SkillCaption[row.index] = new Caption(this, true);
     case ControlKind::LevelLabel: {
         auto *level = new LevelLabel(this, row.index);
         connect(level, &LevelLabel::mouseDown, this, &Form1::LevelText_MouseDown);
         return ui.LevelText[row.index] = level;
     }
-    case ControlKind::Picture:
-        return new Picture(this, caption);
+    case ControlKind::Picture: return new Picture(this, caption);
     }
     return nullptr;
 }
@@ -362,6 +434,56 @@ void Form1::applyScale(const TextScale &scale)
     anchorLevelLabels();
     for (int i = 1; i <= kSkillCaptionCount; ++i)
         ui.LevelText[i]->setCaption(ui.LevelText[i]->caption());
+}
+
+namespace {
+
+// The card picture's bar, where it shows its placeholder for the player's
+// name, in the picture's own pixels: from the name's place to the position's
+// plate, inside the bar's top and bottom lines; and a column of the bar that
+// no letter covers.
+constexpr QRect kNameBar(30, 1, 350, 23);
+constexpr int kClearBarColumn = 300;
+
+} // namespace
+
+void Form1::createBookControls()
+{
+    // Each keeps clear of the controls laid out before them, and lies behind
+    // them, in front of the card.
+    m_bookLink = new LinkLabel(this);
+    m_bookLink->setObjectName(u"bookLink"_s);
+    const int left = ui.Combo1->geometry().right() + 1 + m_twips(120);
+    m_bookLink->setGeometry(left, ui.Combo1->y(), ui.Command2->x() - m_twips(90) - left, ui.Combo1->height());
+    m_bookLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_bookLink, &LinkLabel::clicked, m_book, &Form1Book::openBook);
+
+    m_playerName = new CardName(this, ui.Image1, kNameBar, kClearBarColumn);
+    m_playerName->setObjectName(u"playerName"_s);
+    setLaidOutFont({m_playerName, Face::Tahoma, 9.75, true});
+
+    // Beside the instruction picture, in the information area.
+    m_bookKeys = new Caption(this, false);
+    m_bookKeys->setObjectName(u"bookKeys"_s);
+    const int keysLeft = ui.Image2->geometry().right() + 1 + m_twips(180);
+    m_bookKeys->setGeometry(keysLeft, ui.Image2->y(), width() - m_twips(120) - keysLeft, ui.Image2->height());
+    m_bookKeys->setWordWrap(true);
+    m_bookKeys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (QWidget *added : std::initializer_list<QWidget *>{m_bookLink, m_playerName, m_bookKeys})
+        added->stackUnder(ui.Command2);
+    retranslateBookControls();
+}
+
+void Form1::retranslateBookControls()
+{
+    const QKeySequence keep = m_book->keepAction()->shortcut();
+    const QKeySequence open = m_book->bookAction()->shortcut();
+    m_bookLink->setText(bookwindowtext::kPlayerBook.translated());
+    m_bookLink->setToolTip(bookwindowtext::kOpenBookWithKey.translated().arg(open.toString(QKeySequence::NativeText)));
+    m_bookKeys->setCaption(
+            windowtext::bookKeysText(keep.toString(QKeySequence::NativeText), open.toString(QKeySequence::NativeText)));
+    m_playerName->setAccessibleDescription(windowtext::kPlayerShown.translated());
 }
 
 // A level label's description names its skill: in full in English, as the

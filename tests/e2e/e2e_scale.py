@@ -12,6 +12,10 @@ and as wide as at 100 %, cover about S*S times the ink pixels, and lie inside
 its control. A bitmap face drawn at its one size, letters spread apart, or a
 bold drawn from thin outlines all fall outside these bounds.
 
+At 100 % and 200 % the player book's keep box and window are then measured
+against the screen: inside it with every button, the keep box over the main
+window and still after a name is picked, the book's window beside it or above.
+
 Run by run_e2e.sh with WAGECOURT_E2E_SCRIPT=e2e_scale.py, which provides the X
 server, window manager, session bus and a scratch XDG_CONFIG_HOME.
 Prints one PASS/FAIL line per check and the measured ratios; exits 1 on any failure.
@@ -21,10 +25,12 @@ import argparse
 import os
 import subprocess
 import sys
+import time
 import traceback
 
 sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
-from e2e_window import Aborted, Report, Window, geometry, pyatspi  # noqa: E402
+from e2e_window import (Aborted, Clipboard, Report, Window, descendants, frame_geometry, geometry, inside,  # noqa: E402
+                        key, overlap, poll, pyatspi, run, skill_list, stacking, work_area)
 
 INK = 128  # a pixel darker than this grey is ink
 
@@ -142,6 +148,58 @@ def compare(report, scale, plain, scaled):
         print(line, flush=True)
 
 
+# The scales at which the keep box and the book's window are measured against the screen.
+BOOK_SCALES = (1, 2)
+
+
+def book_windows(window, scale, clipboard, report):
+    """After a list is read, the keep box lies over the main window, keeping its place when a name is
+    picked from those the book offers, and the book's window beside it or above it; both inside the
+    screen with every button in sight (AT-SPI gives device-independent pixels)."""
+    def opened(what, keys):
+        key(keys)
+        wids = poll(window.other_windows, bool)
+        if not report.check(f"{scale}x: {keys} opens the {what}", bool(wids), "a window", wids):
+            raise Aborted(f"no {what}")
+        frame = poll(lambda: frame_geometry(wids[0]), lambda f: f[2] > 0)
+        report.check(f"{scale}x: {what} inside the screen", inside(frame, area), area, frame)
+        def device(button):
+            e = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            return [round(v * scale) for v in (e.x, e.y, e.width, e.height)]
+        buttons = {b.name: inside(device(b), area) for top in window._application()
+                   if top.getState().contains(pyatspi.STATE_SHOWING)
+                   for b in descendants(top, depth=6) if b.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+        report.check(f"{scale}x: {what}: every button inside the screen", len(buttons) > 2 and all(buttons.values()),
+                     "all of more than two", buttons)
+        return wids[0], frame
+
+    area = work_area()
+    clipboard.set(skill_list("English", [8, 7, 9, 10, 8, 11, 3, 3, 5, 2, 12, 3, 20]))
+    run(["xdotool", "windowactivate", "--sync", str(window.wid)], timeout=5, check=False)
+    key("ctrl+v")
+    poll(lambda: window.name(window.salary), lambda salary: salary == "16 736")
+    main = frame_geometry(window.wid)
+    box, keep = opened("keep box", "ctrl+k")
+    report.check(f"{scale}x: keep box over the main window", overlap(keep, main), main, keep)
+    first = scale == BOOK_SCALES[0]
+    run(["xdotool", "type", "--delay", "20", "Ann Example" if first else "An"])
+    if not first:  # picked from the names offered
+        time.sleep(0.5)
+        key("Down", "Return")
+        time.sleep(0.5)
+        report.equal(f"{scale}x: keep box in its place after a name is picked", keep, frame_geometry(box))
+    key("Return")
+    poll(window.other_windows, lambda wids: not wids)
+    book, frame = opened("book's window", "ctrl+b")
+    def above(order):
+        return book in order and window.wid in order and order.index(book) > order.index(window.wid)
+    order = poll(stacking, above)  # the window manager may raise it a moment after it shows
+    report.check(f"{scale}x: book's window beside the main window or above it", not overlap(frame, main) or above(order),
+                 f"clear of {main}, or above it", {"book": frame, "stacking": order})
+    key("Escape")
+    poll(window.other_windows, lambda wids: not wids)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("wagecourt")
@@ -149,6 +207,7 @@ def main():
     args = parser.parse_args()
 
     report = Report()
+    clipboard = Clipboard()
     aborted = None
     shots = {}
     try:
@@ -157,6 +216,8 @@ def main():
             window = start(args.wagecourt, scale, report)
             try:
                 shots[scale], measured[scale] = measure(window, scale)
+                if scale in BOOK_SCALES:
+                    book_windows(window, scale, clipboard, report)
             finally:
                 window.close()
         for scale in (2, 1.5):
@@ -173,6 +234,7 @@ def main():
             with open(path, "wb") as out:
                 out.write(shot.png)
             print(f"screenshot at {scale}x: {path}", flush=True)
+    clipboard.release()
     failed = report.failed + (1 if aborted is not None else 0)
     print(f"{report.passed} passed, {failed} failed", flush=True)
     return 1 if failed else 0

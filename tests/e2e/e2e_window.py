@@ -11,8 +11,10 @@ texts from e2e_tip_texts, which writes them as the window's own view of the
 player does, for the levels wagecourt-cli advises on.
 
 Run by run_e2e.sh, which provides the X server, window manager and session bus.
-Under openbox it runs the whole session; under another window manager (--wm)
-only the start and the Always on Top toggles, which window managers differ in.
+Under openbox it runs the whole session, which ends with a player kept while
+another program holds the player book and a quit that must wait for it; under
+another window manager (--wm) only the start and the Always on Top toggles,
+which window managers differ in.
 Prints one PASS/FAIL line per check; exits 1 on any failure.
 """
 
@@ -23,6 +25,7 @@ import random
 import re
 import select
 import shutil
+import sqlite3
 import string
 import subprocess
 import sys
@@ -49,6 +52,7 @@ WIDTH = 581
 COMPACT_HEIGHT = 235
 EXPANDED_HEIGHT = 590
 WAIT = 5.0  # seconds any one expected change may take to show
+HELD_NAME = "Bo Example"  # kept while another program holds the book
 SCREENSHOT = "/tmp/wagecourt-e2e-failure.png"
 # The press pauses 100 ms, reads the clipboard, pauses 100 ms, and gives an owner
 # that does not answer 750 ms: the ERROR box must be up 1.2 s after the click,
@@ -150,6 +154,35 @@ def geometry(wid):
     field = lambda name: int(re.search(name + r":\s+(-?\d+)", out).group(1))
     return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
             field("Width"), field("Height"))
+
+
+def frame_geometry(wid):
+    """(x, y, width, height) of the window with the frame the window manager put around it."""
+    x, y, width, height = geometry(wid)
+    out = run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"]).stdout
+    left, right, top, bottom = map(int, re.findall(r"\d+", out.split("=", 1)[1])) if "=" in out else (0,) * 4
+    return x - left, y - top, width + left + right, height + top + bottom
+
+
+def work_area():
+    """(x, y, width, height) of the screen's area that panels leave to windows (_NET_WORKAREA)."""
+    out = run(["xprop", "-root", "_NET_WORKAREA"]).stdout
+    return tuple(map(int, re.findall(r"-?\d+", out.split("=", 1)[1])[:4]))
+
+
+def stacking():
+    """The managed windows, lowest first."""
+    out = run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"]).stdout
+    return [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", out)]
+
+
+def inside(rect, area):  # rectangles as (x, y, width, height)
+    return area[0] <= rect[0] and area[1] <= rect[1] and rect[0] + rect[2] <= area[0] + area[2] \
+        and rect[1] + rect[3] <= area[1] + area[3]
+
+
+def overlap(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
 def wm_states(wid):
@@ -462,6 +495,21 @@ class Window:
         return {"levels": [self.name(a) for a in self.levels],
                 "salary": self.name(self.salary),
                 "position": self.name(self.position)}
+
+    def other_windows(self):
+        """The application's windows in sight besides the main one."""
+        return [w for w in search_windows(".", self.process.pid, visible=True) if w != self.wid]
+
+    def top_level(self, role):
+        """The application's window in sight of this AT-SPI role (an alert), or None."""
+        for child in self._application() or []:
+            try:
+                child.clear_cache()
+                if child.getRole() == role and child.getState().contains(pyatspi.STATE_SHOWING):
+                    return child
+            except Exception:  # a window closing meanwhile
+                continue
+        return None
 
     def point_in(self, accessible):
         """The middle of a control, in the window's own coordinates."""
@@ -821,13 +869,14 @@ class Session:
         if moved == self.place:
             raise Aborted("the window manager did not move the window")
 
-        self.focus_window()
-        key("ctrl+q")
+        self.quit_with_book_held()
         try:
             status = self.w.process.wait(timeout=WAIT)
         except subprocess.TimeoutExpired:
             status = None
         r.equal("Ctrl+Q: the application ends", 0, status)
+        kept = [json.loads(line)["name"] for line in run([self.oracle.cli, "book", "list", "--json"]).stdout.splitlines()]
+        r.check("Ctrl+Q: the player kept while the book was held is in the book", HELD_NAME in kept, HELD_NAME, kept)
         r.check("the settings are stored under XDG_CONFIG_HOME", os.path.isfile(settings),
                 settings, sorted(os.listdir(os.environ["XDG_CONFIG_HOME"])))
 
@@ -840,6 +889,44 @@ class Session:
                 "no ABOVE", sorted(wm_states(w.wid)))
         r.equal("next start: window position x,y", moved, geometry(w.wid)[:2])
         self.expect_card("next start", self.expected_card("Deutsch", [1] * 13, click_text))
+
+    # -- the player book
+
+    def quit_with_book_held(self):
+        """Keeps a player while another program holds the book, the card naming him at once, then Ctrl+Q:
+        the window says it is saving, asks after two seconds naming one player, and waits again when told to."""
+        r, w = self.report, self.w
+        levels = [12, 10, 10, 10, 10, 13, 10, 10, 10, 10, 4, 4, 4]
+        self.clipboard.set(skill_list(self.language, levels))
+        self.focus_window()
+        key("ctrl+v")
+        self.expect_card("Ctrl+V before a keep", self.expected_card(self.language, levels, import_text))
+        key("ctrl+k")
+        book = os.path.join(os.environ["XDG_DATA_HOME"], "Wagecourt", "book.sqlite")
+        if not poll(lambda: w.other_windows() and os.path.isfile(book), bool):
+            raise Aborted("Ctrl+K after a list opened no keep box, or no book")
+        holder = sqlite3.connect(book, timeout=0, isolation_level=None)
+        holder.execute("BEGIN EXCLUSIVE")
+        run(["xdotool", "type", "--delay", "20", HELD_NAME])
+        key("Return")
+        r.equal("a keep: the card names the player", [HELD_NAME],
+                poll(lambda: [c.name for c in w.frame if c is not None and c.name == HELD_NAME], bool))
+        self.focus_window()
+        key("ctrl+q")
+        quitting = time.monotonic()
+        r.check("Ctrl+Q, the book held: the window says it is saving", poll(w.other_windows, bool, timeout=1.5),
+                "a window", w.other_windows())
+        question = poll(lambda: w.top_level(pyatspi.ROLE_ALERT), bool, timeout=WAIT)
+        waited, texts = time.monotonic() - quitting, [c.name or "" for c in descendants(question or [])]
+        r.check("Ctrl+Q, the book held: after two seconds a question that names one player",
+                waited >= 1.5 and any(re.search(r"\b1\b", text) for text in texts), ">= 1.5 s, '1'", (waited, texts))
+        for box in w.other_windows():
+            run(["xdotool", "windowactivate", "--sync", str(box)], timeout=WAIT, check=False)
+        key("Return")  # the default answer: wait
+        r.check("the answer wait: the window waits again, saying so",
+                poll(lambda: w.top_level(pyatspi.ROLE_ALERT) is None and w.other_windows(), bool), True, None)
+        holder.execute("ROLLBACK")
+        holder.close()
 
     # -- hostile clipboards
 

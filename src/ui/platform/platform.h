@@ -15,7 +15,7 @@ class SettingsStore;
 
 struct ClipboardText
 {
-    QString text;         // empty when the clipboard holds no text or cannot be read
+    QString text; // empty when the clipboard holds no text or cannot be read
     bool tooLong = false; // held more than the reader was asked to take
 };
 
@@ -39,6 +39,11 @@ public:
 
     // Modal, with one OK button and no icon.
     virtual void showMessage(const QString &title, const QString &text) = 0;
+
+    // Modal: a question that may lose the user's work, its answers as buttons.
+    // Returns the place of the answer chosen in choices; the first is the
+    // default, and Escape or closing the box chooses it too.
+    virtual int ask(const QString &title, const QString &text, const QStringList &choices) = 0;
 
     // Above all ordinary windows, or back among them, keeping place and size.
     virtual void setTopMost(QWidget *window, bool on) = 0;
@@ -67,6 +72,7 @@ public:
     ClipboardText clipboardText(qsizetype maxCharacters) override;
     void setClipboardText(const QString &text) override;
     void showMessage(const QString &title, const QString &text) override;
+    int ask(const QString &title, const QString &text, const QStringList &choices) override;
     void setTopMost(QWidget *window, bool on) override;
     // The user's settings in the platform's usual place and format: on Linux
     // $XDG_CONFIG_HOME/Wagecourt/Wagecourt.conf (by default under ~/.config),

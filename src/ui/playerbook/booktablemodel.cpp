@@ -1,11 +1,11 @@
 #include "ui/playerbook/booktablemodel.h"
 
 #include "catalogue/catalogue.h"
-#include "ui/controls.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "presentation/salarytext.h"
+#include "ui/controls.h"
 
 #include <QBrush>
 #include <QHash>
@@ -33,18 +33,12 @@ bool isLevelColumn(int column)
 std::optional<book::SortKey> bookKey(int column)
 {
     switch (column) {
-    case BookTableModel::NameColumn:
-        return book::SortKey::Name;
-    case BookTableModel::SalaryColumn:
-        return book::SortKey::Salary;
-    case BookTableModel::PositionColumn:
-        return book::SortKey::Position;
-    case BookTableModel::ChangeColumn:
-        return book::SortKey::Change;
-    case BookTableModel::DateColumn:
-        return book::SortKey::Date;
-    default:
-        return std::nullopt;
+    case BookTableModel::NameColumn: return book::SortKey::Name;
+    case BookTableModel::SalaryColumn: return book::SortKey::Salary;
+    case BookTableModel::PositionColumn: return book::SortKey::Position;
+    case BookTableModel::ChangeColumn: return book::SortKey::Change;
+    case BookTableModel::DateColumn: return book::SortKey::Date;
+    default: return std::nullopt;
     }
 }
 
@@ -55,7 +49,22 @@ book::SortOrder bookOrder(Qt::SortOrder order)
 
 } // namespace
 
-BookTableModel::BookTableModel(QObject *parent) : QAbstractTableModel(parent), m_language(&languages()[0]) {}
+QString onTwoLines(const QString &heading)
+{
+    const qsizetype middle = heading.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype at = heading.indexOf(u' '); at >= 0; at = heading.indexOf(u' ', at + 1))
+        if (best < 0 || qAbs(at - middle) < qAbs(best - middle))
+            best = at;
+    if (best <= 0 || best == heading.size() - 1)
+        return heading;
+    QString broken = heading;
+    broken[best] = u'\n';
+    return broken;
+}
+
+BookTableModel::BookTableModel(QObject *parent) : QAbstractTableModel(parent), m_language(&languages()[0])
+{}
 
 void BookTableModel::setBook(const book::Book &book)
 {
@@ -114,22 +123,14 @@ int BookTableModel::columnCount(const QModelIndex &parent) const
 QVariant BookTableModel::display(const book::LatestRow &row, int column) const
 {
     switch (column) {
-    case NameColumn:
-        return row.player->name;
-    case SalaryColumn:
-        return salaryImportText(row.result.salary);
-    case PositionColumn:
-        return m_language->positionName(row.result.position);
-    case ChangeColumn:
-        return booktext::changeText(row.salaryChange, !row.previous);
-    case DateColumn:
-        return row.latest->date.toString(Qt::ISODate);
-    case TagsColumn:
-        return row.player->tags.join(u' ');
-    case NoteColumn:
-        return row.player->note;
-    default:
-        return levelOf(row, column);
+    case NameColumn: return row.player->name;
+    case SalaryColumn: return salaryImportText(row.result.salary);
+    case PositionColumn: return m_language->positionName(row.result.position);
+    case ChangeColumn: return booktext::changeText(row.salaryChange, !row.previous);
+    case DateColumn: return row.latest->date.toString(Qt::ISODate);
+    case TagsColumn: return row.player->tags.join(u' ');
+    case NoteColumn: return row.player->note;
+    default: return levelOf(row, column);
     }
 }
 
@@ -140,8 +141,7 @@ QVariant BookTableModel::data(const QModelIndex &index, int role) const
     const book::LatestRow &row = m_rows[std::size_t(index.row())];
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return display(row, column);
+    case Qt::DisplayRole: return display(row, column);
     case Qt::ForegroundRole:
         if (isLevelColumn(column))
             return QBrush(toQColor(kLevelColorTable[levelOf(row, column) - 1]));
@@ -149,15 +149,18 @@ QVariant BookTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         if (isLevelColumn(column))
-            return u"%1: %2 (%3)"_s.arg(bookcopytext::skillHeading(*m_language, column - FirstLevelColumn + 1),
-                                        m_language->levelName(levelOf(row, column)))
+            return u"%1: %2 (%3)"_s
+                    .arg(bookcopytext::skillHeading(*m_language, column - FirstLevelColumn + 1),
+                         m_language->levelName(levelOf(row, column)))
                     .arg(levelOf(row, column));
         if (column == ChangeColumn && row.previous) {
             // Which skills the change came from.
             QStringList steps;
             for (int skill = 0; skill < kSalarySkillCount; ++skill)
                 if (const int step = row.levelChange[std::size_t(skill)]; step != 0)
-                    steps << u"%1 %2%3"_s.arg(bookcopytext::skillHeading(*m_language, skill + 1), step > 0 ? u"+"_s : QString())
+                    steps << u"%1 %2%3"_s
+                                     .arg(bookcopytext::skillHeading(*m_language, skill + 1),
+                                          step > 0 ? u"+"_s : QString())
                                      .arg(step);
             return steps.isEmpty() ? display(row, column) : QVariant(steps.join(u", "_s));
         }
@@ -166,8 +169,7 @@ QVariant BookTableModel::data(const QModelIndex &index, int role) const
         if (isLevelColumn(column) || column == SalaryColumn || column == ChangeColumn)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -176,22 +178,18 @@ QVariant BookTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case NameColumn:
-        return booktext::kNameColumn.translated();
-    case SalaryColumn:
-        return booktext::kSalaryColumn.translated();
-    case PositionColumn:
-        return booktext::kPositionColumn.translated();
-    case ChangeColumn:
-        return booktext::kChangeColumn.translated();
-    case DateColumn:
-        return booktext::kDateColumn.translated();
-    case TagsColumn:
-        return booktext::kTagsColumn.translated();
-    case NoteColumn:
-        return booktext::kNoteColumn.translated();
-    default:
-        return bookcopytext::skillHeading(*m_language, section - FirstLevelColumn + 1);
+    case NameColumn: return booktext::kNameColumn.translated();
+    case SalaryColumn: return booktext::kSalaryColumn.translated();
+    case PositionColumn: return booktext::kPositionColumn.translated();
+    case ChangeColumn: return booktext::kChangeColumn.translated();
+    case DateColumn: return booktext::kDateColumn.translated();
+    case TagsColumn: return booktext::kTagsColumn.translated();
+    case NoteColumn: return booktext::kNoteColumn.translated();
+    default: {
+        // Whole in the tip, where the column shows it on two lines.
+        const QString heading = bookcopytext::skillHeading(*m_language, section - FirstLevelColumn + 1);
+        return role == Qt::ToolTipRole ? heading : onTwoLines(heading);
+    }
     }
 }
 
@@ -227,8 +225,8 @@ void BookTableModel::sortRows()
     const bool ascending = order == book::SortOrder::Ascending;
     std::stable_sort(m_rows.begin(), m_rows.end(), [&](const book::LatestRow &a, const book::LatestRow &b) {
         const int compared = column == NoteColumn ? a.player->note.localeAwareCompare(b.player->note)
-                           : column == TagsColumn ? a.player->tags.join(u' ').localeAwareCompare(b.player->tags.join(u' '))
-                                                  : levelOf(a, column) - levelOf(b, column);
+                : column == TagsColumn ? a.player->tags.join(u' ').localeAwareCompare(b.player->tags.join(u' '))
+                                       : levelOf(a, column) - levelOf(b, column);
         return ascending ? compared < 0 : compared > 0;
     });
 }

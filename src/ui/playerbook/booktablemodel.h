@@ -13,6 +13,10 @@ struct LanguageEntry;
 
 namespace wagecourt::ui {
 
+// A heading of two words or more on two lines, broken at the space nearest
+// its middle: a column of short numbers under it needs only half its width.
+QString onTwoLines(const QString &heading);
+
 // The book's players, one row each with his latest snapshot, in the order the
 // book's views sort them. Skills, levels and positions read in the window's
 // game language.

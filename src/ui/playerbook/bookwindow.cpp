@@ -25,6 +25,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
@@ -40,6 +42,14 @@ namespace {
 // An import's box names this many bad lines, and how many more there were.
 constexpr qsizetype kLinesNamed = 20;
 constexpr int kRowsMeasured = 100;
+constexpr int kRowsLeast = 4;
+
+// The documents folder, or the home folder where there is none.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
 
 QTableWidgetItem *historyCell(const QString &value)
 {
@@ -52,18 +62,10 @@ QTableWidgetItem *historyCell(const QString &value)
 } // namespace
 
 BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window),
-      m_session(session),
-      m_platform(platform),
-      m_language(&languages()[0]),
-      m_model(new BookTableModel(this)),
-      m_table(new QTableView(this)),
-      m_historyLabel(new QLabel(this)),
-      m_history(new QTableWidget(this)),
-      m_status(new QLabel(this)),
-      m_unreadable(new QLabel(this)),
-      m_tagLabel(new QLabel(this)),
-      m_tagFilter(new QComboBox(this))
+    : QWidget(parent, Qt::Window), m_session(session), m_platform(platform), m_language(&languages()[0]),
+      m_model(new BookTableModel(this)), m_table(new QTableView(this)), m_historyLabel(new QLabel(this)),
+      m_history(new QTableWidget(this)), m_status(new QLabel(this)), m_unreadable(new QLabel(this)),
+      m_tagLabel(new QLabel(this)), m_tagFilter(new QComboBox(this))
 {
     setObjectName(u"BookWindow"_s);
     m_table->setObjectName(u"book"_s);
@@ -78,9 +80,19 @@ BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
     // Rows one line high, as a list of many players wants them.
     const int rowHeight = fontMetrics().height() + 6;
     m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    // However small the screen, a few players in sight under the headings of
+    // two lines, and the sideways scroll bar; the history's latest row likewise.
+    const int framed = 2 * fontMetrics().height() + 6 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    m_table->setMinimumHeight(framed + kRowsLeast * rowHeight);
+    m_history->setMinimumHeight(framed + rowHeight);
+    // The note, the last column, takes what room the others leave.
     m_table->horizontalHeader()->setStretchLastSection(true);
     // Widths from the rows in sight and a few more, not from every player of a large book.
     m_table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (!m_fitting && column != BookTableModel::NoteColumn)
+            m_userSized.insert(column);
+    });
     m_history->setObjectName(u"history"_s);
     m_history->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_history->setTabKeyNavigation(false);
@@ -128,7 +140,6 @@ BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
     layout->addWidget(m_unreadable);
     layout->addWidget(m_status);
     layout->addLayout(whole);
-    resize(980, 640);
 
     connect(m_table, &QAbstractItemView::activated, this, &BookWindow::showCurrent);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BookWindow::showHistory);
@@ -178,10 +189,29 @@ void BookWindow::setLanguage(const LanguageEntry &language)
     m_language = &language;
     m_model->setLanguage(language);
     retranslate();
-    m_sized = m_model->rowCount() > 0; // other words, other widths
-    if (m_sized)
-        m_table->resizeColumnsToContents();
+    m_userSized.clear(); // other words, other widths
+    fitColumns(true);
+    m_fittedToPlayers = m_model->rowCount() > 0;
     showHistory();
+}
+
+QSize BookWindow::wantedSize()
+{
+    if (m_stale) { // filled now, for widths that fit what it will show
+        fill();
+        m_stale = false;
+    }
+    const QHeaderView *header = m_table->horizontalHeader();
+    const QAbstractItemView *view = m_table; // where the measure of a column's contents is public
+    int columns = std::max(view->sizeHintForColumn(BookTableModel::NoteColumn),
+                           header->sectionSizeHint(BookTableModel::NoteColumn));
+    for (int column = 0; column < BookTableModel::NoteColumn; ++column)
+        columns += header->sectionSize(column);
+    const QMargins margins = layout()->contentsMargins();
+    const int width = columns + 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width()
+            + margins.left() + margins.right();
+    constexpr int kWantedHeight = 640;
+    return QSize(width, kWantedHeight).expandedTo(minimumSizeHint());
 }
 
 void BookWindow::retranslate()
@@ -189,9 +219,15 @@ void BookWindow::retranslate()
     setWindowTitle(text::kPlayerBook.translated());
     m_table->setAccessibleName(text::kPlayers.translated());
     const std::pair<QPushButton *, Text> captions[] = {
-        {m_show, text::kShow},           {m_compareButton, text::kCompare}, {m_delete, text::kDelete},
-        {m_undo, text::kUndo},           {m_export, text::kExport},         {m_import, text::kImport},
-        {m_copyTable, text::kCopyAsTable}, {m_copyForum, text::kCopyForForum}, {m_close, text::kClose},
+            {m_show, text::kShow},
+            {m_compareButton, text::kCompare},
+            {m_delete, text::kDelete},
+            {m_undo, text::kUndo},
+            {m_export, text::kExport},
+            {m_import, text::kImport},
+            {m_copyTable, text::kCopyAsTable},
+            {m_copyForum, text::kCopyForForum},
+            {m_close, text::kClose},
     };
     for (const auto &[button, caption] : captions) {
         button->setText(caption.translated());
@@ -212,6 +248,7 @@ void BookWindow::holdSelection()
     m_heldChosen = chosenNames();
     const QModelIndex current = m_table->currentIndex();
     m_heldCurrent = current.isValid() ? m_model->row(current.row()).player->name : QString();
+    m_heldScroll = {m_table->horizontalScrollBar()->value(), m_table->verticalScrollBar()->value()};
     m_holding = true;
     m_model->clear();
 }
@@ -222,8 +259,12 @@ void BookWindow::refresh()
     // A closed window fills its table when it next shows: keeps from the main
     // window then cost no rebuilding of a large table.
     m_stale = !isVisible();
-    if (m_stale)
-        return;
+    if (!m_stale)
+        fill();
+}
+
+void BookWindow::fill()
+{
     m_holding = false;
     const QStringList chosen = m_heldChosen;
     const QString currentName = m_heldCurrent;
@@ -247,14 +288,45 @@ void BookWindow::refresh()
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (m_table->selectionModel()->selectedRows().isEmpty() && currentRow >= 0)
         m_table->selectRow(currentRow);
-    if (!m_sized && m_model->rowCount() > 0) { // once: later widths are the user's
-        m_table->resizeColumnsToContents();
-        m_sized = true;
-    }
+    fitColumns(!m_fittedToPlayers);
+    m_fittedToPlayers = m_fittedToPlayers || m_model->rowCount() > 0;
+    // Where the user was looking, whoever changed the book: the rows are laid
+    // out first, so the scroll bars reach as far as before.
+    m_table->doItemsLayout();
+    m_table->horizontalScrollBar()->setValue(m_heldScroll.x());
+    m_table->verticalScrollBar()->setValue(m_heldScroll.y());
     showHistory();
     updateButtons();
     if (m_session.hasPending())
         say(text::kPending.translated());
+}
+
+void BookWindow::fitColumns(bool all)
+{
+    const auto setByPlayers = [](int column) {
+        return column == BookTableModel::NameColumn || column == BookTableModel::SalaryColumn
+                || column == BookTableModel::ChangeColumn || column == BookTableModel::DateColumn
+                || column == BookTableModel::TagsColumn;
+    };
+    const QScopedValueRollback fitting(m_fitting, true);
+    // A long name or list of tags is cut, with an ellipsis, and read whole in its tip.
+    const int longest = fontMetrics().horizontalAdvance(u"Maximilian Kowalczyk-Santos"_s);
+    // Text as the table draws it: the style's margin at both ends, and the grid line.
+    const int cellMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1) + 1;
+    int widestPosition = 0;
+    for (int position = 1; position <= kPositionCount; ++position)
+        widestPosition = std::max(widestPosition, fontMetrics().horizontalAdvance(m_language->positionName(position)));
+    for (int column = 0; column < BookTableModel::NoteColumn; ++column) {
+        if (m_userSized.contains(column) || !(all || setByPlayers(column)))
+            continue;
+        m_table->resizeColumnToContents(column);
+        int width = m_table->columnWidth(column);
+        if (column == BookTableModel::NameColumn || column == BookTableModel::TagsColumn)
+            width = std::min(width, std::max(longest, m_table->horizontalHeader()->sectionSizeHint(column)));
+        if (column == BookTableModel::PositionColumn) // any player's, a row just come in too
+            width = std::max(width, widestPosition + cellMargins);
+        m_table->setColumnWidth(column, width);
+    }
 }
 
 void BookWindow::fillTags()
@@ -287,7 +359,11 @@ void BookWindow::showHistory()
             << booktext::kChangeColumn.translated();
     m_history->clear();
     m_history->setColumnCount(int(headers.size()));
-    m_history->setHorizontalHeaderLabels(headers);
+    for (int column = 0; column < int(headers.size()); ++column) {
+        auto *heading = new QTableWidgetItem(onTwoLines(headers[column]));
+        heading->setToolTip(headers[column]);
+        m_history->setHorizontalHeaderItem(column, heading);
+    }
     const std::vector<book::HistoryRow> rows = player ? book::history(*player) : std::vector<book::HistoryRow>();
     m_history->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
@@ -357,7 +433,7 @@ void BookWindow::showCurrent()
 {
     const QModelIndex current = m_table->currentIndex();
     if (current.isValid())
-        emit showRequested(*m_model->row(current.row()).latest);
+        emit showRequested(m_model->row(current.row()).player->name, *m_model->row(current.row()).latest);
 }
 
 void BookWindow::compareChosen()
@@ -435,9 +511,8 @@ void BookWindow::askExport()
 {
     if (m_model->rowCount() == 0)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, text::kExportTitle.translated(),
-                                                      folder + u"/book.csv"_s, text::kFileTypes.translated());
+    const QString path = QFileDialog::getSaveFileName(
+            this, text::kExportTitle.translated(), documentsFolder() + u"/book.csv"_s, text::kFileTypes.translated());
     if (!path.isEmpty())
         exportTo(path);
 }
@@ -458,9 +533,11 @@ void BookWindow::exportTo(const QString &path)
 
 void BookWindow::askImport()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-            QFileDialog::getOpenFileName(this, text::kImportTitle.translated(), folder, text::kFileTypes.translated());
+    // Every form the book reads shown at first, in a folder that is there: a
+    // folder that is not would stand as a name in the file's field.
+    const QString path = QFileDialog::getOpenFileName(this, text::kImportTitle.translated(), documentsFolder(),
+                                                      text::kBookFiles.translated() + u";;"_s
+                                                              + text::kFileTypes.translated());
     if (!path.isEmpty())
         importFrom(path);
 }

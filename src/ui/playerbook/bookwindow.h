@@ -2,6 +2,7 @@
 
 #include "book/book.h"
 
+#include <QSet>
 #include <QWidget>
 
 #include <vector>
@@ -36,6 +37,9 @@ public:
 
     // The game language the main window shows, and the texts read again.
     void setLanguage(const LanguageEntry &language);
+    // The size that shows every column whole, the note's too, and rows
+    // enough; the screen may leave less.
+    QSize wantedSize();
 
     QTableView *table() const { return m_table; }
     const BookTableModel &model() const { return *m_model; }
@@ -53,8 +57,8 @@ public:
     void copyForForum();
 
 signals:
-    // Show: this snapshot is to be loaded into the main window.
-    void showRequested(const book::Snapshot &snapshot);
+    // Show: this snapshot of the player of this name is to be loaded into the main window.
+    void showRequested(const QString &name, const book::Snapshot &snapshot);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -68,6 +72,13 @@ private:
     // Before the book changes: who is chosen, by name, and no rows into the old book.
     void holdSelection();
     void refresh();
+    // The table filled from the book, the players chosen and the scroll as they were held.
+    void fill();
+    // Each column as wide as its contents, but for those the user has sized;
+    // the note takes the rest. After a change to the book, only the columns
+    // whose widths its players set: a level's, the date's and the position's
+    // follow the language alone.
+    void fitColumns(bool all);
     void showHistory();
     // The tags the book holds, to choose from; the chosen one stays chosen while it is there.
     void fillTags();
@@ -103,9 +114,12 @@ private:
     std::vector<std::vector<book::Player>> m_deleted; // for undo, the last delete last
     bool m_holding = false;
     bool m_stale = true; // the table waits for the window to show
-    bool m_sized = false; // the columns fitted to their contents
+    bool m_fitting = false; // the columns are being sized by the window, not by the user
+    bool m_fittedToPlayers = false; // every column fitted to the players as well as to its heading
+    QSet<int> m_userSized; // the columns the user has sized, which keep their width
     QStringList m_heldChosen;
     QString m_heldCurrent;
+    QPoint m_heldScroll;
 };
 
 } // namespace wagecourt::ui

@@ -1,9 +1,10 @@
 #include "ui/playerbook/comparedialog.h"
 
 #include "catalogue/catalogue.h"
-#include "ui/controls.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/bookwindowtext.h"
+#include "ui/controls.h"
+#include "ui/playerbook/placement.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -36,8 +37,11 @@ CompareDialog::CompareDialog(QWidget *parent) : QDialog(parent), m_table(new QTa
     m_table->setObjectName(u"compare"_s);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false); // Tab leaves for the button
+    // Read, not chosen from: no cell stands out as picked.
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_close = buttons->button(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
@@ -71,10 +75,11 @@ void CompareDialog::showComparison(const book::Comparison &comparison, const Lan
             + 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
     const int height = m_table->horizontalHeader()->height() + m_table->verticalHeader()->length()
             + 2 * m_table->frameWidth();
-    m_table->setMinimumSize(std::min(width, 1000), std::min(height, 700));
+    const QRect available = availableArea(parentWidget() ? parentWidget() : this);
+    m_table->setMinimumSize(std::min(width, available.width() * 3 / 4), std::min(height, available.height() * 3 / 4));
     adjustSize();
-    m_table->setCurrentCell(0, 0);
-    m_table->setFocus();
+    // Return and Escape close it; the table scrolls with the wheel, or with the keys once Tab reaches it.
+    m_close->setFocus();
 }
 
 } // namespace wagecourt::ui

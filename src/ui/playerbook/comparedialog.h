@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTableWidget;
 
 namespace wagecourt {
@@ -27,6 +28,7 @@ public:
 
 private:
     QTableWidget *m_table;
+    QPushButton *m_close = nullptr;
 };
 
 } // namespace wagecourt::ui

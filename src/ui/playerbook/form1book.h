@@ -38,6 +38,14 @@ public:
     void keepShown();
     void openBook();
     void setLanguage(const LanguageEntry &language);
+    // The main window shows a player now, read from a list: Keep in Book can be used.
+    void playerShown();
+    // The main window went on top of the others or back among them; the book's window follows it.
+    void followOnTop(bool on);
+    // Before the window closes: what still waits for the book's file is
+    // written, for two seconds while the window says so, then for as long as
+    // the user chooses to wait. False only while an earlier close still waits.
+    bool readyToQuit();
     void closeWindows();
 
     KeepDialog *keepDialog() const { return m_dialog; }
@@ -48,7 +56,11 @@ private:
     // Says why the book cannot be used, when it cannot.
     bool bookUsable();
     void keepConfirmed();
-    void show(const book::Snapshot &snapshot);
+    void show(const QString &name, const book::Snapshot &snapshot);
+    void describeKeep();
+    // Writes what waits for at most the time given, saying so once it takes
+    // longer than a moment; whether all of it went in.
+    bool waitForBook(int milliseconds);
 
     Form1 &m_form;
     Platform &m_platform;
@@ -58,6 +70,8 @@ private:
     WindowBook *m_session = nullptr;
     KeepDialog *m_dialog = nullptr;
     BookWindow *m_window = nullptr;
+    bool m_onTop = false;
+    bool m_quitting = false;
 };
 
 } // namespace wagecourt::ui

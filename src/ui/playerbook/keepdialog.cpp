@@ -19,17 +19,10 @@ namespace wagecourt::ui {
 using namespace Qt::StringLiterals;
 
 KeepDialog::KeepDialog(QWidget *parent)
-    : QDialog(parent),
-      m_nameLabel(new QLabel(this)),
-      m_name(new QLineEdit(this)),
-      m_noteLabel(new QLabel(this)),
-      m_note(new QLineEdit(this)),
-      m_tagsLabel(new QLabel(this)),
-      m_tags(new QLineEdit(this)),
-      m_hint(new QLabel(this)),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this)),
-      m_keep(m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole)),
-      m_names(new QStringListModel(this)),
+    : QDialog(parent), m_nameLabel(new QLabel(this)), m_name(new QLineEdit(this)), m_noteLabel(new QLabel(this)),
+      m_note(new QLineEdit(this)), m_tagsLabel(new QLabel(this)), m_tags(new QLineEdit(this)), m_hint(new QLabel(this)),
+      m_fields(new QFormLayout), m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this)),
+      m_keep(m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole)), m_names(new QStringListModel(this)),
       m_completer(new QCompleter(m_names, this))
 {
     setObjectName(u"KeepDialog"_s);
@@ -43,17 +36,21 @@ KeepDialog::KeepDialog(QWidget *parent)
     m_noteLabel->setBuddy(m_note);
     m_tagsLabel->setBuddy(m_tags);
     m_hint->setWordWrap(true);
+    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The box is as wide as its fields, and its hint as high as its longest
+    // text needs there (reserveHintRoom()): the box keeps its size whatever is
+    // typed or picked, so nothing in it moves under the pointer.
+    m_hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
     m_completer->setFilterMode(Qt::MatchContains);
     m_name->setCompleter(m_completer);
     m_keep->setDefault(true);
 
-    auto *form = new QFormLayout;
-    form->addRow(m_nameLabel, m_name);
-    form->addRow(m_noteLabel, m_note);
-    form->addRow(m_tagsLabel, m_tags);
+    m_fields->addRow(m_nameLabel, m_name);
+    m_fields->addRow(m_noteLabel, m_note);
+    m_fields->addRow(m_tagsLabel, m_tags);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(m_fields);
     layout->addWidget(m_hint);
     layout->addWidget(m_buttons);
     // Room for a long name as it is drawn in this face; the rest is the layout's.
@@ -83,6 +80,27 @@ void KeepDialog::prepare(const book::Book &book)
     m_tags->clear();
     m_name->setFocus();
     check();
+    reserveHintRoom();
+}
+
+void KeepDialog::reserveHintRoom()
+{
+    QStringList hints{bookwindowtext::kAddsSnapshot.translated()};
+    for (const book::TextProblem problem :
+         {book::TextProblem::Empty, book::TextProblem::TooLong, book::TextProblem::ControlCharacter,
+          book::TextProblem::NotText, book::TextProblem::Space})
+        hints << booktext::sentence(booktext::nameProblemText(problem))
+              << booktext::sentence(booktext::noteProblemText(problem))
+              << booktext::sentence(booktext::tagProblemText(problem));
+    const int width = std::max(m_fields->sizeHint().width(), m_buttons->sizeHint().width())
+            - m_hint->contentsMargins().left() - m_hint->contentsMargins().right();
+    int height = 0;
+    for (const QString &hint : std::as_const(hints))
+        if (!hint.isEmpty())
+            height = std::max(
+                    height,
+                    m_hint->fontMetrics().boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, hint).height());
+    m_hint->setFixedHeight(height + m_hint->contentsMargins().top() + m_hint->contentsMargins().bottom());
 }
 
 void KeepDialog::retranslate()
@@ -98,6 +116,7 @@ void KeepDialog::retranslate()
     m_note->setAccessibleName(bookwindowtext::kNoteOptional.translated());
     m_keep->setAccessibleName(bookwindowtext::kKeep.translated());
     check();
+    reserveHintRoom();
 }
 
 QString KeepDialog::name() const
@@ -143,7 +162,6 @@ void KeepDialog::check()
     else if (known())
         hint = bookwindowtext::kAddsSnapshot.translated();
     m_hint->setText(hint);
-    m_hint->setVisible(!hint.isEmpty());
     m_keep->setEnabled(checked.ok());
 }
 

@@ -4,6 +4,7 @@
 
 class QCompleter;
 class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,7 @@ private:
     const book::Player *known() const;
     void nameChanged();
     void check();
+    void reserveHintRoom();
 
     QLabel *m_nameLabel;
     QLineEdit *m_name;
@@ -47,6 +49,7 @@ private:
     QLabel *m_tagsLabel;
     QLineEdit *m_tags;
     QLabel *m_hint;
+    QFormLayout *m_fields;
     QDialogButtonBox *m_buttons;
     QPushButton *m_keep;
     QStringListModel *m_names;

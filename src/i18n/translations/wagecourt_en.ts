@@ -142,6 +142,20 @@
             <numerusform>%n players deleted.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
+
+Wait for it, or quit and lose them?</source>
+        <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
+        <translation>
+            <numerusform>Another program is using the player book, so the changes to %n player are not saved yet.
+
+Wait for it, or quit and lose them?</numerusform>
+            <numerusform>Another program is using the player book, so the changes to %n players are not saved yet.
+
+Wait for it, or quit and lose them?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -258,6 +272,17 @@
         <translation>
             <numerusform>The %n one-level raise that adds least to the salary</numerusform>
             <numerusform>The %n one-level raises that add least to the salary</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message numerus="yes">
+        <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
+        <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
+        <translation>
+            <numerusform>%n snapshot is kept in this browser only, which may clear it. Press %1 to keep a copy of the book.</numerusform>
+            <numerusform>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</numerusform>
         </translation>
     </message>
 </context>

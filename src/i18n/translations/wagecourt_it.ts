@@ -1080,6 +1080,51 @@ Exit status:
         <extracomment>The first entry of the list of tags: no tag chosen, every player shown.</extracomment>
         <translation>Tutti i giocatori</translation>
     </message>
+    <message>
+        <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
+        <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Book (%1)</source>
+        <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, as kept in the book on %2.</source>
+        <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving the player book...</source>
+        <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
+
+Wait for it, or quit and lose them?</source>
+        <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <extracomment>The answer that waits for the book to be free (a button).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit and Lose Them</source>
+        <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
+        <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1551,6 +1596,11 @@ accade agli altri strumenti da riga di comando.
         <source>4. Click on the skills to change them ( Left-click --&gt; +1, Right-click --&gt; -1 )</source>
         <translation>4. Fai clic sulle abilità per cambiarle (clic sinistro +1, clic destro -1).</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Installer</name>
@@ -1869,6 +1919,39 @@ accade agli altri strumenti da riga di comando.
         <extracomment>Above the book&apos;s list, whose rows have a tick box each; &quot;Compare&quot; is the button&apos;s text.</extracomment>
         <translation>Spunta da 2 a 4 giocatori, poi premi &quot;Confronta&quot;.</translation>
     </message>
+    <message>
+        <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
+        <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags already given: %1</source>
+        <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
+        <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last exported on %1; snapshots kept since: %2.</source>
+        <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never exported; snapshots kept in this browser only: %1.</source>
+        <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
+        <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1918,6 +2001,11 @@ accade agli altri strumenti da riga di comando.
         <source>Wagecourt v%1 - by Tarvel (58203)</source>
         <extracomment>The window&apos;s title: the name, the version (%1, such as 1.0) and the author&apos;s game name and number stay as they are.</extracomment>
         <translation>Wagecourt v%1 - di Tarvel (58203)</translation>
+    </message>
+    <message>
+        <source>Player shown</source>
+        <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,9 @@ desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop" && echo "PASS desktop-file-validate" \
     || { echo "FAIL desktop-file-validate"; status=1; }
+# Links clicked in a mail or a chat come to the window, with the link as its argument.
+grep -qx 'MimeType=x-scheme-handler/wagecourt;' "$desktop" && grep -qx 'Exec=wagecourt %u' "$desktop" \
+    && echo "PASS the desktop entry opens wagecourt: links" || { echo "FAIL the desktop entry does not open wagecourt: links"; status=1; }
 # Pedantic hints pass; errors, warnings and infos do not.
 report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) && ! grep -Eq '^[EWI]: ' <<<"$report" \
     && echo "PASS appstreamcli validate --pedantic" || { echo "$report"; echo "FAIL appstreamcli validate"; status=1; }

@@ -59,6 +59,8 @@ if grep -Eq '^[EW]: ' "$scratch/lintian.log"; then fail "lintian"; else pass "li
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+grep -qx 'MimeType=x-scheme-handler/wagecourt;' "$root/usr/share/applications/$id.desktop" \
+    && pass "registers wagecourt: links" || fail "does not register wagecourt: links"
 for program in wagecourt wagecourt-cli; do
     sections=$(readelf -S --wide "$root/usr/bin/$program")
     grep -Eq ' \.(symtab|debug_info) ' <<<"$sections" && fail "$program is not stripped" || pass "$program is stripped"

@@ -1149,16 +1149,16 @@ void CliTest::planIsWhatCalcGives()
                                 u"PA"_s, u"IS"_s, u"ID"_s, u"RB"_s, u"SB"_s};
         // Every way to take the raises, one skill after another, never past 20.
         qint32 least = std::numeric_limits<qint32>::max();
-        std::function<void(SkillLevels, int, int)> every = [&](SkillLevels levels, int from, int left) {
+        std::function<void(SkillLevels, int, int)> every = [&](SkillLevels tried, int from, int left) {
             if (left == 0) {
-                least = std::min(least, salaryOf(levels).salary);
+                least = std::min(least, salaryOf(tried).salary);
                 return;
             }
             for (int k = from; k <= kSalarySkillCount; ++k)
-                if (levels[k] < kHighestLevel && (allowed.isEmpty() || allowed.contains(codes[k - 1]))) {
-                    ++levels[k];
-                    every(levels, k, left - 1);
-                    --levels[k];
+                if (tried[k] < kHighestLevel && (allowed.isEmpty() || allowed.contains(codes[k - 1]))) {
+                    ++tried[k];
+                    every(tried, k, left - 1);
+                    --tried[k];
                 }
         };
         every(start, 1, cheapest[u"steps"_s].toInt());

@@ -1,9 +1,12 @@
 #include "app/commandline.h"
+#include "app/linkinbox.h"
 #include "app/platformchoice.h"
 #include "app/startguard.h"
 #include "version.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,6 +36,7 @@ private slots:
     void guardPassesMessagesOnWhenThePlatformStarts();
     void program_data();
     void program();
+    void linkGoesToTheWindowOpen();
 };
 
 void CommandLineTest::parse_data()
@@ -43,43 +47,54 @@ void CommandLineTest::parse_data()
     QTest::addColumn<QString>("platform");
     QTest::addColumn<QString>("display");
     QTest::addColumn<bool>("quitAfterFirstFrame");
+    QTest::addColumn<QString>("link");
 
     const auto run = int(Action::Run);
     const auto help = int(Action::Help);
     const auto error = int(Action::UsageError);
-    const QString usage = u"Usage: wagecourt [options]"_s;
+    const QString usage = u"Usage: wagecourt [options] [wagecourt:LINK]"_s;
     const QString version = QStringLiteral(WAGECOURT_VERSION_TEXT " (formula 1)");
-    QTest::newRow("nothing") << QStringList{} << run << QString() << QString() << QString() << false;
-    QTest::newRow("-h") << QStringList{u"-h"_s} << help << usage << QString() << QString() << false;
-    QTest::newRow("--help") << QStringList{u"--help"_s} << help << usage << QString() << QString() << false;
-    QTest::newRow("-help") << QStringList{u"-help"_s} << help << usage << QString() << QString() << false;
-    QTest::newRow("-v") << QStringList{u"-v"_s} << int(Action::Version) << version << QString() << QString() << false;
+    QTest::newRow("nothing") << QStringList{} << run << QString() << QString() << QString() << false << QString();
+    QTest::newRow("-h") << QStringList{u"-h"_s} << help << usage << QString() << QString() << false << QString();
+    QTest::newRow("--help") << QStringList{u"--help"_s} << help << usage << QString() << QString() << false << QString();
+    QTest::newRow("-help") << QStringList{u"-help"_s} << help << usage << QString() << QString() << false << QString();
+    QTest::newRow("-v") << QStringList{u"-v"_s} << int(Action::Version) << version << QString() << QString() << false << QString();
     QTest::newRow("--version") << QStringList{u"--version"_s} << int(Action::Version) << version << QString()
-                               << QString() << false;
+                               << QString() << false << QString();
     QTest::newRow("unknown long") << QStringList{u"--bogus"_s} << error << u"wagecourt: unknown option '--bogus'"_s
-                                  << QString() << QString() << false;
+                                  << QString() << QString() << false << QString();
     QTest::newRow("unknown with value") << QStringList{u"--colour=red"_s} << error
                                         << u"wagecourt: unknown option '--colour=red'"_s << QString() << QString()
-                                        << false;
+                                        << false << QString();
     QTest::newRow("unknown short") << QStringList{u"-x"_s} << error << u"wagecourt: unknown option '-x'"_s
-                                   << QString() << QString() << false;
+                                   << QString() << QString() << false << QString();
     QTest::newRow("unknown after help") << QStringList{u"--help"_s, u"--bogus"_s} << error
-                                        << u"wagecourt: unknown option '--bogus'"_s << QString() << QString() << false;
+                                        << u"wagecourt: unknown option '--bogus'"_s << QString() << QString() << false << QString();
     QTest::newRow("argument") << QStringList{u"roster.txt"_s} << error
-                              << u"wagecourt: unexpected argument 'roster.txt'"_s << QString() << QString() << false;
+                              << u"wagecourt: unexpected argument 'roster.txt'"_s << QString() << QString() << false << QString();
     QTest::newRow("missing value") << QStringList{u"-platform"_s} << error
                                    << u"wagecourt: missing value after '-platform'"_s << QString() << QString()
-                                   << false;
+                                   << false << QString();
     QTest::newRow("toolkit platform") << QStringList{u"-platform"_s, u"wayland"_s} << run << QString()
-                                      << u"wayland"_s << QString() << false;
+                                      << u"wayland"_s << QString() << false << QString();
     QTest::newRow("toolkit platform with =") << QStringList{u"--platform=xcb"_s} << run << QString() << u"xcb"_s
-                                             << QString() << false;
+                                             << QString() << false << QString();
     QTest::newRow("toolkit display") << QStringList{u"-display"_s, u":3"_s} << run << QString() << QString()
-                                     << u":3"_s << false;
+                                     << u":3"_s << false << QString();
     QTest::newRow("toolkit style and flag") << QStringList{u"-style=fusion"_s, u"-reverse"_s} << run << QString()
-                                            << QString() << QString() << false;
+                                            << QString() << QString() << false << QString();
     QTest::newRow("benchmark") << QStringList{u"--quit-after-first-frame"_s} << run << QString() << QString()
-                               << QString() << true;
+                               << QString() << true << QString();
+    const QString link = u"wagecourt:book?v1.AbC-_9"_s;
+    QTest::newRow("link") << QStringList{link} << run << QString() << QString() << QString() << false << link;
+    QTest::newRow("link, scheme in capitals") << QStringList{u"WAGECOURT:book?x"_s} << run << QString() << QString()
+                                              << QString() << false << u"WAGECOURT:book?x"_s;
+    QTest::newRow("link and a file") << QStringList{link, u"roster.txt"_s} << error
+                                     << u"wagecourt: unexpected argument 'roster.txt'"_s << QString() << QString()
+                                     << false << link;
+    QTest::newRow("two links") << QStringList{link, link} << error
+                               << u"wagecourt: unexpected argument '"_s + link + u"'"_s << QString() << QString()
+                               << false << link;
 }
 
 void CommandLineTest::parse()
@@ -90,6 +105,7 @@ void CommandLineTest::parse()
     QFETCH(QString, platform);
     QFETCH(QString, display);
     QFETCH(bool, quitAfterFirstFrame);
+    QFETCH(QString, link);
 
     const CommandLine commandLine = parseCommandLine(QStringList{u"wagecourt"_s} + arguments);
     QCOMPARE(int(commandLine.action), action);
@@ -97,6 +113,7 @@ void CommandLineTest::parse()
     QCOMPARE(commandLine.platform, platform);
     QCOMPARE(commandLine.display, display);
     QCOMPARE(commandLine.quitAfterFirstFrame, quitAfterFirstFrame);
+    QCOMPARE(commandLine.link, link);
     if (action == int(Action::Help) || action == int(Action::UsageError)) {
         QVERIFY(commandLine.text.contains(u"-h, --help"_s));
         QVERIFY(commandLine.text.contains(u"-v, --version"_s));
@@ -194,7 +211,7 @@ void CommandLineTest::program_data()
     QTest::addColumn<QString>("err"); // the whole of it, or its first line when the usage follows
 
     const QStringList noDisplay{u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s};
-    const QString usage = u"Usage: wagecourt [options]"_s;
+    const QString usage = u"Usage: wagecourt [options] [wagecourt:LINK]"_s;
     QTest::newRow("--help without a display") << QStringList{u"--help"_s} << noDisplay << 0 << usage << QString();
     QTest::newRow("-v without a display") << QStringList{u"-v"_s} << noDisplay << 0
                                           << QStringLiteral(WAGECOURT_VERSION_TEXT " (formula 1)") << QString();
@@ -242,6 +259,7 @@ void CommandLineTest::program()
     QVERIFY(scratch.isValid());
     QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
     processEnvironment.insert(u"XDG_CONFIG_HOME"_s, scratch.path());
+    processEnvironment.insert(u"XDG_DATA_HOME"_s, scratch.path());
     processEnvironment.insert(u"XDG_RUNTIME_DIR"_s, scratch.path());
     for (const QString &setting : environment) {
         if (setting.contains(u'='))
@@ -265,10 +283,33 @@ void CommandLineTest::program()
     QVERIFY2(out.isEmpty() ? standardOut.isEmpty() : standardOut.startsWith(out), qPrintable(standardOut));
     if (status == 2) {
         QCOMPARE(standardErr.section(u'\n', 0, 0), err);
-        QVERIFY(standardErr.contains(u" wagecourt [options]\n"_s));
+        QVERIFY(standardErr.contains(u" wagecourt [options] [wagecourt:LINK]\n"_s));
     } else {
         QCOMPARE(standardErr, err);
     }
+}
+
+// A second start given a link leaves it for the window that holds the inbox;
+// with no such window it opens its own.
+void CommandLineTest::linkGoesToTheWindowOpen()
+{
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString folder = scratch.path() + u"/Wagecourt"_s;
+    const QString link = u"wagecourt:book?1.x"_s;
+    QVERIFY(!LinkInbox::handOver(folder, link)); // no window open
+
+    LinkInbox window(folder);
+    QSignalSpy arrived(&window, &LinkInbox::linkArrived);
+    QVERIFY(window.claim());
+    QVERIFY(!LinkInbox(folder).claim()); // one window takes the links
+    QVERIFY(LinkInbox::handOver(folder, link));
+    QVERIFY(LinkInbox::handOver(folder, link + u"y"_s));
+    QTRY_COMPARE(arrived.size(), 2);
+    QStringList links{arrived[0][0].toString(), arrived[1][0].toString()};
+    links.sort();
+    QCOMPARE(links, QStringList({link, link + u"y"_s}));
+    QVERIFY(QDir(folder + u"/links"_s).isEmpty()); // each taken once
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -2,6 +2,7 @@
 #include "form1fixture.h"
 
 #include "book/bookstore.h"
+#include "book/shortlist.h"
 #include "presentation/booktext.h"
 #include "presentation/bookwindowtext.h"
 #include "ui/playerbook/booktablemodel.h"
@@ -29,6 +30,8 @@ private slots:
     void keptPlayerComesBack();
     void quitWaitsForTheBook_data();
     void quitWaitsForTheBook();
+    void pastedLinkIsOffered_data();
+    void pastedLinkIsOffered();
 
 private:
     void keepAs(const QString &name, const QString &note, bool known);
@@ -229,6 +232,48 @@ void Form1BookTest::quitWaitsForTheBook()
     }
     QSqlDatabase::removeDatabase(u"other program"_s);
     QCOMPARE(snapshotsInFile(u"Bo Example"_s), int(written));
+}
+
+void Form1BookTest::pastedLinkIsOffered_data()
+{
+    QTest::addColumn<int>("cut"); // characters cut off the link's end
+    QTest::addColumn<QList<int>>("answers"); // 0 do not add, 1 add
+    QTest::addColumn<int>("added"); // snapshots in the file afterwards
+    QTest::addColumn<bool>("asked");
+
+    QTest::newRow("added") << 0 << QList<int>{1} << 2 << true;
+    QTest::newRow("declined") << 0 << QList<int>{0} << 0 << true;
+    QTest::newRow("cut off") << 3 << QList<int>{1} << 0 << false;
+}
+
+// Ctrl+V of a shortlist's link in the main window: what it holds is asked
+// about in the book's window, and its players go into the book, or nothing does.
+void Form1BookTest::pastedLinkIsOffered()
+{
+    QFETCH(int, cut);
+    QFETCH(QList<int>, answers);
+    QFETCH(int, added);
+    QFETCH(bool, asked);
+    QFile::remove(WindowBook::defaultPath());
+    const LanguageEntry &english = *findLanguage(u"English"_s);
+    book::Player linked{u"Cy Linked"_s, u"from the phone"_s, {u"guard"_s}, {}};
+    for (int day : {1, 15})
+        linked.snapshots.push_back({QDate(2026, 11, day), {9, 9, 9, 9, 9, 9, 9, 9, 9, qint16(day % 20), 5, 5, 5}, &english});
+    const QString link = book::shortlistDesktopLink(book::shortlistText(std::span(&linked, 1)));
+    m_platform->clipboard = u"Look at him: "_s + link.chopped(cut) + u"\n"_s;
+    m_platform->answers = answers;
+    showActive(*m_form);
+    QTest::keySequence(m_form, QKeySequence::Paste);
+
+    QCOMPARE(m_platform->questions.size(), int(asked));
+    // The summary, or why the link adds nothing; a link declined says no more.
+    QCOMPARE(m_platform->messageTitles.size(), int(added > 0 || !asked));
+    QCOMPARE(snapshotsInFile(linked.name), added);
+    QCOMPARE(m_form->state().Salary, 0); // the main window read no list
+    if (added) {
+        QVERIFY(m_platform->messageTexts[0].startsWith(booktext::sentence(booktext::importedText({1, 2, 0, 0}))));
+        QVERIFY(m_form->book().window()->model().rowOf(linked.name) >= 0);
+    }
 }
 
 WAGECOURT_FORM1_TEST_MAIN(Form1BookTest)

@@ -96,10 +96,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.text = plantext::versionText() + u'\n';
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // One wagecourt: link, as the desktop passes a clicked one; nothing else.
+    QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty() && positional.first().startsWith(u"wagecourt:"_s, Qt::CaseInsensitive))
+        result.link = positional.takeFirst();
+    if (!positional.isEmpty()) {
         result.action = CommandLine::Action::UsageError;
-        result.text = usageError(
-            windowtext::kUnexpectedArgument.translated().arg(quoted(parser.positionalArguments().first())), helpText);
+        result.text = usageError(windowtext::kUnexpectedArgument.translated().arg(quoted(positional.first())), helpText);
         return result;
     }
     result.platform = parser.value(u"platform"_s);

@@ -16,6 +16,7 @@ struct CommandLine
     QString text;                     // the help or version text, or the error and the usage
     QString platform;                 // the toolkit's -platform argument, when given
     QString display;                  // the toolkit's -display argument, when given
+    QString link;                     // a wagecourt: link to offer, as a click in another program gives it
     bool quitAfterFirstFrame = false; // for the start-up benchmark; not in --help
 };
 

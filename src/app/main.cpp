@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displayprobes.h"
 #include "app/firstframe.h"
+#include "app/linkinbox.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "i18n/messagelanguage.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +67,11 @@ int main(int argc, char *argv[])
     if (commandLine.action != app::CommandLine::Action::Run)
         return answerWithoutWindow(argc, argv, arguments);
 
+    // A link clicked while a window is open goes to that window; no second
+    // one opens, and no display is needed for it.
+    if (!commandLine.link.isEmpty() && app::LinkInbox::handOver(app::LinkInbox::defaultFolder(), commandLine.link))
+        return 0;
+
     QString platformFailure;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     const app::PlatformChoice choice =
@@ -99,6 +106,19 @@ int main(int argc, char *argv[])
         if (commandLine.quitAfterFirstFrame)
             app::quitAfterFirstFrame(&form);
         form.show();
+        // After the first frame: the links other starts hand over come here,
+        // and the one this start was given is offered.
+        app::LinkInbox inbox(app::LinkInbox::defaultFolder());
+        QObject::connect(&inbox, &app::LinkInbox::linkArrived, &form, [&form](const QString &link) {
+            form.raise();
+            form.activateWindow();
+            form.offerLink(link);
+        }, Qt::QueuedConnection);
+        QTimer::singleShot(0, &form, [&inbox, &form, link = commandLine.link] {
+            inbox.claim();
+            if (!link.isEmpty())
+                form.offerLink(link);
+        });
         status = app.exec();
     }
     // Qt 6.4's Wayland client now and then waits for ever while it takes its

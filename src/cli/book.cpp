@@ -491,9 +491,8 @@ int BookCommands::importBook(const QStringList &arguments)
         return status;
 
     // A file or standard input may hold a link rather than a book's file.
-    if (bytes->size() <= book::kLargestShortlistText * 3)
-        if (const usecase::LinkRead link = usecase::readLink(QString::fromUtf8(*bytes)); link.isLink)
-            return importLink(link);
+    if (const std::optional<usecase::LinkRead> link = usecase::linkInFile(*bytes))
+        return importLink(*link);
     BookStore book = store();
     if (!opened(book))
         return ExitRejected;

@@ -75,6 +75,8 @@ inline constexpr Text kImport{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Imp
 inline constexpr Text kCopyAsTable{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copy as Table")};
 //: Copies the chosen players as an aligned block of plain text, for a forum post.
 inline constexpr Text kCopyForForum{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copy for Forum")};
+//: Copies the chosen players (those listed when none is chosen) as one link, to open on another device.
+inline constexpr Text kCopyLink{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copy Link")};
 inline constexpr Text kClose{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Close")};
 
 // What screen readers say of the two tables, and the heading above the history.
@@ -112,6 +114,20 @@ inline constexpr Text kPending{
 inline constexpr Text kCopiedAsTable{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied as a table.")};
 //: Under the table after Copy for Forum.
 inline constexpr Text kCopiedForForum{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Copied for a forum post.")};
+
+//: Under the table after Copy Link; %1 says what the link holds ("The link holds 3 players and 12 snapshots.").
+inline constexpr Text kLinkCopied{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Link copied. %1")};
+//: The answers when a link's players are offered: add them, or leave the book as it is.
+inline constexpr Text kAddPlayers{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Add Players")};
+inline constexpr Text kDoNotAdd{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Do Not Add")};
+//: Title of the window that shows a link as a QR code.
+inline constexpr Text kQrTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Link as a QR Code")};
+//: Under the QR code.
+inline constexpr Text kQrHint{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "Point a phone's camera at the code to open these players in Wagecourt's page.")};
+//: Instead of the QR code, when the link is too long for one.
+inline constexpr Text kQrTooLong{"BookWindow", QT_TRANSLATE_NOOP("BookWindow",
+        "The link is too long for a QR code that a phone can read from a screen: send the link instead.")};
 
 // The comparison's window.
 inline constexpr Text kCompareTitle{"BookWindow", QT_TRANSLATE_NOOP("BookWindow", "Compare Players")};

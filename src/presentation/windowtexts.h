@@ -71,9 +71,9 @@ inline constexpr Text kStep4{
 inline constexpr Text kKeyAndAction{"Info", QT_TRANSLATE_NOOP("Info", "%1: %2")};
 
 // The window's own command line: its --help and its usage errors.
-//: The first line of the window's --help; "wagecourt [options]" stays as it is.
+//: The first line of the window's --help; "wagecourt [options] [wagecourt:LINK]" stays as it is.
 inline constexpr Text kWindowUsage{"WindowCommandLine",
-                                   QT_TRANSLATE_NOOP("WindowCommandLine", "Usage: wagecourt [options]")};
+                                   QT_TRANSLATE_NOOP("WindowCommandLine", "Usage: wagecourt [options] [wagecourt:LINK]")};
 //: Two lines of at most 79 characters each.
 inline constexpr Text kWindowSummary{
         "WindowCommandLine",

@@ -10,6 +10,7 @@
 #include "ui/playerbook/form1book.h"
 #include "ui/settings.h"
 #include "ui/tooltips.h"
+#include "usecases/links.h"
 #include "usecases/playerview.h"
 #include "usecases/readlist.h"
 
@@ -221,6 +222,13 @@ void Form1::Command1_Click()
     m_state.PastedText = clipboard.text;
     m_platform.pause(kPauseMilliseconds);
 
+    // A shortlist's link is no skill list: its players are offered for the book.
+    if (!clipboard.tooLong)
+        if (const usecase::LinkRead link = usecase::readLink(clipboard.text); link.isLink) {
+            m_book->offerLink(link);
+            return;
+        }
+
     // An oversized text is no skill list and is turned away before any work on
     // it. A list in another language than the chosen one switches the window
     // to its language, as a pick in the list would, and is then shown in it.
@@ -238,6 +246,11 @@ void Form1::Command1_Click()
     ShowImportResult();
     showPlayerName({}, {}); // a list names no one
     m_book->playerShown();
+}
+
+void Form1::offerLink(const QString &text)
+{
+    m_book->offerLink(usecase::readLink(text, true));
 }
 
 void Form1::Command2_Click()

@@ -91,6 +91,9 @@ public:
     void showPlayerName(const QString &name, const QString &tip);
     QString playerNameShown() const;
 
+    // A link given on the command line or handed over by a later start.
+    void offerLink(const QString &text);
+
 protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -44,6 +44,18 @@ LinkRead readLink(QStringView text, bool meantAsLink)
     return read;
 }
 
+std::optional<LinkRead> linkInFile(QByteArrayView bytes)
+{
+    // A link is at most a mebibyte; one somewhat larger is still named as a
+    // link too large, while a file far larger is a book's and read as one.
+    if (bytes.size() > book::kLargestShortlistText * 3)
+        return std::nullopt;
+    LinkRead read = readLink(QString::fromUtf8(bytes));
+    if (!read.isLink)
+        return std::nullopt;
+    return read;
+}
+
 ImportAnswer addLinked(book::BookWriter &book, const std::vector<book::Player> &players)
 {
     std::vector<book::Keep> keeps;

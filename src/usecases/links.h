@@ -5,6 +5,7 @@
 #include "qr/qrcode.h"
 #include "usecases/bookcases.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -35,6 +36,10 @@ struct LinkRead
 // unless it is meant as a link (the command line's --link), when every
 // problem is named.
 LinkRead readLink(QStringView text, bool meantAsLink = false);
+
+// A file or standard input that holds a link rather than a book's file: what
+// the link holds, or none when the bytes are no link (and are read as a book).
+std::optional<LinkRead> linkInFile(QByteArrayView bytes);
 
 // Adds what a link carries as a union: every snapshot the book lacks, the
 // same player, day and levels once; the book's own note stays, an incoming

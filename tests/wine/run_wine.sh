@@ -198,7 +198,8 @@ installer)
     shortcuts() { find "$drive/ProgramData" "$drive/users" -name Wagecourt.lnk 2>/dev/null; }
     msiexec() { wine msiexec "$@" /qn >>"$work/msiexec.log" 2>&1; }
     left() { [ ! -e "$installed" ] && [ -z "$(shortcuts)" ] && [ -z "$(versions)" ] \
-                 && ! wine reg query 'HKLM\Software\Tarvel\Wagecourt' >/dev/null 2>&1; }
+                 && ! wine reg query 'HKLM\Software\Tarvel\Wagecourt' >/dev/null 2>&1 \
+                 && ! wine reg query 'HKLM\Software\Classes\wagecourt' >/dev/null 2>&1; }
     other_version 0.99 && other_version 1.01 || { echo "FAIL: the MSIs of versions 0.99 and 1.01"; exit 1; }
     # Whatever an interrupted run left installed in the prefix goes first.
     for package in "$msi" "$work"/v*/Wagecourt-*.msi; do msiexec /x "$package"; done
@@ -212,6 +213,10 @@ installer)
     check "every file of the folder installed into Program Files" 'diff -r "$folder" "$installed"'
     lnk=$(shortcuts | head -n 1)
     check "a Start-menu shortcut" '[ -n "$lnk" ]'
+    check "wagecourt: links open the installed window with the link" \
+        'wine reg query "HKLM\Software\Classes\wagecourt" /v "URL Protocol" >/dev/null 2>&1 \
+         && wine reg query "HKLM\Software\Classes\wagecourt\shell\open\command" /ve 2>/dev/null | tr -d "\r" \
+            | grep -qiF "Wagecourt\Wagecourt.exe\" \"%1\""'
     manifest=$(find "$(dirname "$msi")/winget" -name '*.installer.yaml' 2>/dev/null | head -n 1)
     product=$(sed -n 's/^ProductCode: "\(.*\)"$/\1/p' "${manifest:-/dev/null}")
     check "Apps & features uninstalls it with msiexec, under the winget manifest's product code $product" \

@@ -213,11 +213,24 @@ def write_wxs(folder, version_text, output, icons_dir, ts_files):
           <RegistryValue Root="HKLM" Key="Software\\{MANUFACTURER}\\{PRODUCT}" Name="StartMenuShortcut"
                          Type="integer" Value="1" KeyPath="yes"/>
         </Component>
+        <!-- A click on a wagecourt: link (a shortlist from the page or another
+             desktop) starts the window with the link, which a window already
+             open then takes. Removed with the program. -->
+        <Component Id="LinkProtocol" Guid="{str(uuid.uuid5(NAMESPACE, "wagecourt link protocol")).upper()}" Win64="yes">
+          <RegistryValue Root="HKLM" Key="Software\\Classes\\wagecourt" Type="string"
+                         Value="URL:{PRODUCT} link" KeyPath="yes"/>
+          <RegistryValue Root="HKLM" Key="Software\\Classes\\wagecourt" Name="URL Protocol" Type="string" Value=""/>
+          <RegistryValue Root="HKLM" Key="Software\\Classes\\wagecourt\\DefaultIcon" Type="string"
+                         Value="[#Wagecourt.exe],0"/>
+          <RegistryValue Root="HKLM" Key="Software\\Classes\\wagecourt\\shell\\open\\command" Type="string"
+                         Value="&quot;[#Wagecourt.exe]&quot; &quot;%1&quot;"/>
+        </Component>
       </Directory>
     </Directory>
     <Feature Id="Wagecourt" Level="1">
 {chr(10).join(f'      <ComponentRef Id="{c}"/>' for c in components)}
       <ComponentRef Id="StartMenuShortcut"/>
+      <ComponentRef Id="LinkProtocol"/>
     </Feature>
   </Product>
 </Wix>

@@ -1,5 +1,6 @@
 #include "ui/playerbook/bookwindow.h"
 
+#include "book/shortlist.h"
 #include "catalogue/catalogue.h"
 #include "presentation/bookcopytext.h"
 #include "presentation/booktext.h"
@@ -9,8 +10,10 @@
 #include "ui/platform/platform.h"
 #include "ui/playerbook/booktablemodel.h"
 #include "ui/playerbook/comparedialog.h"
+#include "ui/playerbook/qrdialog.h"
 #include "ui/playerbook/windowbook.h"
 #include "usecases/bookcases.h"
+#include "usecases/links.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -125,9 +128,10 @@ BookWindow::BookWindow(WindowBook &session, Platform &platform, QWidget *parent)
     m_import = addButton("book-import", &BookWindow::askImport);
     m_copyTable = addButton("copyTable", &BookWindow::copyAsTable);
     m_copyForum = addButton("copyForum", &BookWindow::copyForForum);
+    m_copyLink = addButton("copyLink", &BookWindow::copyLink);
     m_close = addButton("close", nullptr);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
-    for (QPushButton *button : {m_export, m_import, m_copyTable, m_copyForum})
+    for (QPushButton *button : {m_export, m_import, m_copyTable, m_copyForum, m_copyLink})
         whole->addWidget(button);
     whole->addStretch();
     whole->addWidget(m_close);
@@ -178,6 +182,8 @@ void BookWindow::createKeys()
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BookWindow::copyForForum);
     key(QKeySequence::Save, &BookWindow::askExport);
     key(QKeySequence::Open, &BookWindow::askImport);
+    key(QKeySequence(Qt::CTRL | Qt::Key_L), &BookWindow::copyLink);
+    key(QKeySequence::Paste, &BookWindow::pasteLink);
     auto *close = new QAction(this);
     close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -227,6 +233,7 @@ void BookWindow::retranslate()
             {m_import, text::kImport},
             {m_copyTable, text::kCopyAsTable},
             {m_copyForum, text::kCopyForForum},
+            {m_copyLink, text::kCopyLink},
             {m_close, text::kClose},
     };
     for (const auto &[button, caption] : captions) {
@@ -396,6 +403,7 @@ void BookWindow::updateButtons()
     m_export->setEnabled(any);
     m_copyTable->setEnabled(any);
     m_copyForum->setEnabled(any);
+    m_copyLink->setEnabled(any);
     if (!m_session.hasPending())
         say(any ? text::kPlayerCount.translated().arg(m_model->rowCount()) : text::kEmptyBook.translated());
 }
@@ -507,6 +515,65 @@ void BookWindow::copyForForum()
     say(text::kCopiedForForum.translated());
 }
 
+void BookWindow::copyLink()
+{
+    const std::vector<book::LatestRow> rows = chosenRows(true);
+    if (rows.empty())
+        return;
+    QStringList names;
+    for (const book::LatestRow &row : rows)
+        names << row.player->name;
+    const QString site = usecase::siteAddress();
+    const usecase::LinkMade made = usecase::makeLink(m_session.book(), names, site);
+    if (!made.ok()) {
+        say(booktext::sentence(made.problemText));
+        return;
+    }
+    m_platform.setClipboardText(made.link);
+    say(text::kLinkCopied.translated().arg(made.holdsText));
+    // A phone reads the page's link off the screen; a wagecourt: link it could not open.
+    if (site.isEmpty())
+        return;
+    if (!m_qr)
+        m_qr = new QrDialog(this);
+    m_qr->showLink(made.link, made.holdsText, made.qrCode);
+    m_qr->show();
+    m_qr->raise();
+}
+
+void BookWindow::pasteLink()
+{
+    const ClipboardText clipboard = m_platform.clipboardText(book::kLargestShortlistText + 1);
+    offerLink(usecase::readLink(clipboard.text, true));
+}
+
+bool BookWindow::offerLink(const usecase::LinkRead &link)
+{
+    if (!link.ok()) {
+        m_platform.showMessage(text::kPlayerBook.translated(), booktext::sentence(link.problemText));
+        return false;
+    }
+    // Escape, or closing the box, adds nothing.
+    const int answer = m_platform.ask(text::kPlayerBook.translated(),
+                                      link.holdsText + u"\n\n"_s + booktext::kAddLinked.translated(),
+                                      {text::kDoNotAdd.translated(), text::kAddPlayers.translated()});
+    if (answer != 1)
+        return false;
+    const usecase::ImportAnswer added = usecase::addLinked(m_session, link.players);
+    showImported(added);
+    return added.ok();
+}
+
+void BookWindow::showImported(const usecase::ImportAnswer &answer)
+{
+    QStringList lines{booktext::sentence(answer.ok() ? answer.summary : answer.problemText)};
+    for (qsizetype i = 0; i < answer.refusedLines.size() && i < kLinesNamed; ++i)
+        lines << booktext::sentence(answer.refusedLines[i]);
+    if (answer.refusedLines.size() > kLinesNamed)
+        lines << u"..."_s;
+    m_platform.showMessage(text::kPlayerBook.translated(), lines.join(u'\n'));
+}
+
 void BookWindow::askExport()
 {
     if (m_model->rowCount() == 0)
@@ -556,14 +623,12 @@ void BookWindow::importFrom(const QString &path)
         return;
     }
     const QByteArray bytes = file.read(usecase::kLargestImport + 1);
-    const usecase::ImportAnswer answer = usecase::importExchange(m_session, bytes, bytes.size(), shown,
-                                                                 QDate::currentDate());
-    QStringList lines{booktext::sentence(answer.ok() ? answer.summary : answer.problemText)};
-    for (qsizetype i = 0; i < answer.refusedLines.size() && i < kLinesNamed; ++i)
-        lines << booktext::sentence(answer.refusedLines[i]);
-    if (answer.refusedLines.size() > kLinesNamed)
-        lines << u"..."_s;
-    m_platform.showMessage(text::kPlayerBook.translated(), lines.join(u'\n'));
+    // A file may hold a link, saved from a mail or a chat, rather than a book's file.
+    if (const std::optional<usecase::LinkRead> link = usecase::linkInFile(bytes)) {
+        offerLink(*link);
+        return;
+    }
+    showImported(usecase::importExchange(m_session, bytes, bytes.size(), shown, QDate::currentDate()));
 }
 
 void BookWindow::showEvent(QShowEvent *event)

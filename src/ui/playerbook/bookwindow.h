@@ -15,7 +15,11 @@ class QTableWidget;
 
 namespace wagecourt {
 struct LanguageEntry;
-}
+namespace usecase {
+struct ImportAnswer;
+struct LinkRead;
+} // namespace usecase
+} // namespace wagecourt
 
 namespace wagecourt::ui {
 
@@ -23,6 +27,7 @@ class WindowBook;
 class BookTableModel;
 class CompareDialog;
 class Platform;
+class QrDialog;
 
 // The player book's own window: the players in a table that sorts by any
 // column, the history of the one under the cursor, and what can be done with
@@ -55,6 +60,15 @@ public:
     void importFrom(const QString &path);
     void copyAsTable();
     void copyForForum();
+    // Ctrl+L: the chosen players (those listed when none is) as one link on
+    // the clipboard, and as a QR code when links point at the page.
+    void copyLink();
+    // Ctrl+V: the link on the clipboard, offered.
+    void pasteLink();
+    // What a link holds, offered; its players added when the user agrees.
+    // Whether they were.
+    bool offerLink(const usecase::LinkRead &link);
+    const QrDialog *qrDialog() const { return m_qr; }
 
 signals:
     // Show: this snapshot of the player of this name is to be loaded into the main window.
@@ -89,6 +103,8 @@ private:
     QStringList chosenNames() const;
     void askExport();
     void askImport();
+    // An import's or a link's summary, with the lines it refused.
+    void showImported(const usecase::ImportAnswer &answer);
 
     WindowBook &m_session;
     Platform &m_platform;
@@ -109,8 +125,10 @@ private:
     QPushButton *m_import = nullptr;
     QPushButton *m_copyTable = nullptr;
     QPushButton *m_copyForum = nullptr;
+    QPushButton *m_copyLink = nullptr;
     QPushButton *m_close = nullptr;
     CompareDialog *m_compare = nullptr; // made at the first comparison
+    QrDialog *m_qr = nullptr; // made at the first link copied
     std::vector<std::vector<book::Player>> m_deleted; // for undo, the last delete last
     bool m_holding = false;
     bool m_stale = true; // the table waits for the window to show

@@ -11,6 +11,7 @@
 #include "ui/playerbook/placement.h"
 #include "ui/playerbook/windowbook.h"
 #include "usecases/bookcases.h"
+#include "usecases/links.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -136,6 +137,18 @@ void Form1Book::openBook()
     }
     m_window->raise();
     m_window->activateWindow();
+}
+
+void Form1Book::offerLink(const usecase::LinkRead &link)
+{
+    if (!link.ok()) {
+        m_platform.showMessage(text::kPlayerBook.translated(), booktext::sentence(link.problemText));
+        return;
+    }
+    // The book's window first, where the players will stand once added.
+    openBook();
+    if (m_window && m_window->isVisible())
+        m_window->offerLink(link);
 }
 
 void Form1Book::setLanguage(const LanguageEntry &language)

@@ -10,6 +10,9 @@ struct LanguageEntry;
 namespace book {
 struct Snapshot;
 }
+namespace usecase {
+struct LinkRead;
+}
 } // namespace wagecourt
 
 namespace wagecourt::ui {
@@ -37,6 +40,9 @@ public:
     // Asks for a name, then keeps what the main window shows under it.
     void keepShown();
     void openBook();
+    // A link pasted, opened from another program or handed over by a second
+    // start: what it holds, offered in the book's window.
+    void offerLink(const usecase::LinkRead &link);
     void setLanguage(const LanguageEntry &language);
     // The main window shows a player now, read from a list: Keep in Book can be used.
     void playerShown();

@@ -889,6 +889,33 @@ class Session:
                 "no ABOVE", sorted(wm_states(w.wid)))
         r.equal("next start: window position x,y", moved, geometry(w.wid)[:2])
         self.expect_card("next start", self.expected_card("Deutsch", [1] * 13, click_text))
+        self.link_handed_over()
+
+    def link_handed_over(self):
+        """A wagecourt: link clicked elsewhere starts the program again: that start hands the link
+        to the window open and ends, and the window asks about the players it holds."""
+        r = self.report
+        link = run([self.oracle.cli, "book", "export", "--link", HELD_NAME]).stdout.strip()
+        if not link.startswith("wagecourt:book?"):
+            raise Aborted(f"wagecourt-cli made no desktop link: {link!r}")
+        started = time.monotonic()
+        second = subprocess.run([self.binary, link], env=dict(os.environ, QT_QPA_PLATFORM="xcb"),
+                                stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=WAIT)
+        r.check("a second start with a link hands it over and ends at once, opening no window",
+                second.returncode == 0 and time.monotonic() - started < WAIT, "status 0",
+                (second.returncode, second.stderr))
+        question = poll(lambda: self.w.top_level(pyatspi.ROLE_ALERT), bool, timeout=WAIT)
+        texts = [c.name or "" for c in descendants(question or [])]
+        r.check("the window open asks about the link's player", any("1" in t for t in texts) and question,
+                "a question naming 1 player", texts)
+        for box in self.w.other_windows():
+            try:  # the book's window, then the question over it
+                run(["xdotool", "windowactivate", "--sync", str(box)], timeout=WAIT, check=False)
+            except subprocess.TimeoutExpired:
+                pass
+        key("Escape")  # the default: add nothing
+        r.check("Escape adds nothing and closes the question",
+                poll(lambda: self.w.top_level(pyatspi.ROLE_ALERT) is None, bool), True, None)
 
     # -- the player book
 

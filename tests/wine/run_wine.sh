@@ -199,7 +199,7 @@ installer)
     msiexec() { wine msiexec "$@" /qn >>"$work/msiexec.log" 2>&1; }
     left() { [ ! -e "$installed" ] && [ -z "$(shortcuts)" ] && [ -z "$(versions)" ] \
                  && ! wine reg query 'HKLM\Software\Tarvel\Wagecourt' >/dev/null 2>&1 \
-                 && ! wine reg query 'HKLM\Software\Classes\wagecourt' >/dev/null 2>&1; }
+                 && ! wine reg query 'HKLM\Software\Classes\wagecourt' /v 'URL Protocol' >/dev/null 2>&1; }
     other_version 0.99 && other_version 1.01 || { echo "FAIL: the MSIs of versions 0.99 and 1.01"; exit 1; }
     # Whatever an interrupted run left installed in the prefix goes first.
     for package in "$msi" "$work"/v*/Wagecourt-*.msi; do msiexec /x "$package"; done

@@ -67,6 +67,23 @@ inline constexpr Text kCopyReport{"Plan", QT_TRANSLATE_NOOP("Plan", "Copy Report
 //: Where the formula's version is shown: %1 the program's version, %2 the formula's.
 inline constexpr Text kVersions{"Plan", QT_TRANSLATE_NOOP("Plan", "Wagecourt %1, salary formula %2")};
 
+// The page's Plan section, where a table's cell is a button and a plan a list.
+//: A level's cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the
+//: position, %5 the change against now.
+inline constexpr Text kCellLabel{"Plan", QT_TRANSLATE_NOOP("Plan", "%1 at level %2: %3 (%4), %5")};
+//: The same for a level whose salary is over the salary limit typed.
+inline constexpr Text kCellOverLabel{"Plan", QT_TRANSLATE_NOOP("Plan",
+        "%1 at level %2: %3 (%4), %5, over the limit")};
+//: The current level's cell: %1 the skill, %2 the level, %3 the salary, %4 the position.
+inline constexpr Text kCurrentCellLabel{"Plan", QT_TRANSLATE_NOOP("Plan", "%1 at level %2, now: %3 (%4)")};
+//: One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the
+//: change against now.
+inline constexpr Text kStepLine{"Plan", QT_TRANSLATE_NOOP("Plan", "%1 to %2: %3 (%4), %5")};
+//: The same for a step whose salary is over the salary limit typed.
+inline constexpr Text kStepOverLine{"Plan", QT_TRANSLATE_NOOP("Plan", "%1 to %2: %3 (%4), %5, over the limit")};
+//: A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.
+inline constexpr Text kRaisedLine{"Plan", QT_TRANSLATE_NOOP("Plan", "%1: +%2, to %3")};
+
 // Why a command line's option does not read.
 //: What the user wrote; the names stay as they are.
 inline constexpr Text kUnknownSkill{"Plan", QT_TRANSLATE_NOOP("Plan",

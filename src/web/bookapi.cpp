@@ -471,9 +471,11 @@ const char *wc_link_add()
 
 // A link to the players named in a JSON array (the whole book for none), to
 // the page at the address given: {"link":..,"holds":..,"fits_qr":..} or
-// {"error":..}; with fits_qr, the QR code's size in modules and its dark
-// modules as an SVG path in a viewBox of that size.
-const char *wc_link_make(const char *namesJson, const char *address)
+// {"error":..}; with fits_qr, the QR code's size in modules, its dark modules
+// as an SVG path in a viewBox of that size and its name (qr_label); without,
+// what to do instead (qr_text), naming Share where the browser shares, else
+// Copy Link.
+const char *wc_link_make(const char *namesJson, const char *address, int shares)
 {
     QStringList names;
     for (const QJsonValue name : QJsonDocument::fromJson(QByteArray(namesJson)).array())
@@ -485,6 +487,10 @@ const char *wc_link_make(const char *namesJson, const char *address)
     if (made.qrCode) {
         link.insert(u"qr_size"_s, made.qrCode->size);
         link.insert(u"qr_path"_s, qr::svgPath(*made.qrCode));
+        link.insert(u"qr_label"_s, webtext::kLinkQrCode.translated());
+    } else {
+        link.insert(u"qr_text"_s, webtext::kLinkTooLong.translated().arg(
+                (shares ? webtext::kShareLink : webtext::kCopyLink).translated()));
     }
     return answer(link);
 }

@@ -36,7 +36,7 @@ const char *wc_book_table(const char *sort, const char *languageName);
 const char *wc_book_forecast(const char *name, const char *languageName, int weeks);
 const char *wc_link_read(const char *text);
 const char *wc_link_add();
-const char *wc_link_make(const char *namesJson, const char *address);
+const char *wc_link_make(const char *namesJson, const char *address, int shares);
 
 // The training planner (planapi.cpp).
 const char *wc_plan(const char *levelText, const char *languageName, const char *targets, const char *limit,

@@ -116,6 +116,11 @@ QJsonObject bookWords(const LanguageEntry &language)
             {u"date"_s, booktext::kDateColumn.translated()},
             {u"note"_s, booktext::kNoteColumn.translated()},
             {u"tags"_s, booktext::kTagsColumn.translated()},
+            {u"share"_s, webtext::kShareLink.translated()},
+            {u"copy_link"_s, webtext::kCopyLink.translated()},
+            {u"link_made"_s, webtext::kLinkMade.translated()},
+            {u"add_linked"_s, webtext::kAddLinked.translated()},
+            {u"dont_add_linked"_s, webtext::kDontAddLinked.translated()},
             {u"largest_file"_s, double(usecase::kLargestImport)},
     };
 }

@@ -122,29 +122,44 @@ const char *wc_plan(const char *levelText, const char *languageName, const char 
     OneBased<int, kSalarySkillCount> targetOf{};
     for (const planner::PlanTarget &target : request.targets)
         targetOf[target.skill] = target.level;
+    const QString currentSalary = salary(worth.current.salary);
+    const QString currentPosition = language->positionName(worth.current.position);
     QJsonArray rows;
     for (int skill = 1; skill <= kSalarySkillCount; ++skill) {
+        const QString name = plantext::skillName(*language, skill);
         QJsonArray cells;
-        for (const TrainingStep &step : worth.skills[skill])
+        for (const TrainingStep &step : worth.skills[skill]) {
+            const bool over = request.limit && step.salary > *request.limit;
+            const QString label = (over ? plantext::kCellOverLabel : plantext::kCellLabel)
+                                          .translated()
+                                          .arg(name, QString::number(step.level), salary(step.salary),
+                                               language->positionName(step.position),
+                                               plantext::changeText(step.change));
             cells.append(QJsonObject{{u"level"_s, step.level},
                                      {u"salary_text"_s, salary(step.salary)},
                                      {u"change_text"_s, plantext::changeText(step.change)},
                                      {u"change"_s, step.change},
                                      {u"position_name"_s, language->positionName(step.position)},
-                                     {u"over"_s, request.limit && step.salary > *request.limit},
+                                     {u"label"_s, label},
+                                     {u"over"_s, over},
                                      {u"target"_s, targetOf[skill] == step.level}});
+        }
+        const int level = worth.current.levels[skill];
         rows.append(QJsonObject{{u"skill"_s, skill},
                                 {u"code"_s, skillCode(skill).letters.toString()},
-                                {u"name"_s, plantext::skillName(*language, skill)},
-                                {u"level"_s, int(worth.current.levels[skill])},
+                                {u"name"_s, name},
+                                {u"level"_s, level},
+                                {u"current_label"_s, plantext::kCurrentCellLabel.translated().arg(
+                                                             name, QString::number(level), currentSalary,
+                                                             currentPosition)},
                                 {u"target"_s, targetOf[skill]},
                                 {u"cells"_s, cells}});
     }
     QJsonObject section{
             {u"title"_s, plantext::kTrainingPlan.translated()},
             {u"worth_title"_s, plantext::kWorthTitle.translated()},
-            {u"now_text"_s, plantext::kNow.translated().arg(salary(worth.current.salary),
-                                                           language->positionName(worth.current.position))},
+            {u"now_text"_s, plantext::kNow.translated().arg(currentSalary, currentPosition)},
+            {u"current_salary_text"_s, currentSalary},
             {u"level_heading"_s, plantext::kLevel.translated()},
             {u"rows"_s, rows},
             {u"no_plan_text"_s, plantext::kNoPlan.translated()},
@@ -159,14 +174,22 @@ const char *wc_plan(const char *levelText, const char *languageName, const char 
     if (planned->plan) {
         QJsonArray steps;
         int number = 0;
-        for (const planner::PlanStep &step : planned->plan->steps)
+        for (const planner::PlanStep &step : planned->plan->steps) {
+            const bool over = request.limit && step.salary > *request.limit;
+            const QString name = plantext::skillName(*language, step.skill);
             steps.append(QJsonObject{{u"number"_s, ++number},
-                                     {u"skill_name"_s, plantext::skillName(*language, step.skill)},
+                                     {u"skill_name"_s, name},
                                      {u"level"_s, step.level},
                                      {u"salary_text"_s, salary(step.salary)},
                                      {u"position_name"_s, language->positionName(step.position)},
                                      {u"change_text"_s, plantext::changeText(step.change)},
-                                     {u"over"_s, request.limit && step.salary > *request.limit}});
+                                     {u"text"_s, (over ? plantext::kStepOverLine : plantext::kStepLine)
+                                                         .translated()
+                                                         .arg(name, QString::number(step.level), salary(step.salary),
+                                                              language->positionName(step.position),
+                                                              plantext::changeText(step.change))},
+                                     {u"over"_s, over}});
+        }
         QJsonArray end;
         for (qint16 level : planned->plan->end.levels)
             end.append(int(level));
@@ -202,10 +225,16 @@ const char *wc_plan(const char *levelText, const char *languageName, const char 
         if (planned->cheapest) {
             QJsonArray raised;
             for (int skill = 1; skill <= kSalarySkillCount; ++skill)
-                if (planned->cheapest->steps[skill] > 0)
-                    raised.append(QJsonObject{{u"name"_s, plantext::skillName(*language, skill)},
-                                              {u"raises"_s, planned->cheapest->steps[skill]},
-                                              {u"level"_s, int(planned->cheapest->end.levels[skill])}});
+                if (const int steps = planned->cheapest->steps[skill]; steps > 0) {
+                    const int reached = planned->cheapest->end.levels[skill];
+                    const QString name = plantext::skillName(*language, skill);
+                    raised.append(QJsonObject{{u"name"_s, name},
+                                              {u"raises"_s, steps},
+                                              {u"level"_s, reached},
+                                              {u"text"_s, plantext::kRaisedLine.translated().arg(
+                                                                  name, QString::number(steps),
+                                                                  QString::number(reached))}});
+                }
             QJsonArray end;
             for (qint16 level : planned->cheapest->end.levels)
                 end.append(int(level));

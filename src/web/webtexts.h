@@ -56,6 +56,23 @@ inline constexpr Text kBookStep{"Web",
                                                   "5. Press %1 under the card to keep the player shown, under a name; "
                                                   "%2, below it, lists the players kept.")};
 
+// Shortlist links on the page: made from the book, and opened.
+//: Hands a link to the ticked players (the whole book when none is ticked) to the device's share sheet.
+inline constexpr Text kShareLink{"Web", QT_TRANSLATE_NOOP("Web", "Share")};
+//: Where the device has no share sheet: copies that link.
+inline constexpr Text kCopyLink{"Web", QT_TRANSLATE_NOOP("Web", "Copy Link")};
+//: The name of the field that shows the link made, for screen readers.
+inline constexpr Text kLinkMade{"Web", QT_TRANSLATE_NOOP("Web", "Link to the players")};
+//: The name of the link's QR code, for screen readers.
+inline constexpr Text kLinkQrCode{"Web", QT_TRANSLATE_NOOP("Web", "QR code of the link")};
+//: In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share
+//: or Copy Link button.
+inline constexpr Text kLinkTooLong{"Web", QT_TRANSLATE_NOOP("Web",
+        "This link holds too much for a QR code: press %1 to send the link itself.")};
+//: The answers to "Add them to the player book?" after a link is opened (buttons).
+inline constexpr Text kAddLinked{"Web", QT_TRANSLATE_NOOP("Web", "Add to Book")};
+inline constexpr Text kDontAddLinked{"Web", QT_TRANSLATE_NOOP("Web", "Cancel")};
+
 // The browser may clear what a page stores; these ask for an export now and then.
 //: Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.
 inline constexpr Text kLastExported{"Web", QT_TRANSLATE_NOOP("Web", "Last exported on %1; snapshots kept since: %2.")};

@@ -6,9 +6,14 @@
 // and never deleted; the export is reminded of once; two players compare,
 // with nothing axe-core finds in either scheme; at 1280 and 360 pixels no
 // table is cut, and on a phone a tap ticks a card and Compare shows both.
+// A link the command line makes, opened as the page's address, adds exactly
+// its players, and the Plan section forecasts one shown from the book as the
+// command line does; the page's own link, read back by the command line,
+// makes the same book byte for byte, and so does its QR code read by
+// zbarimg; a damaged link adds nothing and says why.
 //   node book.mjs <site> <chromium> <folder holding node_modules> <wagecourt-cli>
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -142,7 +147,59 @@ try {
   assert.deepEqual(cards, ['Ann "A, B" Lee', 'Bo Kim']);
   assert.deepEqual(await cut(), [360]);
   assert.equal(await page.evaluate(() => getComputedStyle(document.querySelector('#book-rows tr')).display), 'grid');
-  console.log('the book keeps, lists after a reload, exports to the command line and imports from it, and compares');
+
+  // Two players, one with a note, a tag and a month of snapshots, in a book of their own.
+  const source = join(scratch, 'linked.sqlite');
+  const linked = (args, input) => execFileSync(cli, ['book', '--book', source, ...args], { input, encoding: 'utf8' });
+  linked(['keep', 'Dee Ray', '--date', '2026-01-04', '--note', 'quick', '--tag', 'U21', '-'], ENGLISH);
+  linked(['keep', 'Dee Ray', '--date', '2026-02-01', '-'], ENGLISH.replace('Passing: prolific', 'Passing: sensational'));
+  linked(['keep', 'Eli Vos', '--date', '2026-01-11', '-'], ENGLISH.replace('Driving: strong', 'Driving: legendary'));
+  const bare = linked(['export', '--link']).trim().replace(/^.*(#book=|\?)/, '');
+  const context = await browser.createBrowserContext();
+  await context.overridePermissions(server.origin, ['clipboard-read', 'clipboard-sanitized-write']);
+  const fresh = watch(await context.newPage());
+  await fresh.evaluateOnNewDocument(() => { delete Navigator.prototype.share; }); // Copy Link, as on most desktops
+  await fresh.setViewport({ width: 1280, height: 900, deviceScaleFactor: 2 });
+  await fresh.goto(`${server.origin}/#book=${bare}`);
+  await fresh.waitForSelector('#link-offer:not([hidden])');
+  assert.equal(await fresh.evaluate(() => location.hash), '', 'the link leaves the address');
+  await fresh.waitForSelector('body.book-ready');
+  await fresh.click('#link-add');
+  await fresh.waitForFunction(() => document.querySelectorAll('#book-rows tr').length === 2);
+  await fresh.reload(); // what is listed now is what the browser stored
+  await fresh.waitForSelector('body.book-ready');
+  const players = linked(['list', '--json']).trim().split('\n').map((line) => JSON.parse(line));
+  assert.deepEqual((await shown(fresh)).map(([name, salary]) => [name, Number(salary.replace(/\D/g, ''))]),
+    players.map((player) => [player.name, player.salary]));
+  await fresh.click('#book-rows tr:nth-child(1) [data-act=show]');
+  await fresh.waitForSelector('#plan-forecast:not([hidden]) tbody');
+  const forecast = JSON.parse(linked(['forecast', 'Dee Ray', '--json']));
+  assert.deepEqual(await fresh.$$eval('#plan-forecast tbody tr td:last-child', (cells) => cells.map((cell) => Number(cell.textContent))),
+    forecast.levels, 'Dee Ray forecast as the command line forecasts him');
+
+  // The whole book as the page's link: copied, read back by the command line
+  // into a book of its own, and decoded from the QR code's picture.
+  assert.equal(await fresh.$eval('#book-share', (button) => button.textContent), 'Copy Link');
+  await fresh.click('#book-share');
+  await fresh.waitForSelector('#book-link-qr svg');
+  const link = await fresh.evaluate(() => navigator.clipboard.readText());
+  assert.equal(link, `${server.origin}/#book=${bare}`, 'the same players make the same link, to the page\'s own address');
+  const back = join(scratch, 'back.sqlite');
+  const read = spawnSync(cli, ['book', '--book', back, 'import', '--link', link], { encoding: 'utf8' });
+  assert.equal(read.stderr.trim(), await fresh.$eval('#book-link-holds', (holds) => holds.textContent));
+  assert.equal(execFileSync(cli, ['book', '--book', back, 'export'], { encoding: 'utf8' }), linked(['export']));
+  const picture = join(scratch, 'qr.png');
+  await (await fresh.$('#book-link-qr svg')).screenshot({ path: picture });
+  assert.equal(execFileSync('zbarimg', ['--quiet', '--raw', picture], { encoding: 'utf8' }).trim(), link);
+
+  // A link cut short, opened in the open page: said so, and nothing added.
+  await fresh.evaluate((damaged) => { location.hash = damaged; }, `#book=${bare.slice(0, -4)}`);
+  await fresh.waitForSelector('#error:not([hidden])');
+  assert.match(await fresh.$eval('#error', (error) => error.textContent), /\w/);
+  assert.deepEqual([await fresh.$eval('#link-offer', (offer) => offer.hidden), (await shown(fresh)).length], [true, 2]);
+  await context.close();
+  console.log('the book keeps, lists after a reload, exports to the command line and imports from it, compares, '
+    + 'and adds the players of a link and makes one');
 } finally {
   await browser.close();
   server.close();

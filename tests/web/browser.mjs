@@ -5,15 +5,28 @@
 // word broken inside itself, every level colour readable in both schemes, no
 // fault axe-core finds, Chromium's installability check, a module that cannot
 // load said so, a new version that waits to be asked for, and no request
-// outside the page's own origin.
-//   node browser.mjs <site> <chromium> <folder holding node_modules>
+// outside the page's own origin. The Plan section: cells clicked and tapped
+// plan to the levels the command line's plan ends at, and its report is the
+// command line's; a table on a wide screen, a list per skill on a phone, with
+// the rest of the page in axe-core's and the phone's checks.
+//   node browser.mjs <site> <chromium> <folder holding node_modules> <wagecourt-cli>
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { ENGLISH, launch, serve, watch } from './harness.mjs';
 
-const [site, chromium, npmDir] = process.argv.slice(2);
+const [site, chromium, npmDir, cli] = process.argv.slice(2);
+const wagecourt = (args, input = '') => spawnSync(cli, args.map(String), { input, encoding: 'utf8', env: { ...process.env, LANG: 'C.UTF-8' } });
+// The first number in a text: "At the end: 18 765 (Point Guard), +2 029" is 18765.
+const salaryIn = (text) => Number(/\d[\d\s]*/.exec(text)[0].replace(/\D/g, ''));
+const shownLevels = JSON.parse(wagecourt(['import', '--json'], ENGLISH).stdout).levels;
+// Where the command line's plan to these targets ends, and in how many steps.
+const cliPlan = (targets) => {
+  const { plan, end } = JSON.parse(wagecourt(['plan', ...shownLevels, ...targets.flatMap((to) => ['--to', to]), '--json']).stdout);
+  return [end.salary, plan.length];
+};
 // A copy of the site, for a new version to appear in.
 const served = mkdtempSync(join(tmpdir(), 'wagecourt-site-'));
 cpSync(site, served, { recursive: true });
@@ -72,6 +85,23 @@ try {
   await page.keyboard.press('-');
   assert.equal(await text('salary'), '16 736');
 
+  // Targets clicked in the table, one after another, the same again, another
+  // level of the same skill: each plan ends where the command line's does.
+  const planEnd = async () => [salaryIn(await text('plan-end')), await page.$$eval('#plan-step-list li', (steps) => steps.length)];
+  assert.equal(await page.$eval('#plan-skills', (list) => getComputedStyle(list).display), 'none', 'a table on a wide screen');
+  for (const [click, targets] of [['IS12', ['IS=12']], ['JS15', ['IS=12', 'JS=15']], ['IS12', ['JS=15']], ['JS10', ['JS=10']]]) {
+    await page.click(`#plan-table [data-key="${click}"]`);
+    assert.deepEqual(await planEnd(), cliPlan(targets), `clicked ${click}: ${targets}`);
+  }
+  await page.type('#plan-limit-input', '20000');
+  await page.type('#plan-cheapest-input', '3');
+  await page.type('#plan-shown-input', '16700');
+  await page.click('#plan-report');
+  const shownCheck = wagecourt(['calc', ...shownLevels, '--shown', '16700']).stderr;
+  assert.equal((await page.evaluate(() => navigator.clipboard.readText())).trim(), shownCheck.slice(shownCheck.indexOf('\n\n') + 2).trim(),
+    'the report of a salary that differs is the command line\'s');
+  assert.match(await text('plan-version'), /^Wagecourt \d+\.\d+, salary formula \d+$/);
+
   const english = (await copied()).split('\n');
   assert.equal(english.length, 15, 'thirteen skills, the salary line and a line break');
   assert.equal(english[0], 'Jump Shot: strong');
@@ -125,6 +155,7 @@ try {
   assert.equal(await text('language'), 'Deutsch', 'the choice is remembered');
   await paste(german);
   await page.click('#calculate');
+  for (const [id, typed] of [['limit', '20000'], ['cheapest', '3'], ['shown', '16700']]) await page.type(`#plan-${id}-input`, typed);
   for (const name of ['Português', 'Polski', 'Deutsch', 'Türkçe', 'Français']) { // the longest skill and level names
     await choose(name);
     const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
@@ -146,6 +177,13 @@ try {
     assert.deepEqual(broken, [], `no word broken inside itself at 360 pixels in ${name}`);
   }
   assert.equal(await page.$eval('#training', (table) => getComputedStyle(table).display), 'table');
+  assert.deepEqual(await page.$$eval('#plan-table, #plan-skills', (views) => views.map((view) => view.offsetParent !== null)),
+    [false, true], 'a list per skill on a phone');
+  await page.tap('#plan-skills [data-key="RB9"]');
+  assert.deepEqual([salaryIn(await text('plan-end'))], [cliPlan(['RB=9'])[0]], 'a tap plans as a click does');
+  await page.evaluate(axe);
+  const { violations: narrow } = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+  assert.deepEqual(narrow.map((v) => `${v.id}: ${v.nodes.map((node) => node.target).join(' ')}`), [], 'axe at 360 pixels');
   assert.deepEqual(outside, [], 'no request leaves the page\'s origin');
 
   // A new version of the site: installed by the service worker, offered, and taken only when asked for.

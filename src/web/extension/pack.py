@@ -20,7 +20,7 @@ sys.dont_write_bytecode = True  # the build leaves nothing in the source tree
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 from sitetexts import languages, write_locales  # noqa: E402
 
-SITE_FILES = ['app.js', 'book.js', 'style.css', 'wagecourt.js', 'wagecourt.wasm', 'licences.html']
+SITE_FILES = ['app.js', 'book.js', 'plan.js', 'style.css', 'wagecourt.js', 'wagecourt.wasm', 'licences.html']
 # What only a web site has: the install manifest and the icons a browser tab shows.
 PAGE_ONLY = [r'\s*<link rel="manifest"[^>]*>', r'\s*<link rel="icon"[^>]*>', r'\s*<link rel="apple-touch-icon"[^>]*>']
 # Each store reads its own keys; the other's would only draw warnings.

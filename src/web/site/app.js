@@ -2,7 +2,8 @@
 // every word comes from the module (wagecourt.wasm); this file only draws it
 // and passes the manager's clicks and keys on.
 import createWagecourt from './wagecourt.js';
-import { playerShown, recolourBook, startBook, translateBook } from './book.js';
+import { offerLink, playerShown, recolourBook, startBook, translateBook } from './book.js';
+import { drawPlan, namePlayer, planPlayer, startPlan } from './plan.js';
 
 const STORED_LANGUAGE = 'wagecourt.language';
 const STORED_CODE = 'wagecourt.language-code'; // for the words shown without the module
@@ -210,6 +211,7 @@ function render() {
     }
     return row;
   }));
+  drawPlan();
 }
 
 function step(index, target) {
@@ -236,16 +238,25 @@ function hideTip() {
   $('tip').hidden = true;
 }
 
-// A player from the book, shown as after a paste.
-function show(shown) {
+// A player from the book, shown as after a paste, with his forecast.
+function show(shown, name) {
   levels = [...shown];
   playerShown();
+  planPlayer(name);
   render();
   $('card').scrollIntoView({ block: 'nearest' });
   $('level-1').focus();
 }
 
+// A link to players opened by Calculate is offered to the book instead; a
+// link that does not read says why.
 function calculate() {
+  const link = offerLink($('paste').value);
+  if (link !== null) {
+    setText('error', link);
+    $('error').hidden = !link;
+    return !link;
+  }
   const read = call('wc_read', $('paste').value, language);
   if (!read.accepted) {
     setText('error', read.error);
@@ -255,6 +266,7 @@ function calculate() {
   $('error').hidden = true;
   levels = read.levels;
   playerShown();
+  planPlayer();
   if (read.language !== language) chooseLanguage(read.language, true);
   else render();
   return true;
@@ -374,6 +386,22 @@ function sharedText() {
   return shared;
 }
 
+// A link to players opened as the page's address (#book=...): handed to the
+// book whole, and taken out of the address, so that a reload or a bookmark
+// does not offer it again.
+function linkedText() {
+  if (!location.hash.startsWith('#book=')) return '';
+  const link = location.href;
+  history.replaceState(null, '', location.pathname + location.search);
+  return link;
+}
+
+function openLinked(link) {
+  const error = offerLink(link);
+  setText('error', error || '');
+  $('error').hidden = !error;
+}
+
 // Calculated at once. Some apps put the list in the title, or a title before
 // it in the text. The page was not drawn yet, to be drawn only once.
 function calculateShared({ text, title }) {
@@ -448,6 +476,11 @@ function listen() {
   });
   $('info').addEventListener('toggle', () =>
     setText('info-summary', $('info').open ? texts.hide_info : texts.show_info));
+  // A link opened while the page is open (a tap on it in the same tab).
+  window.addEventListener('hashchange', () => {
+    const link = linkedText();
+    if (link) openLinked(link);
+  });
 }
 
 async function start() {
@@ -462,16 +495,21 @@ async function start() {
   $('language').replaceChildren(...languages.map((entry) => new Option(entry.name, entry.name)));
   listen();
   const shared = sharedText();
+  const linked = linkedText();
+  const lent = {
+    call, callText, copyText, show, readableColor, named: namePlayer, extension: EXTENSION,
+    language: () => language, levels: () => levels, texts: () => texts, levelBackground: () => levelBackground,
+  };
+  startPlan(lent);
   chooseLanguage(firstLanguage(), false, !shared);
+  // The book's words and buttons now; its records are read after the first result.
+  startBook(lent);
   if (shared) calculateShared(shared);
   for (const id of ['language', 'calculate', 'copy']) $(id).disabled = false;
   $('share').hidden = !navigator.share;
   document.body.classList.add('ready');
   performance.mark('usable'); // for bench/web.mjs
-  startBook({
-    call, callText, copyText, show, readableColor,
-    language: () => language, levels: () => levels, texts: () => texts, levelBackground: () => levelBackground,
-  });
+  if (linked) openLinked(linked);
   // After the first result: the worker's download of the whole site would slow the page's own.
   if (!EXTENSION && 'serviceWorker' in navigator) watchForNewVersion().catch(() => {});
   if (EXTENSION) {

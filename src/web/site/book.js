@@ -15,6 +15,8 @@ const STATE = 'state';
 const BACKUP = 'backup';
 const SALARY_SKILLS = 10;
 const SCREEN_ROWS = 100; // fetched and drawn at a time: the first, then more as the list is scrolled on
+const SVG = 'http://www.w3.org/2000/svg';
+const QUIET_ZONE = 4; // modules of light around a QR code, for a camera to find its edges
 
 const $ = (id) => document.getElementById(id);
 
@@ -36,6 +38,7 @@ let ticked = [];   // names ticked for a comparison, in the order ticked
 let headings = []; // the ten salary skills' headings
 let levelColors = []; // the game's, as the module gives them
 let paintedOn = '';   // the background they were last made readable on
+let opened;           // settles once the browser's book is read into the module (or could not be)
 
 function upgrade(db, oldVersion) {
   if (oldVersion < 1) {
@@ -95,17 +98,27 @@ function store(records, added) {
   });
 }
 
-// A player's records in place of those stored of him (but those set aside);
-// counting, the snapshots this adds are kept since the last export.
-function replace(name, records, counting) {
+// Players' records ([{name, records}]) in place of those stored of them (but
+// those set aside), in one transaction; counting, the snapshots this adds are
+// kept since the last export.
+function replaceAll(players, counting) {
   return change((snapshots, save) => {
-    snapshots.index('name').getAllKeys(IDBKeyRange.only(name)).onsuccess = (event) => {
-      const keys = event.target.result.filter((key) => !aside.has(key));
-      keys.forEach((key) => snapshots.delete(key));
-      records.forEach((record) => snapshots.add(record));
-      save(counting ? { kept: backup.kept + Math.max(0, records.length - keys.length) } : {});
-    };
+    let waiting = players.length;
+    let added = 0;
+    for (const { name, records } of players) {
+      snapshots.index('name').getAllKeys(IDBKeyRange.only(name)).onsuccess = (event) => {
+        const keys = event.target.result.filter((key) => !aside.has(key));
+        keys.forEach((key) => snapshots.delete(key));
+        records.forEach((record) => snapshots.add(record));
+        added += Math.max(0, records.length - keys.length);
+        if (--waiting === 0) save(counting ? { kept: backup.kept + added } : {});
+      };
+    }
   });
+}
+
+function replace(name, records, counting) {
+  return replaceAll([{ name, records }], counting);
 }
 
 function today() {
@@ -215,6 +228,7 @@ async function keep(event) {
   say(kept.status);
   list();
   askToKeep();
+  page.named(kept.name);
 }
 
 // --- Under the book: when it was last exported, and once a reminder to.
@@ -309,7 +323,7 @@ function list() {
   $('book-rows').replaceChildren();
   $('book-count').textContent = total ? answer.count_text : answer.empty_text;
   table.hidden = !total;
-  for (const id of ['compare', 'book-export', 'book-copy']) $(id).disabled = !total;
+  for (const id of ['compare', 'book-share', 'book-export', 'book-copy']) $(id).disabled = !total;
   drawTags(answer.tags);
   items('book-unreadable', [...refused, ...answer.unreadable]);
   drawRows(0);
@@ -324,7 +338,7 @@ function sortBy(key) {
 
 async function rowAction(act, row) {
   if (act === 'show') {
-    page.show(row.levels);
+    page.show(row.levels, row.name);
   } else if (act === 'history') {
     const history = page.call('wc_book_history', row.name, page.language());
     const book = page.texts().book;
@@ -384,6 +398,93 @@ function compare() {
     `<section class="compare-card"><h4>${escape(name)}</h4><dl>${compared.headings.map((heading, row) =>
       `<div><dt>${escape(heading)}</dt><dd>${escape(compared.columns[k][row])}</dd></div>`).join('')}</dl></section>`).join('');
   drawSheet('book-compare', compared.title, head, body);
+}
+
+// --- Links: the ticked players, or the whole book, as a link to this page;
+// and a link opened, offered to the book.
+
+// Handed to the device's share sheet where there is one, copied elsewhere;
+// shown as text, and as a QR code when it fits one.
+async function shareLink() {
+  const shares = !!navigator.share;
+  const made = page.call('wc_link_make', JSON.stringify(ticked), location.origin + location.pathname, shares ? 1 : 0);
+  if (made.error) {
+    say(made.error);
+    return;
+  }
+  say('');
+  drawLink(made);
+  performance.mark('link-made'); // for the tests
+  if (!shares) {
+    await page.copyText(made.link, 'book-status');
+    return;
+  }
+  try {
+    await navigator.share({ url: made.link });
+  } catch {
+    // Cancelled in the share sheet: the link stays shown.
+  }
+}
+
+function drawLink(made) {
+  $('book-link').hidden = false;
+  $('book-link-holds').textContent = made.holds;
+  $('book-link-text').value = made.link;
+  $('book-link-qr-text').textContent = made.qr_text || '';
+  $('book-link-qr-text').hidden = made.fits_qr;
+  const box = $('book-link-qr');
+  box.replaceChildren();
+  if (made.fits_qr) {
+    const side = made.qr_size + 2 * QUIET_ZONE;
+    const svg = document.createElementNS(SVG, 'svg');
+    const attributes = { viewBox: `${-QUIET_ZONE} ${-QUIET_ZONE} ${side} ${side}`, role: 'img', 'aria-label': made.qr_label,
+      'shape-rendering': 'crispEdges' };
+    Object.entries(attributes).forEach(([name, value]) => svg.setAttribute(name, value));
+    // Dark on light in either scheme: cameras look for that.
+    const light = document.createElementNS(SVG, 'rect');
+    [['x', -QUIET_ZONE], ['y', -QUIET_ZONE], ['width', side], ['height', side], ['fill', '#fff']]
+      .forEach(([name, value]) => light.setAttribute(name, value));
+    const dark = document.createElementNS(SVG, 'path');
+    dark.setAttribute('d', made.qr_path);
+    dark.setAttribute('fill', '#000');
+    svg.append(light, dark);
+    box.append(svg);
+  }
+  box.hidden = !made.fits_qr;
+  $('book-link').scrollIntoView({ block: 'nearest' });
+}
+
+// A text pasted or opened: null when it is no link (then it is a skill list,
+// and any link offered before is gone from the module); else the reason it
+// adds nothing, or '' once what it holds is offered to the book.
+export function offerLink(text) {
+  const read = page.call('wc_link_read', text);
+  $('link-offer').hidden = !read.is_link || !!read.error;
+  if (!read.is_link || read.error) return read.is_link ? read.error : null;
+  $('link-holds').textContent = read.holds;
+  items('link-names', read.names);
+  $('link-question').textContent = read.question;
+  performance.mark('link-offered'); // for bench/web_book.mjs
+  $('link-add').focus();
+  return '';
+}
+
+async function addLinked() {
+  $('link-offer').hidden = true;
+  await opened;
+  if (!database) return; // the book could not be opened, and says so
+  const added = page.call('wc_link_add');
+  try {
+    await replaceAll(added.players, true);
+  } catch (error) {
+    say(String(error));
+    return;
+  }
+  say(added.message, added.errors);
+  list();
+  askToKeep();
+  performance.mark('link-added'); // for the tests
+  $('book-title').focus();
 }
 
 // --- Export, import and copy.
@@ -451,11 +552,17 @@ function listen() {
     }
   });
   $('compare').addEventListener('click', compare);
+  $('book-share').addEventListener('click', shareLink);
+  $('link-add').addEventListener('click', addLinked);
+  $('link-cancel').addEventListener('click', () => {
+    $('link-offer').hidden = true;
+    $('paste').focus();
+  });
   $('book-export').addEventListener('click', exportBook);
   $('book-import').addEventListener('change', importBook);
   $('book-copy').addEventListener('click', () => page.copyText(page.callText('wc_book_table', sort, page.language()), 'book-status'));
   $('book-undo').addEventListener('click', undo);
-  for (const id of ['book-history', 'book-compare']) {
+  for (const id of ['book-history', 'book-compare', 'book-link']) {
     $(id).querySelector('.close').addEventListener('click', () => { $(id).hidden = true; });
   }
 }
@@ -484,23 +591,34 @@ export function translateBook() {
   $('keep-hint').textContent = book.adds_snapshot;
   $('book-tag-label').textContent = book.show_tag;
   $('compare').textContent = book.compare;
+  $('book-share').textContent = navigator.share ? book.share : book.copy_link;
+  $('book-link-text').setAttribute('aria-label', book.link_made);
+  $('link-add').textContent = book.add_linked;
+  $('link-cancel').textContent = book.dont_add_linked;
   $('compare-hint').textContent = book.tick_to_compare;
   $('book-export').textContent = book.export;
   $('book-import-label').textContent = book.import;
   $('book-copy').textContent = book.copy_table;
   $('book-undo').textContent = book.undo;
   document.querySelectorAll('#book .close').forEach((button) => { button.textContent = book.close; });
-  for (const id of ['book-history', 'book-compare']) $(id).hidden = true;
+  for (const id of ['book-history', 'book-compare', 'book-link']) $(id).hidden = true;
   drawKeep();
   if (database) list();
 }
 
 // Opens the browser's book and hands its records to the module, after the
 // page's first result so as not to delay it.
-export async function startBook(lent) {
+export function startBook(lent) {
   page = lent;
   translateBook();
   listen();
+  // A link to the popup of one browser's extension would open nowhere else.
+  $('book-share').hidden = page.extension;
+  opened = openBook();
+  return opened;
+}
+
+async function openBook() {
   try {
     database = await openDatabase();
     const reading = database.transaction([SNAPSHOTS, STATE]);

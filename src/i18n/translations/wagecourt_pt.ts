@@ -1122,6 +1122,40 @@ Wait for it, or quit and lose them?</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copy Link</source>
+        <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link copied. %1</source>
+        <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Players</source>
+        <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do Not Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link as a QR Code</source>
+        <extracomment>Title of the window that shows a link as a QR code.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
+        <extracomment>Under the QR code.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
+        <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1804,6 +1838,36 @@ acontece a outras ferramentas da linha de comandos.
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 at level %2: %3 (%4), %5</source>
+        <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at level %2: %3 (%4), %5, over the limit</source>
+        <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at level %2, now: %3 (%4)</source>
+        <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 (%4), %5</source>
+        <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 (%4), %5, over the limit</source>
+        <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: +%2, to %3</source>
+        <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Web</name>
@@ -1950,6 +2014,40 @@ acontece a outras ferramentas da linha de comandos.
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Share</source>
+        <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <extracomment>Where the device has no share sheet: copies that link.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link to the players</source>
+        <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
+        <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Book</source>
+        <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -2011,7 +2109,7 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>Usage: wagecourt [options]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options]&quot; stays as it is.</extracomment>
-        <translation>Uso: wagecourt [options]</translation>
+        <translation type="vanished">Uso: wagecourt [options]</translation>
     </message>
     <message>
         <source>Work out the weekly salary of a Courtlore player from his skill list,
@@ -2044,6 +2142,11 @@ habilidades, copiada da página do jogo.</translation>
         <source>unexpected argument %1</source>
         <extracomment>The argument as it was typed, in quotes.</extracomment>
         <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
+        <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -3,8 +3,11 @@
 
 #include "book/bookstore.h"
 #include "book/shortlist.h"
+#include "planner/planner.h"
 #include "presentation/booktext.h"
+#include "presentation/plantext.h"
 #include "presentation/bookwindowtext.h"
+#include "ui/plan/trainingplanwindow.h"
 #include "ui/playerbook/booktablemodel.h"
 #include "ui/playerbook/bookwindow.h"
 #include "ui/playerbook/form1book.h"
@@ -32,6 +35,7 @@ private slots:
     void quitWaitsForTheBook();
     void pastedLinkIsOffered_data();
     void pastedLinkIsOffered();
+    void trainingPlanFollowsTheClicks();
 
 private:
     void keepAs(const QString &name, const QString &note, bool known);
@@ -274,6 +278,46 @@ void Form1BookTest::pastedLinkIsOffered()
         QVERIFY(m_platform->messageTexts[0].startsWith(booktext::sentence(booktext::importedText({1, 2, 0, 0}))));
         QVERIFY(m_form->book().window()->model().rowOf(linked.name) >= 0);
     }
+}
+
+// Ctrl+T after a paste: targets clicked in the grid are planned in the order
+// clicked, a second click on a target takes it back, and a salary the game
+// shows that differs offers its report.
+void Form1BookTest::trainingPlanFollowsTheClicks()
+{
+    const LanguageEntry &english = *findLanguage(u"English"_s);
+    showActive(*m_form);
+    QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_T));
+    QVERIFY(!m_form->trainingPlan()); // no one to plan yet
+    m_platform->clipboard = skillList(english, kSample);
+    m_form->Command1_Click();
+    QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_T));
+    TrainingPlanWindow *plan = m_form->trainingPlan();
+    QVERIFY(plan && plan->isVisible());
+    QVERIFY(availableArea(m_form).contains(plan->frameGeometry()));
+    auto click = [&](int skill, int level) {
+        const QTableWidget *grid = plan->worthGrid();
+        const QRect cell = grid->visualRect(grid->model()->index(level - 1, skill - 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    };
+    const SkillLevels start = m_form->state().SkillLevel;
+    click(7, 12);
+    click(9, 1);
+    click(1, 20);
+    click(1, 20); // taken back
+    const std::optional<planner::Plan> expected = planner::planTraining(start, {{7, 12}, {9, 1}});
+    QVERIFY(expected);
+    QVERIFY2(plan->details().startsWith(plantext::planTable(english, *expected)), qPrintable(plan->details()));
+
+    // A click in the main window plans from the new levels, with no targets.
+    clickLevel(*m_form, 1, Qt::LeftButton);
+    QVERIFY(plan->details().startsWith(plantext::kNoPlan.translated()));
+    plan->setShown(QString::number(m_form->state().Salary));
+    QVERIFY(!plan->copyReportButton()->isEnabled());
+    plan->setShown(QString::number(m_form->state().Salary + 1));
+    QVERIFY(plan->copyReportButton()->isEnabled());
+    QTest::mouseClick(const_cast<QPushButton *>(plan->copyReportButton()), Qt::LeftButton);
+    QVERIFY(m_platform->clipboard.contains(QString::number(m_form->state().Salary + 1)));
 }
 
 WAGECOURT_FORM1_TEST_MAIN(Form1BookTest)

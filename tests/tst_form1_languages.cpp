@@ -1,6 +1,11 @@
 // The language switch, and a skill list read in every language.
 #include "form1fixture.h"
 
+#include "presentation/plantext.h"
+#include "ui/plan/trainingplanwindow.h"
+
+#include <QTableWidget>
+
 class Form1LanguagesTest : public Form1Fixture
 {
     Q_OBJECT
@@ -158,6 +163,12 @@ void Form1LanguagesTest::importInEveryLanguage()
     QVERIFY(m_form->state().PastedText.contains(entry.skillCaption(1) + u"  20"_s));
     // In the list's language, remembered as a pick is.
     QCOMPARE(ui.Combo1->currentText(), language);
+    // Ctrl+T plans him in that language, his skills named as the game names them.
+    showActive(*m_form);
+    QTest::keySequence(m_form, QKeySequence(Qt::CTRL | Qt::Key_T));
+    QVERIFY(m_form->trainingPlan() && m_form->trainingPlan()->isVisible());
+    QCOMPARE(m_form->trainingPlan()->worthGrid()->horizontalHeaderItem(0)->text(), plantext::skillName(entry, 1));
+    m_form->trainingPlan()->close();
     QCOMPARE(m_platform->settings.value(kLanguageSetting).toString(), language);
 }
 

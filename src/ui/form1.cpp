@@ -3,11 +3,14 @@
 #include "catalogue/catalogue.h"
 #include "engine/salary.h"
 #include "import/skilllist.h"
+#include "presentation/plantext.h"
 #include "presentation/resulttext.h"
 #include "presentation/salarytext.h"
 #include "presentation/windowtexts.h"
+#include "ui/plan/trainingplanwindow.h"
 #include "ui/platform/platform.h"
 #include "ui/playerbook/form1book.h"
+#include "ui/playerbook/placement.h"
 #include "ui/settings.h"
 #include "ui/tooltips.h"
 #include "usecases/links.h"
@@ -89,8 +92,14 @@ void Form1::createKeys()
     quit->setShortcuts(quitKeys);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
+    // Greyed until a player is shown: there is no one to plan before.
+    m_planAction = new QAction(plantext::kTrainingPlan.translated(), this);
+    m_planAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_planAction->setEnabled(false);
+    connect(m_planAction, &QAction::triggered, this, &Form1::openTrainingPlan);
+
     m_book = new Form1Book(*this, m_platform);
-    addActions({m_copy, m_paste, info, quit, m_book->keepAction(), m_book->bookAction()});
+    addActions({m_copy, m_paste, info, quit, m_book->keepAction(), m_book->bookAction(), m_planAction});
     createBookControls();
 
     for (Caption *result : {ui.SalaryText, ui.PosText}) {
@@ -110,6 +119,7 @@ void Form1::showResultMenu(const QPoint &globalPosition)
         m_resultMenu->addSeparator();
         m_resultMenu->addAction(m_book->keepAction());
         m_resultMenu->addAction(m_book->bookAction());
+        m_resultMenu->addAction(m_planAction);
     }
     m_resultMenu->popup(globalPosition);
 }
@@ -170,6 +180,7 @@ void Form1::Combo1_Click()
         remember(kLanguageSetting, ui.Combo1->currentText());
         useLanguage(int(language - languages().data()));
         m_book->setLanguage(*language);
+        refreshTrainingPlan();
     }
 
     anchorLevelLabels();
@@ -201,6 +212,7 @@ void Form1::retranslate(bool infoShown, const LanguageEntry &language)
     ui.Command2->setText((infoShown ? windowtext::kHideInfo : windowtext::kShowInfo).translated());
     m_copy->setText(windowtext::kCopy.translated());
     m_paste->setText(windowtext::kPasteAndCalculate.translated());
+    m_planAction->setText(plantext::kTrainingPlan.translated());
     ui.Label1->setCaption(windowtext::kCredit.translated());
     ui.Label2->setCaption(windowtext::kInstructions.translated());
     ui.Label3->setCaption(windowtext::step1Text(language));
@@ -371,6 +383,38 @@ void Form1::showLevels(const SkillLevels &levels, const OtherSkillLevels &others
 void Form1::showPlayerName(const QString &name, const QString &tip)
 {
     m_playerName->setName(name, tip);
+    refreshTrainingPlan();
+}
+
+void Form1::openTrainingPlan()
+{
+    if (!m_planAction->isEnabled())
+        return;
+    if (!m_planWindow)
+        m_planWindow = new TrainingPlanWindow(m_platform, this);
+    if (!m_planWindow->isVisible()) {
+        m_planWindow->setWindowFlag(Qt::WindowStaysOnTopHint, ui.Check1->value() == 1);
+        refreshTrainingPlan(true);
+        // Beside the main window where the screen has room, over it where it has none.
+        const QMargins margins = frameMargins(m_planWindow, this);
+        const QRect available = availableArea(this);
+        setFrameGeometry(m_planWindow,
+                         frameBeside(frameGeometry(), m_planWindow->sizeHint().grownBy(margins),
+                                     m_planWindow->minimumSizeHint().grownBy(margins), available),
+                         margins);
+        m_planWindow->show();
+        keepInsideWhenFramed(m_planWindow, available);
+    }
+    m_planWindow->raise();
+    m_planWindow->activateWindow();
+}
+
+void Form1::refreshTrainingPlan(bool evenHidden)
+{
+    if (!m_planWindow || !(evenHidden || m_planWindow->isVisible()) || !m_planAction->isEnabled())
+        return;
+    if (const LanguageEntry *language = findLanguage(ui.Combo1->currentText()))
+        m_planWindow->plan(m_state.SkillLevel, *language, m_book->player(playerNameShown()));
 }
 
 QString Form1::playerNameShown() const
@@ -409,6 +453,8 @@ void Form1::ShowImportResult()
     ui.SalaryText->setCaption(salaryImportText(m_state.Salary));
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
     m_tips->refresh();
+    m_planAction->setEnabled(true);
+    refreshTrainingPlan();
 }
 
 void Form1::ShowClickResult(int k)
@@ -416,6 +462,7 @@ void Form1::ShowClickResult(int k)
     ShowLevel(k);
     ui.SalaryText->setCaption(salaryClickText(m_state.Salary));
     ui.PosText->setCaption(m_state.PositionName[m_state.BestPosition]);
+    refreshTrainingPlan();
 }
 
 } // namespace wagecourt::ui

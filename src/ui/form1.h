@@ -21,6 +21,7 @@ namespace wagecourt::ui {
 class Platform;
 class Form1Book;
 class Form1Tips;
+class TrainingPlanWindow;
 struct ControlRow;
 
 inline constexpr int kCompactClientHeight = 3525; // twips: control strip and player card
@@ -94,6 +95,10 @@ public:
     // A link given on the command line or handed over by a later start.
     void offerLink(const QString &text);
 
+    // Ctrl+T: the Training Plan of the player shown, beside the main window.
+    void openTrainingPlan();
+    TrainingPlanWindow *trainingPlan() const { return m_planWindow; }
+
 protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -140,6 +145,8 @@ private:
     int otherLevelShown(int i) const;
     void ShowImportResult();
     void ShowClickResult(int k);
+    // The Training Plan follows the player, his levels and the language shown.
+    void refreshTrainingPlan(bool evenHidden = false);
 
     Platform &m_platform;
     Twips m_twips;
@@ -153,6 +160,8 @@ private:
     QAction *m_paste = nullptr; // Paste and Calculate
     QMenu *m_resultMenu = nullptr; // made at the first right click on the salary or position
     Form1Book *m_book = nullptr; // Keep in Book and Player Book
+    QAction *m_planAction = nullptr; // Training Plan
+    TrainingPlanWindow *m_planWindow = nullptr; // made at the first Ctrl+T
     LinkLabel *m_bookLink = nullptr;
     CardName *m_playerName = nullptr;
     Caption *m_bookKeys = nullptr;

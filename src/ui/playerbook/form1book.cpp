@@ -139,6 +139,15 @@ void Form1Book::openBook()
     m_window->activateWindow();
 }
 
+std::optional<book::Player> Form1Book::player(const QString &name)
+{
+    // A name shown came from the book, which was opened for it.
+    if (name.isEmpty() || !m_session || !m_session->unusableText().isEmpty())
+        return std::nullopt;
+    const book::Player *found = m_session->book().find(name);
+    return found ? std::optional<book::Player>(*found) : std::nullopt;
+}
+
 void Form1Book::offerLink(const usecase::LinkRead &link)
 {
     if (!link.ok()) {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "book/book.h"
 #include <QObject>
 #include <QPointer>
+
+#include <optional>
 
 class QAction;
 
 namespace wagecourt {
 struct LanguageEntry;
 namespace book {
+struct Player;
 struct Snapshot;
 }
 namespace usecase {
@@ -40,6 +44,9 @@ public:
     // Asks for a name, then keeps what the main window shows under it.
     void keepShown();
     void openBook();
+    // The player of that name in the book, for his history; none for no name,
+    // a name the book lacks, or a book that cannot be used.
+    std::optional<book::Player> player(const QString &name);
     // A link pasted, opened from another program or handed over by a second
     // start: what it holds, offered in the book's window.
     void offerLink(const usecase::LinkRead &link);

@@ -69,6 +69,25 @@ apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/s
 [[ $(id -u) -eq 0 ]] && apt_opts+=(-o APT::Sandbox::User=root)
 apt-get "${apt_opts[@]}" -q update >&2
 # apt checks every file against the signed Sources index it just fetched.
-(cd "$apt_dir/download" && apt-get "${apt_opts[@]}" -q source --download-only "$package" >&2)
+if ! (cd "$apt_dir/download" && apt-get "${apt_opts[@]}" -q source --download-only "$package" >&2); then
+    # A mirror may lack a file of the package: Debian's packaging tarball,
+    # which no build here unpacks. Each file is then fetched on its own and
+    # checked against the index's hash; the .dsc and the upstream tarball must
+    # come, and a file that does not is marked missing (NAME.missing) for the
+    # source notice to say where Debian keeps it.
+    echo "qt-source.sh: fetching $package's files one by one" >&2
+    rm -rf "${apt_dir:?}/download" && mkdir -p "$apt_dir/download"
+    apt-get "${apt_opts[@]}" -q source --print-uris "$package" | grep "^'" | while read -r uri name _ hash; do
+        uri=${uri//\'/}
+        if ! /usr/lib/apt/apt-helper "${apt_opts[@]}" download-file "$uri" "$apt_dir/download/$name" "$hash" >&2; then
+            rm -f "$apt_dir/download/$name"
+            case $name in
+            *.dsc | *.orig.tar.*) echo "qt-source.sh: $uri could not be fetched" >&2; exit 1 ;;
+            *) echo "qt-source.sh: $name is not on the mirror; the build does not need it" >&2
+               : >"$apt_dir/download/$name.missing" ;;
+            esac
+        fi
+    done
+fi
 compgen -G "$apt_dir/download/${package}_*.dsc" >/dev/null || { echo "qt-source.sh: apt-get source fetched no $package" >&2; exit 1; }
 mv "$apt_dir"/download/* "$dest"/

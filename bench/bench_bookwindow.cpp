@@ -11,6 +11,7 @@
 #include "ui/platform/platform.h"
 #include "ui/playerbook/windowbook.h"
 #include "ui/playerbook/booktablemodel.h"
+#include "ui/plan/trainingplanwindow.h"
 #include "ui/playerbook/bookwindow.h"
 #include "ui/playerbook/form1book.h"
 #include "ui/playerbook/keepdialog.h"
@@ -68,7 +69,7 @@ void fillBook(const QString &path)
                 levels[std::size_t(skill)] = qint16(1 + (player * 7 + skill * 3 + day) % 20);
             keeps.push_back({QStringLiteral("Player %1").arg(player),
                              {QDate(2026, 1, 1).addDays(day * 7), levels, &english},
-                             QStringLiteral("note %1").arg(player % 97)});
+                             QStringLiteral("note %1").arg(player % 97), {}});
         }
     book::BookStore store(path, book::kCommandLineBusyMilliseconds);
     if (!store.open().ok() || !store.keepAll(keeps).ok())
@@ -90,6 +91,25 @@ double openMilliseconds(Platform &platform, int expectedRows)
     return elapsed;
 }
 
+// Ctrl+T in a fresh window showing a player, until the Training Plan is drawn.
+double planMilliseconds(Platform &platform)
+{
+    Form1 form(platform);
+    form.show();
+    SkillLevels levels{};
+    for (int skill = 1; skill <= kSalarySkillCount; ++skill)
+        levels[skill] = qint16(13 - skill);
+    OtherSkillLevels others;
+    for (int skill = kFirstOtherSkill; skill <= kSkillCaptionCount; ++skill)
+        others[skill] = 5;
+    form.showLevels(levels, others);
+    QElapsedTimer clock;
+    clock.start();
+    form.openTrainingPlan();
+    form.trainingPlan()->repaint(); // painted now, not at the next turn of the event loop
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -104,9 +124,11 @@ int main(int argc, char *argv[])
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     QuietPlatform platform;
 
-    std::vector<double> empty, full, load, rows, sort, keep, keepClosed;
-    for (int round = 0; round < rounds; ++round)
+    std::vector<double> empty, full, load, rows, sort, keep, keepClosed, plan;
+    for (int round = 0; round < rounds; ++round) {
         empty.push_back(openMilliseconds(platform, 0));
+        plan.push_back(planMilliseconds(platform));
+    }
     fillBook(WindowBook::defaultPath());
     for (int round = 0; round < rounds; ++round)
         full.push_back(openMilliseconds(platform, kPlayers));
@@ -152,6 +174,8 @@ int main(int argc, char *argv[])
     std::printf("Player book window, %d players x %d snapshots, medians of %d rounds (ms):\n", kPlayers, kSnapshots,
                 rounds);
     std::printf("  Ctrl+B over an empty book (baseline) %8.2f\n", median(empty));
+    std::printf("  Ctrl+T, the Training Plan drawn      %8.2f  (%.1f x baseline)\n", median(plan),
+                median(plan) / median(empty));
     std::printf("  Ctrl+B over the full book            %8.2f  (%.1f x baseline)\n", median(full),
                 median(full) / median(empty));
     std::printf("    of which the file's load           %8.2f\n", median(load));

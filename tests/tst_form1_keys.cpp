@@ -207,7 +207,8 @@ void Form1KeysTest::resultMenu()
     QStringList texts;
     for (QAction *action : shown->actions())
         texts << action->text();
-    QCOMPARE(texts, (QStringList{u"Copy"_s, u"Paste and Calculate"_s, QString(), u"Keep in Book"_s, u"Player Book"_s}));
+    QCOMPARE(texts, (QStringList{u"Copy"_s, u"Paste and Calculate"_s, QString(), u"Keep in Book"_s, u"Player Book"_s,
+                                  u"Training Plan"_s}));
     shown->actions()[0]->trigger();
     QCOMPARE(m_platform->calls, QStringList{u"copy"_s});
     shown->actions()[1]->trigger();

@@ -1,6 +1,8 @@
 // The player book from the window: keep, the book's table, Show, delete and undo.
 #include "form1fixture.h"
 
+#include "bookcases.h"
+
 #include "book/bookstore.h"
 #include "book/shortlist.h"
 #include "planner/planner.h"
@@ -22,6 +24,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 class Form1BookTest : public Form1Fixture
@@ -36,6 +39,8 @@ private slots:
     void pastedLinkIsOffered_data();
     void pastedLinkIsOffered();
     void trainingPlanFollowsTheClicks();
+    void bookCases_data() { wagecourt::test::bookCaseRows(); }
+    void bookCases();
 
 private:
     void keepAs(const QString &name, const QString &note, bool known);
@@ -318,6 +323,33 @@ void Form1BookTest::trainingPlanFollowsTheClicks()
     QVERIFY(plan->copyReportButton()->isEnabled());
     QTest::mouseClick(const_cast<QPushButton *>(plan->copyReportButton()), Qt::LeftButton);
     QVERIFY(m_platform->clipboard.contains(QString::number(m_form->state().Salary + 1)));
+}
+
+// The book window's Import says what the command line and the page say of
+// the same file, word for word, each line as a sentence.
+void Form1BookTest::bookCases()
+{
+    QFETCH(QByteArray, book);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, summary);
+    QFETCH(QStringList, refused);
+    QFile::remove(WindowBook::defaultPath());
+    QTemporaryDir scratch;
+    auto import = [&](const QByteArray &bytes) {
+        QFile written(scratch.filePath(u"import.csv"_s));
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size());
+        written.close();
+        m_form->book().window()->importFrom(written.fileName());
+    };
+    m_form->book().openBook();
+    if (!book.isEmpty())
+        import(book);
+    m_platform->messageTexts.clear();
+    import(file);
+    QStringList expected{booktext::sentence(summary)};
+    for (const QString &line : refused)
+        expected << booktext::sentence(line);
+    QCOMPARE(m_platform->messageTexts, QStringList{expected.join(u'\n')});
 }
 
 WAGECOURT_FORM1_TEST_MAIN(Form1BookTest)

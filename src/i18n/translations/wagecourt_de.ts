@@ -469,33 +469,33 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Datum seines %1. Eintrags ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sein %1. Eintrag nennt &apos;%2&apos;, und das ist keine Spielsprache</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sein %1. Eintrag gibt %2 die Stufe %3, die es nicht gibt</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fähigkeit %1</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datensätze des Links sind nicht lesbar</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag schon im Buch</numerusform>
+            <numerusform>%n Einträge schon im Buch</numerusform>
         </translation>
     </message>
 </context>
@@ -863,11 +863,59 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                                [FILE|-]
+  oder: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  oder: wagecourt-cli book history NAME [--json]
+  oder: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  oder: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  oder: wagecourt-cli book export [--json | --link [NAME...]]
+  oder: wagecourt-cli book import FILE|- | --link TEXT
+  oder: wagecourt-cli book note NAME TEXT
+  oder: wagecourt-cli book tags NAME [WORD...]
+  oder: wagecourt-cli book remove NAME
+Spieler mit dem Verlauf ihrer Stufen gespeichert, wie im Spielerbuch des
+Fensters.
+
+Befehle:
+  keep     liest eine kopierte Fähigkeitenliste aus FILE oder der
+           Standardeingabe, in jeder Spielsprache (oder der mit --lang
+           genannten), und speichert sie unter NAME, mit dem Datum von heute
+           oder DAY (JJJJ-MM-TT); dieselben Stufen am selben Tag werden nur
+           einmal gespeichert
+  list     der letzte Eintrag jedes Spielers und die Änderung seines Gehalts
+           seit dem vorigen; --sort name, salary, position, change oder date
+  history  die Einträge eines Spielers, der älteste zuerst
+  compare  zwei bis vier Spieler nebeneinander, jeder am ersten gemessen
+  forecast wohin das eigene Tempo eines Spielers in W Wochen führt (8, wenn
+           --weeks nichts anderes sagt), aus seinen Einträgen, die mindestens
+           14 Tage umfassen müssen
+  export   das ganze Buch als CSV, oder mit --json als JSON-Zeilen; mit --link
+           die genannten Spieler (ohne Namen alle) als ein Link zum Teilen
+  import   eine Datei, die export oder &apos;wagecourt-cli batch --header&apos;
+           geschrieben hat; fehlerhafte Zeilen werden in der Fehlerausgabe
+           genannt, jede gute wird gespeichert; ein Link (oder eine Datei mit
+           einem Link) ergänzt, was dem Buch fehlt
+  note     setzt die Notiz eines Spielers (ein leerer TEXT löscht sie)
+  tags     setzt die Schlagwörter eines Spielers, kurze eigene Wörter (ohne
+           WORD werden sie gelöscht)
+  remove   ein Spieler mit allen seinen Einträgen
+
+Das Buch ist %1,
+sofern --book keine andere Datei nennt.
+
+%2
+Rückgabewert:
+  0  erledigt
+  1  eine Liste abgelehnt, eine Zeile eines Imports fehlerhaft, ein
+     unbekannter Spieler oder ein Buch, das nicht vollständig gelesen oder
+     geschrieben werden konnte
+  2  ein Aufruffehler
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: ein Link zu den genannten Spielern statt einer Datei; import: ein solcher Link statt einer Datei.</translation>
     </message>
 </context>
 <context>
@@ -1082,81 +1130,85 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Füge zuerst die Fähigkeitenliste eines Spielers ein (Strg+V) oder zeige einen Spieler aus dem Spielerbuch an.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielerbuch (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, wie am %2 ins Spielerbuch aufgenommen.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielerbuch wird gespeichert...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein anderes Programm benutzt das Spielerbuch, daher sind die Änderungen an %n Spieler noch nicht gespeichert.
+
+Warten oder beenden und die Änderungen verwerfen?</numerusform>
+            <numerusform>Ein anderes Programm benutzt das Spielerbuch, daher sind die Änderungen an %n Spielern noch nicht gespeichert.
+
+Warten oder beenden und die Änderungen verwerfen?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warten</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden und verwerfen</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielerbuch-Dateien (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link kopiert. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spieler aufnehmen</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht aufnehmen</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link als QR-Code</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richte die Kamera eines Handys auf den Code, um diese Spieler auf der Seite von Wagecourt zu öffnen.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Link ist zu lang für einen QR-Code, den ein Handy vom Bildschirm lesen kann: Schicke stattdessen den Link.</translation>
     </message>
 </context>
 <context>
@@ -1585,7 +1637,7 @@ wie andere Kommandozeilenprogramme auch.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: die N Steigerungen um eine Stufe (1 bis 20), die das Gehalt am wenigsten erhöhen.</translation>
     </message>
 </context>
 <context>
@@ -1633,7 +1685,7 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1826,49 +1878,49 @@ wie andere Kommandozeilenprogramme auch.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Steigerung um eine Stufe, die das Gehalt am wenigsten erhöht</numerusform>
+            <numerusform>Die %n Steigerungen um eine Stufe, die das Gehalt am wenigsten erhöhen</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreicht</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel zeigt %1, Wagecourt berechnet %2 (%3). Die Formel des Spiels hat sich vielleicht geändert: Bitte kopiere den Bericht und schicke ihn an die Macher von Wagecourt.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Stufe %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Stufe %2: %3 (%4), %5, über der Grenze</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Stufe %2, jetzt: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2: %3 (%4), %5, über der Grenze</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: +%2, auf %3</translation>
     </message>
 </context>
 <context>
@@ -1986,69 +2038,69 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Füge zuerst die Fähigkeitenliste eines Spielers ein und drücke „%1“ oder zeige einen Spieler aus dem Spielerbuch an.</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bereits vergebene Schlagwörter: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Drücke „%1“ unter der Karte, um den angezeigten Spieler unter einem Namen aufzunehmen; darunter listet „%2“ die aufgenommenen Spieler auf.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt exportiert am %1; seitdem gespeicherte Einträge: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie exportiert; nur in diesem Browser gespeicherte Einträge: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag ist nur in diesem Browser gespeichert, der ihn löschen kann. Drücke „%1“, um eine Kopie des Spielerbuchs zu sichern.</numerusform>
+            <numerusform>%n Einträge sind nur in diesem Browser gespeichert, der sie löschen kann. Drücke „%1“, um eine Kopie des Spielerbuchs zu sichern.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link zu den Spielern</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code des Links</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Link enthält zu viel für einen QR-Code: Drücke „%1“, um den Link selbst zu schicken.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2103,7 +2155,7 @@ wie andere Kommandozeilenprogramme auch.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigter Spieler</translation>
     </message>
 </context>
 <context>
@@ -2148,7 +2200,7 @@ Fähigkeitenliste, kopiert von der Seite des Spiels.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

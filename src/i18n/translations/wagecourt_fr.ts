@@ -469,33 +469,33 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la date de son relevé n°&#xa0;%1 n&apos;est pas une date valide</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son relevé n°&#xa0;%1 indique &apos;%2&apos;, qui n&apos;est pas une langue du jeu</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son relevé n°&#xa0;%1 donne à %2 le niveau %3, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>compétence %1</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>les enregistrements du lien sont illisibles</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relevé déjà dans le carnet</numerusform>
+            <numerusform>%n relevés déjà dans le carnet</numerusform>
         </translation>
     </message>
 </context>
@@ -861,11 +861,58 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                                [FILE|-]
+   ou : wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+   ou : wagecourt-cli book history NAME [--json]
+   ou : wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+   ou : wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+   ou : wagecourt-cli book export [--json | --link [NAME...]]
+   ou : wagecourt-cli book import FILE|- | --link TEXT
+   ou : wagecourt-cli book note NAME TEXT
+   ou : wagecourt-cli book tags NAME [WORD...]
+   ou : wagecourt-cli book remove NAME
+Les joueurs conservés avec l&apos;historique de leurs niveaux, comme dans le Carnet
+de joueurs de la fenêtre.
+
+Commandes :
+  keep     lit une liste de compétences copiée depuis FILE ou l&apos;entrée
+           standard, dans n&apos;importe quelle langue du jeu (ou celle que donne
+           --lang), et la conserve sous NAME, datée d&apos;aujourd&apos;hui ou de DAY
+           (AAAA-MM-JJ) ; les mêmes niveaux le même jour ne sont conservés
+           qu&apos;une fois
+  list     le dernier relevé de chaque joueur et l&apos;évolution de son salaire
+           depuis le précédent ; --sort name, salary, position, change ou date
+  history  les relevés d&apos;un joueur, du plus ancien au plus récent
+  compare  de deux à quatre joueurs côte à côte, chacun comparé au premier
+  forecast où en sera un joueur dans W semaines à son propre rythme (8 sauf si
+           --weeks en indique un autre), d&apos;après ses relevés, qui doivent
+           couvrir au moins 14 jours
+  export   tout le carnet en CSV, ou avec --json en lignes JSON ; avec --link
+           les joueurs nommés (tous si aucun nom) en un lien à partager
+  import   un fichier écrit par export ou par &apos;wagecourt-cli batch --header&apos; ;
+           les lignes erronées sont signalées sur la sortie d&apos;erreur et chaque
+           ligne correcte est conservée ; un lien (ou un fichier qui en
+           contient un) ajoute ce qui manque au carnet
+  note     définit la note d&apos;un joueur (un TEXT vide l&apos;efface)
+  tags     définit les étiquettes d&apos;un joueur, de courts mots à vous (sans
+           WORD, elles sont effacées)
+  remove   un joueur et tous ses relevés
+
+Le carnet est %1,
+sauf si --book désigne un autre fichier.
+
+%2
+Code de sortie :
+  0  terminé
+  1  une liste refusée, une ligne d&apos;import erronée, un joueur inconnu ou un
+     carnet impossible à lire ou à écrire en entier
+  2  une erreur d&apos;utilisation
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export : un lien vers les joueurs nommés au lieu d&apos;un fichier ; import : un tel lien au lieu d&apos;un fichier.</translation>
     </message>
 </context>
 <context>
@@ -1080,81 +1127,85 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Collez d&apos;abord la liste de compétences d&apos;un joueur (Ctrl+V) ou affichez un joueur du carnet.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carnet de joueurs (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tel qu&apos;ajouté au carnet le %2.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du carnet de joueurs...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un autre programme utilise le carnet de joueurs&#xa0;; les modifications de %n joueur ne sont donc pas encore enregistrées.
+
+Attendre, ou quitter et les perdre&#xa0;?</numerusform>
+            <numerusform>Un autre programme utilise le carnet de joueurs&#xa0;; les modifications de %n joueurs ne sont donc pas encore enregistrées.
+
+Attendre, ou quitter et les perdre&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attendre</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter et les perdre</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers du carnet (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lien copié. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les joueurs</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas ajouter</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lien en code QR</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pointez l&apos;appareil photo d&apos;un téléphone vers le code pour ouvrir ces joueurs dans la page de Wagecourt.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est trop long pour un code QR qu&apos;un téléphone peut lire sur un écran&#xa0;: envoyez plutôt le lien.</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1634,7 @@ les autres outils en ligne de commande.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan : les N hausses d&apos;un niveau (1 à 20) qui augmentent le moins le salaire.</translation>
     </message>
 </context>
 <context>
@@ -1631,7 +1682,7 @@ les autres outils en ligne de commande.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1824,49 +1875,49 @@ les autres outils en ligne de commande.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La hausse d&apos;un niveau qui augmente le moins le salaire</numerusform>
+            <numerusform>Les %n hausses d&apos;un niveau qui augmentent le moins le salaire</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Atteint</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu affiche %1, Wagecourt calcule %2 (%3). La formule du jeu a peut-être changé&#xa0;: merci de copier le rapport et de l&apos;envoyer aux auteurs de Wagecourt.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au niveau %2&#xa0;: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au niveau %2&#xa0;: %3 (%4), %5, au-dessus du plafond</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au niveau %2, actuellement&#xa0;: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jusqu&apos;au niveau %2&#xa0;: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jusqu&apos;au niveau %2&#xa0;: %3 (%4), %5, au-dessus du plafond</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: +%2, jusqu&apos;au niveau %3</translation>
     </message>
 </context>
 <context>
@@ -1984,69 +2035,69 @@ les autres outils en ligne de commande.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Collez d&apos;abord la liste de compétences d&apos;un joueur et appuyez sur «&#xa0;%1&#xa0;», ou affichez un joueur du carnet.</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes déjà attribuées&#xa0;: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Appuyez sur «&#xa0;%1&#xa0;» sous la fiche pour ajouter le joueur affiché au carnet, sous un nom&#xa0;; «&#xa0;%2&#xa0;», en dessous, liste les joueurs ajoutés.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dernier export le %1&#xa0;; relevés ajoutés depuis&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jamais exporté&#xa0;; relevés conservés dans ce seul navigateur&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relevé n&apos;est conservé que dans ce navigateur, qui peut l&apos;effacer. Appuyez sur «&#xa0;%1&#xa0;» pour enregistrer une copie du carnet.</numerusform>
+            <numerusform>%n relevés ne sont conservés que dans ce navigateur, qui peut les effacer. Appuyez sur «&#xa0;%1&#xa0;» pour enregistrer une copie du carnet.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lien vers les joueurs</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Code QR du lien</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien contient trop de données pour un code QR&#xa0;: appuyez sur «&#xa0;%1&#xa0;» pour envoyer le lien lui-même.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter au carnet</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2101,7 +2152,7 @@ les autres outils en ligne de commande.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur affiché</translation>
     </message>
 </context>
 <context>
@@ -2146,7 +2197,7 @@ de compétences, copiée depuis la page du jeu.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

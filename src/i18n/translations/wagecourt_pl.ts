@@ -479,34 +479,34 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>data jego wpisu nr %1 nie jest prawidłową datą</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego wpis nr %1 podaje &apos;%2&apos;, a to nie jest język gry</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego wpis nr %1 podaje dla umiejętności %2 poziom %3, który nie istnieje</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>umiejętność nr %1</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać danych linku</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wpis był już w notesie</numerusform>
+            <numerusform>%n wpisy były już w notesie</numerusform>
+            <numerusform>%n wpisów było już w notesie</numerusform>
         </translation>
     </message>
 </context>
@@ -875,11 +875,57 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                                [FILE|-]
+  lub:  wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  lub:  wagecourt-cli book history NAME [--json]
+  lub:  wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  lub:  wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  lub:  wagecourt-cli book export [--json | --link [NAME...]]
+  lub:  wagecourt-cli book import FILE|- | --link TEXT
+  lub:  wagecourt-cli book note NAME TEXT
+  lub:  wagecourt-cli book tags NAME [WORD...]
+  lub:  wagecourt-cli book remove NAME
+Zawodnicy zapisani z historią ich poziomów, jak w Notesie zawodników w oknie.
+
+Polecenia:
+  keep     czyta skopiowaną listę umiejętności z FILE lub standardowego
+           wejścia, w dowolnym języku gry (albo w tym, który podaje --lang),
+           i zapisuje ją jako NAME z datą dzisiejszą lub DAY (RRRR-MM-DD);
+           te same poziomy tego samego dnia są zapisywane raz
+  list     ostatni wpis każdego zawodnika i zmiana jego pensji od poprzedniego;
+           --sort name, salary, position, change lub date
+  history  wpisy jednego zawodnika, od najstarszego
+  compare  od dwóch do czterech zawodników obok siebie, każdy wobec pierwszego
+  forecast dokąd doprowadzi zawodnika jego własne tempo za W tygodni (8, chyba
+           że --weeks podaje inaczej), na podstawie jego wpisów, które muszą
+           obejmować co najmniej 14 dni
+  export   cały notes jako CSV albo z --json jako wiersze JSON; z --link
+           wskazani zawodnicy (bez nazwisk wszyscy) jako jeden link do
+           udostępnienia
+  import   plik zapisany przez export lub &apos;wagecourt-cli batch --header&apos;;
+           błędne wiersze są wypisywane na standardowe wyjście błędów, a każdy
+           poprawny jest zapisywany; link (lub plik, który go zawiera) dodaje
+           to, czego brakuje w notesie
+  note     ustawia notatkę zawodnika (pusty TEXT ją usuwa)
+  tags     ustawia tagi zawodnika, własne krótkie słowa (bez WORD są
+           usuwane)
+  remove   zawodnik i wszystkie jego wpisy
+
+Notes to %1,
+chyba że --book wskazuje inny plik.
+
+%2
+Kod wyjścia:
+  0  gotowe
+  1  odrzucona lista, błędny wiersz importu, nieznany zawodnik lub notes,
+     którego nie dało się w całości odczytać albo zapisać
+  2  błąd użycia
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: link do wskazanych zawodników zamiast pliku; import: taki link zamiast pliku.</translation>
     </message>
 </context>
 <context>
@@ -1095,82 +1141,88 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wklej listę umiejętności zawodnika (Ctrl+V) lub pokaż zawodnika z notesu.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Notes zawodników (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – wpis w notesie z dnia %2.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisywanie notesu zawodników...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Inny program używa notesu zawodników, więc zmiany dotyczące %n zawodnika nie zostały jeszcze zapisane.
+
+Czekać na niego czy zakończyć i utracić te zmiany?</numerusform>
+            <numerusform>Inny program używa notesu zawodników, więc zmiany dotyczące %n zawodników nie zostały jeszcze zapisane.
+
+Czekać na niego czy zakończyć i utracić te zmiany?</numerusform>
+            <numerusform>Inny program używa notesu zawodników, więc zmiany dotyczące %n zawodników nie zostały jeszcze zapisane.
+
+Czekać na niego czy zakończyć i utracić te zmiany?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czekaj</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ bez zapisu</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pliki notesu (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj link</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano link. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj zawodników</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie dodawaj</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link jako kod QR</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skieruj aparat telefonu na kod, aby otworzyć tych zawodników na stronie Wagecourt.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link jest za długi na kod QR, który telefon odczyta z ekranu: zamiast tego wyślij link.</translation>
     </message>
 </context>
 <context>
@@ -1607,7 +1659,7 @@ inne narzędzia wiersza poleceń.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: N podniesień o jeden poziom (od 1 do 20), które najmniej zwiększają pensję.</translation>
     </message>
 </context>
 <context>
@@ -1655,7 +1707,7 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1853,50 +1905,50 @@ inne narzędzia wiersza poleceń.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Podniesienie o jeden poziom, które najmniej zwiększa pensję</numerusform>
+            <numerusform>%n podniesienia o jeden poziom, które najmniej zwiększają pensję</numerusform>
+            <numerusform>%n podniesień o jeden poziom, które najmniej zwiększają pensję</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Osiągnięty</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra pokazuje %1, a Wagecourt oblicza %2 (%3). Formuła gry mogła się zmienić: skopiuj raport i wyślij go twórcom Wagecourt.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, poziom %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, poziom %2: %3 (%4), %5, ponad limit</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, poziom %2, teraz: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 do %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 do %2: %3 (%4), %5, ponad limit</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: +%2, do %3</translation>
     </message>
 </context>
 <context>
@@ -2014,70 +2066,70 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wklej listę umiejętności zawodnika i naciśnij „%1” albo pokaż zawodnika z notesu.</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nadane już tagi: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Naciśnij „%1” pod kartą, aby zapisać pokazanego zawodnika pod wybranym nazwiskiem; niżej „%2” wymienia zapisanych zawodników.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni eksport: %1; wpisy zapisane od tego czasu: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nigdy nie eksportowano; wpisy zapisane tylko w tej przeglądarce: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wpis jest zapisany tylko w tej przeglądarce, która może go usunąć. Naciśnij „%1”, aby zachować kopię notesu.</numerusform>
+            <numerusform>%n wpisy są zapisane tylko w tej przeglądarce, która może je usunąć. Naciśnij „%1”, aby zachować kopię notesu.</numerusform>
+            <numerusform>%n wpisów jest zapisanych tylko w tej przeglądarce, która może je usunąć. Naciśnij „%1”, aby zachować kopię notesu.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Udostępnij</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj link</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link do zawodników</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kod QR linku</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ten link zawiera za dużo danych na kod QR: naciśnij „%1”, aby wysłać sam link.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do notesu</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2184,7 @@ inne narzędzia wiersza poleceń.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokazany zawodnik</translation>
     </message>
 </context>
 <context>
@@ -2177,7 +2229,7 @@ skopiowanej ze strony gry.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

@@ -469,33 +469,33 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a data do seu registo n.º %1 não é uma data válida</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o seu registo n.º %1 indica &apos;%2&apos;, que não é um idioma do jogo</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o seu registo n.º %1 dá a %2 o nível %3, que não existe</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>habilidade n.º %1</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>os dados da ligação não podem ser lidos</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registo já estava no caderno</numerusform>
+            <numerusform>%n registos já estavam no caderno</numerusform>
         </translation>
     </message>
 </context>
@@ -861,11 +861,58 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                             [FILE|-]
+ ou: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+ ou: wagecourt-cli book history NAME [--json]
+ ou: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+ ou: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+ ou: wagecourt-cli book export [--json | --link [NAME...]]
+ ou: wagecourt-cli book import FILE|- | --link TEXT
+ ou: wagecourt-cli book note NAME TEXT
+ ou: wagecourt-cli book tags NAME [WORD...]
+ ou: wagecourt-cli book remove NAME
+Jogadores guardados com o histórico dos seus níveis, como no Caderno de
+jogadores da janela.
+
+Comandos:
+  keep     lê uma lista de habilidades copiada de FILE ou da entrada padrão,
+           em qualquer idioma do jogo (ou no indicado por --lang), e guarda-a
+           como NAME, com a data de hoje ou de DAY (AAAA-MM-DD); os mesmos
+           níveis no mesmo dia são guardados uma só vez
+  list     o último registo de cada jogador e a variação do ordenado desde o
+           anterior; --sort name, salary, position, change ou date
+  history  os registos de um jogador, do mais antigo ao mais recente
+  compare  de dois a quatro jogadores lado a lado, cada um face ao primeiro
+  forecast onde o próprio ritmo de um jogador o leva em W semanas (8, a menos
+           que --weeks diga outra coisa), com base nos seus registos, que
+           devem abranger pelo menos 14 dias
+  export   o caderno inteiro em CSV, ou com --json em linhas JSON; com --link
+           os jogadores indicados (todos, se não houver nomes) numa ligação
+           para partilhar
+  import   um ficheiro escrito por export ou por
+           &apos;wagecourt-cli batch --header&apos;; as linhas erradas são indicadas
+           na saída de erro e cada linha certa é guardada; uma ligação (ou um
+           ficheiro que a contenha) acrescenta o que falta ao caderno
+  note     define a nota de um jogador (um TEXT vazio apaga-a)
+  tags     define as etiquetas de um jogador, palavras curtas suas (sem WORD
+           são apagadas)
+  remove   um jogador e todos os seus registos
+
+O caderno é %1,
+a menos que --book indique outro ficheiro.
+
+%2
+Estado de saída:
+  0  concluído
+  1  uma lista recusada, uma linha errada numa importação, um jogador
+     desconhecido ou um caderno que não pôde ser lido ou escrito por inteiro
+  2  um erro de utilização
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: uma ligação para os jogadores indicados em vez de um ficheiro; import: uma ligação dessas em vez de um ficheiro.</translation>
     </message>
 </context>
 <context>
@@ -1080,81 +1127,85 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro cole a lista de habilidades de um jogador (Ctrl+V) ou mostre um jogador do caderno.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caderno de jogadores (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tal como foi guardado no caderno em %2.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A guardar o caderno de jogadores...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Outro programa está a usar o caderno de jogadores, por isso as alterações a %n jogador ainda não foram guardadas.
+
+Esperar ou sair e perdê-las?</numerusform>
+            <numerusform>Outro programa está a usar o caderno de jogadores, por isso as alterações a %n jogadores ainda não foram guardadas.
+
+Esperar ou sair e perdê-las?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esperar</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sair sem guardar</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros do caderno (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar ligação</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligação copiada. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acrescentar jogadores</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Não acrescentar</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligação como código QR</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aponte a câmara de um telemóvel para o código para abrir estes jogadores na página do Wagecourt.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A ligação é demasiado longa para um código QR que um telemóvel consiga ler num ecrã: envie antes a ligação.</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1634,7 @@ acontece a outras ferramentas da linha de comandos.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: as N subidas de um nível (1 a 20) que menos acrescentam ao ordenado.</translation>
     </message>
 </context>
 <context>
@@ -1631,7 +1682,7 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1824,49 +1875,49 @@ acontece a outras ferramentas da linha de comandos.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A subida de um nível que menos acrescenta ao ordenado</numerusform>
+            <numerusform>As %n subidas de um nível que menos acrescentam ao ordenado</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Atingido</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O jogo mostra %1 e o Wagecourt calcula %2 (%3). A fórmula do jogo pode ter mudado: copie o relatório e envie-o aos criadores do Wagecourt, por favor.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no nível %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no nível %2: %3 (%4), %5, acima do limite</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no nível %2, agora: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 até %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 até %2: %3 (%4), %5, acima do limite</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: +%2, até %3</translation>
     </message>
 </context>
 <context>
@@ -1984,69 +2035,69 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro cole a lista de habilidades de um jogador e prima &quot;%1&quot;, ou mostre um jogador do caderno.</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas já atribuídas: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Prima &quot;%1&quot; por baixo da ficha para guardar o jogador mostrado com um nome; &quot;%2&quot;, mais abaixo, lista os jogadores guardados.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Última exportação em %1; registos guardados desde então: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nunca exportado; registos guardados só neste navegador: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registo está guardado só neste navegador, que o pode apagar. Prima &quot;%1&quot; para guardar uma cópia do caderno.</numerusform>
+            <numerusform>%n registos estão guardados só neste navegador, que os pode apagar. Prima &quot;%1&quot; para guardar uma cópia do caderno.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partilhar</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar ligação</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligação para os jogadores</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Código QR da ligação</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta ligação contém demasiado para um código QR: prima &quot;%1&quot; para enviar a própria ligação.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acrescentar ao caderno</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2101,7 +2152,7 @@ acontece a outras ferramentas da linha de comandos.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jogador mostrado</translation>
     </message>
 </context>
 <context>
@@ -2146,7 +2197,7 @@ habilidades, copiada da página do jogo.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

@@ -459,32 +459,32 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. kaydının tarihi geçerli bir tarih değil</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. kaydında dil olarak &apos;%2&apos; yazıyor; bu bir oyun dili değil</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. kaydında %2 için %3 seviyesi yazıyor; böyle bir seviye yok</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. beceri</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>bağlantının verileri okunamıyor</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kayıt zaten defterde</numerusform>
         </translation>
     </message>
 </context>
@@ -841,11 +841,56 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]...
+                                  [--date DAY] [FILE|-]
+    veya: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+    veya: wagecourt-cli book history NAME [--json]
+    veya: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+    veya: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+    veya: wagecourt-cli book export [--json | --link [NAME...]]
+    veya: wagecourt-cli book import FILE|- | --link TEXT
+    veya: wagecourt-cli book note NAME TEXT
+    veya: wagecourt-cli book tags NAME [WORD...]
+    veya: wagecourt-cli book remove NAME
+Oyuncular seviyelerinin geçmişiyle saklanır, penceredeki Oyuncu Defteri gibi.
+
+Komutlar:
+  keep     FILE&apos;dan ya da standart girdiden kopyalanmış bir beceri listesini
+           herhangi bir oyun dilinde (ya da --lang ile verilende) okur ve NAME
+           adıyla, bugünün ya da DAY&apos;in (YYYY-AA-GG) tarihiyle saklar; aynı gün
+           aynı seviyeler bir kez saklanır
+  list     her oyuncunun son kaydı ve maaşın bir önceki kayıttan beri değişimi;
+           --sort name, salary, position, change ya da date
+  history  bir oyuncunun kayıtları, en eskisi önce
+  compare  iki ile dört oyuncu yan yana, her biri ilkiyle karşılaştırılarak
+  forecast oyuncunun kendi hızıyla W hafta sonra nereye varacağı (--weeks
+           başka bir sayı vermedikçe 8), en az 14 günü kapsaması gereken
+           kayıtlarına göre
+  export   tüm defter CSV olarak, ya da --json ile JSON satırları olarak;
+           --link ile adı verilen oyuncular (ad verilmezse hepsi) paylaşılacak
+           tek bir bağlantı olarak
+  import   export ya da &apos;wagecourt-cli batch --header&apos; ile yazılmış bir dosya;
+           hatalı satırlar standart hataya yazılır, her doğru satır saklanır;
+           bir bağlantı (ya da onu içeren bir dosya) defterde eksik olanı ekler
+  note     bir oyuncunun notunu ayarlar (boş bir TEXT notu siler)
+  tags     bir oyuncunun etiketlerini, kendi kısa sözcüklerinizi ayarlar (WORD
+           verilmezse etiketler silinir)
+  remove   bir oyuncu ve tüm kayıtları
+
+--book başka bir dosya vermedikçe defter şu dosyadır:
+%1
+
+%2
+Çıkış durumu:
+  0  tamamlandı
+  1  bir liste reddedildi, içe aktarılan bir satır hatalı, bilinmeyen bir
+     oyuncu, ya da defter tam olarak okunamadı veya yazılamadı
+  2  kullanım hatası
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: dosya yerine adı verilen oyunculara bir bağlantı; import: dosya yerine böyle bir bağlantı.</translation>
     </message>
 </context>
 <context>
@@ -1059,80 +1104,82 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Önce bir oyuncunun beceri listesini yapıştırın (Ctrl+V) ya da defterden bir oyuncu gösterin.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu Defteri (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, defterde %2 tarihinde saklandığı haliyle.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu defteri kaydediliyor...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Oyuncu defterini başka bir program kullanıyor, bu yüzden %n oyuncudaki değişiklikler henüz kaydedilmedi.
+
+Beklemek mi, yoksa çıkıp değişiklikleri kaybetmek mi istersiniz?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bekle</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kaydetmeden Çık</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Defter dosyaları (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı Kopyala</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı kopyalandı. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncuları Ekle</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekleme</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantının QR Kodu</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bu oyuncuları Wagecourt&apos;un sayfasında açmak için bir telefonun kamerasını koda tutun.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı, bir telefonun ekrandan okuyabileceği bir QR kodu için fazla uzun: bunun yerine bağlantıyı gönderin.</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1598,7 @@ olduğu gibi SIGPIPE ile sonlandırır.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: maaşa en az ekleyen N adet bir seviyelik artış (1 ile 20 arası).</translation>
     </message>
 </context>
 <context>
@@ -1599,7 +1646,7 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1787,48 +1834,48 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Maaşa en az ekleyen %n adet bir seviyelik artış</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulaşılan</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyun %1 gösteriyor, Wagecourt %2 (%3) hesaplıyor. Oyunun formülü değişmiş olabilir: lütfen raporu kopyalayıp Wagecourt&apos;un yapımcılarına gönderin.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, seviye %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, seviye %2: %3 (%4), %5, sınırın üzerinde</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, seviye %2, şimdi: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 seviyesine: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 seviyesine: %3 (%4), %5, sınırın üzerinde</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: +%2, %3 seviyesine</translation>
     </message>
 </context>
 <context>
@@ -1946,68 +1993,68 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Önce bir oyuncunun beceri listesini yapıştırıp &quot;%1&quot; düğmesine basın ya da defterden bir oyuncu gösterin.</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zaten verilmiş etiketler: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Gösterilen oyuncuyu bir adla saklamak için kartın altındaki &quot;%1&quot; düğmesine basın; onun altındaki &quot;%2&quot;, saklanan oyuncuları listeler.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Son dışa aktarma: %1; o zamandan beri saklanan kayıtlar: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hiç dışa aktarılmadı; yalnızca bu tarayıcıda saklanan kayıtlar: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kayıt yalnızca bu tarayıcıda saklanıyor ve tarayıcı bunları silebilir. Defterin bir kopyasını saklamak için &quot;%1&quot; düğmesine basın.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paylaş</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı kopyala</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oyunculara bağlantı</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantının QR kodu</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bu bağlantı bir QR kodu için fazla veri içeriyor: bağlantının kendisini göndermek için &quot;%1&quot; düğmesine basın.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deftere ekle</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -2062,7 +2109,7 @@ olduğu gibi SIGPIPE ile sonlandırır.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gösterilen oyuncu</translation>
     </message>
 </context>
 <context>
@@ -2107,7 +2154,7 @@ beceri listesinden hesaplar.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

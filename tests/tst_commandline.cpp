@@ -220,9 +220,9 @@ void CommandLineTest::program_data()
                                     << 2 << QString() << u"wagecourt: unknown option '--bogus'"_s;
     const QStringList german = noDisplay + QStringList{u"LC_ALL"_s, u"LANGUAGE"_s, u"LANG=de_DE.UTF-8"_s};
     QTest::newRow("--help in German") << QStringList{u"--help"_s} << german << 0
-                                      << u"Aufruf: wagecourt [options]\nBerechnet das Wochengehalt"_s << QString();
+                                      << u"Aufruf: wagecourt [options] [wagecourt:LINK]\nBerechnet das Wochengehalt"_s << QString();
     QTest::newRow("LANGUAGE first") << QStringList{u"-help"_s} << german + QStringList{u"LANGUAGE=pl"_s} << 0
-                                    << u"Użycie: wagecourt [options]"_s << QString();
+                                    << u"Użycie: wagecourt [options] [wagecourt:LINK]"_s << QString();
     QTest::newRow("LC_ALL=C over LANG") << QStringList{u"--help"_s} << noDisplay + QStringList{u"LANG=de_DE.UTF-8"_s}
                                         << 0 << usage << QString();
     QTest::newRow("unknown option in French") << QStringList{u"--bogus"_s}

@@ -469,33 +469,33 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de su registro n.º %1 no es una fecha válida</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>su registro n.º %1 indica '%2', que no es un idioma del juego</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>su registro n.º %1 da a %2 el nivel %3, que no existe</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la habilidad %1</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos del enlace no se pueden leer</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro ya en la libreta</numerusform>
+            <numerusform>%n registros ya en la libreta</numerusform>
         </translation>
     </message>
 </context>
@@ -862,11 +862,59 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                             [FILE|-]
+  o: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  o: wagecourt-cli book history NAME [--json]
+  o: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  o: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  o: wagecourt-cli book export [--json | --link [NAME...]]
+  o: wagecourt-cli book import FILE|- | --link TEXT
+  o: wagecourt-cli book note NAME TEXT
+  o: wagecourt-cli book tags NAME [WORD...]
+  o: wagecourt-cli book remove NAME
+Jugadores guardados con el historial de sus niveles, como en la Libreta de
+jugadores de la ventana.
+
+Órdenes:
+  keep     lee una lista de habilidades copiada de FILE o de la entrada
+           estándar, en cualquier idioma del juego (o en el que indique
+           --lang), y la guarda como NAME, con fecha de hoy o de DAY
+           (AAAA-MM-DD); los mismos niveles en un mismo día se guardan
+           una sola vez
+  list     el último registro de cada jugador y el cambio de su sueldo desde el
+           anterior; --sort name, salary, position, change o date
+  history  los registros de un jugador, del más antiguo al más reciente
+  compare  de dos a cuatro jugadores lado a lado, cada uno frente al primero
+  forecast adónde llega un jugador a su propio ritmo en W semanas (8 si
+           --weeks no indica otra cosa), según sus registros, que deben
+           abarcar al menos 14 días
+  export   toda la libreta como CSV, o con --json como líneas JSON; con --link
+           los jugadores indicados (todos si no se indica ninguno) como un
+           enlace para compartir
+  import   un archivo escrito por export o por 'wagecourt-cli batch --header';
+           las líneas erróneas se indican en la salida de error y se guardan
+           todas las correctas; un enlace (o un archivo que lo contenga)
+           añade lo que le falta a la libreta
+  note     fija la nota de un jugador (un TEXT vacío la borra)
+  tags     fija las etiquetas de un jugador, palabras cortas tuyas (sin WORD
+           se borran)
+  remove   un jugador y todos sus registros
+
+La libreta es %1,
+salvo que --book indique otro archivo.
+
+%2
+Estado de salida:
+  0  hecho
+  1  una lista rechazada, una línea errónea en una importación, un jugador
+     desconocido o una libreta que no se pudo leer o escribir entera
+  2  un error de uso
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: un enlace a los jugadores indicados en lugar de un archivo; import: un enlace así en lugar de un archivo.</translation>
     </message>
 </context>
 <context>
@@ -1081,81 +1129,85 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primero pega la lista de habilidades de un jugador (Ctrl+V) o muestra uno de la libreta.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Libreta de jugadores (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tal como se guardó en la libreta el %2.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardando la libreta de jugadores...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Otro programa está usando la libreta de jugadores, así que los cambios de %n jugador aún no se han guardado.
+
+¿Esperar o salir y perderlos?</numerusform>
+            <numerusform>Otro programa está usando la libreta de jugadores, así que los cambios de %n jugadores aún no se han guardado.
+
+¿Esperar o salir y perderlos?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esperar</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salir y perderlos</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de la libreta (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enlace copiado. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añadir jugadores</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>No añadir</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enlace como código QR</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apunta la cámara de un teléfono al código para abrir estos jugadores en la página de Wagecourt.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El enlace es demasiado largo para un código QR que un teléfono pueda leer en una pantalla: envía el enlace.</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1636,7 @@ que a otras herramientas de línea de órdenes.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: las N subidas de un nivel (del 1 al 20) que menos añaden al sueldo.</translation>
     </message>
 </context>
 <context>
@@ -1632,7 +1684,7 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1825,49 +1877,49 @@ que a otras herramientas de línea de órdenes.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La subida de un nivel que menos añade al sueldo</numerusform>
+            <numerusform>Las %n subidas de un nivel que menos añaden al sueldo</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El juego muestra %1 y Wagecourt calcula %2 (%3). Puede que la fórmula del juego haya cambiado: copia el informe y envíaselo a los creadores de Wagecourt, por favor.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en nivel %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en nivel %2: %3 (%4), %5, por encima del límite</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en nivel %2, ahora: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2: %3 (%4), %5, por encima del límite</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: +%2, hasta %3</translation>
     </message>
 </context>
 <context>
@@ -1985,69 +2037,69 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primero pega la lista de habilidades de un jugador y pulsa "%1", o muestra un jugador de la libreta con "Mostrar".</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas ya asignadas: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Pulsa "%1" bajo la ficha para guardar al jugador mostrado con un nombre; "%2", debajo, muestra los jugadores guardados.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Última exportación: %1; registros guardados desde entonces: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nunca se ha exportado; registros guardados solo en este navegador: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro está guardado solo en este navegador, que puede borrarlo. Pulsa "%1" para guardar una copia de la libreta.</numerusform>
+            <numerusform>%n registros están guardados solo en este navegador, que puede borrarlos. Pulsa "%1" para guardar una copia de la libreta.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enlace a los jugadores</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Código QR del enlace</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este enlace contiene demasiado para un código QR: pulsa %1 para enviar el enlace.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en la libreta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2102,7 +2154,7 @@ que a otras herramientas de línea de órdenes.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jugador mostrado</translation>
     </message>
 </context>
 <context>
@@ -2147,7 +2199,7 @@ habilidades, copiada de la página del juego.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

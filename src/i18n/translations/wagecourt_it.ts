@@ -469,33 +469,33 @@
     <message>
         <source>the date of his snapshot %1 is not a valid date</source>
         <extracomment>The snapshot&apos;s place among the player&apos;s, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la data della sua rilevazione n. %1 non è una data valida</translation>
     </message>
     <message>
         <source>his snapshot %1 names &apos;%2&apos;, which is not a game language</source>
         <extracomment>The snapshot&apos;s place, then what stood for the language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sua rilevazione n. %1 indica '%2', che non è una lingua del gioco</translation>
     </message>
     <message>
         <source>his snapshot %1 gives %2 the level %3, which does not exist</source>
         <extracomment>The snapshot&apos;s place, the skill&apos;s name in the game&apos;s language, the level that stood there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sua rilevazione n. %1 indica per %2 il livello %3, che non esiste</translation>
     </message>
     <message>
         <source>skill %1</source>
         <extracomment>A skill by its number in the game&apos;s order: 1 is Jump Shot, 13 Experience.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l'abilità n. %1</translation>
     </message>
     <message>
         <source>the link&apos;s records cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>i dati del link non sono leggibili</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshot(s) already in the book</source>
         <extracomment>How many snapshots of the import the book held already.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rilevazione già nel taccuino</numerusform>
+            <numerusform>%n rilevazioni già nel taccuino</numerusform>
         </translation>
     </message>
 </context>
@@ -864,11 +864,60 @@ Exit status:
   2  a usage error
 </source>
         <extracomment>The command and option names stay as they are. The book&apos;s file (%1), the option list (%2). Every line at most 79 characters once %1 is filled in; the commands after &quot;Usage:&quot; and &quot;or:&quot; start in one column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt-cli book keep NAME [--note TEXT] [--tag WORD]... [--date DAY]
+                             [FILE|-]
+  o: wagecourt-cli book list [--sort KEY] [--tag WORD] [--json]
+  o: wagecourt-cli book history NAME [--json]
+  o: wagecourt-cli book compare NAME NAME [NAME...] [--lang NAME] [--json]
+  o: wagecourt-cli book forecast NAME [--weeks W] [--lang NAME] [--json]
+  o: wagecourt-cli book export [--json | --link [NAME...]]
+  o: wagecourt-cli book import FILE|- | --link TEXT
+  o: wagecourt-cli book note NAME TEXT
+  o: wagecourt-cli book tags NAME [WORD...]
+  o: wagecourt-cli book remove NAME
+Giocatori conservati con lo storico dei loro livelli, come nel Taccuino dei
+giocatori della finestra.
+
+Comandi:
+  keep     legge una lista di abilità copiata da FILE o dallo standard input,
+           in qualunque lingua del gioco (o in quella indicata da --lang), e la
+           salva come NAME, con la data di oggi o di DAY (AAAA-MM-GG); gli
+           stessi livelli nello stesso giorno sono salvati una volta sola
+  list     l'ultima rilevazione di ogni giocatore e la variazione dello
+           stipendio dalla precedente; --sort name, salary, position, change
+           o date
+  history  le rilevazioni di un giocatore, dalla più vecchia
+  compare  da due a quattro giocatori affiancati, ognuno rispetto al primo
+  forecast dove arriva un giocatore al suo ritmo in W settimane (8 se --weeks
+           non dice altro), in base alle sue rilevazioni, che devono coprire
+           almeno 14 giorni
+  export   l'intero taccuino in CSV, o con --json in righe JSON; con --link i
+           giocatori indicati (tutti, se non c'è un nome) come un link da
+           condividere
+  import   un file scritto da export o da 'wagecourt-cli batch --header'; le
+           righe errate sono indicate sullo standard error e ogni riga valida
+           è salvata; un link (o un file che ne contiene uno) aggiunge ciò che
+           manca al taccuino
+  note     imposta la nota di un giocatore (un TEXT vuoto la cancella)
+  tags     imposta le etichette di un giocatore, brevi parole tue (senza WORD
+           vengono cancellate)
+  remove   un giocatore e tutte le sue rilevazioni
+
+Il taccuino è %1,
+a meno che --book non indichi un altro file.
+
+%2
+Stato di uscita:
+  0  fatto
+  1  una lista rifiutata, una riga errata in un'importazione, un giocatore
+     sconosciuto o un taccuino che non è stato possibile leggere o scrivere
+     per intero
+  2  un errore di utilizzo
+</translation>
     </message>
     <message>
         <source>export: a link to the players named instead of a file; import: such a link instead of a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>export: un link ai giocatori indicati invece di un file; import: un link di questo tipo invece di un file.</translation>
     </message>
 </context>
 <context>
@@ -1083,81 +1132,85 @@ Exit status:
     <message>
         <source>Paste a player&apos;s skill list (Ctrl+V) or show one from the book first.</source>
         <extracomment>Tooltip of Keep in Book while it cannot be used: the main window shows no player yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prima incolla la lista di abilità di un giocatore (Ctrl+V) o mostrane uno dal taccuino.</translation>
     </message>
     <message>
         <source>Player Book (%1)</source>
         <extracomment>Tooltip of the link to the book in the main window; %1 is its key, Ctrl+B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taccuino dei giocatori (%1)</translation>
     </message>
     <message>
         <source>%1, as kept in the book on %2.</source>
         <extracomment>Tooltip of the player&apos;s name on the main window&apos;s card after Show in the book&apos;s window: %1 is his name, %2 the day of the snapshot shown (YYYY-MM-DD).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, come salvato nel taccuino il %2.</translation>
     </message>
     <message>
         <source>Saving the player book...</source>
         <extracomment>Shown while the window, about to close, waits for another program to let go of the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio del taccuino dei giocatori...</translation>
     </message>
     <message numerus="yes">
         <source>Another program is using the player book, so the changes to %n player(s) are not saved yet.
 
 Wait for it, or quit and lose them?</source>
         <extracomment>Asked when the book could not be written within two seconds of quitting; %n is how many players&apos; changes would be lost.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un altro programma sta usando il taccuino dei giocatori, quindi le modifiche a %n giocatore non sono ancora salvate.
+
+Vuoi attendere o uscire e perderle?</numerusform>
+            <numerusform>Un altro programma sta usando il taccuino dei giocatori, quindi le modifiche a %n giocatori non sono ancora salvate.
+
+Vuoi attendere o uscire e perderle?</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait</source>
         <extracomment>The answer that waits for the book to be free (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attendi</translation>
     </message>
     <message>
         <source>Quit and Lose Them</source>
         <extracomment>The answer that quits without the changes the book has not taken (a button).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esci e perdile</translation>
     </message>
     <message>
         <source>Book files (*.csv *.jsonl *.ndjson *.json)</source>
         <extracomment>The import dialog&apos;s first file type, every form the book reads; keep the patterns in brackets as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File del taccuino (*.csv *.jsonl *.ndjson *.json)</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Copies the chosen players (those listed when none is chosen) as one link, to open on another device.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia link</translation>
     </message>
     <message>
         <source>Link copied. %1</source>
         <extracomment>Under the table after Copy Link; %1 says what the link holds (&quot;The link holds 3 players and 12 snapshots.&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link copiato. %1</translation>
     </message>
     <message>
         <source>Add Players</source>
         <extracomment>The answers when a link&apos;s players are offered: add them, or leave the book as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi giocatori</translation>
     </message>
     <message>
         <source>Do Not Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Non aggiungere</translation>
     </message>
     <message>
         <source>Link as a QR Code</source>
         <extracomment>Title of the window that shows a link as a QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link come codice QR</translation>
     </message>
     <message>
         <source>Point a phone&apos;s camera at the code to open these players in Wagecourt&apos;s page.</source>
         <extracomment>Under the QR code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inquadra il codice con la fotocamera di un telefono per aprire questi giocatori nella pagina di Wagecourt.</translation>
     </message>
     <message>
         <source>The link is too long for a QR code that a phone can read from a screen: send the link instead.</source>
         <extracomment>Instead of the QR code, when the link is too long for one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il link è troppo lungo per un codice QR che un telefono possa leggere da uno schermo: invia il link.</translation>
     </message>
 </context>
 <context>
@@ -1585,7 +1638,7 @@ accade agli altri strumenti da riga di comando.
     </message>
     <message>
         <source>plan: the N one-level raises (1 to 20) that add least to the salary.</source>
-        <translation type="unfinished"></translation>
+        <translation>plan: gli N aumenti di un livello (da 1 a 20) che aggiungono meno allo stipendio.</translation>
     </message>
 </context>
 <context>
@@ -1633,7 +1686,7 @@ accade agli altri strumenti da riga di comando.
     <message>
         <source>%1: %2</source>
         <extracomment>In the information area, beside the picture, one line for each key of the player book: %1 the key as the system writes it (Ctrl+K), %2 what it does, the menu item&apos;s name (Keep in Book).</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1826,49 +1879,49 @@ accade agli altri strumenti da riga di comando.
     <message numerus="yes">
         <source>The %n one-level raise(s) that add least to the salary</source>
         <extracomment>Heading: %n how many one-level raises, searched over every way.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L'aumento di un livello che aggiunge meno allo stipendio</numerusform>
+            <numerusform>I %n aumenti di un livello che aggiungono meno allo stipendio</numerusform>
         </translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto</translation>
     </message>
     <message>
         <source>The game shows %1, Wagecourt works out %2 (%3). The game&apos;s formula may have changed: please copy the report and send it to Wagecourt&apos;s makers.</source>
         <extracomment>%1 the salary the game shows, %2 the one Wagecourt works out, %3 its position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco mostra %1, Wagecourt calcola %2 (%3). La formula del gioco potrebbe essere cambiata: copia il rapporto e invialo agli autori di Wagecourt, per favore.</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5</source>
         <extracomment>A level&apos;s cell in the table, as a screen reader names it: %1 the skill, %2 the level, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al livello %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 at level %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a level whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al livello %2: %3 (%4), %5, oltre il limite</translation>
     </message>
     <message>
         <source>%1 at level %2, now: %3 (%4)</source>
         <extracomment>The current level&apos;s cell: %1 the skill, %2 the level, %3 the salary, %4 the position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al livello %2, ora: %3 (%4)</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>One step of a plan, a line each: %1 the skill, %2 the level it reaches, %3 the salary, %4 the position, %5 the change against now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2: %3 (%4), %5</translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5, over the limit</source>
         <extracomment>The same for a step whose salary is over the salary limit typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2: %3 (%4), %5, oltre il limite</translation>
     </message>
     <message>
         <source>%1: +%2, to %3</source>
         <extracomment>A skill among the cheapest raises: %1 the skill, %2 how many levels it rises, %3 the level it reaches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: +%2, fino a %3</translation>
     </message>
 </context>
 <context>
@@ -1986,69 +2039,69 @@ accade agli altri strumenti da riga di comando.
     <message>
         <source>Paste a player&apos;s skill list and press %1 first, or Show a player from the book.</source>
         <extracomment>Beside Keep in Book while no player is shown, and its tooltip; %1 is the game&apos;s Calculate button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prima incolla la lista di abilità di un giocatore e premi "%1", oppure mostra un giocatore del taccuino con "Mostra".</translation>
     </message>
     <message>
         <source>Tags already given: %1</source>
         <extracomment>Under the tags field when the name typed is one the book holds; %1 is his tags, separated by spaces. Tags typed are added to them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etichette già assegnate: %1</translation>
     </message>
     <message>
         <source>5. Press %1 under the card to keep the player shown, under a name; %2, below it, lists the players kept.</source>
         <extracomment>The last step of the instructions; %1 is the Keep in Book button, %2 the Player Book&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5. Premi "%1" sotto la scheda per salvare con un nome il giocatore mostrato; "%2", più in basso, elenca i giocatori salvati.</translation>
     </message>
     <message>
         <source>Last exported on %1; snapshots kept since: %2.</source>
         <extracomment>Under the book; %1 is the day of the last export (YYYY-MM-DD), %2 how many snapshots were kept since.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ultima esportazione: %1; rilevazioni salvate da allora: %2.</translation>
     </message>
     <message>
         <source>Never exported; snapshots kept in this browser only: %1.</source>
         <extracomment>Under the book, which this browser alone holds; %1 is how many snapshots were kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mai esportato; rilevazioni salvate solo in questo browser: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n snapshots are kept in this browser only, which may clear them. Press %1 to keep a copy of the book.</source>
         <extracomment>Shown once when many snapshots were kept since the last export (20 or more); %1 is the Export button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rilevazione è salvata solo in questo browser, che potrebbe cancellarla. Premi "%1" per conservare una copia del taccuino.</numerusform>
+            <numerusform>%n rilevazioni sono salvate solo in questo browser, che potrebbe cancellarle. Premi "%1" per conservare una copia del taccuino.</numerusform>
         </translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>Hands a link to the ticked players (the whole book when none is ticked) to the device&apos;s share sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Condividi</translation>
     </message>
     <message>
         <source>Copy Link</source>
         <extracomment>Where the device has no share sheet: copies that link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia link</translation>
     </message>
     <message>
         <source>Link to the players</source>
         <extracomment>The name of the field that shows the link made, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Link ai giocatori</translation>
     </message>
     <message>
         <source>QR code of the link</source>
         <extracomment>The name of the link&apos;s QR code, for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Codice QR del link</translation>
     </message>
     <message>
         <source>This link holds too much for a QR code: press %1 to send the link itself.</source>
         <extracomment>In place of the QR code when the link holds too much for one a phone reads from a screen; %1 is the Share or Copy Link button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo link contiene troppo per un codice QR: premi %1 per inviare il link.</translation>
     </message>
     <message>
         <source>Add to Book</source>
         <extracomment>The answers to &quot;Add them to the player book?&quot; after a link is opened (buttons).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salva nel taccuino</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2103,7 +2156,7 @@ accade agli altri strumenti da riga di comando.
     <message>
         <source>Player shown</source>
         <extracomment>What a screen reader says of the player&apos;s name on the card, shown after a keep or a Show from the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore mostrato</translation>
     </message>
 </context>
 <context>
@@ -2148,7 +2201,7 @@ di abilità, copiata dalla pagina del gioco.</translation>
     <message>
         <source>Usage: wagecourt [options] [wagecourt:LINK]</source>
         <extracomment>The first line of the window&apos;s --help; &quot;wagecourt [options] [wagecourt:LINK]&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: wagecourt [options] [wagecourt:LINK]</translation>
     </message>
 </context>
 </TS>

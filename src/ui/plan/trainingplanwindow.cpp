@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -38,6 +39,8 @@ TrainingPlanWindow::TrainingPlanWindow(Platform &platform, QWidget *parent)
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // However small the screen, a few levels in sight under the headings.
+    m_grid->setMinimumHeight(8 * (fontMetrics().height() + 4));
     connect(m_grid, &QTableWidget::cellClicked, this,
             [this](int row, int column) { chooseTarget(column + 1, row + 1); });
     m_details->setObjectName(u"details"_s);
@@ -72,9 +75,9 @@ TrainingPlanWindow::TrainingPlanWindow(Platform &platform, QWidget *parent)
     shown->addWidget(m_copyReport);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_now);
-    layout->addWidget(m_grid, 3);
+    layout->addWidget(m_grid, 4);
     layout->addLayout(fields);
-    layout->addWidget(m_details, 2);
+    layout->addWidget(m_details, 1);
     layout->addLayout(shown);
     layout->addWidget(m_shownResult);
     layout->addWidget(m_versions);
@@ -137,6 +140,21 @@ void TrainingPlanWindow::setShown(const QString &text)
     m_shownResult->setText(check ? check->text : QString());
     m_report = check && !check->matches ? check->report : QString();
     m_copyReport->setEnabled(!m_report.isEmpty());
+}
+
+QSize TrainingPlanWindow::sizeHint() const
+{
+    const QSize laidOut = QWidget::sizeHint();
+    const int frame = 2 * m_grid->frameWidth();
+    int width = m_grid->verticalHeader()->sizeHint().width() + frame
+              + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent); // a scroll bar, and room to spare
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        width += m_grid->horizontalHeader()->sectionSize(column);
+    const int height = m_grid->horizontalHeader()->sizeHint().height() + frame
+                     + m_grid->rowCount() * m_grid->verticalHeader()->defaultSectionSize();
+    const QMargins margins = layout()->contentsMargins();
+    return {std::max(laidOut.width(), width + margins.left() + margins.right()),
+            laidOut.height() + std::max(0, height - m_grid->sizeHint().height())};
 }
 
 QString TrainingPlanWindow::details() const { return m_details->toPlainText(); }

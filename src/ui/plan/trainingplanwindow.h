@@ -49,6 +49,9 @@ public:
     void setLimit(const QString &text);
     void setCheapest(int raises);
     void setShown(const QString &text);
+    // Every level of every skill in sight; the window's placement shrinks it
+    // to the screen where the screen is smaller.
+    QSize sizeHint() const override;
 
     const QTableWidget *worthGrid() const { return m_grid; }
     QString details() const;

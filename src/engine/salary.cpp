@@ -1,5 +1,6 @@
 #include "engine/salary.h"
 
+#include "engine/factorrows.h"
 #include "engine/skillpowers.h"
 
 #include <algorithm>
@@ -39,25 +40,6 @@ WAGECOURT_OPAQUE double powerFactor(double coefficient, int level)
     return std::pow(coefficient, static_cast<double>(level));
 }
 
-// The exact powers of skillpowers.h, which give the same bits on every
-// platform whatever its pow() does in the last place, laid out for the
-// calculation: for one skill and level the five positions' factors side by
-// side, padded with ones to a cache line, so that all five products are
-// multiplied in one step.
-constexpr int kLanes = 8;
-struct FactorRows
-{
-    alignas(64) double row[kSalarySkillCount][kHighestLevel + 1][kLanes];
-
-    constexpr FactorRows() : row{}
-    {
-        for (int k = 0; k < kSalarySkillCount; ++k)
-            for (int level = 0; level <= kHighestLevel; ++level)
-                for (int p = 0; p < kLanes; ++p)
-                    row[k][level][p] = p < kPositionCount ? kSkillPower[p][k][level] : 1.0;
-    }
-};
-constexpr FactorRows kFactorRows;
 
 constexpr double kInt32Min = double(std::numeric_limits<qint32>::min());
 constexpr double kInt32Max = double(std::numeric_limits<qint32>::max());
@@ -136,6 +118,19 @@ std::optional<SalaryResult> salaryOfValues(const double (&values)[kPositionCount
     return finish(values);
 }
 
+const FactorRows &factorRows()
+{
+    static const FactorRows rows = [] {
+        FactorRows built;
+        for (int k = 0; k < kSalarySkillCount; ++k)
+            for (int level = 0; level <= kHighestLevel; ++level)
+                for (int p = 0; p < kLanes; ++p)
+                    built.row[k][level][p] = p < kPositionCount ? kSkillPower[p][k][level] : 1.0;
+        return built;
+    }();
+    return rows;
+}
+
 double roundHalfEven(double value)
 {
     return nearestEven(value);
@@ -163,14 +158,15 @@ std::optional<SalaryResult> computeSalary(const SkillLevels &levels)
 
     // The factors multiplied in the skills' order, position by position as the
     // power form does, but all five positions in one step.
+    const FactorRows &rows = factorRows();
     double lanes[kLanes];
     for (int p = 0; p < kLanes; ++p)
-        lanes[p] = kFactorRows.row[0][levels[1]][p];
+        lanes[p] = rows.row[0][levels[1]][p];
     for (int k = 1; k < kSalarySkillCount; ++k) {
         // Unrolled, the lanes stay in registers from one skill to the next.
 #pragma GCC unroll 8
         for (int p = 0; p < kLanes; ++p)
-            lanes[p] *= kFactorRows.row[k][levels[k + 1]][p];
+            lanes[p] *= rows.row[k][levels[k + 1]][p];
     }
     double v[kPositionCount];
     for (int p = 0; p < kPositionCount; ++p)

@@ -2,7 +2,7 @@
 
 #include "engine/salary.h"
 #include "engine/skillcodes.h"
-#include "engine/skillpowers.h"
+#include "engine/factorrows.h"
 
 #include <algorithm>
 
@@ -55,23 +55,6 @@ bool sameName(QStringView text, QLatin1StringView name)
 
 // --- The cheapest raises' search.
 
-// The factors as computeSalary multiplies them: for one skill and level, the
-// five positions' side by side, padded with ones to a cache line.
-constexpr int kLanes = 8;
-struct FactorRows
-{
-    alignas(64) double row[kSalarySkillCount][kHighestLevel + 1][kLanes];
-
-    constexpr FactorRows() : row{}
-    {
-        for (int k = 0; k < kSalarySkillCount; ++k)
-            for (int level = 0; level <= kHighestLevel; ++level)
-                for (int p = 0; p < kLanes; ++p)
-                    row[k][level][p] = p < kPositionCount ? kSkillPower[p][k][level] : 1.0;
-    }
-};
-constexpr FactorRows kFactorRows;
-
 struct alignas(64) Products
 {
     double lane[kLanes];
@@ -112,7 +95,7 @@ private:
     {
         Products products = upToK;
         for (int j = k + 1; j < kSalarySkillCount; ++j) {
-            const double *factor = kFactorRows.row[j][m_start[j]];
+            const double *factor = m_rows.row[j][m_start[j]];
 #pragma GCC unroll 8
             for (int p = 0; p < kLanes; ++p)
                 products.lane[p] *= factor[p];
@@ -128,7 +111,7 @@ private:
         const int fewest = std::max(0, remaining - m_roomAfter[k]);
         const int most = std::min(m_room[k], remaining);
         for (int r = fewest; r <= most; ++r) {
-            const double *factor = kFactorRows.row[k][m_start[k] + r];
+            const double *factor = m_rows.row[k][m_start[k] + r];
             Products here;
             if (before) {
 #pragma GCC unroll 8
@@ -162,6 +145,7 @@ private:
         }
     }
 
+    const FactorRows &m_rows = factorRows();
     int m_start[kSalarySkillCount] = {};
     int m_room[kSalarySkillCount] = {}; // raises the skill may take
     int m_roomAfter[kSalarySkillCount] = {}; // raises the skills after it may take, together

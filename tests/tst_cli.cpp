@@ -440,7 +440,9 @@ void CliTest::importAutoTakesTheFirstLanguageThatReadsTheList()
             for (const QString &text :
                  {list, u"Player: Ann Lee\n"_s + QString(list).replace(u'\n', u' ') + u"\nAge: 24"_s}) {
                 const Run run = cli(QStringList{u"import"_s, u"--json"_s} + any, text.toUtf8());
-                QCOMPARE(run.status, 0);
+                QVERIFY2(run.status == 0,
+                         qPrintable(entry.name.toString() + u": exit "_s + QString::number(run.status) + u", "_s
+                                    + run.err));
                 // Français shares "Jump " with English; English is tried first and cannot read it.
                 QCOMPARE(run.json()[u"language"].toString(), entry.name.toString());
                 QCOMPARE(run.json()[u"salary"].toInteger(), 16736);
@@ -1060,7 +1062,8 @@ void CliTest::bookRoundTripsByteForByte()
     const QStringList inNewBook{u"book"_s, u"--book"_s, scratch.filePath(u"second.sqlite"_s)};
     const Run imported = cli(inNewBook + QStringList{u"import"_s, file.fileName()});
     QCOMPARE(imported.status, 0);
-    QCOMPARE(imported.out, u"Imported: 3 snapshots added, 2 new players, 0 snapshots already in the book, 0 lines refused.\n"_s);
+    QCOMPARE(imported.out,
+             u"Imported: 3 snapshots added, 2 new players, 0 snapshots already in the book, 0 lines refused.\n"_s);
     QCOMPARE(cli(inNewBook + QStringList{u"export"_s} + QStringList(form).filter(u"-"_s)).out, exported.out);
 }
 

@@ -40,7 +40,6 @@ WAGECOURT_OPAQUE double powerFactor(double coefficient, int level)
     return std::pow(coefficient, static_cast<double>(level));
 }
 
-
 constexpr double kInt32Min = double(std::numeric_limits<qint32>::min());
 constexpr double kInt32Max = double(std::numeric_limits<qint32>::max());
 
@@ -118,16 +117,25 @@ std::optional<SalaryResult> salaryOfValues(const double (&values)[kPositionCount
     return finish(values);
 }
 
+namespace {
+
+// Not constexpr, so that the rows are made when the program runs and never
+// become data of its own.
+FactorRows copiedRows()
+{
+    FactorRows rows;
+    for (int k = 0; k < kSalarySkillCount; ++k)
+        for (int level = 0; level <= kHighestLevel; ++level)
+            for (int p = 0; p < kLanes; ++p)
+                rows.row[k][level][p] = p < kPositionCount ? kSkillPower[p][k][level] : 1.0;
+    return rows;
+}
+
+} // namespace
+
 const FactorRows &factorRows()
 {
-    static const FactorRows rows = [] {
-        FactorRows built;
-        for (int k = 0; k < kSalarySkillCount; ++k)
-            for (int level = 0; level <= kHighestLevel; ++level)
-                for (int p = 0; p < kLanes; ++p)
-                    built.row[k][level][p] = p < kPositionCount ? kSkillPower[p][k][level] : 1.0;
-        return built;
-    }();
+    static const FactorRows rows = copiedRows();
     return rows;
 }
 

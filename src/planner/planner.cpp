@@ -1,8 +1,8 @@
 #include "planner/planner.h"
 
+#include "engine/factorrows.h"
 #include "engine/salary.h"
 #include "engine/skillcodes.h"
-#include "engine/factorrows.h"
 
 #include <algorithm>
 

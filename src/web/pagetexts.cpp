@@ -17,7 +17,7 @@
 
 #include <QJsonArray>
 
-#include <span>
+#include <array>
 
 using namespace wagecourt;
 using namespace Qt::StringLiterals;
@@ -26,37 +26,68 @@ using web::answer;
 namespace {
 
 // The window's translations, as tables made from its .ts files at build
-// time (texttable.py); the language the page shows, and English's own forms
-// of the texts that hold a count.
-struct PageText
+// time (texttable.py): one list of keys for all languages, and each
+// language's translations in the keys' order, one after another, each ended
+// by a NUL and empty where it has none.
+struct PageKey
 {
     const char *context;
     const char *english;
-    const char *translated;
     int form; // of a text with a count, which of the language's forms; -1 for any other
 };
 struct PageLanguage
 {
     const char *code;
-    std::span<const PageText> texts;
+    const char *texts;
 };
 #include "translationtable.inc"
 
-std::span<const PageText> textsOf(const QByteArray &code)
+constexpr std::size_t kKeyCount = std::size(kPageKeys);
+
+// A language's translations by key, found once when the language is chosen.
+class PageTexts
 {
-    for (const PageLanguage &table : kPageLanguages)
-        if (code == table.code)
-            return table.texts;
-    return {};
+public:
+    explicit PageTexts(const QByteArray &code)
+    {
+        for (const PageLanguage &table : kPageLanguages)
+            if (code == table.code) {
+                const char *text = table.texts;
+                for (const char *&slot : m_texts) {
+                    slot = text;
+                    text += qstrlen(text) + 1;
+                }
+            }
+    }
+
+    // The translation of the text, or null where the language has none.
+    const char *find(const char *context, const char *english, int form) const
+    {
+        for (std::size_t i = 0; i < kKeyCount; ++i) {
+            const PageKey &key = kPageKeys[i];
+            if (key.form == form && qstrcmp(key.english, english) == 0 && qstrcmp(key.context, context) == 0)
+                return m_texts[i] && *m_texts[i] ? m_texts[i] : nullptr;
+        }
+        return nullptr;
+    }
+
+private:
+    std::array<const char *, kKeyCount> m_texts{};
+};
+
+const PageTexts &englishTexts()
+{
+    static const PageTexts texts("en");
+    return texts;
 }
 
-std::span<const PageText> g_texts = textsOf("en");
+PageTexts g_texts("en");
 QByteArray g_code = "en";
 
 void useTranslation(const LanguageEntry &language)
 {
     g_code = languageCode(language).toUtf8();
-    g_texts = textsOf(g_code);
+    g_texts = PageTexts(g_code);
 }
 
 // Which of a language's forms a count takes, by the rules the translation
@@ -74,13 +105,10 @@ int pluralForm(const QByteArray &code, int n)
     return n == 1 ? 0 : 1;
 }
 
-QString countText(std::span<const PageText> texts, int form, const char *context, const char *english, int count)
+QString countText(const PageTexts &texts, int form, const char *context, const char *english, int count)
 {
-    QString text = QString::fromUtf8(english);
-    for (const PageText &row : texts)
-        if (row.form == form && qstrcmp(row.english, english) == 0 && qstrcmp(row.context, context) == 0)
-            text = QString::fromUtf8(row.translated);
-    return text.replace(u"%n"_s, QString::number(count));
+    const char *translated = texts.find(context, english, form);
+    return QString::fromUtf8(translated ? translated : english).replace(u"%n"_s, QString::number(count));
 }
 
 // The player book's words: the book window's, and the page's own.
@@ -129,10 +157,8 @@ QJsonObject bookWords(const LanguageEntry &language)
 
 QString wagecourt::translateText(const char *context, const char *english)
 {
-    for (const PageText &text : g_texts)
-        if (text.form < 0 && qstrcmp(text.english, english) == 0 && qstrcmp(text.context, context) == 0)
-            return QString::fromUtf8(text.translated);
-    return QString::fromUtf8(english);
+    const char *translated = g_texts.find(context, english, -1);
+    return QString::fromUtf8(translated ? translated : english);
 }
 
 QString wagecourt::translateText(const char *context, const char *english, int count)
@@ -142,7 +168,7 @@ QString wagecourt::translateText(const char *context, const char *english, int c
 
 QString wagecourt::englishText(const char *context, const char *english, int count)
 {
-    return countText(textsOf("en"), pluralForm("en", count), context, english, count);
+    return countText(englishTexts(), pluralForm("en", count), context, english, count);
 }
 
 extern "C" {

@@ -6,6 +6,9 @@ file(GLOB_RECURSE files RELATIVE "${SITE}" "${SITE}/*")
 list(REMOVE_ITEM files sw.js)
 list(FILTER files EXCLUDE REGEX "^licences/.*\\.txt$") # fetched when opened, not kept
 list(FILTER files EXCLUDE REGEX "^screenshots/") # the install dialog's, fetched when it shows them
+# The icons of an installed page: the browser fetches one when it offers to
+# install, and the system keeps its own copy; the page itself shows the SVG.
+list(FILTER files EXCLUDE REGEX "^icons/.*\\.png$")
 list(SORT files)
 set(hashes "")
 set(names "'./'")

@@ -1,15 +1,18 @@
 // The web module answers every case of one generated table exactly as the
 // Linux wagecourt-cli does with --json, byte for byte: imports in all eight
 // languages (accepted, refused at the check, refused at a level, read in any
-// language, on one line inside a page), calc and advise.
-//   node --no-experimental-fetch module_vs_cli.mjs <wagecourt.js> <wagecourt-cli>
+// language, on one line inside a page), calc and advise. The page's own
+// module, which holds only the translations its code can show, answers what
+// the page asks in every language as the checks' module, which holds them
+// all, does.
+//   node --no-experimental-fetch module_vs_cli.mjs <wagecourt-checks.js> <wagecourt-cli> <wagecourt.js>
 import { spawnSync } from 'node:child_process';
 import { accessSync, constants } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [glue, cli] = process.argv.slice(2).map((path) => resolve(path));
+const [glue, cli, pageGlue] = process.argv.slice(2).map((path) => resolve(path));
 try {
   accessSync(cli, constants.X_OK);
 } catch {
@@ -18,20 +21,27 @@ try {
 }
 // The loader is an ES module for the browser; under node it reaches for
 // CommonJS's require and __dirname.
-globalThis.require = createRequire(glue);
-globalThis.__dirname = dirname(glue);
-const module = await (await import(pathToFileURL(glue))).default({ locateFile: (file) => join(dirname(glue), file) });
-const call = (name, ...args) => {
-  const pointers = args.map((text) => {
-    const size = module.lengthBytesUTF8(text) + 1;
-    const pointer = module._malloc(size);
-    module.stringToUTF8(text, pointer, size);
-    return pointer;
-  });
-  const answer = module.UTF8ToString(module['_' + name](...pointers));
-  pointers.forEach((pointer) => module._free(pointer));
-  return answer;
+const load = async (path) => {
+  globalThis.require = createRequire(path);
+  globalThis.__dirname = dirname(path);
+  const loaded = await (await import(pathToFileURL(path))).default({ locateFile: (file) => join(dirname(path), file) });
+  return (name, ...args) => {
+    const pointers = [];
+    const values = args.map((value) => {
+      if (typeof value === 'number') return value;
+      const size = loaded.lengthBytesUTF8(value) + 1;
+      const pointer = loaded._malloc(size);
+      loaded.stringToUTF8(value, pointer, size);
+      pointers.push(pointer);
+      return pointer;
+    });
+    const answer = loaded.UTF8ToString(loaded['_' + name](...values));
+    pointers.forEach((pointer) => loaded._free(pointer));
+    return answer;
+  };
 };
+const call = await load(glue);
+const pageCall = await load(pageGlue);
 
 let seed = 20261208;
 const random = (n) => {
@@ -78,4 +88,36 @@ for (const { stdin, args, call: [name, ...callArgs] } of cases) {
     console.error(`wagecourt-cli ${args.join(' ')}\n  cli:    ${expected}  module: ${got}`);
 }
 console.log(`${cases.length - failures} of ${cases.length} cases identical to ${cli}`);
-process.exit(failures ? 1 : 0);
+
+// What the page asks, in the order it asks it: its words, a player, his plan,
+// a refusal, a book with a history, a forecast, a bad import and a bad link.
+const pageCases = languages.flatMap(({ name }) => [
+  ['wc_texts', name],
+  ['wc_view', '8,7,9,10,8,11,3,3,5,2,12,12,12', name],
+  ['wc_plan', '8,7,9,10,8,11,3,3,5,2,12,12,12', name, 'IS=12,RB=10', '20000', '3', '', '17000'],
+  ['wc_read', 'Hello: world', name],
+  ['wc_book_load', '[]'],
+  ['wc_book_keep', 'Ann Lee', '', 'scout', '8,7,9,10,8,11,3,3,5,2,12,12,12', name, '2026-01-01'],
+  ['wc_book_keep', 'Ann Lee', 'a note', '', '9,7,9,10,8,12,3,3,5,2,12,12,12', name, '2026-02-01'],
+  ['wc_book_list', 'name', name, 0, 50, ''],
+  ['wc_book_history', 'Ann Lee', name],
+  ['wc_book_compare', '["Ann Lee"]', name],
+  ['wc_book_forecast', 'Ann Lee', name, 8],
+  ['wc_book_import', 'book.csv', 'name;levels\nAnn Lee;x\n', 20],
+  ['wc_link_read', 'wagecourt:book?v9.broken'],
+  ['wc_book_remove', 'Ann Lee'],
+]);
+let pageFailures = 0;
+for (const [name, ...args] of pageCases) {
+  const expected = call(name, ...args);
+  const got = pageCall(name, ...args);
+  if (got !== expected && ++pageFailures <= 5) {
+    let at = 0;
+    while (got[at] === expected[at]) ++at;
+    const near = (text) => text.slice(Math.max(0, at - 60), at + 60);
+    console.error(`${name}(${args.join(', ')}), from character ${at}\n  checks' module: …${near(expected)}…\n`
+      + `  page's module:  …${near(got)}…`);
+  }
+}
+console.log(`${pageCases.length - pageFailures} of ${pageCases.length} page calls identical in the page's module`);
+process.exit(failures || pageFailures ? 1 : 0);

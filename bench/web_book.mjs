@@ -6,6 +6,10 @@
 // in Debian's headless chromium against a server on 127.0.0.1. Medians of
 // repeated runs; the baseline, in the same run, is a book of one player.
 // Goals: the list within 200 ms, a keep within 20 ms.
+// And a link to 100 players of 10 weekly snapshots each, made by the page's
+// Copy Link: opened as the page's address in a fresh browser, from the start
+// of the navigation to its offer drawn, beside the page's own load to usable;
+// and pasted and calculated in an open page, to the offer painted. Goal 300 ms.
 //   node bench/web_book.mjs [build/web]
 import { join, resolve } from 'node:path';
 import { ENGLISH as LIST, launch, serve } from '../tests/web/harness.mjs';
@@ -98,7 +102,76 @@ async function measure(players) {
   return Object.fromEntries(Object.entries(times).map(([key, values]) => [key, median(values)]));
 }
 
+// A season's shortlist: each player's first snapshot anywhere, then a level
+// or two gained a week, as a link's snapshots usually differ.
+async function openLink(runs = 7) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.evaluateOnNewDocument(() => { delete Navigator.prototype.share; });
+  await context.overridePermissions(origin, ['clipboard-read', 'clipboard-sanitized-write']);
+  await page.goto(`${origin}/`);
+  await page.waitForSelector('body.book-ready');
+  await page.evaluate(() => new Promise((done, fail) => {
+    const opening = indexedDB.open('wagecourt-book');
+    opening.onsuccess = () => {
+      const transaction = opening.result.transaction('snapshots', 'readwrite');
+      const store = transaction.objectStore('snapshots');
+      let seed = 11;
+      const next = (n) => (seed = (seed * 1103515245 + 12345) % 2147483648) % n;
+      for (let p = 0; p < 100; ++p) {
+        const levels = Array.from({ length: 13 }, () => 1 + next(15));
+        for (let week = 0; week < 10; ++week) {
+          for (let gained = 1 + next(2); gained > 0; --gained) {
+            const skill = next(10);
+            levels[skill] = Math.min(20, levels[skill] + (week ? 1 : 0));
+          }
+          const day = new Date(Date.UTC(2026, 0, 5 + 7 * week)).toISOString().slice(0, 10);
+          store.add({ name: `Prospect ${String(p).padStart(3, '0')}`, date: day, note: p % 5 ? '' : 'left hand',
+            tags: p % 3 ? [] : ['U21'], language: 'English', levels: [...levels] });
+        }
+      }
+      transaction.oncomplete = () => { opening.result.close(); done(); };
+      transaction.onerror = () => fail(transaction.error);
+    };
+  }));
+  await page.reload();
+  await page.waitForSelector('body.book-ready');
+  await page.click('#book-share');
+  await page.waitForSelector('#book-link:not([hidden])');
+  const [link, holds] = await page.evaluate(() => [document.getElementById('book-link-text').value,
+    document.getElementById('book-link-holds').textContent]);
+  await context.close();
+
+  const times = { opened: [], usable: [], pasted: [] };
+  for (let run = 0; run < runs; ++run) {
+    const fresh = await browser.createBrowserContext();
+    const opening = await fresh.newPage();
+    await opening.goto(link);
+    await opening.waitForSelector('#link-offer:not([hidden])');
+    const [offered, usable] = await opening.evaluate(() => ['link-offered', 'usable'].map((mark) =>
+      performance.getEntriesByName(mark)[0].startTime));
+    times.opened.push(offered);
+    times.usable.push(usable);
+    await opening.click('#link-cancel');
+    times.pasted.push(await opening.evaluate(async (text) => {
+      document.getElementById('paste').value = text;
+      const start = performance.now();
+      document.getElementById('calculate').click();
+      await new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
+      if (document.getElementById('link-offer').hidden) throw new Error('no offer');
+      return performance.now() - start;
+    }, link));
+    await fresh.close();
+  }
+  return { link, holds, ...Object.fromEntries(Object.entries(times).map(([key, values]) => [key, median(values)])) };
+}
+
 try {
+  const linked = await openLink();
+  console.log(`a link of ${linked.link.length} characters (${linked.holds})`);
+  console.log(`  opened, navigation to offer drawn ${linked.opened.toFixed(1).padStart(8)} ms (goal 300 ms); `
+    + `the page's load to usable: ${linked.usable.toFixed(1)} ms, so the link's own part ${(linked.opened - linked.usable).toFixed(1)} ms`);
+  console.log(`  pasted, Calculate to offer painted ${linked.pasted.toFixed(1).padStart(7)} ms (goal 300 ms)`);
   const baseline = await measure(1);
   const full = await measure(10000);
   const line = (what, key, goal) => console.log(`${what.padEnd(34)}${full[key].toFixed(1).padStart(8)} ms`

@@ -148,12 +148,14 @@ try {
   assert.deepEqual(await cut(), [360]);
   assert.equal(await page.evaluate(() => getComputedStyle(document.querySelector('#book-rows tr')).display), 'grid');
 
-  // Two players, one with a note, a tag and a month of snapshots, in a book of their own.
+  // Two players, one with a note, a tag and a month of snapshots, the other
+  // with markup in his name, in a book of their own.
   const source = join(scratch, 'linked.sqlite');
   const linked = (args, input) => execFileSync(cli, ['book', '--book', source, ...args], { input, encoding: 'utf8' });
   linked(['keep', 'Dee Ray', '--date', '2026-01-04', '--note', 'quick', '--tag', 'U21', '-'], ENGLISH);
   linked(['keep', 'Dee Ray', '--date', '2026-02-01', '-'], ENGLISH.replace('Passing: prolific', 'Passing: sensational'));
-  linked(['keep', 'Eli Vos', '--date', '2026-01-11', '-'], ENGLISH.replace('Driving: strong', 'Driving: legendary'));
+  const marked = 'Eli <img src=x onerror="window.injected=1"> Vos';
+  linked(['keep', marked, '--date', '2026-01-11', '-'], ENGLISH.replace('Driving: strong', 'Driving: legendary'));
   const bare = linked(['export', '--link']).trim().replace(/^.*(#book=|\?)/, '');
   const context = await browser.createBrowserContext();
   await context.overridePermissions(server.origin, ['clipboard-read', 'clipboard-sanitized-write']);
@@ -162,6 +164,7 @@ try {
   await fresh.setViewport({ width: 1280, height: 900, deviceScaleFactor: 2 });
   await fresh.goto(`${server.origin}/#book=${bare}`);
   await fresh.waitForSelector('#link-offer:not([hidden])');
+  assert.deepEqual(await fresh.$$eval('#link-names li', (names) => names.map((name) => name.textContent)), ['Dee Ray', marked]);
   assert.equal(await fresh.evaluate(() => location.hash), '', 'the link leaves the address');
   await fresh.waitForSelector('body.book-ready');
   await fresh.click('#link-add');
@@ -171,6 +174,8 @@ try {
   const players = linked(['list', '--json']).trim().split('\n').map((line) => JSON.parse(line));
   assert.deepEqual((await shown(fresh)).map(([name, salary]) => [name, Number(salary.replace(/\D/g, ''))]),
     players.map((player) => [player.name, player.salary]));
+  assert.deepEqual(await fresh.evaluate(() => [typeof window.injected, document.querySelectorAll('main img').length]),
+    ['undefined', 0], 'a name is text, never markup');
   await fresh.click('#book-rows tr:nth-child(1) [data-act=show]');
   await fresh.waitForSelector('#plan-forecast:not([hidden]) tbody');
   const forecast = JSON.parse(linked(['forecast', 'Dee Ray', '--json']));

@@ -93,6 +93,11 @@ try {
     await page.click(`#plan-table [data-key="${click}"]`);
     assert.deepEqual(await planEnd(), cliPlan(targets), `clicked ${click}: ${targets}`);
   }
+  // The keyboard's way: the arrows move the one cell Tab reaches, Enter sets its target.
+  await page.focus('#plan-table [data-key="IS12"]');
+  for (const key of ['ArrowDown', 'ArrowRight', 'Enter']) await page.keyboard.press(key);
+  assert.deepEqual([...await planEnd(), await page.$$eval('#plan-table [tabindex="0"]', (cells) => cells.map((cell) => cell.dataset.key))],
+    [...cliPlan(['JS=10', 'ID=13']), ['ID13']], 'arrows and Enter');
   await page.type('#plan-limit-input', '20000');
   await page.type('#plan-cheapest-input', '3');
   await page.type('#plan-shown-input', '16700');

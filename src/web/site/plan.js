@@ -14,6 +14,13 @@ let shown = false;   // a player is shown
 let targets = [];    // [code, level], in the order clicked, one per skill
 let bookName = '';   // the book's player shown, for his forecast; '' for one pasted
 let report = '';     // the report of a salary that differs from the game's
+let active = '';     // the cell the Tab key reaches in each view, by its data-key; the arrows move it
+// The arrows' moves in each view, as [skills, levels]: down the table a level
+// up, across it a skill; along a skill's list a level up, to the next list a skill.
+const MOVES = {
+  'plan-table': { ArrowUp: [0, -1], ArrowDown: [0, 1], ArrowLeft: [-1, 0], ArrowRight: [1, 0] },
+  'plan-skills': { ArrowLeft: [0, -1], ArrowRight: [0, 1], ArrowUp: [-1, 0], ArrowDown: [1, 0] },
+};
 
 // An element with its text (never HTML: a book player's name comes from links
 // too), attributes and children.
@@ -161,6 +168,11 @@ export function drawPlan() {
   $('plan-errors').replaceChildren(...answer.errors.map((error) => el('li', { text: error })));
   drawForecast();
   $('plan').hidden = false;
+  for (const view of ['plan-table', 'plan-skills']) {
+    const cells = [...$(view).querySelectorAll('button.cell')];
+    const reached = cells.find((cell) => cell.dataset.key === active) || cells[0];
+    cells.forEach((cell) => { cell.tabIndex = cell === reached ? 0 : -1; });
+  }
   if (focused) $(focused[1]).querySelector(`[data-key="${focused[0]}"]`)?.focus();
   performance.mark('plan-drawn'); // for bench/web.mjs
 }
@@ -193,11 +205,34 @@ function cellClicked(button) {
   drawPlan();
 }
 
+// One cell in the Tab order, not two hundred: the arrows move between them,
+// to the same level of the next skill, or its nearest.
+function moveFocus(event) {
+  const button = event.target.closest('button.cell');
+  const view = button && button.closest('#plan-table, #plan-skills');
+  const [skills, levels] = (view && MOVES[view.id][event.key]) || [];
+  if (skills === undefined) return;
+  event.preventDefault();
+  const codes = [...new Set([...view.querySelectorAll('button.cell')].map((cell) => cell.dataset.code))];
+  const code = codes[codes.indexOf(button.dataset.code) + skills];
+  const cells = code ? [...view.querySelectorAll(`button.cell[data-code="${code}"]`)] : [];
+  const level = Number(button.dataset.level) + levels;
+  const next = cells.find((cell) => Number(cell.dataset.level) === level) || (skills ? cells[0] : null);
+  if (!next) return;
+  button.tabIndex = -1;
+  next.tabIndex = 0;
+  next.focus();
+}
+
 export function startPlan(lent) {
   page = lent;
   $('plan').addEventListener('click', (event) => {
     const button = event.target.closest('button.cell');
     if (button) cellClicked(button);
+  });
+  $('plan').addEventListener('keydown', moveFocus);
+  $('plan').addEventListener('focusin', (event) => {
+    if (event.target.dataset.key) active = event.target.dataset.key;
   });
   for (const id of ['plan-limit-input', 'plan-cheapest-input', 'plan-shown-input']) $(id).addEventListener('input', drawPlan);
   $('plan-report').addEventListener('click', () => page.copyText(report, 'plan-status'));

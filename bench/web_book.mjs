@@ -10,8 +10,12 @@
 // Copy Link: opened as the page's address in a fresh browser, from the start
 // of the navigation to its offer drawn, beside the page's own load to usable;
 // and pasted and calculated in an open page, to the offer painted. Goal 300 ms.
+// The same link made and read by the page's module alone, under node: goal
+// 5 ms each, beside the module's salary of one player as the baseline.
 //   node bench/web_book.mjs [build/web]
-import { join, resolve } from 'node:path';
+import { createRequire } from 'node:module';
+import { dirname, join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { ENGLISH as LIST, launch, serve } from '../tests/web/harness.mjs';
 
 const build = process.argv[2] ?? 'build/web';
@@ -104,6 +108,68 @@ async function measure(players) {
 
 // A season's shortlist: each player's first snapshot anywhere, then a level
 // or two gained a week, as a link's snapshots usually differ.
+function shortlist() {
+  let seed = 11;
+  const next = (n) => (seed = (seed * 1103515245 + 12345) % 2147483648) % n;
+  const records = [];
+  for (let p = 0; p < 100; ++p) {
+    const levels = Array.from({ length: 13 }, () => 1 + next(15));
+    for (let week = 0; week < 10; ++week) {
+      for (let gained = 1 + next(2); gained > 0; --gained) {
+        const skill = next(10);
+        levels[skill] = Math.min(20, levels[skill] + (week ? 1 : 0));
+      }
+      const day = new Date(Date.UTC(2026, 0, 5 + 7 * week)).toISOString().slice(0, 10);
+      records.push({ name: `Prospect ${String(p).padStart(3, '0')}`, date: day, note: p % 5 ? '' : 'left hand',
+        tags: p % 3 ? [] : ['U21'], language: 'English', levels: [...levels] });
+    }
+  }
+  return records;
+}
+
+// The shortlist's link made and read by the module itself, medians of 21.
+async function linkInModule() {
+  const glue = resolve(build, 'site', 'wagecourt.js');
+  globalThis.require = createRequire(glue);
+  globalThis.__dirname = dirname(glue);
+  // Under node the loader reads the module's file, unless it finds fetch,
+  // which takes no path.
+  const { fetch } = globalThis;
+  delete globalThis.fetch;
+  const module = await (await import(pathToFileURL(glue))).default({ locateFile: (file) => join(dirname(glue), file) })
+    .finally(() => { globalThis.fetch = fetch; });
+  const call = (name, ...args) => {
+    const pointers = [];
+    const values = args.map((value) => {
+      if (typeof value === 'number') return value;
+      const size = module.lengthBytesUTF8(value) + 1;
+      pointers.push(module._malloc(size));
+      module.stringToUTF8(value, pointers.at(-1), size);
+      return pointers.at(-1);
+    });
+    const answer = module.UTF8ToString(module['_' + name](...values));
+    pointers.forEach((pointer) => module._free(pointer));
+    return answer;
+  };
+  const time = (what) => median(Array.from({ length: 21 }, () => {
+    const start = performance.now();
+    what();
+    return performance.now() - start;
+  }));
+  const records = shortlist();
+  call('wc_texts', 'English');
+  call('wc_book_load', records.map((record) => JSON.stringify(record)).join('\n'));
+  const names = JSON.stringify([...new Set(records.map((record) => record.name))]);
+  const { link } = JSON.parse(call('wc_link_make', names, 'https://example.org/', 0));
+  const read = JSON.parse(call('wc_link_read', link));
+  if (!read.is_link || read.error) throw new Error(`the module does not read its own link: ${read.error}`);
+  return {
+    made: time(() => call('wc_link_make', names, 'https://example.org/', 0)),
+    read: time(() => call('wc_link_read', link)),
+    salary: time(() => call('wc_view', '8,7,9,10,8,11,3,3,5,2,12,12,12', 'English')),
+  };
+}
+
 async function openLink(runs = 7) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
@@ -111,29 +177,16 @@ async function openLink(runs = 7) {
   await context.overridePermissions(origin, ['clipboard-read', 'clipboard-sanitized-write']);
   await page.goto(`${origin}/`);
   await page.waitForSelector('body.book-ready');
-  await page.evaluate(() => new Promise((done, fail) => {
+  await page.evaluate((records) => new Promise((done, fail) => {
     const opening = indexedDB.open('wagecourt-book');
     opening.onsuccess = () => {
       const transaction = opening.result.transaction('snapshots', 'readwrite');
       const store = transaction.objectStore('snapshots');
-      let seed = 11;
-      const next = (n) => (seed = (seed * 1103515245 + 12345) % 2147483648) % n;
-      for (let p = 0; p < 100; ++p) {
-        const levels = Array.from({ length: 13 }, () => 1 + next(15));
-        for (let week = 0; week < 10; ++week) {
-          for (let gained = 1 + next(2); gained > 0; --gained) {
-            const skill = next(10);
-            levels[skill] = Math.min(20, levels[skill] + (week ? 1 : 0));
-          }
-          const day = new Date(Date.UTC(2026, 0, 5 + 7 * week)).toISOString().slice(0, 10);
-          store.add({ name: `Prospect ${String(p).padStart(3, '0')}`, date: day, note: p % 5 ? '' : 'left hand',
-            tags: p % 3 ? [] : ['U21'], language: 'English', levels: [...levels] });
-        }
-      }
+      records.forEach((record) => store.add(record));
       transaction.oncomplete = () => { opening.result.close(); done(); };
       transaction.onerror = () => fail(transaction.error);
     };
-  }));
+  }), shortlist());
   await page.reload();
   await page.waitForSelector('body.book-ready');
   await page.click('#book-share');
@@ -172,6 +225,9 @@ try {
   console.log(`  opened, navigation to offer drawn ${linked.opened.toFixed(1).padStart(8)} ms (goal 300 ms); `
     + `the page's load to usable: ${linked.usable.toFixed(1)} ms, so the link's own part ${(linked.opened - linked.usable).toFixed(1)} ms`);
   console.log(`  pasted, Calculate to offer painted ${linked.pasted.toFixed(1).padStart(7)} ms (goal 300 ms)`);
+  const inModule = await linkInModule();
+  console.log(`  made by the module               ${inModule.made.toFixed(2).padStart(8)} ms (goal 5 ms); `
+    + `read: ${inModule.read.toFixed(2)} ms (goal 5 ms); a player's view, for scale: ${inModule.salary.toFixed(2)} ms`);
   const baseline = await measure(1);
   const full = await measure(10000);
   const line = (what, key, goal) => console.log(`${what.padEnd(34)}${full[key].toFixed(1).padStart(8)} ms`

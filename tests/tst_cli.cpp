@@ -245,6 +245,7 @@ void CliTest::usageErrorsNameTheBadArgument_data()
     QTest::newRow("plan, level 21") << plan + QStringList{u"--to"_s, u"is=21"_s} << u"'is=21'"_s;
     QTest::newRow("plan, 21 raises") << plan + QStringList{u"--cheapest"_s, u"21"_s} << u"'21'"_s;
     QTest::newRow("plan, limit not whole") << plan + QStringList{u"--limit"_s, u"40k"_s} << u"'40k'"_s;
+    QTest::newRow("plan, limit grouped wrong") << plan + QStringList{u"--limit"_s, u"1,00"_s} << u"'1,00'"_s;
     QTest::newRow("plan, unknown skill listed") << plan + QStringList{u"--skills"_s, u"IS,QQ"_s} << u"'QQ'"_s;
     QTest::newRow("--to is for plan") << QStringList{u"calc"_s, u"--to"_s, u"IS=4"_s} + kSampleArguments
                                       << u"--to is for plan only"_s;
@@ -832,7 +833,7 @@ void CliTest::hostileInputIsRefused_data()
             << damaged + uR"sh(export > /dev/null; s=$?; cmp -s "$BOOK" "$BOOK.was" && exit $s)sh"_s << 1 << false
             << u"the export is incomplete"_s;
     QTest::newRow("calc, the game shows another salary")
-            << uR"("$CLI" calc --shown 16800 8 7 9 10 8 11 3 3 5 2 > /dev/null)"_s << 1 << false
+            << uR"("$CLI" calc --shown '16 800' 8 7 9 10 8 11 3 3 5 2 > /dev/null)"_s << 1 << false
             << u"The game shows 16 800, Wagecourt works out 16 736 (Point Guard)."_s;
     QTest::newRow("book: a forecast from one snapshot")
             << damaged + uR"sh(forecast Ann)sh"_s << 1 << false
@@ -1091,7 +1092,7 @@ void CliTest::planIsWhatCalcGives_data()
     QTest::addColumn<QStringList>("options");
     QTest::newRow("the sample, a plan, a limit, 3 raises")
             << kSample << QStringList{u"--to"_s,    u"IS=6"_s,  u"--to"_s,       u"rb=4"_s,
-                                      u"--limit"_s, u"18000"_s, u"--cheapest"_s, u"3"_s};
+                                      u"--limit"_s, u"18,000"_s, u"--cheapest"_s, u"3"_s};
     QTest::newRow("a centre, raises among three") << QList<int>{2, 2, 3, 4, 2, 2, 15, 14, 16, 12}
                                                   << QStringList{u"--cheapest"_s, u"4"_s, u"--skills"_s, u"IS,id,RB"_s};
     QTest::newRow("over the limit already")

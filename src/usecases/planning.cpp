@@ -59,10 +59,45 @@ Parsed parseSkills(QStringView text, planner::SkillSet *skills)
     return {};
 }
 
+namespace {
+
+bool isThousandsSeparator(QChar c)
+{
+    return c == u' ' || c == u'\u00A0' || c == u'\u202F' || c == u',' || c == u'.' || c == u'\'';
+}
+
+// A salary as the game shows it, its thousands apart ("24 053"), or as a
+// manager's locale writes them ("24,053", "24.053", "24'053"): digits in
+// groups of three after the first, one separator throughout. "1.5" or
+// "1,00" is not a whole salary, and stays refused.
+QString groupedDigits(QStringView text)
+{
+    QString digits;
+    QChar separator;
+    qsizetype group = 0; // digits since the start or the last separator
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            digits += c;
+            ++group;
+            continue;
+        }
+        const bool first = separator.isNull();
+        if (!isThousandsSeparator(c) || (first ? group == 0 || group > 3 : group != 3 || c != separator))
+            return {};
+        separator = c;
+        group = 0;
+    }
+    return !separator.isNull() && group == 3 ? digits : QString();
+}
+
+} // namespace
+
 Parsed parseSalary(QStringView text, qint32 *salary)
 {
     bool number = false;
-    const int value = text.trimmed().toInt(&number);
+    int value = text.trimmed().toInt(&number);
+    if (!number)
+        value = groupedDigits(text.trimmed()).toInt(&number);
     if (!number || value < 0)
         return {plantext::kBadSalary.translated().arg(text.toString())};
     *salary = value;

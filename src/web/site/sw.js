@@ -1,6 +1,7 @@
-// Keeps the site's own files for offline use: served from the cache when
-// there, fetched and kept otherwise. The build writes the file list and a
-// cache name drawn from their contents. A new version is installed beside the
+// Keeps the site's own files for offline use and serves them from that cache;
+// what it does not keep (the licence texts, the install dialog's pictures,
+// the installed page's icons) is fetched. The build writes the file list and
+// a cache name drawn from their contents. A new version is installed beside the
 // open one and waits until the page, asked by its user, lets it take over, so
 // a page never finds new files under its old script.
 const CACHE = 'wagecourt-@CACHE_VERSION@';

@@ -13,10 +13,8 @@
 // The same link made and read by the page's module alone, under node: goal
 // 5 ms each, beside the module's salary of one player as the baseline.
 //   node bench/web_book.mjs [build/web]
-import { createRequire } from 'node:module';
-import { dirname, join, resolve } from 'node:path';
-import { pathToFileURL } from 'node:url';
-import { ENGLISH as LIST, launch, serve } from '../tests/web/harness.mjs';
+import { join, resolve } from 'node:path';
+import { ENGLISH as LIST, launch, loadModule, serve } from '../tests/web/harness.mjs';
 
 const build = process.argv[2] ?? 'build/web';
 const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
@@ -129,28 +127,7 @@ function shortlist() {
 
 // The shortlist's link made and read by the module itself, medians of 21.
 async function linkInModule() {
-  const glue = resolve(build, 'site', 'wagecourt.js');
-  globalThis.require = createRequire(glue);
-  globalThis.__dirname = dirname(glue);
-  // Under node the loader reads the module's file, unless it finds fetch,
-  // which takes no path.
-  const { fetch } = globalThis;
-  delete globalThis.fetch;
-  const module = await (await import(pathToFileURL(glue))).default({ locateFile: (file) => join(dirname(glue), file) })
-    .finally(() => { globalThis.fetch = fetch; });
-  const call = (name, ...args) => {
-    const pointers = [];
-    const values = args.map((value) => {
-      if (typeof value === 'number') return value;
-      const size = module.lengthBytesUTF8(value) + 1;
-      pointers.push(module._malloc(size));
-      module.stringToUTF8(value, pointers.at(-1), size);
-      return pointers.at(-1);
-    });
-    const answer = module.UTF8ToString(module['_' + name](...values));
-    pointers.forEach((pointer) => module._free(pointer));
-    return answer;
-  };
+  const call = await loadModule(resolve(build, 'site', 'wagecourt.js'));
   const time = (what) => median(Array.from({ length: 21 }, () => {
     const start = performance.now();
     what();

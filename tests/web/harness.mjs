@@ -1,10 +1,13 @@
 // What the browser tests share: a static server for a folder on 127.0.0.1,
-// and Debian's chromium, headless, in a profile of its own that goes with it.
+// and Debian's chromium, headless, in a profile of its own that goes with it;
+// and the page's module loaded under node, for the tests and benchmarks that
+// call it without a page.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 export const ENGLISH = 'Jump Shot: strong\nJump Range: respectable\nOutside Def.: proficient\nHandling: prominent\n'
   + 'Driving: strong\nPassing: prolific\nInside Shot: awful\nInside Def.: awful\nRebounding: mediocre\n'
@@ -43,4 +46,31 @@ export function watch(page) {
   page.on('pageerror', (error) => console.error(`page: ${error.message}`));
   page.on('console', (message) => console.error(`console: ${message.text()}`));
   return page;
+}
+
+// The module of a loader (wagecourt.js), and a function that calls one of its
+// exports with strings and numbers and gives its answer as a string.
+export async function loadModule(glue) {
+  // The loader is an ES module for the browser; under node it reaches for
+  // CommonJS's require and __dirname, and reads the module's file unless it
+  // finds fetch, which takes no path.
+  globalThis.require = createRequire(glue);
+  globalThis.__dirname = dirname(glue);
+  const { fetch } = globalThis;
+  delete globalThis.fetch;
+  const module = await (await import(pathToFileURL(glue))).default({ locateFile: (file) => join(dirname(glue), file) })
+    .finally(() => { if (fetch) globalThis.fetch = fetch; });
+  return (name, ...args) => {
+    const pointers = [];
+    const values = args.map((value) => {
+      if (typeof value === 'number') return value;
+      const size = module.lengthBytesUTF8(value) + 1;
+      pointers.push(module._malloc(size));
+      module.stringToUTF8(value, pointers.at(-1), size);
+      return pointers.at(-1);
+    });
+    const answer = module.UTF8ToString(module['_' + name](...values));
+    pointers.forEach((pointer) => module._free(pointer));
+    return answer;
+  };
 }

@@ -8,9 +8,8 @@
 //   node --no-experimental-fetch module_vs_cli.mjs <wagecourt-checks.js> <wagecourt-cli> <wagecourt.js>
 import { spawnSync } from 'node:child_process';
 import { accessSync, constants } from 'node:fs';
-import { createRequire } from 'node:module';
-import { dirname, join, resolve } from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { resolve } from 'node:path';
+import { loadModule } from './harness.mjs';
 
 const [glue, cli, pageGlue] = process.argv.slice(2).map((path) => resolve(path));
 try {
@@ -19,29 +18,8 @@ try {
   console.error(`${cli}, the Linux wagecourt-cli to compare with, is missing: build the release preset first`);
   process.exit(1);
 }
-// The loader is an ES module for the browser; under node it reaches for
-// CommonJS's require and __dirname.
-const load = async (path) => {
-  globalThis.require = createRequire(path);
-  globalThis.__dirname = dirname(path);
-  const loaded = await (await import(pathToFileURL(path))).default({ locateFile: (file) => join(dirname(path), file) });
-  return (name, ...args) => {
-    const pointers = [];
-    const values = args.map((value) => {
-      if (typeof value === 'number') return value;
-      const size = loaded.lengthBytesUTF8(value) + 1;
-      const pointer = loaded._malloc(size);
-      loaded.stringToUTF8(value, pointer, size);
-      pointers.push(pointer);
-      return pointer;
-    });
-    const answer = loaded.UTF8ToString(loaded['_' + name](...values));
-    pointers.forEach((pointer) => loaded._free(pointer));
-    return answer;
-  };
-};
-const call = await load(glue);
-const pageCall = await load(pageGlue);
+const call = await loadModule(glue);
+const pageCall = await loadModule(pageGlue);
 
 let seed = 20261208;
 const random = (n) => {

@@ -223,8 +223,9 @@ void CommandLineTest::program_data()
                                       << u"Aufruf: wagecourt [options] [wagecourt:LINK]\nBerechnet das Wochengehalt"_s << QString();
     QTest::newRow("LANGUAGE first") << QStringList{u"-help"_s} << german + QStringList{u"LANGUAGE=pl"_s} << 0
                                     << u"Użycie: wagecourt [options] [wagecourt:LINK]"_s << QString();
-    QTest::newRow("LC_ALL=C over LANG") << QStringList{u"--help"_s} << noDisplay + QStringList{u"LANG=de_DE.UTF-8"_s}
-                                        << 0 << usage << QString();
+    QTest::newRow("LC_ALL=C over LANG")
+            << QStringList{u"--help"_s} << noDisplay + QStringList{u"LC_ALL=C"_s, u"LANG=de_DE.UTF-8"_s} << 0 << usage
+            << QString();
     QTest::newRow("unknown option in French") << QStringList{u"--bogus"_s}
                                               << german + QStringList{u"LANG=fr_FR.UTF-8"_s} << 2 << QString()
                                               << u"wagecourt: option inconnue '--bogus'"_s;

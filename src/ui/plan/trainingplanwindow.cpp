@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -43,6 +44,7 @@ TrainingPlanWindow::TrainingPlanWindow(Platform &platform, QWidget *parent)
     m_grid->setMinimumHeight(8 * (fontMetrics().height() + 4));
     connect(m_grid, &QTableWidget::cellClicked, this,
             [this](int row, int column) { chooseTarget(column + 1, row + 1); });
+    m_grid->installEventFilter(this); // the keys plan as the clicks do
     m_details->setObjectName(u"details"_s);
     m_details->setReadOnly(true);
     m_details->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the tables line up in columns
@@ -109,6 +111,20 @@ void TrainingPlanWindow::chooseTarget(int skill, int level)
         m_targets.append({skill, level}); // planned in the order clicked
     fillGrid();
     update();
+}
+
+bool TrainingPlanWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return, Enter or Space makes the cell the arrows are at a target, as a click does.
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const QModelIndex at = m_grid->currentIndex();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && at.isValid()) {
+            chooseTarget(at.column() + 1, at.row() + 1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TrainingPlanWindow::setLimit(const QString &text)

@@ -58,6 +58,9 @@ public:
     const QPushButton *copyReportButton() const { return m_copyReport; }
     QString shownResult() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void retranslate();
     void fillGrid();

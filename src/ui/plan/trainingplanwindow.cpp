@@ -131,7 +131,8 @@ void TrainingPlanWindow::setLimit(const QString &text)
 {
     qint32 limit = 0;
     m_limit = usecase::parseSalary(text.trimmed(), &limit).ok() && !text.trimmed().isEmpty()
-            ? std::optional<qint32>(limit) : std::nullopt;
+            ? std::optional<qint32>(limit)
+            : std::nullopt;
     update();
 }
 
@@ -151,8 +152,9 @@ void TrainingPlanWindow::setShown(const QString &text)
     }
     qint32 shown = 0;
     const bool read = !text.trimmed().isEmpty() && usecase::parseSalary(text.trimmed(), &shown).ok();
-    const std::optional<usecase::ShownCheck> check =
-            read && m_language ? std::optional(usecase::checkShown(*m_language, m_levels, shown)) : std::nullopt;
+    const std::optional<usecase::ShownCheck> check = read && m_language
+            ? std::optional(usecase::checkShown(*m_language, m_levels, shown))
+            : std::nullopt;
     m_shownResult->setText(check ? check->text : QString());
     m_report = check && !check->matches ? check->report : QString();
     m_copyReport->setEnabled(!m_report.isEmpty());
@@ -163,18 +165,24 @@ QSize TrainingPlanWindow::sizeHint() const
     const QSize laidOut = QWidget::sizeHint();
     const int frame = 2 * m_grid->frameWidth();
     int width = m_grid->verticalHeader()->sizeHint().width() + frame
-              + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent); // a scroll bar, and room to spare
+            + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent); // a scroll bar, and room to spare
     for (int column = 0; column < m_grid->columnCount(); ++column)
         width += m_grid->horizontalHeader()->sectionSize(column);
     const int height = m_grid->horizontalHeader()->sizeHint().height() + frame
-                     + m_grid->rowCount() * m_grid->verticalHeader()->defaultSectionSize();
+            + m_grid->rowCount() * m_grid->verticalHeader()->defaultSectionSize();
     const QMargins margins = layout()->contentsMargins();
     return {std::max(laidOut.width(), width + margins.left() + margins.right()),
             laidOut.height() + std::max(0, height - m_grid->sizeHint().height())};
 }
 
-QString TrainingPlanWindow::details() const { return m_details->toPlainText(); }
-QString TrainingPlanWindow::shownResult() const { return m_shownResult->text(); }
+QString TrainingPlanWindow::details() const
+{
+    return m_details->toPlainText();
+}
+QString TrainingPlanWindow::shownResult() const
+{
+    return m_shownResult->text();
+}
 
 void TrainingPlanWindow::retranslate()
 {
@@ -254,8 +262,9 @@ void TrainingPlanWindow::update()
         parts << answer->problemText;
     if (m_player) {
         const usecase::ForecastAnswer forecast = usecase::forecastPlayer(*m_player, usecase::kDefaultForecastWeeks);
-        parts << (forecast.ok() ? plantext::forecastTable(*m_language, m_player->name, forecast.pace, *forecast.forecast)
-                                : forecast.problemText);
+        parts << (forecast.ok()
+                          ? plantext::forecastTable(*m_language, m_player->name, forecast.pace, *forecast.forecast)
+                          : forecast.problemText);
     }
     m_details->setPlainText(parts.join(u'\n'));
 }
